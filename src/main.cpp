@@ -1,0 +1,20 @@
+#include "shell/ui/CMainApp.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+int main(int argc, char** argv) {
+    QElapsedTimer startClock;
+    startClock.start();
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Norvisk"));
+    QApplication::setApplicationName(QStringLiteral("Quarzil"));
+    QApplication::setApplicationVersion(QStringLiteral("3.2.0"));
+    QApplication::setDesktopFileName(QStringLiteral("quarzil"));
+
+    CMainApp mainApp(MainAppEnvironment::FromSystem(), startClock);
+    if (!mainApp.initInstance())
+        return 1;
+    QApplication::exec();
+    return mainApp.exitInstance();
+}

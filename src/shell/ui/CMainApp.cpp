@@ -1,0 +1,198 @@
+#include "shell/ui/CMainApp.h"
+
+#include "shell/AppPaths.h"
+#include "shell/NonInteractive.h"
+#include "shell/UnixSignalWatcher.h"
+#include "shell/ui/CMainFrame.h"
+#include "shell/ui/CRelNotesDialog.h"
+#include "shell/ui/QtFileDialogs.h"
+#include "shell/ui/QtPrompt.h"
+#include "store/DatabaseOpener.h"
+#include "store/SchemaUpgrade.h"
+
+#include <QApplication>
+#include <QScreen>
+
+namespace {
+using S = Profile::Section;
+const QString kStartup = QStringLiteral("Avvio");
+const QString kExit = QStringLiteral("Chiusura");
+} // namespace
+
+MainAppEnvironment MainAppEnvironment::FromSystem() {
+    MainAppEnvironment env;
+    env.userProfileFile = Profile::DefaultUserFile();
+    env.machineProfileFile = Profile::DefaultMachineFile();
+    env.applicationDataFolder = AppPaths::ApplicationDataFolder();
+    env.executableFolder = QCoreApplication::applicationDirPath();
+    env.instanceName = SingleInstance::DefaultName();
+    if (IsNonInteractive()) {
+        env.prompt = std::make_shared<StderrPrompt>();
+        env.fileDialogs = std::make_shared<CancelledFileDialogs>();
+        env.browser = std::make_shared<StderrBrowser>();
+    } else {
+        env.prompt = std::make_shared<QtPrompt>();
+        env.fileDialogs = std::make_shared<QtFileDialogs>();
+        env.browser = std::make_shared<DesktopBrowser>();
+    }
+    return env;
+}
+
+CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
+    : m_env(std::move(env)), m_startClock(startClock) {
+    if (!m_startClock.isValid())
+        m_startClock.start();
+    if (!m_env.internetState)
+        m_env.internetState = &StartupChecks::TestInternetState;
+    if (!m_env.display)
+        m_env.display = [] {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            return screen ? std::make_pair(screen->size(), screen->depth())
+                          : std::make_pair(QSize(), 0);
+        };
+    m_profile = std::make_unique<Profile>(m_env.userProfileFile, m_env.machineProfileFile);
+}
+
+CMainApp::~CMainApp() {
+    m_frame.reset();
+    m_db.close();
+}
+
+bool CMainApp::fail(const QString& message) {
+    if (!message.isEmpty())
+        prompt().message(message, IPrompt::Icon::Error);
+    // A refused start is a regular end: nothing of it is left for the next start to report.
+    m_frame.reset();
+    m_db.close();
+    m_instance.release();
+    m_profile->setValue(S::Application, QStringLiteral("CloseUnregular"), 0);
+    m_profile->clearLog();
+    return false;
+}
+
+bool CMainApp::initInstance() {
+    // Resource language, OLE and common controls are Windows set-up with nothing to do here;
+    // the texts are Italian at the source.
+
+    // One copy per computer. Taken before anything else is written, so that a refused second
+    // copy neither offers a report about the running one nor touches its profile values.
+    if (!m_instance.acquire(m_env.instanceName)) {
+        prompt().message(QStringLiteral("Per motivi di sincronizzazione dati una sola istanza, per "
+                                        "computer, dell'applicazione può essere avviata!"),
+                         IPrompt::Icon::Error);
+        return false;
+    }
+
+    if (m_profile->integer(S::Application, QStringLiteral("CloseUnregular")) != 0 && offerSystemReport)
+        offerSystemReport();
+    logStep(kStartup, QStringLiteral("Caricamento iniziale completato"));
+
+    StartupChecks::SyncInstallation(*m_profile, m_env.executableFolder);
+
+    if (!AppPaths::PrepareDataFolder(m_env.applicationDataFolder))
+        return fail(QStringLiteral("Impossibile creare la cartella dei dati %1!")
+                        .arg(AppPaths::DataFolder(m_env.applicationDataFolder)));
+
+    m_profile->setValue(S::Application, QStringLiteral("CloseUnregular"), 1);
+    logStep(kStartup, QStringLiteral("Scrittura valori completato"));
+
+    const auto [size, depth] = m_env.display();
+    if (const auto problem = StartupChecks::DisplayProblem(size, depth))
+        return fail(*problem);
+
+    if (!OpenDatabase(m_db, *m_profile, m_env.applicationDataFolder))
+        return fail(QStringLiteral("Impossibile aprire l'archivio dei dati!"));
+    logStep(kStartup, QStringLiteral("Connessione al database completata"));
+
+    switch (SchemaUpgrade::Run(m_db)) {
+    case SchemaUpgrade::Failed:
+        m_db.close();
+        return fail(QStringLiteral("Errore nell'aggiornare il database alla versione attuale del "
+                                   "programma, impossibile continuare!"));
+    case SchemaUpgrade::Newer:
+        if (prompt().question(QStringLiteral("L'archivio dati è di una versione più recente e per "
+                                             "questo occorre aggiornare il programma, continuare?"))) {
+            if (downloadNewerProgram)
+                downloadNewerProgram();
+            return fail(QString());
+        }
+        break;
+    case SchemaUpgrade::UpToDate:
+        break;
+    }
+
+    if (!m_internetConnected) {
+        // Only a known disconnection warns; an unknown state counts as connected.
+        if (m_env.internetState() == StartupChecks::InternetState::Disconnected)
+            prompt().message(QStringLiteral("Consiglio di connettere il computer ad internet per "
+                                            "avere più caratteristiche del software e controllare "
+                                            "gli ultimi aggiornamenti!"),
+                             IPrompt::Icon::Warning);
+        else
+            m_internetConnected = true;
+    }
+
+    m_frame = std::make_unique<CMainFrame>(*this);
+    m_signals = std::make_unique<UnixSignalWatcher>();
+    connect(m_signals.get(), &UnixSignalWatcher::terminationRequested, this, [this] {
+        if (m_frame)
+            m_frame->close();
+        QCoreApplication::quit();
+    });
+
+    m_startupInProgress = false;
+    m_frame->setWindowTitle(QStringLiteral("Magazzino - Quarzil"));
+    m_frame->showWithState(m_profile->integer(S::Settings, QStringLiteral("Style"), 1));
+    m_frame->activateWindow();
+
+    if (m_profile->string(S::Azienda, QStringLiteral("RagSoc")).isEmpty() && runCompanyWizard)
+        runCompanyWizard();
+
+    showReleaseNotes();
+
+    m_profile->setValue(S::Application, QStringLiteral("Speed"), int(m_startClock.elapsed()));
+    m_profile->clearLog();
+    return true;
+}
+
+void CMainApp::showReleaseNotes() {
+    const int seen = m_profile->integer(S::Settings, QStringLiteral("LastVerRelNotes"), 100);
+    if (seen >= StartupChecks::kReleaseNotesVersion)
+        return;
+    // A first installation (100) never shows them; an update from an older version once.
+    if (seen > 100) {
+        const QString html = StartupChecks::ReleaseNotesHtml(
+            m_profile->string(S::Settings, QStringLiteral("Directory")));
+        if (!html.isEmpty() && !IsNonInteractive()) {
+            CRelNotesDialog dialog(html, m_frame.get());
+            dialog.exec();
+        }
+    }
+    m_profile->setValue(S::Settings, QStringLiteral("LastVerRelNotes"),
+                        StartupChecks::kReleaseNotesVersion);
+}
+
+int CMainApp::exitInstance() {
+    if (m_exited)
+        return 0;
+    m_exited = true;
+    logStep(kExit, QStringLiteral("Inizio uscita"));
+    m_frame.reset();
+    m_signals.reset();
+    m_db.close();
+    m_instance.release();
+    if (runAutomaticBackup)
+        runAutomaticBackup();
+    m_profile->setValue(S::Application, QStringLiteral("CloseUnregular"), 0);
+    m_profile->clearLog();
+    return 0;
+}
+
+void CMainApp::emergencyShutdown(bool releaseDatabase) {
+    m_exited = true;
+    if (releaseDatabase)
+        m_db.close();
+    m_instance.release();
+    m_profile->setValue(S::Application, QStringLiteral("CloseUnregular"), 0);
+    m_profile->clearLog();
+}

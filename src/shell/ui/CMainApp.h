@@ -1,0 +1,94 @@
+#pragma once
+
+#include "shell/ChangeNotifier.h"
+#include "shell/IBrowser.h"
+#include "shell/IFileDialogs.h"
+#include "shell/IPrompt.h"
+#include "shell/Profile.h"
+#include "shell/SingleInstance.h"
+#include "shell/StartupChecks.h"
+#include "store/Database.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <functional>
+#include <memory>
+
+class CMainFrame;
+class UnixSignalWatcher;
+
+// Everything the application object needs from outside; production fills it from the
+// environment, tests point it at temporary folders and scripted prompts.
+struct MainAppEnvironment {
+    QString userProfileFile;
+    QString machineProfileFile;
+    QString applicationDataFolder;
+    QString executableFolder;
+    QString instanceName;
+    std::shared_ptr<IPrompt> prompt;
+    std::shared_ptr<IFileDialogs> fileDialogs;
+    std::shared_ptr<IBrowser> browser;
+    // Tests replace the system's answers.
+    std::function<StartupChecks::InternetState()> internetState;
+    std::function<std::pair<QSize, int>()> display;
+
+    static MainAppEnvironment FromSystem();
+};
+
+// The application object: owns the profile, the one database connection, the single-instance
+// lock and the main window; runs the start-up and exit sequences.
+class CMainApp : public QObject {
+    Q_OBJECT
+public:
+    explicit CMainApp(MainAppEnvironment env, QElapsedTimer startClock = {});
+    ~CMainApp() override;
+
+    // Start-up: true to run the event loop, false to end the process.
+    bool initInstance();
+    // Regular exit; returns the process exit code.
+    int exitInstance();
+    // Before a forced end of the process: leaves the profile as after a regular exit.
+    void emergencyShutdown(bool releaseDatabase);
+
+    Profile& profile() { return *m_profile; }
+    Database& database() { return m_db; }
+    IPrompt& prompt() { return *m_env.prompt; }
+    IFileDialogs& fileDialogs() { return *m_env.fileDialogs; }
+    IBrowser& browser() { return *m_env.browser; }
+    ChangeNotifier& notifier() { return m_notifier; }
+    CMainFrame* mainFrame() { return m_frame.get(); }
+
+    bool isStartupInProgress() const { return m_startupInProgress; }
+    bool isInternetConnected() const { return m_internetConnected; }
+    bool isBusy() const { return m_busy; }
+    void setBusy(bool busy) { m_busy = busy; }
+
+    // Work that later parts of the program plug in: the system report offered after an
+    // irregular end, the automatic backup and compaction at exit, and the download of a newer
+    // program when the archive is newer than this one (true when the installer was started).
+    std::function<void()> offerSystemReport;
+    std::function<void()> runAutomaticBackup;
+    std::function<bool()> downloadNewerProgram;
+    // The company wizard shown while the company has no name (first run).
+    std::function<void()> runCompanyWizard;
+
+    void logStep(const QString& operation, const QString& step) { m_profile->logStep(operation, step); }
+    void deleteLog(const QString& operation) { m_profile->deleteLog(operation); }
+
+private:
+    bool fail(const QString& message);
+    void showReleaseNotes();
+
+    MainAppEnvironment m_env;
+    QElapsedTimer m_startClock;
+    std::unique_ptr<Profile> m_profile;
+    Database m_db;
+    SingleInstance m_instance;
+    ChangeNotifier m_notifier;
+    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<UnixSignalWatcher> m_signals;
+    bool m_startupInProgress = true;
+    bool m_internetConnected = false;
+    bool m_busy = false;
+    bool m_exited = false;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "shell/IBrowser.h"
+#include "shell/IFileDialogs.h"
+
+// The desktop's file choosers.
+class QtFileDialogs : public IFileDialogs {
+public:
+    QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+    QString saveFile(const QString& title, const QString& folder, const QString& defaultName,
+                     const QString& filter) override;
+    QString chooseFolder(const QString& title, const QString& folder) override;
+};
+
+// Pages, files and mail links open in the user's own applications.
+class DesktopBrowser : public IBrowser {
+public:
+    bool open(const QUrl& url) override;
+};

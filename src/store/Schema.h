@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The one schema source: the template database is generated from it at build time and new
+// PostgreSQL catalogs are created from it.
+namespace Schema {
+
+constexpr int kCurrentVersion = 20;
+
+enum class ColumnType { Counter, Integer, SmallInt, Real, Currency, DateTime, Text, Memo, Bit, LongBinary };
+enum class Dialect { SQLite, PostgreSQL };
+
+struct Column {
+    const char* name;
+    ColumnType type;
+    int width = 0; // characters, for Text
+};
+
+struct Table {
+    const char* name;
+    std::vector<Column> columns;
+};
+
+struct Index {
+    const char* table;
+    const char* column;
+};
+
+struct Unit {
+    const char* sigla;
+    const char* descrizione;
+};
+
+const std::vector<Table>& Tables();
+const std::vector<Index>& Indexes();
+const std::vector<Unit>& StarterUnits();
+
+const Table* FindTable(const QString& name);
+const Column* FindColumn(const QString& table, const QString& column);
+
+QString ColumnTypeText(ColumnType type, int width, Dialect dialect);
+QString CreateTableStatement(const Table& table, Dialect dialect);
+// Every statement that builds an empty archive at the current version: tables, indexes,
+// starter units of measure and the version row.
+QStringList CreateStatements(Dialect dialect);
+
+} // namespace Schema

@@ -1,0 +1,17 @@
+# Fails when a widget-free core source (src/<subsystem>/, outside ui/) includes QtWidgets or
+# QtPrintSupport. Run by the build and by CTest.
+file(GLOB_RECURSE files ${ROOT}/*.h ${ROOT}/*.cpp)
+set(bad "")
+foreach(f IN LISTS files)
+  if(f MATCHES "/ui/" OR f MATCHES "/main\\.cpp$")
+    continue()
+  endif()
+  file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](QtWidgets|QtPrintSupport|QWidget|QDialog|QMainWindow|QMessageBox|QApplication|QPrinter|QFileDialog|QLabel|QLineEdit|QPushButton)[>/\"]")
+  if(lines)
+    list(APPEND bad "${f}: ${lines}")
+  endif()
+endforeach()
+if(bad)
+  string(REPLACE ";" "\n" msg "${bad}")
+  message(FATAL_ERROR "quarzil_core includes widget headers:\n${msg}")
+endif()

@@ -1,0 +1,7 @@
+#include "store/ui/DbErrorDisplay.h"
+
+#include "store/DbError.h"
+
+void ShowDbError(IPrompt& prompt, const QSqlError& error) {
+    prompt.message(DbErrorText(error), IPrompt::Icon::Error);
+}

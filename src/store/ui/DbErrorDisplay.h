@@ -1,0 +1,9 @@
+#pragma once
+
+#include "shell/IPrompt.h"
+
+#include <QSqlError>
+
+// Shows a failed database call to the user: the driver's text, or "Errore OleDB sconosciuto!"
+// when it gave none, with the stop icon.
+void ShowDbError(IPrompt& prompt, const QSqlError& error);

@@ -1,5 +1,6 @@
 #include "shell/ui/CMainApp.h"
 
+#include "company/ui/CAziendaSheet.h"
 #include "shell/AppPaths.h"
 #include "shell/NonInteractive.h"
 #include "shell/UnixSignalWatcher.h"
@@ -51,6 +52,14 @@ CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
                           : std::make_pair(QSize(), 0);
         };
     m_profile = std::make_unique<Profile>(m_env.userProfileFile, m_env.machineProfileFile);
+    runCompanyWizard = [this] {
+        // Nobody would answer the wizard in a run without a user.
+        if (IsNonInteractive())
+            return;
+        CAziendaSheet wizard(CAziendaSheet::Mode::Wizard, *m_profile, prompt(), fileDialogs(),
+                             browser(), m_env.applicationDataFolder, &m_notifier, m_frame.get());
+        wizard.exec();
+    };
 }
 
 CMainApp::~CMainApp() {

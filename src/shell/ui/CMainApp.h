@@ -57,6 +57,7 @@ public:
     IBrowser& browser() { return *m_env.browser; }
     ChangeNotifier& notifier() { return m_notifier; }
     CMainFrame* mainFrame() { return m_frame.get(); }
+    const QString& applicationDataFolder() const { return m_env.applicationDataFolder; }
 
     bool isStartupInProgress() const { return m_startupInProgress; }
     bool isInternetConnected() const { return m_internetConnected; }

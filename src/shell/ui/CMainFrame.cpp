@@ -1,8 +1,10 @@
 #include "shell/ui/CMainFrame.h"
 
+#include "company/ui/CAziendaSheet.h"
 #include "shell/ui/CMainApp.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QStatusBar>
 
 CMainFrame::CMainFrame(CMainApp& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
@@ -12,6 +14,18 @@ CMainFrame::CMainFrame(CMainApp& app, QWidget* parent) : QMainWindow(parent), m_
     placeholder->setAlignment(Qt::AlignCenter);
     setCentralWidget(placeholder);
     statusBar()->showMessage(m_app.database().connectionString().section(u';', 1));
+
+    // Until the ribbon: the application menu with its commands.
+    QMenu* application = menuBar()->addMenu(QStringLiteral("&Applicazione"));
+    application->setObjectName(QStringLiteral("Applicazione"));
+    QAction* companyData = application->addAction(QStringLiteral("&Dati Aziendali"));
+    companyData->setObjectName(QStringLiteral("DatiAziendali"));
+    connect(companyData, &QAction::triggered, this, [this] {
+        CAziendaSheet sheet(CAziendaSheet::Mode::Sheet, m_app.profile(), m_app.prompt(),
+                            m_app.fileDialogs(), m_app.browser(), m_app.applicationDataFolder(),
+                            &m_app.notifier(), this);
+        sheet.exec();
+    });
 }
 
 void CMainFrame::setVisible(bool visible) {

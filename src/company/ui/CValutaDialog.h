@@ -21,7 +21,7 @@ public:
 
     // After "Salva": the set to copy into the document, and whether the rows keep their stored
     // prices and show them converted (set) or are converted into the new currency (clear).
-    DocumentCurrency result() const { return m_result; }
+    DocumentCurrency currency() const { return m_result; }
     bool updateDocumentValues() const { return m_updateValues; }
 
     CFormatFields* fields() const { return m_fields; }

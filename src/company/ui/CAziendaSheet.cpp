@@ -23,7 +23,7 @@ QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
 QString WizardText(int page) {
     return page == 0 ? QStringLiteral("I dati dell'azienda che compaiono nell'intestazione di "
                                       "documenti e stampe.")
-                     : QStringLiteral("Come il programma scrive importi, quantità e percentuali.");
+                     : QStringLiteral("La valuta e il formato dei numeri, proposti dal sistema.");
 }
 } // namespace
 
@@ -33,6 +33,7 @@ CAziendaSheet::CAziendaSheet(Mode mode, Profile& profile, IPrompt& prompt,
     : QDialog(parent), m_mode(mode), m_notifier(notifier) {
     setObjectName(QStringLiteral("CAziendaSheet"));
     setWindowTitle(QStringLiteral("Gestione Dati Aziendali"));
+    setMinimumWidth(560);
     m_ditta = new CDittaDialog(profile, prompt, fileDialogs, browser, appData);
     m_format = new CFormatDialog(profile, prompt, browser);
 
@@ -67,6 +68,7 @@ CAziendaSheet::CAziendaSheet(Mode mode, Profile& profile, IPrompt& prompt,
         bold.setBold(true);
         m_headerTitle->setFont(bold);
         m_headerText = new QLabel(header);
+        m_headerText->setWordWrap(true);
         headerLayout->addWidget(m_headerTitle);
         headerLayout->addWidget(m_headerText);
         layout->addWidget(header);

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -55,7 +56,7 @@ FieldText Describe(const QString& key) {
         {"PartIva", QStringLiteral("Part.I&va"), QString()},
         {"CapSoc", QStringLiteral("Ca&p.Sociale"), QStringLiteral("Es. €.10.000,00")},
         {"Altro", QStringLiteral("A&ltro"),
-         QStringLiteral("Es. R.E.A. XXXXX - C.C.I.A.A. di XXXXX - N. Registro AEE XXXXXXXXXXXXX")},
+         QStringLiteral("Es. R.E.A. XXXXX - C.C.I.A.A. XXXXX - Reg. AEE XXXXX")},
     };
     for (const FieldText& t : texts)
         if (key == QLatin1String(t.key))
@@ -63,14 +64,11 @@ FieldText Describe(const QString& key) {
     return {"", key, QString()};
 }
 
-QToolButton* ToolButton(const QString& iconName, const QString& fallbackText,
+// A small button with the desktop theme's icon, or the style's own where the theme has none.
+QToolButton* ToolButton(const QString& iconName, QStyle::StandardPixmap fallback,
                         const QString& toolTip, QWidget* parent) {
     auto* button = new QToolButton(parent);
-    const QIcon icon = QIcon::fromTheme(iconName);
-    if (icon.isNull())
-        button->setText(fallbackText);
-    else
-        button->setIcon(icon);
+    button->setIcon(QIcon::fromTheme(iconName, parent->style()->standardIcon(fallback)));
     button->setToolTip(toolTip);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::TabFocus);
@@ -151,13 +149,14 @@ CDittaDialog::CDittaDialog(Profile& profile, IPrompt& prompt, IFileDialogs& file
     wide(QStringLiteral("Web"));
 
     // The program computes and validates nothing here: the maker's online tools do.
-    auto* taxCode = ToolButton(QStringLiteral("accessories-calculator"), QStringLiteral("CF"),
-                               QStringLiteral("Calcola codice fiscale"), this);
+    auto* taxCode =
+        ToolButton(QStringLiteral("accessories-calculator"), QStyle::SP_FileDialogContentsView,
+                   QStringLiteral("Calcola codice fiscale"), this);
     taxCode->setObjectName(QStringLiteral("CalcolaCodiceFiscale"));
     connect(taxCode, &QToolButton::clicked, this, [this] {
         m_browser.open(MakerPage(m_profile, QStringLiteral("/calcolo-codice-fiscale.php")));
     });
-    auto* vatNumber = ToolButton(QStringLiteral("dialog-ok"), QStringLiteral("IVA"),
+    auto* vatNumber = ToolButton(QStringLiteral("dialog-ok"), QStyle::SP_DialogApplyButton,
                                  QStringLiteral("Controlla partita iva"), this);
     vatNumber->setObjectName(QStringLiteral("ControllaPartitaIva"));
     connect(vatNumber, &QToolButton::clicked, this, [this] {
@@ -171,7 +170,8 @@ CDittaDialog::CDittaDialog(Profile& profile, IPrompt& prompt, IFileDialogs& file
     auto* logoBox = new QGroupBox(QStringLiteral("Logo Aziendale"), this);
     auto* logoLayout = new QHBoxLayout(logoBox);
     auto* note = new QLabel(QStringLiteral("L'immagine scelta viene adattata a un'area di "
-                                           "100 x 60 punti.\nFare clic sull'area per sceglierla."),
+                                           "100\u00A0x\u00A060 punti.\nFare clic sull'area per "
+                                           "sceglierla."),
                             logoBox);
     note->setWordWrap(true);
     m_logo = new QLabel(logoBox);

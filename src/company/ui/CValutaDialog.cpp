@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -38,6 +39,7 @@ CValutaDialog::CValutaDialog(const DocumentCurrency& document, const Profile& pr
     m_rate->setObjectName(QStringLiteral("ValCambio"));
     m_rate->setMaxLength(kRateEditLimit);
     m_rate->setAlignment(Qt::AlignRight);
+    m_rate->setFixedWidth(m_rate->fontMetrics().horizontalAdvance(QString(13, u'0')) + 12);
     m_rateLabel->setBuddy(m_rate);
     m_documentSymbol = new QLabel(m_fields->currency().symbol, exchange);
     m_documentSymbol->setObjectName(QStringLiteral("SimboloDocumento"));
@@ -46,11 +48,8 @@ CValutaDialog::CValutaDialog(const DocumentCurrency& document, const Profile& pr
             &QLabel::setText);
     auto* converter = new QToolButton(exchange);
     converter->setObjectName(QStringLiteral("ApriCambioValute"));
-    const QIcon web = QIcon::fromTheme(QStringLiteral("internet-web-browser"));
-    if (web.isNull())
-        converter->setText(QStringLiteral("Cambi"));
-    else
-        converter->setIcon(web);
+    converter->setIcon(QIcon::fromTheme(QStringLiteral("internet-web-browser"),
+                                        style()->standardIcon(QStyle::SP_BrowserReload)));
     converter->setToolTip(QStringLiteral("Apri Cambio Valute"));
     converter->setAutoRaise(true);
     connect(converter, &QToolButton::clicked, this,

@@ -90,13 +90,15 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
     }
     m_backend = backend;
     m_connectionString = connectionString;
-    bool ok = true;
-    if (m_backend == Backend::SQLite) {
+    // Checked before anything below writes: the WAL switch is stored in the file itself, so a
+    // refused file (an empty one, another program's database) would be left changed.
+    bool ok = !checkSchema || hasQuarzilSchema();
+    if (ok && m_backend == Backend::SQLite) {
         // WAL lets the items pane's worker read while this connection writes. A file that is not
         // an SQLite database fails here.
         ok = execute(QStringLiteral("PRAGMA journal_mode=WAL")) &&
              execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    } else {
+    } else if (ok) {
         QSqlDatabase db = handle();
         // Amounts arrive as exact decimal text instead of a double.
         db.setNumericalPrecisionPolicy(QSql::HighPrecision);
@@ -110,8 +112,6 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
                                                           QDateTime::currentDateTime()) /
                                                       3600)});
     }
-    if (ok && checkSchema)
-        ok = hasQuarzilSchema();
     if (!ok) {
         const QSqlError error = m_lastError;
         close();

@@ -91,7 +91,11 @@ class RowReader {
 public:
     RowReader(const QSqlQuery& q, const std::vector<Field>& layout, const std::vector<int>& index)
         : m_q(q), m_layout(layout), m_index(index) {}
-    void operator()(const char*, QString& v) { v = ReadText(next(), m_layout[m_i - 1].width); }
+    void operator()(const char*, QString& v) {
+        // next() moves to the field read, so it must run before the width is looked up.
+        const QVariant value = next();
+        v = ReadText(value, m_layout[m_i - 1].width);
+    }
     void operator()(const char*, std::optional<qint32>& v) { v = ReadInt(next()); }
     void operator()(const char*, std::optional<float>& v) { v = ReadReal(next()); }
     void operator()(const char*, CurrencyAmount& v) { v = ReadCurrency(next()); }

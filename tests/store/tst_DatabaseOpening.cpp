@@ -1,0 +1,375 @@
+// label: db
+#include "TestSupport.h"
+#include "shell/AppPaths.h"
+#include "shell/Profile.h"
+#include "store/ConnectionString.h"
+#include "store/DatabaseOpener.h"
+#include "store/Schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+#include <memory>
+
+using S = Profile::Section;
+
+namespace {
+
+const QString kLog = QStringLiteral("ConnectDatabase");
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// Builds an SQLite file with a connection of the test's own (SQLite creates the file).
+bool makeSqlite(const QString& path, const QStringList& statements) {
+    const QString name = TestSupport::UniqueName(QStringLiteral("maker_"));
+    bool ok;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        ok = db.open();
+        for (const QString& sql : statements) {
+            QSqlQuery q(db);
+            ok = ok && q.exec(sql);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+// Makes at `path` a file that is not one of our archives, of the kind a test row names.
+bool makeForeignFile(const QString& kind, const QString& path) {
+    if (kind == QLatin1String("text file"))
+        return writeFile(path, "Provider=QSQLITE;Data Source=/tmp/x.db\nnon è un archivio\n");
+    if (kind == QLatin1String("empty file"))
+        return writeFile(path, QByteArray());
+    if (kind == QLatin1String("empty database"))
+        return makeSqlite(path,
+                          {QStringLiteral("CREATE TABLE t (x)"), QStringLiteral("DROP TABLE t")});
+    // Each of these fails exactly one of the probes that tell our archives from others.
+    if (kind == QLatin1String("other program's database")) {
+        return makeSqlite(
+            path, {QStringLiteral("CREATE TABLE CliFor (IDCliFor INTEGER, Web TEXT, PartIva TEXT)"),
+                   QStringLiteral("CREATE TABLE SottoMovimenti (IDMovimento INTEGER, IDUM INTEGER, "
+                                  "Qt REAL)"),
+                   QStringLiteral("CREATE TABLE Unita (IDUM INTEGER, Sigla TEXT)")});
+    }
+    if (kind == QLatin1String("archive without CliFor.Web") ||
+        kind == QLatin1String("archive without SottoMovimenti.Qt")) {
+        const QString drop = kind.endsWith(QLatin1String("Web"))
+                                 ? QStringLiteral("ALTER TABLE CliFor DROP COLUMN Web")
+                                 : QStringLiteral("ALTER TABLE SottoMovimenti DROP COLUMN Qt");
+        return QFile::copy(TestSupport::TemplateFile(), path) &&
+               QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+               makeSqlite(path, {drop});
+    }
+    return false;
+}
+
+// What lies beside a file after SQLite had it open: journals that must not be left behind.
+QStringList siblings(const QString& path) {
+    QStringList found;
+    for (const char* suffix : {"-wal", "-shm", "-journal"})
+        if (QFile::exists(path + QLatin1String(suffix)))
+            found << path + QLatin1String(suffix);
+    return found;
+}
+
+// A user profile, an application-data folder and an installation folder holding the template,
+// all in one temporary folder.
+struct Setup {
+    QTemporaryDir dir;
+    QString appData = dir.filePath(QStringLiteral("appdata"));
+    QString install = dir.filePath(QStringLiteral("install/"));
+    QString defaultFile = AppPaths::DefaultDatabaseFile(appData);
+    QString good; // a valid archive outside the data folder
+    std::unique_ptr<Profile> profile;
+    Database db{TestSupport::UniqueName(QStringLiteral("opening_"))};
+
+    bool prepare() {
+        const QString templateFile = AppPaths::TemplateFile(install);
+        if (!dir.isValid() || !QDir().mkpath(appData) ||
+            !QDir().mkpath(QFileInfo(templateFile).absolutePath()) ||
+            !QFile::copy(TestSupport::TemplateFile(), templateFile))
+            return false;
+        const QString goodFile = TestSupport::CopyTemplate(dir, QStringLiteral("good.db"));
+        good = ConnectionString::ForSqlite(goodFile);
+        profile = std::make_unique<Profile>(dir.filePath(QStringLiteral("user.ini")),
+                                            dir.filePath(QStringLiteral("machine.ini")));
+        profile->setValue(S::Settings, QStringLiteral("Directory"), install);
+        return !goodFile.isEmpty();
+    }
+    bool placeDefaultFile() {
+        return QDir().mkpath(AppPaths::DataFolder(appData)) &&
+               QFile::copy(TestSupport::TemplateFile(), defaultFile) &&
+               QFile::setPermissions(defaultFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    QString setting(const QString& name) const { return profile->string(S::Settings, name); }
+    bool logged() const { return profile->contains(S::Log, kLog); }
+};
+
+QString dataSource(const QString& connection) {
+    return QFileInfo(ConnectionString::Value(connection, QStringLiteral("Data Source")))
+        .canonicalFilePath();
+}
+
+} // namespace
+
+class tst_DatabaseOpening : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void invalidStoredConnectionFallsBack_data();
+    void invalidStoredConnectionFallsBack();
+    void firstRunCopiesTemplate();
+    void existingDefaultFileIsKept();
+    void missingTemplateFails_data();
+    void missingTemplateFails();
+    void unusableDefaultFileFails_data();
+    void unusableDefaultFileFails();
+    void postgresConnection_data();
+    void postgresConnection();
+};
+
+void tst_DatabaseOpening::invalidStoredConnectionFallsBack_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("toDefaultFile"); // Connection is invalid the same way
+    const QStringList kinds = {
+        QStringLiteral("Provider not first"),
+        QStringLiteral("leading space"),
+        QStringLiteral("lower-case provider"),
+        QStringLiteral("unknown provider"),
+        QStringLiteral("missing file"),
+        QStringLiteral("folder"),
+        QStringLiteral("text file"),
+        QStringLiteral("empty file"),
+        QStringLiteral("empty database"),
+        QStringLiteral("other program's database"),
+        QStringLiteral("archive without CliFor.Web"),
+        QStringLiteral("archive without SottoMovimenti.Qt"),
+        QStringLiteral("server not listening"),
+        QStringLiteral("server catalog of another program"),
+    };
+    for (const QString& kind : kinds) {
+        QTest::addRow("%s/to Connection", qPrintable(kind)) << kind << false;
+        QTest::addRow("%s/to default file", qPrintable(kind)) << kind << true;
+    }
+}
+
+void tst_DatabaseOpening::invalidStoredConnectionFallsBack() {
+    QFETCH(QString, kind);
+    QFETCH(bool, toDefaultFile);
+    Setup s;
+    QVERIFY(s.prepare());
+    QVERIFY(s.placeDefaultFile());
+
+    const QString goodFile = ConnectionString::Value(s.good, QStringLiteral("Data Source"));
+    const QString badFile = s.dir.filePath(QStringLiteral("bad.db"));
+    QString bad;
+    if (kind == QLatin1String("Provider not first"))
+        bad = QStringLiteral("Data Source=%1;Provider=QSQLITE").arg(goodFile);
+    else if (kind == QLatin1String("leading space"))
+        bad = u' ' + s.good;
+    else if (kind == QLatin1String("lower-case provider"))
+        bad = QStringLiteral("provider=QSQLITE;Data Source=%1").arg(goodFile);
+    else if (kind == QLatin1String("unknown provider"))
+        bad = QStringLiteral("Provider=QODBC;Data Source=%1").arg(goodFile);
+    else if (kind == QLatin1String("missing file"))
+        bad = ConnectionString::ForSqlite(badFile);
+    else if (kind == QLatin1String("folder"))
+        bad = ConnectionString::ForSqlite(s.dir.path());
+    else if (kind == QLatin1String("server not listening"))
+        bad = ConnectionString::ForPostgres(QStringLiteral("127.0.0.1:1"), QStringLiteral("x"),
+                                            QStringLiteral("quarzil"), QString());
+    else if (kind == QLatin1String("server catalog of another program")) {
+        bad = TestSupport::PostgresServer();
+        QVERIFY2(!bad.isEmpty(), "QUARZIL_TEST_PG is not set: run through tools/pgtest.sh");
+    } else {
+        QVERIFY(makeForeignFile(kind, badFile));
+        bad = ConnectionString::ForSqlite(badFile);
+    }
+    const QByteArray badBytes = QFile::exists(badFile) ? readFile(badFile) : QByteArray();
+
+    s.profile->setValue(S::Settings, QStringLiteral("MyConnection"), bad);
+    s.profile->setValue(S::Settings, QStringLiteral("Connection"), toDefaultFile ? bad : s.good);
+    s.profile->setValue(S::Settings, QStringLiteral("TypeConnection"), 1);
+
+    QVERIFY2(OpenDatabase(s.db, *s.profile, s.appData), qPrintable(s.db.errorText()));
+    QVERIFY(s.db.isOpen());
+    QCOMPARE(s.db.backend(), Database::Backend::SQLite);
+    if (toDefaultFile)
+        QCOMPARE(dataSource(s.db.connectionString()), QFileInfo(s.defaultFile).canonicalFilePath());
+    else
+        QCOMPARE(s.db.connectionString(), s.good);
+    QCOMPARE(s.setting(QStringLiteral("Connection")), s.db.connectionString());
+    QCOMPARE(s.setting(QStringLiteral("MyConnection")), bad);
+    QCOMPARE(s.profile->integer(S::Settings, QStringLiteral("TypeConnection"), -1), 0);
+    QVERIFY(!s.logged());
+
+    // A refused file is left exactly as it was, and a missing one is not created.
+    if (kind == QLatin1String("missing file"))
+        QVERIFY(!QFile::exists(badFile));
+    else if (!badBytes.isEmpty() || kind == QLatin1String("empty file"))
+        QVERIFY2(readFile(badFile) == badBytes, "the refused file was changed");
+    QVERIFY2(siblings(badFile).isEmpty(), qPrintable(siblings(badFile).join(u' ')));
+}
+
+void tst_DatabaseOpening::firstRunCopiesTemplate() {
+    Setup s;
+    QVERIFY(s.prepare());
+    QVERIFY(!QFile::exists(s.defaultFile));
+
+    QVERIFY2(OpenDatabase(s.db, *s.profile, s.appData), qPrintable(s.db.errorText()));
+    QVERIFY(QFile::exists(s.defaultFile));
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ReadOther | QFileDevice::WriteOther;
+    QVERIFY((QFile::permissions(s.defaultFile) & others) == 0);
+    QCOMPARE(dataSource(s.db.connectionString()), QFileInfo(s.defaultFile).canonicalFilePath());
+    QCOMPARE(ConnectionString::Value(s.db.connectionString(), QStringLiteral("Provider")),
+             QStringLiteral("QSQLITE"));
+    QSqlQuery q;
+    QVERIFY(s.db.query(q, QStringLiteral("SELECT Versione FROM Informazioni")) && q.next());
+    QCOMPARE(q.value(0).toInt(), Schema::kCurrentVersion);
+
+    // What the next start reads back: the names and section of the values on disk.
+    s.profile->sync();
+    QSettings onDisk(s.profile->fileName(), QSettings::IniFormat);
+    QCOMPARE(onDisk.value(QStringLiteral("Settings/Connection")).toString(),
+             s.db.connectionString());
+    QCOMPARE(onDisk.value(QStringLiteral("Settings/TypeConnection")).toInt(), 0);
+    QVERIFY(!onDisk.contains(QStringLiteral("Settings/MyConnection")));
+    QVERIFY(!onDisk.contains(QStringLiteral("Log/ConnectDatabase")));
+}
+
+void tst_DatabaseOpening::existingDefaultFileIsKept() {
+    Setup s;
+    QVERIFY(s.prepare());
+    QVERIFY(s.placeDefaultFile());
+    QVERIFY(
+        makeSqlite(s.defaultFile, {QStringLiteral("INSERT INTO UnMis (Sigla) VALUES ('Mine')")}));
+
+    QVERIFY2(OpenDatabase(s.db, *s.profile, s.appData), qPrintable(s.db.errorText()));
+    QSqlQuery q;
+    QVERIFY(s.db.query(q, QStringLiteral("SELECT COUNT(*) FROM UnMis WHERE Sigla = 'Mine'")));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 1);
+}
+
+void tst_DatabaseOpening::missingTemplateFails_data() {
+    QTest::addColumn<QString>("directory"); // relative to the temporary folder; "-" unset
+    QTest::addColumn<bool>("dataFolderExists");
+    QTest::newRow("empty Directory") << QString() << true;
+    QTest::newRow("no Directory value") << QStringLiteral("-") << true;
+    QTest::newRow("Directory without template") << QStringLiteral("elsewhere/") << true;
+    QTest::newRow("no application-data folder") << QStringLiteral("install/") << false;
+}
+
+void tst_DatabaseOpening::missingTemplateFails() {
+    QFETCH(QString, directory);
+    QFETCH(bool, dataFolderExists);
+    Setup s;
+    QVERIFY(s.prepare());
+    if (directory == QLatin1String("-"))
+        s.profile->remove(S::Settings, QStringLiteral("Directory"));
+    else
+        s.profile->setValue(S::Settings, QStringLiteral("Directory"),
+                            directory.isEmpty() ? QString() : s.dir.filePath(directory));
+    QVERIFY(QDir().mkpath(s.dir.filePath(QStringLiteral("elsewhere"))));
+    if (!dataFolderExists)
+        QVERIFY(QDir(s.appData).removeRecursively());
+    // Run where a relative template path would resolve, as from the build folder.
+    const QString cwd = QDir::currentPath();
+    const auto restore = qScopeGuard([&] { QDir::setCurrent(cwd); });
+    QVERIFY(QDir::setCurrent(s.install));
+
+    QVERIFY(!OpenDatabase(s.db, *s.profile, s.appData));
+    QVERIFY(!s.db.isOpen());
+    QVERIFY(!QFile::exists(s.defaultFile));
+    QCOMPARE(s.profile->string(S::Log, kLog), QStringLiteral("Inizio apertura database"));
+    QVERIFY(!s.profile->contains(S::Settings, QStringLiteral("Connection")));
+    QVERIFY(!s.profile->contains(S::Settings, QStringLiteral("TypeConnection")));
+}
+
+void tst_DatabaseOpening::unusableDefaultFileFails_data() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"text file", "empty file", "empty database",
+                             "other program's database", "archive without CliFor.Web"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void tst_DatabaseOpening::unusableDefaultFileFails() {
+    QFETCH(QString, kind);
+    Setup s;
+    QVERIFY(s.prepare());
+    QVERIFY(QDir().mkpath(AppPaths::DataFolder(s.appData)));
+    QVERIFY(makeForeignFile(kind, s.defaultFile));
+    const QByteArray bytes = readFile(s.defaultFile);
+
+    QVERIFY(!OpenDatabase(s.db, *s.profile, s.appData));
+    QVERIFY(!s.db.isOpen());
+    // The log keeps the failed third attempt for the next start to report.
+    QVERIFY(s.logged());
+    const QString step = s.profile->string(S::Log, kLog);
+    QVERIFY2(!step.isEmpty() && step != QLatin1String("Termine apertura 3"), qPrintable(step));
+    QVERIFY(!s.profile->contains(S::Settings, QStringLiteral("Connection")));
+    QVERIFY(!s.profile->contains(S::Settings, QStringLiteral("TypeConnection")));
+    // Not replaced by the template, and not touched.
+    QVERIFY(readFile(s.defaultFile) == bytes);
+}
+
+void tst_DatabaseOpening::postgresConnection_data() {
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("type");
+    QTest::newRow("MyConnection") << QStringLiteral("MyConnection") << QString() << 1;
+    QTest::newRow("Connection") << QStringLiteral("Connection") << QString() << 1;
+    // The type is read from the text alone: QSQLITE anywhere in it means the embedded file.
+    QTest::newRow("QSQLITE in the password")
+        << QStringLiteral("MyConnection") << QStringLiteral("QSQLITE") << 0;
+}
+
+void tst_DatabaseOpening::postgresConnection() {
+    QFETCH(QString, slot);
+    QFETCH(QString, password);
+    QFETCH(int, type);
+    TestSupport::PostgresCatalog catalog;
+    QVERIFY2(catalog.isValid(), qPrintable(catalog.error()));
+    Setup s;
+    QVERIFY(s.prepare());
+    QVERIFY(s.placeDefaultFile());
+
+    // The test server trusts its user, so any password opens the catalog.
+    const QString pg = catalog.connectionString() + password;
+    const QString other = slot == QLatin1String("MyConnection") ? QStringLiteral("Connection")
+                                                                : QStringLiteral("MyConnection");
+    const QString otherValue = other == QLatin1String("Connection")
+                                   ? s.good
+                                   : QStringLiteral("Provider=QSQLITE;Data Source=");
+    s.profile->setValue(S::Settings, slot, pg);
+    s.profile->setValue(S::Settings, other, otherValue);
+    s.profile->setValue(S::Settings, QStringLiteral("TypeConnection"), 1 - type);
+
+    QVERIFY2(OpenDatabase(s.db, *s.profile, s.appData), qPrintable(s.db.errorText()));
+    QVERIFY(s.db.isPostgres());
+    QCOMPARE(s.db.connectionString(), pg);
+    QCOMPARE(s.setting(slot), pg);
+    QCOMPARE(s.setting(other), otherValue);
+    QCOMPARE(s.profile->integer(S::Settings, QStringLiteral("TypeConnection"), -1), type);
+    QVERIFY(!s.logged());
+    s.db.close();
+}
+
+QTEST_MAIN(tst_DatabaseOpening)
+#include "tst_DatabaseOpening.moc"

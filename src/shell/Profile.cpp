@@ -22,7 +22,9 @@ Profile::Profile(const QString& userFile, const QString& machineFile) {
     m_machine = std::make_unique<QSettings>(machineFile, QSettings::IniFormat);
 }
 
-Profile::~Profile() { sync(); }
+Profile::~Profile() {
+    sync();
+}
 
 QString Profile::DefaultUserFile() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Norvisk"),
@@ -85,9 +87,13 @@ void Profile::setValue(Section section, const QString& name, const QVariant& val
     m_user->setValue(key(section, name), value);
 }
 
-void Profile::remove(Section section, const QString& name) { m_user->remove(key(section, name)); }
+void Profile::remove(Section section, const QString& name) {
+    m_user->remove(key(section, name));
+}
 
-void Profile::removeSection(Section section) { m_user->remove(SectionName(section)); }
+void Profile::removeSection(Section section) {
+    m_user->remove(SectionName(section));
+}
 
 QStringList Profile::keys(Section section) const {
     m_user->beginGroup(SectionName(section));
@@ -101,11 +107,18 @@ void Profile::sync() {
     keepPrivate();
 }
 
-QString Profile::fileName() const { return m_user->fileName(); }
+QString Profile::fileName() const {
+    return m_user->fileName();
+}
 
 void Profile::keepPrivate() {
     const QString file = m_user->fileName();
-    if (QFile::exists(file) && QFile::permissions(file) != kPrivate)
+    // QFile reports the current user's bits beside the owner's; compare the owner/group/other ones.
+    constexpr QFileDevice::Permissions kModeBits =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (QFile::exists(file) && (QFile::permissions(file) & kModeBits) != kPrivate)
         QFile::setPermissions(file, kPrivate);
 }
 

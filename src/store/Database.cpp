@@ -20,15 +20,21 @@ QSqlError connectionError(const QString& text) {
 
 Database::Database(const QString& connectionName) : m_name(connectionName) {}
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
-QSqlDatabase Database::handle() const { return QSqlDatabase::database(m_name, false); }
+QSqlDatabase Database::handle() const {
+    return QSqlDatabase::database(m_name, false);
+}
 
 bool Database::isOpen() const {
     return m_backend != Backend::None && QSqlDatabase::contains(m_name) && handle().isOpen();
 }
 
-bool Database::open(const QString& connectionString) { return openConnection(connectionString, true); }
+bool Database::open(const QString& connectionString) {
+    return openConnection(connectionString, true);
+}
 
 bool Database::openRaw(const QString& connectionString) {
     return openConnection(connectionString, false);
@@ -53,13 +59,16 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
                 return false;
             }
             db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-            db.setDatabaseName(QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                               QStringLiteral("?mode=rw"));
+            m_added = true;
+            db.setDatabaseName(
+                QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                QStringLiteral("?mode=rw"));
             db.setConnectOptions(
                 QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
             backend = Backend::SQLite;
         } else if (provider == QLatin1String("QPSQL")) {
             db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+            m_added = true;
             QString host = source;
             const qsizetype colon = source.lastIndexOf(u':');
             if (colon > 0) {
@@ -78,13 +87,15 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
             db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(kConnectTimeoutSeconds));
             backend = Backend::PostgreSQL;
         } else {
-            m_lastError = connectionError(QStringLiteral("Provider non supportato: %1").arg(provider));
+            m_lastError =
+                connectionError(QStringLiteral("Provider non supportato: %1").arg(provider));
             return false;
         }
         if (!db.open()) {
             m_lastError = db.lastError();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
+            m_added = false;
             return false;
         }
     }
@@ -125,7 +136,8 @@ bool Database::hasQuarzilSchema() {
     // The columns these name were added last to their tables, so an older or foreign
     // archive fails one of them. No rows are needed.
     return execute(QStringLiteral("SELECT IDCliFor, Web, PartIva FROM CliFor WHERE 1 = 0")) &&
-           execute(QStringLiteral("SELECT IDMovimento, IDUM, Qt FROM SottoMovimenti WHERE 1 = 0")) &&
+           execute(
+               QStringLiteral("SELECT IDMovimento, IDUM, Qt FROM SottoMovimenti WHERE 1 = 0")) &&
            execute(QStringLiteral("SELECT IDUM, Sigla FROM UnMis WHERE 1 = 0"));
 }
 
@@ -137,10 +149,12 @@ bool Database::openClone(const Database& source) {
     }
     {
         QSqlDatabase db = QSqlDatabase::cloneDatabase(source.connectionName(), m_name);
+        m_added = true;
         if (!db.open()) {
             m_lastError = db.lastError();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
+            m_added = false;
             return false;
         }
     }
@@ -155,7 +169,7 @@ bool Database::openClone(const Database& source) {
 }
 
 void Database::close() {
-    if (QSqlDatabase::contains(m_name)) {
+    if (m_added && QSqlDatabase::contains(m_name)) {
         {
             QSqlDatabase db = handle();
             if (db.isOpen()) {
@@ -166,6 +180,7 @@ void Database::close() {
         }
         QSqlDatabase::removeDatabase(m_name);
     }
+    m_added = false;
     m_backend = Backend::None;
     m_inTransaction = false;
 }
@@ -239,4 +254,6 @@ bool Database::rollback() {
     return ok;
 }
 
-QString Database::errorText() const { return m_lastError.text(); }
+QString Database::errorText() const {
+    return m_lastError.text();
+}

@@ -60,5 +60,7 @@ private:
     QString m_connectionString;
     Backend m_backend = Backend::None;
     bool m_inTransaction = false;
+    // Whether this object added its named connection (so close() never removes another's).
+    bool m_added = false;
     QSqlError m_lastError;
 };

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     CMainApp mainApp(MainAppEnvironment::FromSystem(), startClock);
     if (!mainApp.initInstance())
         return 1;
-    QApplication::exec();
+    if (!mainApp.isTerminationRequested())
+        QApplication::exec();
     return mainApp.exitInstance();
 }

@@ -98,8 +98,12 @@ private:
 // One run of the real binary, with its stderr kept for the checks and for failure messages.
 class Run {
 public:
-    explicit Run(const Home& home) {
-        m_process.setProcessEnvironment(home.environment());
+    enum class Prompts { Stderr, OnScreen };
+    explicit Run(const Home& home, Prompts prompts = Prompts::Stderr) {
+        QProcessEnvironment env = home.environment();
+        if (prompts == Prompts::OnScreen)
+            env.remove(QStringLiteral("QUARZIL_NONINTERACTIVE"));
+        m_process.setProcessEnvironment(env);
         m_process.setWorkingDirectory(home.path(QString()));
         m_process.start(TestSupport::BinaryPath(), {});
     }
@@ -178,6 +182,7 @@ private Q_SLOTS:
     void refusedStart_data();
     void refusedStart();
     void releaseNotesNeverBlock();
+    void signalDuringCompanyWizard();
     void crashDuringStartupIsLogged();
 };
 
@@ -279,6 +284,25 @@ void tst_Process::releaseNotesNeverBlock() {
     run.process().terminate();
     QVERIFY(run.finish());
     QCOMPARE(run.process().exitCode(), 0);
+}
+
+// A logout while the first-run wizard is still open must end the program through its regular
+// exit, not leave it running with no window or end it as a crash.
+void tst_Process::signalDuringCompanyWizard() {
+    Home home;
+    Run run(home, Run::Prompts::OnScreen);
+    // The wizard's format page stores the locale's conventions as soon as it opens.
+    QVERIFY2(run.waitUntil([&] {
+        return home.ini(QStringLiteral("Azienda/NDecVal")).isValid() && run.running();
+    }),
+             qPrintable(run.stderrText()));
+    QCOMPARE(::kill(pid_t(run.process().processId()), SIGTERM), 0);
+    QVERIFY(run.finish());
+    QCOMPARE(run.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.process().exitCode(), 0);
+    QCOMPARE(home.ini(QStringLiteral("Application/CloseUnregular")).toInt(), 0);
+    QVERIFY(home.logKeys().isEmpty());
+    QVERIFY(home.ini(QStringLiteral("Azienda/RagSoc")).toString().isEmpty());
 }
 
 void tst_Process::crashDuringStartupIsLogged() {

@@ -92,7 +92,8 @@ bool CMainApp::initInstance() {
         return false;
     }
 
-    if (m_profile->integer(S::Application, QStringLiteral("CloseUnregular")) != 0 && offerSystemReport)
+    if (m_profile->integer(S::Application, QStringLiteral("CloseUnregular")) != 0 &&
+        offerSystemReport)
         offerSystemReport();
     logStep(kStartup, QStringLiteral("Caricamento iniziale completato"));
 
@@ -119,8 +120,9 @@ bool CMainApp::initInstance() {
         return fail(QStringLiteral("Errore nell'aggiornare il database alla versione attuale del "
                                    "programma, impossibile continuare!"));
     case SchemaUpgrade::Newer:
-        if (prompt().question(QStringLiteral("L'archivio dati è di una versione più recente e per "
-                                             "questo occorre aggiornare il programma, continuare?"))) {
+        if (prompt().question(
+                QStringLiteral("L'archivio dati è di una versione più recente e per "
+                               "questo occorre aggiornare il programma, continuare?"))) {
             if (downloadNewerProgram)
                 downloadNewerProgram();
             return fail(QString());
@@ -144,9 +146,10 @@ bool CMainApp::initInstance() {
     m_frame = std::make_unique<CMainFrame>(*this);
     m_signals = std::make_unique<UnixSignalWatcher>();
     connect(m_signals.get(), &UnixSignalWatcher::terminationRequested, this, [this] {
-        if (m_frame)
-            m_frame->close();
-        QCoreApplication::quit();
+        m_terminationRequested = true;
+        // exit() leaves every running event loop, a start-up dialog's included; quit() would
+        // do nothing before the main loop runs.
+        QCoreApplication::exit(0);
     });
 
     m_startupInProgress = false;

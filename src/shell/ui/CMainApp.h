@@ -60,6 +60,9 @@ public:
     const QString& applicationDataFolder() const { return m_env.applicationDataFolder; }
 
     bool isStartupInProgress() const { return m_startupInProgress; }
+    // A termination signal arrived (possibly while a start-up dialog was open): do not enter
+    // the event loop, go straight to the exit.
+    bool isTerminationRequested() const { return m_terminationRequested; }
     bool isInternetConnected() const { return m_internetConnected; }
     bool isBusy() const { return m_busy; }
     void setBusy(bool busy) { m_busy = busy; }
@@ -73,7 +76,9 @@ public:
     // The company wizard shown while the company has no name (first run).
     std::function<void()> runCompanyWizard;
 
-    void logStep(const QString& operation, const QString& step) { m_profile->logStep(operation, step); }
+    void logStep(const QString& operation, const QString& step) {
+        m_profile->logStep(operation, step);
+    }
     void deleteLog(const QString& operation) { m_profile->deleteLog(operation); }
 
 private:
@@ -92,4 +97,5 @@ private:
     bool m_internetConnected = false;
     bool m_busy = false;
     bool m_exited = false;
+    bool m_terminationRequested = false;
 };

@@ -14,7 +14,9 @@ QString BuildDir() {
     return dir.isEmpty() ? QStringLiteral(".") : dir;
 }
 
-QString TemplateFile() { return BuildDir() + QStringLiteral("/Database/Quarzil.db"); }
+QString TemplateFile() {
+    return BuildDir() + QStringLiteral("/Database/Quarzil.db");
+}
 
 QString BinaryPath() {
     const QString path = qEnvironmentVariable("QUARZIL_BINARY");
@@ -34,11 +36,15 @@ QString UniqueName(const QString& prefix) {
     return prefix + QUuid::createUuid().toString(QUuid::Id128).left(12);
 }
 
-QString PostgresServer() { return qEnvironmentVariable("QUARZIL_TEST_PG"); }
+QString PostgresServer() {
+    return qEnvironmentVariable("QUARZIL_TEST_PG");
+}
 
-PostgresCatalog::PostgresCatalog() : m_server(PostgresServer()), m_name(UniqueName(QStringLiteral("qz_"))) {
+PostgresCatalog::PostgresCatalog()
+    : m_server(PostgresServer()), m_name(UniqueName(QStringLiteral("qz_"))) {
     if (m_server.isEmpty()) {
-        m_error = QStringLiteral("QUARZIL_TEST_PG is not set: run the tests through tools/pgtest.sh");
+        m_error =
+            QStringLiteral("QUARZIL_TEST_PG is not set: run the tests through tools/pgtest.sh");
         return;
     }
     m_ok = ArchiveCreator::CreatePostgresCatalog(m_server, m_name, &m_error);
@@ -84,6 +90,23 @@ Archive::Archive(const QString& backend) {
     m_db = std::make_unique<Database>(UniqueName(QStringLiteral("test_")));
     if (!m_db->open(m_connection))
         m_error = m_db->errorText();
+}
+
+Database* ArchivePool::get(const QString& backend) {
+    auto& a = m_archives[backend];
+    if (!a)
+        a = std::make_unique<Archive>(backend);
+    return a->isOpen() ? &a->db() : nullptr;
+}
+
+QByteArray ArchivePool::error(const QString& backend) const {
+    const auto it = m_archives.find(backend);
+    return it == m_archives.end() ? QByteArray() : it->second->error().toLocal8Bit();
+}
+
+QString ArchivePool::connectionString(const QString& backend) const {
+    const auto it = m_archives.find(backend);
+    return it == m_archives.end() ? QString() : it->second->connectionString();
 }
 
 } // namespace TestSupport

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <map>
 #include <memory>
 
 namespace TestSupport {
@@ -55,6 +56,19 @@ private:
     std::unique_ptr<Database> m_db;
     QString m_connection;
     QString m_error;
+};
+
+// One archive per back end, opened on first use and kept for a whole test case.
+class ArchivePool {
+public:
+    // Null when the archive could not be made; error() tells why.
+    Database* get(const QString& backend);
+    QByteArray error(const QString& backend) const;
+    QString connectionString(const QString& backend) const;
+    void clear() { m_archives.clear(); }
+
+private:
+    std::map<QString, std::unique_ptr<Archive>> m_archives;
 };
 
 QString UniqueName(const QString& prefix);

@@ -155,17 +155,10 @@ private Q_SLOTS:
     void legacySqliteValuesReadSafely();
 
 private:
-    Database* archive(const QString& backend) {
-        auto& a = m_archives[backend];
-        if (!a)
-            a = std::make_unique<TestSupport::Archive>(backend);
-        return a->isOpen() ? &a->db() : nullptr;
-    }
-    QByteArray archiveError(const QString& backend) {
-        return m_archives[backend]->error().toLocal8Bit();
-    }
+    Database* archive(const QString& backend) { return m_archives.get(backend); }
+    QByteArray archiveError(const QString& backend) { return m_archives.error(backend); }
 
-    std::map<QString, std::unique_ptr<TestSupport::Archive>> m_archives;
+    TestSupport::ArchivePool m_archives;
 };
 
 void tst_RecordRoundTrip::initTestCase() {

@@ -45,17 +45,10 @@ private Q_SLOTS:
     void guardOnClosedDatabaseIsInactive();
 
 private:
-    Database* archive(const QString& backend) {
-        auto& a = m_archives[backend];
-        if (!a)
-            a = std::make_unique<TestSupport::Archive>(backend);
-        return a->isOpen() ? &a->db() : nullptr;
-    }
-    QByteArray archiveError(const QString& backend) {
-        return m_archives[backend]->error().toLocal8Bit();
-    }
+    Database* archive(const QString& backend) { return m_archives.get(backend); }
+    QByteArray archiveError(const QString& backend) { return m_archives.error(backend); }
 
-    std::map<QString, std::unique_ptr<TestSupport::Archive>> m_archives;
+    TestSupport::ArchivePool m_archives;
 };
 
 void tst_Transactions::innerGuardLeavesOuterTransactionAlone_data() {
@@ -135,7 +128,7 @@ void tst_Transactions::committedDataIsVisibleToOtherConnections() {
     Database* db = archive(backend);
     QVERIFY2(db, archiveError(backend));
     Database second(TestSupport::UniqueName(QStringLiteral("second_")));
-    QVERIFY2(second.open(m_archives[backend]->connectionString()), qPrintable(second.errorText()));
+    QVERIFY2(second.open(m_archives.connectionString(backend)), qPrintable(second.errorText()));
     Database clone(TestSupport::UniqueName(QStringLiteral("clone_")));
     QVERIFY2(clone.openClone(*db), qPrintable(clone.errorText()));
     QCOMPARE(clone.backend(), db->backend());
@@ -194,7 +187,7 @@ void tst_Transactions::closeDiscardsOpenTransaction() {
     QVERIFY(addGroup(*db, name));
     db->close();
     QVERIFY(!db->inTransaction());
-    QVERIFY2(db->open(m_archives[backend]->connectionString()), qPrintable(db->errorText()));
+    QVERIFY2(db->open(m_archives.connectionString(backend)), qPrintable(db->errorText()));
     QCOMPARE(groups(*db, name), 0);
 }
 

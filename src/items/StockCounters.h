@@ -1,0 +1,17 @@
+#pragma once
+
+class Database;
+class Profile;
+
+// Stock counters of one item, recomputed from its movement rows and open order rows. The
+// profile receives the crash-log entries; it may be null where no crash log is kept.
+
+// Total loaded (type 0), unloaded (types 1 and 3) and returned (type 2) quantity of an item, in
+// single precision; 0 when it has no such rows or the query fails.
+float GetArtCar(Database& db, Profile* profile, int itemId);
+float GetArtSca(Database& db, Profile* profile, int itemId);
+float GetArtReso(Database& db, Profile* profile, int itemId);
+
+// Recomputes and stores every derived column of one item. False when the item cannot be read
+// or written (its previous counters stay); does nothing, successfully, for a key not above 0.
+bool UpdateArtInfo(Database& db, Profile* profile, int itemId);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// The statements the stock counters run, in the text of the open back end. PostgreSQL sums the
+// single-precision quantities in double precision, as SQLite does, and has a boolean Evaso.
+namespace StockQueries {
+
+enum class Sum { Carichi, Scarichi, Resi };
+
+// One item's sum of movement rows of one kind; one bound value, the item key.
+QString MovementSum(const Database& db, Sum kind);
+// One item's quantity on open orders; one bound value, the item key.
+QString OpenOrderSum(const Database& db);
+// One item's most recent movement date; one bound value, the item key.
+QString LastMovement();
+// One item's own columns that the counters use: IDUM, ScortaMin, GiacInit and the unit's Sigla.
+QString ItemInputs();
+
+// Every item at once, ordered by key: IDArticolo, the three sums, and the last date.
+QString AllMovementSums(const Database& db);
+// IDArticolo and the open-order quantity of every item on an open order.
+QString AllOpenOrderSums(const Database& db);
+// IDArticolo, IDUM, ScortaMin, GiacInit and Sigla of every real item, ordered by key.
+QString AllItemInputs();
+
+} // namespace StockQueries

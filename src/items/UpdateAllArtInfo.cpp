@@ -1,0 +1,112 @@
+#include "items/UpdateAllArtInfo.h"
+
+#include "items/ArtCounters.h"
+#include "items/StockQueries.h"
+#include "items/WaitCursor.h"
+#include "shell/Profile.h"
+#include "store/Database.h"
+#include "store/TableRecord.h"
+#include "store/TransactionGuard.h"
+
+#include <QHash>
+#include <QSqlQuery>
+
+namespace {
+
+const QString kLog = QStringLiteral("ArticoliView:UpdateAllArtInfo");
+
+struct MovementSums {
+    std::optional<double> carichi, scarichi, resi;
+    QDateTime lastMov;
+};
+
+std::optional<double> readSum(const QVariant& v) {
+    if (v.isNull())
+        return std::nullopt;
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    return ok ? std::optional<double>(d) : std::nullopt;
+}
+
+} // namespace
+
+int UpdateAllArtInfo(Database& db, Profile* profile) {
+    Items::WaitCursor wait;
+    TransactionGuard guard(db);
+    if (!guard.isActive())
+        return -1;
+    if (profile)
+        profile->logStep(kLog, QStringLiteral("Lettura movimenti"));
+
+    QHash<int, MovementSums> movements;
+    QSqlQuery q;
+    if (!db.query(q, StockQueries::AllMovementSums(db)))
+        return -1;
+    while (q.next()) {
+        MovementSums& s = movements[q.value(0).toInt()];
+        s.carichi = readSum(q.value(1));
+        s.scarichi = readSum(q.value(2));
+        s.resi = readSum(q.value(3));
+        s.lastMov = Record::ReadDateTime(q.value(4));
+    }
+    if (q.lastError().isValid())
+        return -1;
+
+    QHash<int, double> orders;
+    if (!db.query(q, StockQueries::AllOpenOrderSums(db)))
+        return -1;
+    while (q.next()) {
+        if (const std::optional<double> sum = readSum(q.value(1)))
+            orders.insert(q.value(0).toInt(), *sum);
+    }
+    if (q.lastError().isValid())
+        return -1;
+
+    if (profile)
+        profile->logStep(kLog, QStringLiteral("Scrittura articoli"));
+    QSqlQuery write(db.handle());
+    if (!write.prepare(ArtCountersUpdateStatement())) {
+        db.setError(write.lastError());
+        return -1;
+    }
+    if (!db.query(q, StockQueries::AllItemInputs()))
+        return -1;
+    int written = 0;
+    while (q.next()) {
+        const int itemId = q.value(0).toInt();
+        ArtCounterInputs in;
+        const auto m = movements.constFind(itemId);
+        if (m != movements.constEnd()) {
+            in.carichi = m->carichi;
+            in.scarichi = m->scarichi;
+            in.resi = m->resi;
+            in.lastMov = m->lastMov;
+        }
+        const auto o = orders.constFind(itemId);
+        if (o != orders.constEnd())
+            in.ordinato = *o;
+        in.scortaMin = Record::ReadReal(q.value(2));
+        in.giacInit = Record::ReadReal(q.value(3));
+        if (!q.value(1).isNull())
+            in.unitSigla = Record::ReadText(q.value(4), 5);
+
+        const QVariantList values = ArtCountersValues(ComputeArtCounters(in), itemId);
+        for (int i = 0; i < values.size(); ++i)
+            write.bindValue(i, values.at(i));
+        if (!write.exec()) {
+            db.setError(write.lastError());
+            return -1;
+        }
+        ++written;
+    }
+    if (q.lastError().isValid()) {
+        db.setError(q.lastError());
+        return -1;
+    }
+    q.finish();
+    if (!guard.commit())
+        return -1;
+    if (profile)
+        profile->deleteLog(kLog);
+    return written;
+}

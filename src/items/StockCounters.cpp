@@ -30,11 +30,17 @@ std::optional<double> sumValue(Database& db, const QString& sql, int itemId) {
     return ok ? std::optional<double>(d) : std::nullopt;
 }
 
+// Clears a crash-log entry the caller may have written. Nothing is written here: a profile
+// write per recomputed item would cost more than the recomputation itself.
+void clearLog(Profile* profile, const QString& key) {
+    if (profile && profile->contains(Profile::Section::Log, key))
+        profile->deleteLog(key);
+}
+
 float movementSum(Database& db, Profile* profile, int itemId, StockQueries::Sum kind,
                   const QString& logKey) {
     const std::optional<double> sum = sumValue(db, StockQueries::MovementSum(db, kind), itemId);
-    if (profile && profile->contains(Profile::Section::Log, logKey))
-        profile->deleteLog(logKey);
+    clearLog(profile, logKey);
     return sum ? float(*sum) : 0.0f;
 }
 
@@ -59,8 +65,6 @@ bool UpdateArtInfo(Database& db, Profile* profile, int itemId) {
     if (itemId <= 0)
         return true;
     Items::WaitCursor wait;
-    if (profile)
-        profile->logStep(kUpdateLog, QStringLiteral("Ricalcolo articolo %1").arg(itemId));
 
     ArtCounterInputs in;
     in.carichi = GetArtCar(db, profile, itemId);
@@ -84,7 +88,6 @@ bool UpdateArtInfo(Database& db, Profile* profile, int itemId) {
     if (!db.query(write, ArtCountersUpdateStatement(), ArtCountersValues(counters, itemId)) ||
         write.numRowsAffected() != 1)
         return false;
-    if (profile)
-        profile->deleteLog(kUpdateLog);
+    clearLog(profile, kUpdateLog);
     return true;
 }

@@ -10,6 +10,7 @@
 
 #include <QHash>
 #include <QSqlQuery>
+#include <vector>
 
 namespace {
 
@@ -69,9 +70,11 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
         db.setError(write.lastError());
         return -1;
     }
+    // Read in full before writing: PostgreSQL's driver streams a forward-only result, and a
+    // statement run meanwhile on the connection would cut it off.
+    std::vector<std::pair<int, ArtCounterInputs>> items;
     if (!db.query(q, StockQueries::AllItemInputs()))
         return -1;
-    int written = 0;
     while (q.next()) {
         const int itemId = q.value(0).toInt();
         ArtCounterInputs in;
@@ -89,7 +92,17 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
         in.giacInit = Record::ReadReal(q.value(3));
         if (!q.value(1).isNull())
             in.unitSigla = Record::ReadText(q.value(4), 5);
+        items.emplace_back(itemId, std::move(in));
+    }
+    if (q.lastError().isValid()) {
+        db.setError(q.lastError());
+        return -1;
+    }
+    q.finish();
+    movements.clear();
+    orders.clear();
 
+    for (const auto& [itemId, in] : items) {
         const QVariantList values = ArtCountersValues(ComputeArtCounters(in), itemId);
         for (int i = 0; i < values.size(); ++i)
             write.bindValue(i, values.at(i));
@@ -97,16 +110,10 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
             db.setError(write.lastError());
             return -1;
         }
-        ++written;
     }
-    if (q.lastError().isValid()) {
-        db.setError(q.lastError());
-        return -1;
-    }
-    q.finish();
     if (!guard.commit())
         return -1;
     if (profile)
         profile->deleteLog(kLog);
-    return written;
+    return int(items.size());
 }

@@ -7,7 +7,9 @@
 namespace Items {
 
 WaitCursor::WaitCursor() {
-    if (qGuiApp && QThread::currentThread() == qGuiApp->thread()) {
+    // qGuiApp is a plain cast of the application object: a console tool's would pass.
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (app && QThread::currentThread() == app->thread()) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         m_shown = true;
     }

@@ -137,7 +137,8 @@ const std::vector<Table>& Tables() {
 
 const std::vector<Index>& Indexes() {
     // Columns that the stock recomputations, list views, look-ups by code and reference counts
-    // filter, join or sort on.
+    // filter, join or sort on. The stock counters read an item's movement rows from its index
+    // alone.
     static const std::vector<Index> indexes = {
         {"Articoli", "Matricola"},         {"Articoli", "Descrizione"},
         {"Articoli", "CodBarre"},          {"Articoli", "IDUM"},
@@ -146,7 +147,8 @@ const std::vector<Index>& Indexes() {
         {"Articoli", "IDFornitore"},       {"Movimenti", "Data"},
         {"Movimenti", "Tipo"},             {"Movimenti", "IDCliFor"},
         {"Movimenti", "Numero"},           {"SottoMovimenti", "IDMovimento"},
-        {"SottoMovimenti", "IDArticolo"},  {"SottoMovimenti", "IDUM"},
+        {"SottoMovimenti", "IDArticolo", "IDMovimento, Qt"},
+        {"SottoMovimenti", "IDUM"},
         {"CliFor", "RagSoc"},              {"CliFor", "Codice"},
         {"UnMis", "Sigla"},                {"Categorie", "Categoria"},
         {"Reparti", "Reparto"},            {"Scaffali", "Scaffale"},
@@ -230,9 +232,13 @@ QStringList CreateStatements(Dialect dialect) {
     QStringList statements;
     for (const Table& t : Tables())
         statements << CreateTableStatement(t, dialect);
-    for (const Index& i : Indexes())
-        statements << QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%2)")
-                          .arg(QLatin1String(i.table), QLatin1String(i.column));
+    for (const Index& i : Indexes()) {
+        QString columns = QLatin1String(i.column);
+        if (i.also)
+            columns += QStringLiteral(", ") + QLatin1String(i.also);
+        statements << QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%3)")
+                          .arg(QLatin1String(i.table), QLatin1String(i.column), columns);
+    }
     // Fixed texts of our own, so they are written as literals.
     for (const Unit& u : StarterUnits())
         statements << QStringLiteral("INSERT INTO UnMis (Sigla, Descrizione) VALUES ('%1', '%2')")

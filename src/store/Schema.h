@@ -27,6 +27,8 @@ struct Table {
 struct Index {
     const char* table;
     const char* column;
+    // Further key columns, so that the hot query the index serves reads no table row.
+    const char* also = nullptr;
 };
 
 struct Unit {

@@ -68,12 +68,15 @@ bool makeForeignFile(const QString& kind, const QString& path) {
     }
     if (kind == QLatin1String("archive without CliFor.Web") ||
         kind == QLatin1String("archive without SottoMovimenti.Qt")) {
-        const QString drop = kind.endsWith(QLatin1String("Web"))
-                                 ? QStringLiteral("ALTER TABLE CliFor DROP COLUMN Web")
-                                 : QStringLiteral("ALTER TABLE SottoMovimenti DROP COLUMN Qt");
+        // The index an item's stock is read from holds Qt: it must go before the column can.
+        const QStringList drop =
+            kind.endsWith(QLatin1String("Web"))
+                ? QStringList{QStringLiteral("ALTER TABLE CliFor DROP COLUMN Web")}
+                : QStringList{QStringLiteral("DROP INDEX IX_SottoMovimenti_IDArticolo"),
+                              QStringLiteral("ALTER TABLE SottoMovimenti DROP COLUMN Qt")};
         return QFile::copy(TestSupport::TemplateFile(), path) &&
                QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
-               makeSqlite(path, {drop});
+               makeSqlite(path, drop);
     }
     return false;
 }

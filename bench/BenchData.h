@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// Builds archives of a chosen size for the benchmarks and the tests that need a realistic one:
+// classifications, items with units, open and fulfilled orders, and movements of every type
+// spread over several years with 1 to 10 rows each. The same seed gives the same archive.
+namespace BenchData {
+
+struct Sizes {
+    int items = 1000;
+    qint64 rows = 10000; // movement rows; movements are added until there are this many
+    int orders = -1;     // -1: one order for every ten items
+    unsigned seed = 1;
+};
+
+struct Counts {
+    int items = 0;
+    qint64 movements = 0;
+    qint64 rows = 0;
+    int orders = 0;
+};
+
+// Fills an open, empty archive, in one transaction with prepared statements.
+bool Generate(Database& db, const Sizes& sizes, Counts* counts, QString* error);
+
+// Adds movements to an archive Generate filled until it has `totalRows` movement rows.
+bool AddMovements(Database& db, qint64 totalRows, unsigned seed, Counts* counts, QString* error);
+
+// A new archive for a benchmark: an SQLite file at `target`, or, when `target` is a PostgreSQL
+// server connection string, a new catalog on that server named `catalog`. Returns the
+// connection string of the new archive, empty on failure.
+QString CreateArchive(const QString& target, const QString& catalog, QString* error);
+// Drops what CreateArchive made on a server; removes the file otherwise.
+void DropArchive(const QString& target, const QString& catalog);
+
+} // namespace BenchData

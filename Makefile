@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean format
+.PHONY: all deps configure build run test bench clean format
 
 all: build
 
@@ -21,6 +21,13 @@ run: build
 
 test: build
 	tools/pgtest.sh run -- ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Timed operations on generated archives, on SQLite and on a throwaway PostgreSQL server.
+# Several minutes; not part of `make test`.
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target quarzil_bench
+	$(BUILD)/bench/quarzil_bench --backend sqlite
+	tools/pgtest.sh run -- $(BUILD)/bench/quarzil_bench --backend postgres
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

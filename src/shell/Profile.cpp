@@ -57,6 +57,8 @@ QString Profile::SectionName(Section section) {
         return QStringLiteral("Log");
     case Section::Web:
         return QStringLiteral("Web");
+    case Section::Workspace:
+        return QStringLiteral("Workspace");
     }
     return QString();
 }

@@ -10,7 +10,9 @@
 // installer writes. Every section name is spelled here only.
 class Profile {
 public:
-    enum class Section { Settings, Application, List, Azienda, Hardware, Log, Web };
+    // Workspace: the window layout (look, docking state of the panes); its keys may name a
+    // subsection ("BasePane-32797/IsVisible").
+    enum class Section { Settings, Application, List, Azienda, Hardware, Log, Web, Workspace };
 
     // userFile: ~/.config/Norvisk/Quarzil.ini in production; machineFile:
     // /etc/xdg/Norvisk/Quarzil.ini. Tests point both at temporary files.

@@ -15,6 +15,7 @@
 #include "shell/Profile.h"
 #include "shell/ui/CMainApp.h"
 #include "shell/ui/CMainFrame.h"
+#include "shell/ui/CRibbonBar.h"
 
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
@@ -29,7 +30,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -660,13 +661,11 @@ private Q_SLOTS:
         QCOMPARE(wizards, 0);
         QVERIFY(!QApplication::activeModalWidget());
 
-        QAction* command = app->mainFrame()->findChild<QAction*>(QStringLiteral("DatiAziendali"));
+        // The command sits in the ribbon's application menu.
+        QAction* command = app->mainFrame()->command(32796);
         QVERIFY(command);
         QCOMPARE(Stripped(command->text()), QStringLiteral("Dati Aziendali"));
-        QStringList menus;
-        for (QAction* a : app->mainFrame()->menuBar()->actions())
-            menus << Stripped(a->text());
-        QVERIFY(menus.contains(QStringLiteral("Applicazione")));
+        QVERIFY(app->mainFrame()->ribbon()->applicationMenu()->actions().contains(command));
         QString shownName;
         mode.clear();
         WhenModal([&](QWidget* modal) {

@@ -27,6 +27,8 @@ MainAppEnvironment MainAppEnvironment::FromSystem() {
     env.applicationDataFolder = AppPaths::ApplicationDataFolder();
     env.executableFolder = QCoreApplication::applicationDirPath();
     env.instanceName = SingleInstance::DefaultName();
+    env.showSplash = !IsNonInteractive() &&
+                     !QCoreApplication::arguments().contains(QStringLiteral("--nosplash"));
     if (IsNonInteractive()) {
         env.prompt = std::make_shared<StderrPrompt>();
         env.fileDialogs = std::make_shared<CancelledFileDialogs>();
@@ -182,6 +184,12 @@ void CMainApp::showReleaseNotes() {
     }
     m_profile->setValue(S::Settings, QStringLiteral("LastVerRelNotes"),
                         StartupChecks::kReleaseNotesVersion);
+}
+
+bool CMainApp::testInternetConnection() {
+    if (!m_internetConnected && m_env.internetState() != StartupChecks::InternetState::Disconnected)
+        m_internetConnected = true;
+    return m_internetConnected;
 }
 
 int CMainApp::exitInstance() {

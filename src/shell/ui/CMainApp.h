@@ -31,6 +31,8 @@ struct MainAppEnvironment {
     // Tests replace the system's answers.
     std::function<StartupChecks::InternetState()> internetState;
     std::function<std::pair<QSize, int>()> display;
+    // The start-up picture; off for "--nosplash", for runs without a user, and in tests.
+    bool showSplash = false;
 
     static MainAppEnvironment FromSystem();
 };
@@ -64,6 +66,10 @@ public:
     // the event loop, go straight to the exit.
     bool isTerminationRequested() const { return m_terminationRequested; }
     bool isInternetConnected() const { return m_internetConnected; }
+    // Unless a test already succeeded, asks the system now; remembers a success. An unknown
+    // state counts as connected, as at start-up.
+    bool testInternetConnection();
+    bool showsSplash() const { return m_env.showSplash; }
     bool isBusy() const { return m_busy; }
     void setBusy(bool busy) { m_busy = busy; }
 

@@ -1,31 +1,452 @@
 #include "shell/ui/CMainFrame.h"
 
 #include "company/ui/CAziendaSheet.h"
+#include "shell/ApplicationLook.h"
+#include "shell/FrameRules.h"
+#include "shell/FrameTimers.h"
+#include "shell/RibbonLayout.h"
+#include "shell/WebPages.h"
+#include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CMainApp.h"
+#include "shell/ui/CMainDoc.h"
+#include "shell/ui/CMovArtBar.h"
+#include "shell/ui/CPaneBar.h"
+#include "shell/ui/CPlaceholderView.h"
+#include "shell/ui/CRibbonBar.h"
+#include "shell/ui/CRibbonCategory.h"
+#include "shell/ui/CRibbonPanel.h"
+#include "shell/ui/CSplashWnd.h"
+#include "shell/ui/RibbonIcons.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
+#include <QScreen>
+#include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace {
+
+using S = Profile::Section;
+namespace RL = RibbonLayout;
+
+struct PaneInfo {
+    int commandId;
+    const char* title;
+    const char* profileKey;
+};
+// In creation order; the index is the view the pane belongs to.
+constexpr PaneInfo kPanes[CMainFrame::kViewCount] = {
+    {RL::MovArtBar, "Movimenti di magazzino", "MovArtBar"},
+    {RL::MovRowBar, "Righe del movimento", "MovRowBar"},
+    {RL::AnaMovBar, "Ultimi 250 movimenti di magazzino", "AnaMovBar"},
+    {RL::CalAppBar, "Calendario", "CalAppBar"},
+};
+
+const char* const kViewTitles[CMainFrame::kViewCount] = {"Magazzino", "Movimenti / Fatture",
+                                                         "Anagrafiche", "Agenda"};
+
+// The style the desktop gave the program, remembered before the first look replaces it.
+const char* const kNativeStyleProperty = "quarzilNativeStyle";
+
+QString PaneKey(int index) {
+    return QString::fromLatin1(kPanes[index].profileKey);
+}
+
+QString ToolTip(const RL::Command& c) {
+    QString tip = c.tip.isEmpty() ? RL::Caption(c.text, false) : c.tip;
+    if (!c.key.isEmpty())
+        tip += QStringLiteral(" (%1)").arg(QKeySequence(c.key).toString(QKeySequence::NativeText));
+    return tip;
+}
+
+} // namespace
 
 CMainFrame::CMainFrame(CMainApp& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
     setObjectName(QStringLiteral("CMainFrame"));
-    resize(1024, 700);
-    auto* placeholder = new QLabel(QStringLiteral("Quarzil"), this);
-    placeholder->setAlignment(Qt::AlignCenter);
-    setCentralWidget(placeholder);
-    statusBar()->showMessage(m_app.database().connectionString().section(u';', 1));
+    if (!qApp->property(kNativeStyleProperty).isValid())
+        qApp->setProperty(kNativeStyleProperty, QApplication::style()->name());
+    applyLook(m_app.profile().integer(S::Workspace, QStringLiteral("ApplicationLook"),
+                                      ApplicationLook::kDefault));
 
-    // Until the ribbon: the application menu with its commands.
-    QMenu* application = menuBar()->addMenu(QStringLiteral("&Applicazione"));
-    application->setObjectName(QStringLiteral("Applicazione"));
-    QAction* companyData = application->addAction(QStringLiteral("&Dati Aziendali"));
-    companyData->setObjectName(QStringLiteral("DatiAziendali"));
-    connect(companyData, &QAction::triggered, this, [this] {
-        CAziendaSheet sheet(CAziendaSheet::Mode::Sheet, m_app.profile(), m_app.prompt(),
-                            m_app.fileDialogs(), m_app.browser(), m_app.applicationDataFolder(),
-                            &m_app.notifier(), this);
-        sheet.exec();
+    m_doc = new CMainDoc(m_app.profile(), m_app.database(), m_app.notifier(), this);
+    createCommands();
+    createViews();
+    createRibbon();
+    createStatusBar();
+    createPanes();
+    connectNotifier();
+    restorePlacement();
+
+    if (m_app.showsSplash()) {
+        auto* splash = new CSplashWnd(this);
+        connect(splash, &CSplashWnd::finished, this, [this] { update(); });
+        splash->show();
+    }
+
+    m_timers = new FrameTimers(
+        m_app.profile(), m_app.database(), [this] { return m_app.isBusy(); },
+        [this] { return m_app.testInternetConnection(); }, this);
+    connect(m_timers, &FrameTimers::updateCheckOffline, this, [this] {
+        m_app.prompt().message(QStringLiteral("Si consiglia di collegare il computer ad internet "
+                                              "per verificare la presenza di aggiornamenti!"),
+                               IPrompt::Icon::Warning);
     });
+    m_timers->start();
+
+    // The first category is the current one at start.
+    m_ribbon->setCurrentCategory(0);
+    setActiveView(0);
+}
+
+CMainFrame::~CMainFrame() {
+    m_timers->stop();
+    savePlacement();
+    for (CFrameView* v : m_views)
+        if (v)
+            v->saveState();
+    movArtBar()->saveState();
+    m_views.fill(nullptr);
+    resetPaneWorkspace();
+    m_app.profile().sync();
+}
+
+// --- Commands -----------------------------------------------------------------------------------
+
+void CMainFrame::createCommands() {
+    auto make = [this](const RL::Command& c) {
+        auto* a = new QAction(RibbonIcons::Icon(c.icon), c.text, this);
+        a->setToolTip(ToolTip(c));
+        a->setCheckable(c.checkable);
+        if (!c.key.isEmpty())
+            m_keys.insert(a, QKeySequence(c.key));
+        return a;
+    };
+    for (const RL::Command& c : RL::FrameCommands()) {
+        QAction* a = make(c);
+        a->setObjectName(QStringLiteral("Command-%1").arg(c.id));
+        a->setShortcut(m_keys.value(a));
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+        m_commands.insert(c.id, a);
+        if (!a->isCheckable())
+            connect(a, &QAction::triggered, this, [this, id = c.id] { runCommand(id); });
+    }
+    for (int v = 0; v < kViewCount; ++v)
+        for (const RL::Command& c : RL::ViewCommands(v)) {
+            QAction* a = make(c);
+            a->setObjectName(QStringLiteral("Command-%1-%2").arg(v).arg(c.id));
+            addAction(a);
+            m_viewCommands[v].insert(c.id, a);
+        }
+
+    // Dialogs of later parts of the program: shown, not yet usable.
+    for (int id : {RL::ConnData, RL::UnitaMisura, RL::BackupDati, RL::Aggiornamenti, RL::Commenti})
+        m_commands.value(id)->setEnabled(false);
+
+    m_looks = new QActionGroup(this);
+    m_looks->setExclusive(true);
+    for (int id : RL::StileGroup()) {
+        QAction* a = m_commands.value(id);
+        m_looks->addAction(a);
+        a->setChecked(id == m_look);
+        connect(a, &QAction::triggered, this, [this, id] { chooseLook(id); });
+    }
+
+    QAction* status = m_commands.value(RL::StatusBar);
+    status->setChecked(true);
+    connect(status, &QAction::triggered, this,
+            [this](bool checked) { statusBar()->setVisible(checked); });
+}
+
+QAction* CMainFrame::viewCommand(int viewIndex, int id) const {
+    if (viewIndex < 0 || viewIndex >= kViewCount)
+        return nullptr;
+    return m_viewCommands[viewIndex].value(id);
+}
+
+void CMainFrame::runCommand(int id) {
+    switch (id) {
+    case RL::DatiAziendali:
+        openCompanyData();
+        return;
+    case RL::About: {
+        CAboutDlg about(this);
+        about.exec();
+        return;
+    }
+    case RL::Exit:
+        close();
+        return;
+    case RL::Help:
+        // F1: the online help of the view in front.
+        m_app.browser().open(
+            WebPages::ForCommand(m_app.profile(), RL::AiutoMagazzino + qMax(0, m_activeView)));
+        return;
+    default:
+        break;
+    }
+    const QUrl page = WebPages::ForCommand(m_app.profile(), id);
+    if (page.isValid())
+        m_app.browser().open(page);
+}
+
+void CMainFrame::openCompanyData() {
+    // The sheet tells the notifier to refresh every view when it ends with OK.
+    CAziendaSheet sheet(CAziendaSheet::Mode::Sheet, m_app.profile(), m_app.prompt(),
+                        m_app.fileDialogs(), m_app.browser(), m_app.applicationDataFolder(),
+                        &m_app.notifier(), this);
+    sheet.exec();
+}
+
+// --- Views --------------------------------------------------------------------------------------
+
+void CMainFrame::createViews() {
+    m_stack = new QStackedWidget(this);
+    m_stack->setObjectName(QStringLiteral("Views"));
+    setCentralWidget(m_stack);
+    for (int i = 0; i < kViewCount; ++i)
+        setView(i, new CPlaceholderView(*m_doc, QString::fromUtf8(kViewTitles[i])));
+}
+
+CFrameView* CMainFrame::view(int index) const {
+    return index >= 0 && index < kViewCount ? m_views[index] : nullptr;
+}
+
+void CMainFrame::setView(int index, CFrameView* view) {
+    if (index < 0 || index >= kViewCount || !view)
+        return;
+    CFrameView* old = m_views[index];
+    m_views[index] = view;
+    view->setObjectName(QStringLiteral("View-%1").arg(index));
+    m_stack->insertWidget(index, view);
+    if (old) {
+        m_stack->removeWidget(old);
+        old->deleteLater();
+    }
+    view->attachCommands(m_viewCommands[index]);
+    if (index == m_activeView)
+        m_stack->setCurrentIndex(index);
+}
+
+void CMainFrame::setActiveView(int index) {
+    if (index < 0 || index >= kViewCount)
+        return;
+    m_activeView = index;
+    CFrameView* v = m_views[index];
+    v->becameVisible();
+    m_stack->setCurrentIndex(index);
+    // The new view's pane as the user last wanted it; the others hidden.
+    for (int i = 0; i < kViewCount; ++i)
+        m_panes[i]->setVisible(i == index &&
+                               m_app.profile().integer(S::Settings, PaneKey(i), 1) == 1);
+    // Keys go to the visible view's commands only: F3 is a new item in one category and a new
+    // customer in another.
+    for (int c = 0; c < kViewCount; ++c)
+        for (QAction* a : m_viewCommands[c])
+            a->setShortcut(c == index ? m_keys.value(a) : QKeySequence());
+    if (m_ribbon->currentCategory() != index)
+        m_ribbon->setCurrentCategory(index);
+    v->setFocus();
+}
+
+// --- Ribbon -------------------------------------------------------------------------------------
+
+void CMainFrame::createRibbon() {
+    m_ribbon = new CRibbonBar(this);
+    setMenuWidget(m_ribbon);
+
+    QMenu* menu = m_ribbon->applicationMenu();
+    for (int id : RL::ApplicationMenu()) {
+        if (id == 0)
+            menu->addSeparator();
+        else
+            menu->addAction(m_commands.value(id));
+    }
+    menu->addSeparator();
+    QMenu* programma = menu->addMenu(QStringLiteral("Programma"));
+    programma->setObjectName(QStringLiteral("Programma"));
+    for (int id : RL::ProgrammaGroup())
+        programma->addAction(m_commands.value(id));
+    QMenu* stile = menu->addMenu(QStringLiteral("Stile"));
+    stile->setObjectName(QStringLiteral("Stile"));
+    for (int id : RL::StileGroup())
+        stile->addAction(m_commands.value(id));
+    menu->addAction(m_commands.value(RL::About));
+    menu->addSeparator();
+    menu->addAction(m_commands.value(RL::Exit));
+
+    for (int id : RL::QuickAccess())
+        m_ribbon->addQuickAccess(m_commands.value(id));
+
+    for (const RL::Category& c : RL::Categories()) {
+        auto lookup = [&](int id) {
+            return RL::IsFrameCommand(id) ? m_commands.value(id)
+                                          : m_viewCommands[c.viewIndex].value(id);
+        };
+        CRibbonCategory* category = m_ribbon->addCategory(c.title);
+        for (const RL::Panel& p : c.panels) {
+            CRibbonPanel* panel = category->addPanel(p.title, RibbonIcons::Icon(p.icon));
+            for (const RL::Entry& e : p.entries) {
+                if (e.id == 0) {
+                    QList<QAction*> actions;
+                    for (int id : e.menu)
+                        actions << (id ? lookup(id) : nullptr);
+                    panel->addDropDown(e.menuText, RibbonIcons::Icon(e.menuIcon), actions);
+                    continue;
+                }
+                QAction* a = lookup(e.id);
+                Q_ASSERT(a);
+                a->setIconText(RL::Caption(a->text(), e.large));
+                if (e.large)
+                    panel->addLarge(a);
+                else
+                    panel->addSmall(a);
+            }
+        }
+    }
+    m_ribbon->finishLayout();
+    connect(m_ribbon, &CRibbonBar::currentCategoryChanged, this, &CMainFrame::setActiveView);
+}
+
+// --- Status bar ---------------------------------------------------------------------------------
+
+void CMainFrame::createStatusBar() {
+    m_statusText = new QLabel(QStringLiteral("Stiamo effettuando il conteggio dei dati..."));
+    m_statusText->setObjectName(QStringLiteral("StatusPane-0"));
+    m_statusText->setAccessibleName(QStringLiteral("Conteggio Dati"));
+    m_statusText->setMinimumWidth(1);
+    statusBar()->addWidget(m_statusText, 1);
+    auto* help = new QLabel(QStringLiteral("Per visualizzare il manuale online premere F1"));
+    help->setObjectName(QStringLiteral("StatusPane-120"));
+    statusBar()->addPermanentWidget(help);
+    auto* product = new QLabel(QStringLiteral("Quarzil"));
+    product->setObjectName(QStringLiteral("StatusPane-121"));
+    statusBar()->addPermanentWidget(product);
+}
+
+void CMainFrame::showRowCount(int kind, int count) {
+    m_statusText->setText(FrameRules::RowCountText(m_app.profile(), kind, count));
+    m_statusText->repaint();
+}
+
+// --- Panes --------------------------------------------------------------------------------------
+
+void CMainFrame::createPanes() {
+    setDockNestingEnabled(true);
+    for (int i = 0; i < kViewCount; ++i) {
+        const PaneInfo& info = kPanes[i];
+        CPaneBar* pane = nullptr;
+        if (i == 0) {
+            pane = new CMovArtBar(info.commandId, m_app.profile(), this);
+        } else {
+            pane = new CPaneBar(info.commandId, QString::fromUtf8(info.title), this);
+            auto* placeholder =
+                new QLabel(QStringLiteral("Questa funzione non è ancora disponibile."), pane);
+            placeholder->setAlignment(Qt::AlignCenter);
+            placeholder->setWordWrap(true);
+            placeholder->setMinimumHeight(60);
+            pane->setWidget(placeholder);
+        }
+        m_panes[i] = pane;
+        addDockWidget(i == 3 ? Qt::RightDockWidgetArea : Qt::BottomDockWidgetArea, pane);
+        QAction* toggle = m_commands.value(info.commandId);
+        toggle->setChecked(i == 0);
+        connect(toggle, &QAction::triggered, this,
+                [this, i](bool checked) { togglePane(i, checked); });
+        connect(pane, &QDockWidget::visibilityChanged, toggle,
+                [toggle, pane] { toggle->setChecked(!pane->isHidden()); });
+        connect(pane, &CPaneBar::closedByUser, this, [this, i] {
+            m_app.profile().setValue(S::Settings, PaneKey(i), 0);
+            m_commands.value(kPanes[i].commandId)->setChecked(false);
+        });
+        pane->setVisible(i == 0);
+    }
+    // The calendar pane starts 250 pixels wide.
+    resizeDocks({m_panes[3]}, {250}, Qt::Horizontal);
+}
+
+CPaneBar* CMainFrame::pane(int index) const {
+    return index >= 0 && index < kViewCount ? m_panes[index] : nullptr;
+}
+
+CMovArtBar* CMainFrame::movArtBar() const {
+    return static_cast<CMovArtBar*>(m_panes[0]);
+}
+
+void CMainFrame::togglePane(int index, bool visible) {
+    m_panes[index]->setVisible(visible);
+    m_app.profile().setValue(S::Settings, PaneKey(index), visible ? 1 : 0);
+}
+
+void CMainFrame::resetPaneWorkspace() {
+    // The next start shows only the items pane, whatever docking state this run left.
+    Profile& profile = m_app.profile();
+    profile.setValue(S::Workspace, QStringLiteral("BasePane-32797/IsVisible"), 1);
+    for (int id : {32798, 32799, 32800, 32811, 32813})
+        profile.setValue(S::Workspace, QStringLiteral("BasePane-%1/IsVisible").arg(id), 0);
+}
+
+// --- Notifier -----------------------------------------------------------------------------------
+
+void CMainFrame::connectNotifier() {
+    ChangeNotifier& n = m_app.notifier();
+    connect(&n, &ChangeNotifier::itemRecomputeRequested, this,
+            [this](int itemId) { m_views[0]->recomputeItem(itemId); });
+    connect(&n, &ChangeNotifier::movementRecomputeRequested, this,
+            [this](int movementId) { m_views[1]->recomputeMovement(movementId); });
+    connect(&n, &ChangeNotifier::viewReloadRequested, this, [this](int index) {
+        if (CFrameView* v = view(index))
+            v->reload();
+    });
+    connect(&n, &ChangeNotifier::refreshAllRequested, this, [this] {
+        for (CFrameView* v : m_views)
+            v->refresh();
+    });
+    connect(&n, &ChangeNotifier::rowCountChanged, this, &CMainFrame::showRowCount);
+}
+
+// --- Placement and show state -------------------------------------------------------------------
+
+void CMainFrame::restorePlacement() {
+    const Profile& p = m_app.profile();
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+    QSize size(1024, 700);
+    if (!screen.isEmpty())
+        size = size.boundedTo(screen.size());
+    QRect placement(QPoint(), size);
+    if (!screen.isEmpty())
+        placement.moveCenter(screen.center());
+    if (p.contains(S::Settings, QStringLiteral("Left")) &&
+        p.contains(S::Settings, QStringLiteral("Bottom"))) {
+        const int left = p.integer(S::Settings, QStringLiteral("Left"));
+        const int top = p.integer(S::Settings, QStringLiteral("Top"));
+        const QRect stored(left, top, p.integer(S::Settings, QStringLiteral("Right")) - left,
+                           p.integer(S::Settings, QStringLiteral("Bottom")) - top);
+        // A placement on a screen that is no longer there is ignored.
+        if (stored.width() >= 200 && stored.height() >= 150 &&
+            (screen.isEmpty() || screen.intersects(stored)))
+            placement = stored;
+    }
+    setGeometry(placement);
+}
+
+void CMainFrame::savePlacement() {
+    Profile& p = m_app.profile();
+    const QRect r = normalGeometry().isValid() ? normalGeometry() : geometry();
+    p.setValue(S::Settings, QStringLiteral("Left"), r.left());
+    p.setValue(S::Settings, QStringLiteral("Top"), r.top());
+    p.setValue(S::Settings, QStringLiteral("Right"), r.left() + r.width());
+    p.setValue(S::Settings, QStringLiteral("Bottom"), r.top() + r.height());
+    const Qt::WindowStates state = windowState();
+    p.setValue(S::Settings, QStringLiteral("Style"),
+               state & Qt::WindowMinimized   ? 2
+               : state & Qt::WindowMaximized ? 3
+                                             : 1);
 }
 
 void CMainFrame::setVisible(bool visible) {
@@ -49,4 +470,29 @@ void CMainFrame::showWithState(int style) {
         showNormal();
         break;
     }
+}
+
+// --- Looks --------------------------------------------------------------------------------------
+
+void CMainFrame::chooseLook(int id) {
+    if (!ApplicationLook::IsLook(id))
+        return;
+    m_app.profile().setValue(S::Workspace, QStringLiteral("ApplicationLook"), id);
+    applyLook(id);
+    update();
+}
+
+void CMainFrame::applyLook(int id) {
+    m_look = ApplicationLook::Normalized(id);
+    if (ApplicationLook::UsesNativeStyle(m_look)) {
+        QApplication::setStyle(qApp->property(kNativeStyleProperty).toString());
+        // An empty palette gives the desktop's own colours back.
+        QApplication::setPalette(QPalette());
+    } else {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(ApplicationLook::Palette(m_look));
+    }
+    if (m_looks)
+        for (QAction* a : m_looks->actions())
+            a->setChecked(a == m_commands.value(m_look));
 }

@@ -1,21 +1,91 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <array>
 
+class CFrameView;
 class CMainApp;
+class CMainDoc;
+class CMovArtBar;
+class CPaneBar;
+class CRibbonBar;
+class FrameTimers;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QStackedWidget;
 
-// The main window.
+// The main window: the ribbon, the four views (one visible at a time, chosen by the ribbon's
+// category), their four dockable panes, the status bar and the periodic jobs.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
+    static constexpr int kViewCount = 4;
+
     explicit CMainFrame(CMainApp& app, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     // Show states as stored in "Style": 1 normal, 2 minimised, 3 maximised.
     void showWithState(int style);
+
+    CMainDoc& document() const { return *m_doc; }
+    CRibbonBar* ribbon() const { return m_ribbon; }
+    FrameTimers& timers() const { return *m_timers; }
+
+    int activeViewIndex() const { return m_activeView; }
+    // What choosing a ribbon category does: the view comes up and the panes follow it.
+    void setActiveView(int index);
+    CFrameView* view(int index) const;
+    // Puts a view in place of the one at index (the frame owns it).
+    void setView(int index, CFrameView* view);
+
+    // The pane of a view (0 to 3), and the items view's own.
+    CPaneBar* pane(int index) const;
+    CMovArtBar* movArtBar() const;
+
+    // The frame's own commands, and each category's view commands, by id.
+    QAction* command(int id) const { return m_commands.value(id); }
+    QAction* viewCommand(int viewIndex, int id) const;
+
+    QLabel* statusText() const { return m_statusText; }
+    // The row count a view reports (kind 1 to 4; any other kind empties the text).
+    void showRowCount(int kind, int count);
+
+    // The look in use (205 to 219) and choosing another one (stored and applied at once).
+    int look() const { return m_look; }
+    void chooseLook(int id);
 
 protected:
     void setVisible(bool visible) override;
 
 private:
+    void createCommands();
+    void createViews();
+    void createRibbon();
+    void createStatusBar();
+    void createPanes();
+    void connectNotifier();
+    void restorePlacement();
+    void savePlacement();
+    void resetPaneWorkspace();
+    void applyLook(int id);
+    void runCommand(int id);
+    void togglePane(int index, bool visible);
+    void openCompanyData();
+
     CMainApp& m_app;
+    CMainDoc* m_doc = nullptr;
+    CRibbonBar* m_ribbon = nullptr;
+    QStackedWidget* m_stack = nullptr;
+    std::array<CFrameView*, kViewCount> m_views{};
+    std::array<CPaneBar*, kViewCount> m_panes{};
+    std::array<QHash<int, QAction*>, kViewCount> m_viewCommands;
+    QHash<int, QAction*> m_commands;
+    QHash<QAction*, QKeySequence> m_keys;
+    QActionGroup* m_looks = nullptr;
+    QLabel* m_statusText = nullptr;
+    FrameTimers* m_timers = nullptr;
+    int m_activeView = -1;
+    int m_look = 0;
 };

@@ -1,0 +1,59 @@
+#include "shell/FrameRules.h"
+
+#include "company/Formats.h"
+
+#include <QFontMetrics>
+
+namespace FrameRules {
+
+QString RowCountText(const Profile& profile, int kind, int count) {
+    switch (kind) {
+    case 1:
+        return QStringLiteral("Numero di articoli nella lista: %1")
+            .arg(FormatInteger(profile, count));
+    case 2:
+        return QStringLiteral("Numero di movimenti nella lista: %1")
+            .arg(FormatInteger(profile, count));
+    case 3:
+        return QStringLiteral("Numero di anagrafiche nella lista: %1")
+            .arg(FormatInteger(profile, count));
+    case 4:
+        return QStringLiteral("Agenda appuntamenti");
+    default:
+        return QString();
+    }
+}
+
+int StoredColumnWidth(int width) {
+    return qMax(width, kMinColumnWidth);
+}
+
+NewsDecision NewsRule(const QString& storedDtMsgShow, const QDateTime& now) {
+    QDateTime last = QDateTime::fromString(storedDtMsgShow, Qt::ISODate);
+    if (!last.isValid())
+        return {true, true};
+    // A clock set back (or a value from another computer) must not silence the news for days.
+    if (last > now)
+        last = now.addDays(-2);
+    if (last.addDays(1) < now)
+        return {true, true};
+    return {};
+}
+
+QString NewsStamp(const QDateTime& now) {
+    return now.toString(Qt::ISODate);
+}
+
+int FittedPixelSize(QFont font, const QString& text, const QRect& rect) {
+    int size = font.pixelSize() > 0 ? font.pixelSize() : qRound(QFontMetricsF(font).height());
+    while (size > 2) {
+        font.setPixelSize(size);
+        const QRect needed = QFontMetrics(font).boundingRect(rect, Qt::AlignCenter, text);
+        if (needed.width() <= rect.width() && needed.height() <= rect.height())
+            break;
+        size -= 2;
+    }
+    return size;
+}
+
+} // namespace FrameRules

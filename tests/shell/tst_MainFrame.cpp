@@ -1,0 +1,676 @@
+// label: gui
+#include "ScriptedPrompt.h"
+#include "TestSupport.h"
+#include "shell/ApplicationLook.h"
+#include "shell/FrameRules.h"
+#include "shell/FrameTimers.h"
+#include "shell/RibbonLayout.h"
+#include "shell/ui/CFrameView.h"
+#include "shell/ui/CMainApp.h"
+#include "shell/ui/CMainDoc.h"
+#include "shell/ui/CMainFrame.h"
+#include "shell/ui/CMovArtBar.h"
+#include "shell/ui/CPlaceholderView.h"
+#include "shell/ui/CRibbonBar.h"
+#include "shell/ui/CRibbonCategory.h"
+#include "shell/ui/CRibbonPanel.h"
+#include "shell/ui/CSplashWnd.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+#include <memory>
+
+using InternetState = StartupChecks::InternetState;
+namespace RL = RibbonLayout;
+
+namespace {
+
+class RecordingBrowser : public IBrowser {
+public:
+    bool open(const QUrl& url) override {
+        opened << url.toString();
+        return true;
+    }
+    QStringList opened;
+};
+
+// A view that writes down what the frame asks of it.
+class RecordingView : public CFrameView {
+public:
+    RecordingView(CMainDoc& doc, int index, std::shared_ptr<QStringList> log)
+        : CFrameView(doc), m_index(index), m_log(std::move(log)) {}
+    void becameVisible() override { note(QStringLiteral("visible")); }
+    void reload() override { note(QStringLiteral("reload")); }
+    void refresh() override { note(QStringLiteral("refresh")); }
+    void saveState() override { note(QStringLiteral("save")); }
+    void recomputeItem(int id) override { note(QStringLiteral("item %1").arg(id)); }
+    void recomputeMovement(int id) override { note(QStringLiteral("movement %1").arg(id)); }
+
+private:
+    void note(const QString& what) { *m_log << QStringLiteral("%1:%2").arg(m_index).arg(what); }
+    int m_index;
+    std::shared_ptr<QStringList> m_log;
+};
+
+// A user with a company already set up, in temporary folders.
+struct Sandbox {
+    QTemporaryDir dir;
+    QString profileFile = dir.filePath(QStringLiteral("config/Norvisk/Quarzil.ini"));
+    QString appData = dir.filePath(QStringLiteral("data"));
+    QString instanceName = TestSupport::UniqueName(QStringLiteral("qz_frame_"));
+    std::shared_ptr<ScriptedPrompt> prompt = std::make_shared<ScriptedPrompt>();
+    std::shared_ptr<RecordingBrowser> browser = std::make_shared<RecordingBrowser>();
+    std::shared_ptr<InternetState> internet =
+        std::make_shared<InternetState>(InternetState::Connected);
+    bool splash = false;
+
+    Sandbox() {
+        QDir().mkpath(appData);
+        write(QStringLiteral("Azienda/RagSoc"), QStringLiteral("Rossi Srl"));
+    }
+
+    void write(const QString& key, const QVariant& value) const {
+        QDir().mkpath(QFileInfo(profileFile).absolutePath());
+        QSettings s(profileFile, QSettings::IniFormat);
+        s.setValue(key, value);
+    }
+    // What is on disk (a copy: QSettings objects of one process share their cache).
+    QVariant stored(const QString& key) const {
+        const QString copy = dir.filePath(TestSupport::UniqueName(QStringLiteral("disk_")));
+        QFile::copy(profileFile, copy);
+        return QSettings(copy, QSettings::IniFormat).value(key);
+    }
+
+    std::unique_ptr<CMainApp> start() const {
+        MainAppEnvironment env;
+        env.userProfileFile = profileFile;
+        env.machineProfileFile = dir.filePath(QStringLiteral("machine.ini"));
+        env.applicationDataFolder = appData;
+        env.executableFolder = TestSupport::BuildDir();
+        env.instanceName = instanceName;
+        env.prompt = prompt;
+        env.browser = browser;
+        env.internetState = [state = internet] { return *state; };
+        env.display = [] { return std::make_pair(QSize(1280, 1024), 24); };
+        env.showSplash = splash;
+        auto app = std::make_unique<CMainApp>(std::move(env));
+        app->runCompanyWizard = [] {};
+        if (!app->initInstance())
+            return nullptr;
+        return app;
+    }
+};
+
+// Every command a visible button of the category reaches, through drop-downs too, when the
+// button lies inside the category's width.
+QSet<QAction*> Reachable(CRibbonCategory* category) {
+    QSet<QAction*> found;
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* a : menu->actions()) {
+            if (a->menu())
+                walk(a->menu());
+            else if (!a->isSeparator())
+                found.insert(a);
+        }
+    };
+    for (QToolButton* b : category->findChildren<QToolButton*>()) {
+        if (!b->isVisibleTo(category))
+            continue;
+        const QRect r(b->mapTo(category, QPoint()), b->size());
+        if (r.right() >= category->width())
+            continue;
+        if (b->defaultAction())
+            found.insert(b->defaultAction());
+        if (b->menu())
+            walk(b->menu());
+    }
+    return found;
+}
+
+} // namespace
+
+class tst_MainFrame : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+
+    // Categories, views, panes and the ribbon.
+    void categoriesShowTheirViewAndPane();
+    void closedPaneStaysClosedUntilTicked();
+    void ribbonAt800PixelsKeepsEveryCommand();
+    void applicationMenuAndQuickAccess();
+
+    // The items pane's list and the status bar.
+    void movArtBarColumns();
+    void rowCountTexts_data();
+    void rowCountTexts();
+    void statusBarPanes();
+
+    // Routing, persistence, timers, web pages, splash.
+    void notifierReachesTheRightViews();
+    void placementAndLookSurviveRestart();
+    void timersCallTheirHooks();
+    void offlineUpdateCheckWarns();
+    void newsRule_data();
+    void newsRule();
+    void webCommandsOpenConfiguredPages();
+    void splashFitsItsTexts();
+};
+
+void tst_MainFrame::initTestCase() {
+    QVERIFY2(QFile::exists(TestSupport::TemplateFile()), qPrintable(TestSupport::TemplateFile()));
+    qunsetenv("QUARZIL_NONINTERACTIVE");
+}
+
+void tst_MainFrame::categoriesShowTheirViewAndPane() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    CMainFrame* frame = app->mainFrame();
+    QCOMPARE(frame->activeViewIndex(), 0);
+
+    QStringList titles;
+    for (QDockWidget* d : frame->findChildren<QDockWidget*>())
+        titles << d->windowTitle();
+    QCOMPARE(titles, QStringList({"Movimenti di magazzino", "Righe del movimento",
+                                  "Ultimi 250 movimenti di magazzino", "Calendario"}));
+
+    const QStringList categories{"Magazzino", "Movimenti / Fatture", "Anagrafiche", "Agenda"};
+    for (int i : {1, 2, 3, 0}) {
+        frame->ribbon()->tabBar()->setCurrentIndex(i);
+        QCOMPARE(frame->ribbon()->tabBar()->tabText(i), categories.at(i));
+        QCOMPARE(frame->activeViewIndex(), i);
+        auto* stack = qobject_cast<QStackedWidget*>(frame->centralWidget());
+        QCOMPARE(stack->currentWidget(), frame->view(i));
+        auto* placeholder = qobject_cast<CPlaceholderView*>(frame->view(i));
+        QVERIFY(placeholder);
+        QVERIFY(placeholder->text().contains(categories.at(i)));
+        QVERIFY(placeholder->text().contains(QStringLiteral("non è ancora disponibile")));
+        for (int p = 0; p < CMainFrame::kViewCount; ++p)
+            QCOMPARE(frame->pane(p)->isVisible(), p == i);
+
+        // The category's commands are there, disabled; keys belong to the visible one only.
+        const QString f3 = QStringLiteral("F3");
+        const int newIds[] = {32771, 32784, 32812};
+        const int views[] = {0, 2, 3};
+        for (int k = 0; k < 3; ++k) {
+            QAction* a = frame->viewCommand(views[k], newIds[k]);
+            QVERIFY(a && !a->isEnabled());
+            QCOMPARE(a->shortcut().toString(), views[k] == i ? f3 : QString());
+        }
+        QVERIFY(frame->viewCommand(i, RL::Aggiorna));
+        QVERIFY(!frame->viewCommand(i, RL::Aggiorna)->isEnabled());
+    }
+    QVERIFY(frame->command(RL::DatiAziendali)->isEnabled());
+    for (int id : {RL::ConnData, RL::UnitaMisura, RL::BackupDati})
+        QVERIFY(!frame->command(id)->isEnabled());
+    // Movements and counterparts: same id, their own texts.
+    QCOMPARE(frame->viewCommand(1, 32794)->text(), QStringLiteral("Trova Movimento"));
+    QCOMPARE(frame->viewCommand(2, 32794)->text(), QStringLiteral("Trova Anagrafica"));
+    QVERIFY(box.prompt->unexpected.isEmpty());
+    app->exitInstance();
+
+    // Only the items pane is visible in the stored docking state.
+    QCOMPARE(box.stored("Workspace/BasePane-32797/IsVisible").toInt(), 1);
+    for (int id : {32798, 32799, 32800, 32811, 32813})
+        QCOMPARE(box.stored(QStringLiteral("Workspace/BasePane-%1/IsVisible").arg(id)).toInt(), 0);
+}
+
+void tst_MainFrame::closedPaneStaysClosedUntilTicked() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    CMainFrame* frame = app->mainFrame();
+    QAction* toggle = frame->command(RL::MovArtBar);
+    QVERIFY(frame->pane(0)->isVisible());
+    QVERIFY(toggle->isChecked());
+
+    QVERIFY(frame->pane(0)->close());
+    app->profile().sync();
+    QCOMPARE(box.stored("Settings/MovArtBar").toInt(), 0);
+    QVERIFY(!toggle->isChecked());
+
+    // Away and back: the pane stays closed; the other view's pane is unaffected.
+    frame->ribbon()->setCurrentCategory(2);
+    QVERIFY(frame->pane(2)->isVisible());
+    QCOMPARE(app->profile().integer(Profile::Section::Settings, "AnaMovBar", 1), 1);
+    frame->ribbon()->setCurrentCategory(0);
+    QVERIFY(!frame->pane(0)->isVisible());
+    QVERIFY(!toggle->isChecked());
+
+    toggle->trigger();
+    QVERIFY(frame->pane(0)->isVisible());
+    QVERIFY(toggle->isChecked());
+    app->profile().sync();
+    QCOMPARE(box.stored("Settings/MovArtBar").toInt(), 1);
+
+    // Ticking it off again is remembered the same way.
+    toggle->trigger();
+    QVERIFY(!frame->pane(0)->isVisible());
+    app->profile().sync();
+    QCOMPARE(box.stored("Settings/MovArtBar").toInt(), 0);
+    app->exitInstance();
+}
+
+void tst_MainFrame::ribbonAt800PixelsKeepsEveryCommand() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    CMainFrame* frame = app->mainFrame();
+    for (int width : {1600, 800}) {
+        frame->resize(width, 600);
+        QApplication::processEvents();
+        int collapsed = 0;
+        for (int i = 0; i < CMainFrame::kViewCount; ++i) {
+            frame->ribbon()->setCurrentCategory(i);
+            QApplication::processEvents();
+            CRibbonCategory* category = frame->ribbon()->category(i);
+            QCOMPARE(category->width(), frame->width());
+            const QSet<QAction*> reachable = Reachable(category);
+            for (int id : RL::CategoryCommands(i)) {
+                QAction* a =
+                    RL::IsFrameCommand(id) ? frame->command(id) : frame->viewCommand(i, id);
+                QVERIFY2(reachable.contains(a),
+                         qPrintable(QStringLiteral("%1 px, category %2, command %3")
+                                        .arg(width)
+                                        .arg(i)
+                                        .arg(id)));
+            }
+            // Panels collapse from the right: never an open panel after a collapsed one.
+            bool seenCollapsed = false;
+            for (CRibbonPanel* p : category->panels()) {
+                QVERIFY(!seenCollapsed || p->isCollapsed());
+                seenCollapsed = seenCollapsed || p->isCollapsed();
+                collapsed += p->isCollapsed();
+            }
+        }
+        if (width == 800)
+            QVERIFY(collapsed > 0);
+        else
+            QCOMPARE(collapsed, 0);
+    }
+    app->exitInstance();
+}
+
+void tst_MainFrame::applicationMenuAndQuickAccess() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    CMainFrame* frame = app->mainFrame();
+    QStringList menu;
+    for (QAction* a : frame->ribbon()->applicationMenu()->actions())
+        menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(menu,
+             QStringList({"Connessione Dati", "Dati Aziendali", "Unità di Misura", "Backup Dati",
+                          "-", "Pagina Facebook", "Canale YouTube", "Pagina Web", "-", "Programma",
+                          "Stile", "&Informazioni su Quarzil...", "-", "&Esci"}));
+    auto* programma = frame->ribbon()->applicationMenu()->findChild<QMenu*>("Programma");
+    QStringList group;
+    for (QAction* a : programma->actions())
+        group << a->text();
+    QCOMPARE(group, QStringList({"A&ggiornamenti", "Manuale &utente", "Commenti e &suggerimenti"}));
+    QStringList quick;
+    for (QToolButton* b : frame->ribbon()->quickAccessButtons())
+        quick << b->defaultAction()->text();
+    QCOMPARE(quick,
+             QStringList({"Connessione Dati", "Dati Aziendali", "Unità di Misura", "Backup Dati"}));
+    QCOMPARE(frame->command(RL::Manuale)->toolTip(), QStringLiteral("Apre il manuale online"));
+    QCOMPARE(frame->viewCommand(0, 32773)->toolTip(),
+             QStringLiteral("Elimina i prodotti selezionati (Ctrl+D)"));
+    app->exitInstance();
+}
+
+void tst_MainFrame::movArtBarColumns() {
+    Sandbox box;
+    box.write("List/ArtMov2", 150);
+    box.write("List/ArtMov3", 7); // an old value below the minimum
+    auto app = box.start();
+    QVERIFY(app);
+    CMovArtBar* bar = app->mainFrame()->movArtBar();
+    QTreeView* list = bar->list();
+    QStringList headers;
+    for (int c = 0; c < 4; ++c)
+        headers << list->model()->headerData(c, Qt::Horizontal).toString();
+    QCOMPARE(headers, QStringList({"Numero", "Data", "Tipo di Movimento", "Cliente / Fornitore"}));
+    QCOMPARE(list->header()->sectionSize(0), 200);
+    QCOMPARE(list->header()->sectionSize(1), 150);
+    QCOMPARE(list->header()->sectionSize(2), 20);
+    QCOMPARE(list->header()->sectionSize(3), 400);
+    QVERIFY(list->alternatingRowColors());
+    QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    QVERIFY(list->palette().color(QPalette::AlternateBase) !=
+            list->palette().color(QPalette::Base));
+
+    list->header()->resizeSection(0, 5);
+    list->header()->resizeSection(3, 333);
+    app->profile().sync();
+    QCOMPARE(box.stored("List/ArtMov1").toInt(), 20);
+    QCOMPARE(box.stored("List/ArtMov4").toInt(), 333);
+
+    bar->setRows(
+        {{41, "12", "01/03/2024", "Carico", "Bianchi"}, {42, "13", "02/03/2024", "Vendita", ""}});
+    QCOMPARE(list->model()->rowCount(), 2);
+    QCOMPARE(list->model()->index(1, 2).data().toString(), QStringLiteral("Vendita"));
+    QCOMPARE(bar->movementId(1), 42);
+    QSignalSpy activated(bar, &CMovArtBar::movementActivated);
+    Q_EMIT list->doubleClicked(list->model()->index(1, 0));
+    QCOMPARE(activated.value(0), QVariantList({1, 42}));
+    app->exitInstance();
+    QCOMPARE(box.stored("List/ArtMov1").toInt(), 20);
+    QCOMPARE(box.stored("List/ArtMov3").toInt(), 20);
+}
+
+void tst_MainFrame::rowCountTexts_data() {
+    QTest::addColumn<QString>("grouping");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("items") << "." << 1 << 7 << "Numero di articoli nella lista: 7";
+    QTest::newRow("movements") << "." << 2 << 1234 << "Numero di movimenti nella lista: 1.234";
+    QTest::newRow("own grouping") << "'" << 2 << 1234567
+                                  << "Numero di movimenti nella lista: 1'234'567";
+    QTest::newRow("counterparts") << "." << 3 << 1000 << "Numero di anagrafiche nella lista: 1.000";
+    QTest::newRow("agenda") << "." << 4 << 99 << "Agenda appuntamenti";
+    QTest::newRow("kind 5") << "." << 5 << 1234 << "";
+    QTest::newRow("kind 0") << "." << 0 << 3 << "";
+}
+
+void tst_MainFrame::rowCountTexts() {
+    QFETCH(QString, grouping);
+    QFETCH(int, kind);
+    QFETCH(int, count);
+    QFETCH(QString, text);
+    Sandbox box;
+    box.write("Azienda/MigValNum", grouping);
+    auto app = box.start();
+    QVERIFY(app);
+    QLabel* status = app->mainFrame()->statusText();
+    Q_EMIT app->notifier().rowCountChanged(1, 5);
+    QVERIFY(!status->text().isEmpty());
+    Q_EMIT app->notifier().rowCountChanged(kind, count);
+    QCOMPARE(status->text(), text);
+    app->exitInstance();
+}
+
+void tst_MainFrame::statusBarPanes() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    CMainFrame* frame = app->mainFrame();
+    // The placeholder items view has no rows: it empties the counting text.
+    QCOMPARE(frame->statusText()->text(), QString());
+    auto* help = frame->statusBar()->findChild<QLabel*>("StatusPane-120");
+    auto* product = frame->statusBar()->findChild<QLabel*>("StatusPane-121");
+    QCOMPARE(help->text(), QStringLiteral("Per visualizzare il manuale online premere F1"));
+    QCOMPARE(product->text(), QStringLiteral("Quarzil"));
+    QCOMPARE(frame->statusText()->accessibleName(), QStringLiteral("Conteggio Dati"));
+
+    QAction* toggle = frame->command(RL::StatusBar);
+    QVERIFY(toggle->isChecked());
+    toggle->trigger();
+    QVERIFY(!frame->statusBar()->isVisible());
+    toggle->trigger();
+    QVERIFY(frame->statusBar()->isVisible());
+    app->exitInstance();
+}
+
+void tst_MainFrame::notifierReachesTheRightViews() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    CMainFrame* frame = app->mainFrame();
+    auto log = std::make_shared<QStringList>();
+    for (int i = 0; i < CMainFrame::kViewCount; ++i)
+        frame->setView(i, new RecordingView(frame->document(), i, log));
+    ChangeNotifier& n = app->notifier();
+
+    Q_EMIT n.itemRecomputeRequested(5);
+    Q_EMIT n.movementRecomputeRequested(9);
+    Q_EMIT n.viewReloadRequested(2);
+    QCOMPARE(*log, QStringList({"0:item 5", "1:movement 9", "2:reload"}));
+
+    log->clear();
+    Q_EMIT n.viewReloadRequested(7);
+    Q_EMIT n.viewReloadRequested(-1);
+    Q_EMIT n.viewReloadRequested(4);
+    QVERIFY2(log->isEmpty(), qPrintable(log->join(u',')));
+
+    Q_EMIT n.refreshAllRequested();
+    QCOMPARE(*log, QStringList({"0:refresh", "1:refresh", "2:refresh", "3:refresh"}));
+
+    log->clear();
+    frame->ribbon()->setCurrentCategory(3);
+    QCOMPARE(*log, QStringList({"3:visible"}));
+
+    log->clear();
+    app->exitInstance();
+    QCOMPARE(*log, QStringList({"0:save", "1:save", "2:save", "3:save"}));
+}
+
+void tst_MainFrame::placementAndLookSurviveRestart() {
+    Sandbox box;
+    {
+        auto app = box.start();
+        QVERIFY(app);
+        CMainFrame* frame = app->mainFrame();
+        QCOMPARE(frame->look(), ApplicationLook::kDefault);
+        QVERIFY(frame->command(215)->isChecked());
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 ApplicationLook::Palette(215).color(QPalette::Window));
+        frame->setGeometry(60, 40, 700, 500);
+        frame->command(216)->trigger();
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 ApplicationLook::Palette(216).color(QPalette::Window));
+        QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+        app->exitInstance();
+    }
+    QCOMPARE(box.stored("Settings/Left").toInt(), 60);
+    QCOMPARE(box.stored("Settings/Top").toInt(), 40);
+    QCOMPARE(box.stored("Settings/Right").toInt(), 760);
+    QCOMPARE(box.stored("Settings/Bottom").toInt(), 540);
+    QCOMPARE(box.stored("Settings/Style").toInt(), 1);
+    QCOMPARE(box.stored("Workspace/ApplicationLook").toInt(), 216);
+
+    {
+        auto app = box.start();
+        QVERIFY(app);
+        CMainFrame* frame = app->mainFrame();
+        QCOMPARE(frame->geometry(), QRect(60, 40, 700, 500));
+        QCOMPARE(frame->look(), 216);
+        QVERIFY(frame->command(216)->isChecked());
+        QVERIFY(!frame->command(215)->isChecked());
+        QCOMPARE(QApplication::palette().color(QPalette::Window),
+                 ApplicationLook::Palette(216).color(QPalette::Window));
+        frame->showMaximized();
+        app->exitInstance();
+    }
+    QCOMPARE(box.stored("Settings/Style").toInt(), 3);
+    // Maximised, the stored rectangle is still the normal one.
+    QCOMPARE(box.stored("Settings/Left").toInt(), 60);
+    QCOMPARE(box.stored("Settings/Right").toInt(), 760);
+
+    // A value that is not a look starts with the default one.
+    box.write("Workspace/ApplicationLook", 212);
+    auto app = box.start();
+    QVERIFY(app);
+    QCOMPARE(app->mainFrame()->look(), 215);
+    app->exitInstance();
+}
+
+void tst_MainFrame::timersCallTheirHooks() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    QVERIFY(app->database().execute(
+        QStringLiteral("INSERT INTO Articoli (Descrizione) VALUES ('Vite'), ('Dado')")));
+    FrameTimers& timers = app->mainFrame()->timers();
+    int updates = 0, news = 0, pings = 0;
+    QPair<int, int> counted{-1, -1};
+    timers.checkForUpdates = [&] { ++updates; };
+    timers.fetchNews = [&] { ++news; };
+    timers.sendUsagePing = [&](int items, int movements) {
+        ++pings;
+        counted = {items, movements};
+    };
+
+    app->setBusy(true);
+    timers.start(10, 10, 10);
+    QTRY_VERIFY(pings >= 2);
+    QCOMPARE(updates, 0);
+    QCOMPARE(news, 0);
+    QCOMPARE(counted, qMakePair(2, 0));
+    app->profile().sync();
+    QCOMPARE(box.stored("Settings/NumArt").toInt(), 2);
+    QCOMPARE(box.stored("Settings/NumMov").toInt(), 0);
+
+    app->setBusy(false);
+    QTRY_VERIFY(updates >= 2);
+    // The news once: the next rounds fall within the day.
+    QCOMPARE(news, 1);
+    const QDateTime written =
+        QDateTime::fromString(box.stored("Settings/DtMsgShow").toString(), Qt::ISODate);
+    QVERIFY(qAbs(written.secsTo(QDateTime::currentDateTime())) < 60);
+    timers.stop();
+
+    // The standard intervals.
+    QCOMPARE(FrameTimers::kUpdateInterval, 300000);
+    QCOMPARE(FrameTimers::kUsageInterval, 60000);
+    QCOMPARE(FrameTimers::kNewsInterval, 120000);
+    QVERIFY(box.prompt->shown.isEmpty());
+    app->exitInstance();
+}
+
+void tst_MainFrame::offlineUpdateCheckWarns() {
+    Sandbox box;
+    *box.internet = InternetState::Disconnected;
+    box.prompt->expect(QStringLiteral("Consiglio di connettere il computer"));
+    auto app = box.start();
+    QVERIFY(app);
+    FrameTimers& timers = app->mainFrame()->timers();
+    int calls = 0;
+    timers.checkForUpdates = [&] { ++calls; };
+    timers.fetchNews = [&] { ++calls; };
+    timers.sendUsagePing = [&](int, int) { ++calls; };
+    const QString warning = QStringLiteral("Si consiglia di collegare il computer ad internet per "
+                                           "verificare la presenza di aggiornamenti!");
+    box.prompt->expect(warning);
+    box.prompt->expect(warning);
+    timers.runUpdateCheck();
+    timers.runUsageCount();
+    timers.runNewsCheck();
+    timers.runUpdateCheck();
+    QCOMPARE(calls, 0);
+    QVERIFY(box.prompt->pending().isEmpty());
+    QVERIFY2(box.prompt->unexpected.isEmpty(), qPrintable(box.prompt->unexpected.join(u'\n')));
+    QCOMPARE(box.prompt->shown.last().icon, IPrompt::Icon::Warning);
+    QVERIFY(!box.stored("Settings/NumArt").isValid());
+
+    // Back online: the check runs and the flag stays set.
+    *box.internet = InternetState::Connected;
+    timers.runUpdateCheck();
+    QCOMPARE(calls, 1);
+    QVERIFY(app->isInternetConnected());
+    app->exitInstance();
+}
+
+void tst_MainFrame::newsRule_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("fetch");
+    const QDateTime now(QDate(2024, 5, 10), QTime(12, 0));
+    QTest::newRow("empty") << QString() << true;
+    QTest::newRow("garbage") << "ieri" << true;
+    QTest::newRow("an hour ago") << now.addSecs(-3600).toString(Qt::ISODate) << false;
+    QTest::newRow("23 hours ago") << now.addSecs(-23 * 3600).toString(Qt::ISODate) << false;
+    QTest::newRow("25 hours ago") << now.addSecs(-25 * 3600).toString(Qt::ISODate) << true;
+    QTest::newRow("tomorrow") << now.addDays(1).toString(Qt::ISODate) << true;
+}
+
+void tst_MainFrame::newsRule() {
+    QFETCH(QString, stored);
+    QFETCH(bool, fetch);
+    const QDateTime now(QDate(2024, 5, 10), QTime(12, 0));
+    const auto d = FrameRules::NewsRule(stored, now);
+    QCOMPARE(d.fetch, fetch);
+    QCOMPARE(d.writeNow, fetch);
+    QCOMPARE(QDateTime::fromString(FrameRules::NewsStamp(now), Qt::ISODate), now);
+}
+
+void tst_MainFrame::webCommandsOpenConfiguredPages() {
+    Sandbox box;
+    box.write("Web/Sito", "http://127.0.0.1:9/");
+    box.write("Web/Facebook", "https://social.example/quarzil");
+    auto app = box.start();
+    QVERIFY(app);
+    CMainFrame* frame = app->mainFrame();
+    for (int id : {RL::Manuale, RL::Facebook, RL::YouTube, RL::PaginaWeb, RL::Donazioni,
+                   RL::AiutoAnagrafiche})
+        frame->command(id)->trigger();
+    frame->ribbon()->setCurrentCategory(1);
+    QCOMPARE(frame->command(RL::Help)->shortcut(), QKeySequence(Qt::Key_F1));
+    frame->command(RL::Help)->trigger();
+    QCOMPARE(box.browser->opened,
+             QStringList({"http://127.0.0.1:9/manuale/Quarzil/", "https://social.example/quarzil",
+                          "http://127.0.0.1:9/youtube", "http://127.0.0.1:9/",
+                          "http://127.0.0.1:9/donazioni.php",
+                          "http://127.0.0.1:9/aiuto/Quarzil/clienti-fornitori.php",
+                          "http://127.0.0.1:9/aiuto/Quarzil/movimenti.php"}));
+    app->exitInstance();
+}
+
+void tst_MainFrame::splashFitsItsTexts() {
+    QWidget owner;
+    auto* splash = new CSplashWnd(&owner);
+    const QSize screen = owner.screen()->geometry().size();
+    QCOMPARE(splash->size(), QSize(qRound(screen.width() / 2.5), qRound(screen.height() / 2.5)));
+    QVERIFY((splash->geometry().center() - owner.screen()->geometry().center()).manhattanLength() <=
+            2);
+    QStringList texts;
+    for (const CSplashWnd::Text& t : splash->texts()) {
+        texts << t.text;
+        const QRect needed = QFontMetrics(t.font).boundingRect(t.rect, Qt::AlignCenter, t.text);
+        QVERIFY2(needed.width() <= t.rect.width() && needed.height() <= t.rect.height(),
+                 qPrintable(t.text));
+    }
+    QCOMPARE(texts, QStringList({"Quarzil", "Software per il Magazzino", "Versione 3.2"}));
+
+    // Shrinking goes by 2 pixels from the starting size.
+    QFont big(QStringLiteral("DejaVu Sans"));
+    big.setPixelSize(41);
+    const int fitted = FrameRules::FittedPixelSize(big, QStringLiteral("Software per il Magazzino"),
+                                                   QRect(0, 0, 120, 60));
+    QVERIFY(fitted < 41 && fitted > 2);
+    QCOMPARE((41 - fitted) % 2, 0);
+    big.setPixelSize(fitted + 2);
+    QVERIFY(QFontMetrics(big).horizontalAdvance(QStringLiteral("Software per il Magazzino")) > 120);
+
+    // It goes away by itself, and a frame asked not to show it has none.
+    QPointer<CSplashWnd> alive(splash);
+    splash->show();
+    QTRY_VERIFY_WITH_TIMEOUT(alive.isNull(), 3000);
+
+    Sandbox box;
+    box.splash = true;
+    auto app = box.start();
+    QVERIFY(app);
+    QVERIFY(app->mainFrame()->findChild<CSplashWnd*>());
+    QTRY_VERIFY_WITH_TIMEOUT(!app->mainFrame()->findChild<CSplashWnd*>(), 3000);
+    app->exitInstance();
+}
+
+QTEST_MAIN(tst_MainFrame)
+#include "tst_MainFrame.moc"

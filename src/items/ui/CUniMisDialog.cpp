@@ -1,0 +1,210 @@
+#include "items/ui/CUniMisDialog.h"
+
+#include "items/UnitsOfMeasure.h"
+#include "shell/IBrowser.h"
+#include "shell/IPrompt.h"
+#include "shell/MakerSite.h"
+#include "shell/Profile.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+const char* const kWidthKeys[] = {"ColUMis0", "ColUMis1"};
+constexpr int kDefaultWidths[] = {100, 150};
+// A column is never stored narrower than this, so it cannot vanish.
+constexpr int kMinWidth = 20;
+constexpr int kIdRole = Qt::UserRole;
+
+QAction* toolAction(QToolBar* bar, const char* icon, const QString& tip,
+                    const QKeySequence& shortcut) {
+    QAction* a = bar->addAction(QIcon::fromTheme(QLatin1String(icon)), tip);
+    a->setToolTip(tip);
+    a->setShortcut(shortcut);
+    a->setShortcutContext(Qt::WindowShortcut);
+    return a;
+}
+} // namespace
+
+CUniMisDialog::CUniMisDialog(Database& db, Profile& profile, IPrompt& prompt, IBrowser& browser,
+                             QWidget* parent)
+    : QDialog(parent), m_db(db), m_profile(profile), m_prompt(prompt), m_browser(browser) {
+    setObjectName(QStringLiteral("CUniMisDialog"));
+    setWindowTitle(title());
+
+    auto* toolbar = new QToolBar(this);
+    m_insert =
+        toolAction(toolbar, "list-add", QStringLiteral("Inserisci Unità di Misura (Ctrl+Ins)"),
+                   QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    m_save = toolAction(toolbar, "document-save", QStringLiteral("Salva Unità di Misura (Ctrl+S)"),
+                        QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_delete =
+        toolAction(toolbar, "edit-delete", QStringLiteral("Elimina Unità di Misura (Ctrl+Canc)"),
+                   QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    connect(m_insert, &QAction::triggered, this, &CUniMisDialog::insertUnit);
+    connect(m_save, &QAction::triggered, this, &CUniMisDialog::saveUnit);
+    connect(m_delete, &QAction::triggered, this, &CUniMisDialog::deleteUnit);
+
+    m_list = new QTreeWidget(this);
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setHeaderLabels({QStringLiteral("Sigla"), QStringLiteral("Descrizione")});
+    m_list->header()->setMinimumSectionSize(kMinWidth);
+    for (int c = 0; c < 2; ++c)
+        m_list->setColumnWidth(c,
+                               std::max(kMinWidth, m_profile.integer(Profile::Section::List,
+                                                                     QLatin1String(kWidthKeys[c]),
+                                                                     kDefaultWidths[c])));
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &CUniMisDialog::selectionChanged);
+
+    m_sigla = new QLineEdit(this);
+    m_sigla->setMaxLength(UnitsOfMeasure::kSiglaWidth);
+    m_descrizione = new QLineEdit(this);
+    m_descrizione->setMaxLength(UnitsOfMeasure::kDescrizioneWidth);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Sigla"), m_sigla);
+    form->addRow(QStringLiteral("&Descrizione"), m_descrizione);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &CUniMisDialog::showHelp);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(toolbar);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    fill();
+    selectionChanged();
+}
+
+void CUniMisDialog::fill() {
+    m_list->clear();
+    QList<UnitsOfMeasure::Unit> units;
+    UnitsOfMeasure::List(m_db, &units);
+    for (const UnitsOfMeasure::Unit& u : units)
+        addRow(u.id, u.sigla, u.descrizione);
+}
+
+QTreeWidgetItem* CUniMisDialog::addRow(int id, const QString& sigla, const QString& descrizione) {
+    auto* item = new QTreeWidgetItem(m_list, {sigla, descrizione});
+    item->setData(0, kIdRole, id);
+    return item;
+}
+
+void CUniMisDialog::selectionChanged() {
+    QTreeWidgetItem* item = m_list->currentItem();
+    const bool selected = item && item->isSelected();
+    m_save->setEnabled(selected);
+    m_delete->setEnabled(selected);
+    if (selected) {
+        m_sigla->setText(item->text(0));
+        m_descrizione->setText(item->text(1));
+    }
+}
+
+void CUniMisDialog::warn(const QString& text) {
+    m_prompt.message(text, IPrompt::Icon::Warning);
+}
+
+void CUniMisDialog::insertUnit() {
+    UnitsOfMeasure::Unit unit{0, m_sigla->text(), m_descrizione->text()};
+    switch (UnitsOfMeasure::Insert(m_db, unit)) {
+    case UnitsOfMeasure::Result::Ok: {
+        QTreeWidgetItem* item = addRow(unit.id, unit.sigla, unit.descrizione);
+        m_list->setCurrentItem(item);
+        m_list->scrollToItem(item);
+        break;
+    }
+    case UnitsOfMeasure::Result::EmptySigla:
+        warn(QStringLiteral("Il valore della sigla non può essere nullo!"));
+        m_sigla->setFocus();
+        break;
+    default:
+        m_prompt.message(QStringLiteral("Impossibile salvare l'unità di misura!"),
+                         IPrompt::Icon::Error);
+        break;
+    }
+}
+
+void CUniMisDialog::saveUnit() {
+    QTreeWidgetItem* item = m_list->currentItem();
+    if (!item || !item->isSelected()) {
+        warn(QStringLiteral("Selezionare l'unità di misura da modificare!"));
+        return;
+    }
+    UnitsOfMeasure::Unit unit{item->data(0, kIdRole).toInt(), m_sigla->text(),
+                              m_descrizione->text()};
+    switch (UnitsOfMeasure::Save(m_db, unit)) {
+    case UnitsOfMeasure::Result::Ok:
+        item->setText(0, unit.sigla);
+        item->setText(1, unit.descrizione);
+        break;
+    case UnitsOfMeasure::Result::EmptySigla:
+        warn(QStringLiteral("Il valore della sigla non può essere nullo!"));
+        m_sigla->setFocus();
+        break;
+    default:
+        m_prompt.message(QStringLiteral("Impossibile salvare l'unità di misura!"),
+                         IPrompt::Icon::Error);
+        break;
+    }
+}
+
+void CUniMisDialog::deleteUnit() {
+    QTreeWidgetItem* item = m_list->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    const int id = item->data(0, kIdRole).toInt();
+    const QString sigla = item->text(0);
+    const QString inUse = QStringLiteral("%1 utilizzata negli articoli, impossibile continuare!");
+    const QString failed = QStringLiteral("Impossibile eliminare l'unità di misura!");
+    UnitsOfMeasure::Result result = UnitsOfMeasure::CheckDeletable(m_db, id);
+    if (result == UnitsOfMeasure::Result::Ok) {
+        if (!m_prompt.question(
+                QStringLiteral("Eliminare definitivamente l'unità di misura: %1?").arg(sigla)))
+            return;
+        result = UnitsOfMeasure::Delete(m_db, id);
+    }
+    switch (result) {
+    case UnitsOfMeasure::Result::Ok: {
+        const int row = m_list->indexOfTopLevelItem(item);
+        delete item;
+        if (m_list->topLevelItemCount() > 0) {
+            QTreeWidgetItem* next =
+                m_list->topLevelItem(std::min(row, m_list->topLevelItemCount() - 1));
+            m_list->setCurrentItem(next);
+        }
+        selectionChanged();
+        break;
+    }
+    case UnitsOfMeasure::Result::UsedByItems:
+    case UnitsOfMeasure::Result::UsedByRows:
+        warn(inUse.arg(sigla));
+        break;
+    default:
+        m_prompt.message(failed, IPrompt::Icon::Error);
+        break;
+    }
+}
+
+void CUniMisDialog::showHelp() {
+    m_browser.open(MakerPage(m_profile, QStringLiteral("/aiuto/Quarzil/unita-misura.php")));
+}
+
+void CUniMisDialog::done(int result) {
+    for (int c = 0; c < 2; ++c)
+        m_profile.setValue(Profile::Section::List, QLatin1String(kWidthKeys[c]),
+                           std::max(kMinWidth, m_list->columnWidth(c)));
+    QDialog::done(result);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+
+class Database;
+class IBrowser;
+class IPrompt;
+class Profile;
+class QAction;
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// "Gestione Unità di Misura": the list of units with their abbreviation and description, and
+// a toolbar to insert, save and delete them.
+class CUniMisDialog : public QDialog {
+    Q_OBJECT
+public:
+    CUniMisDialog(Database& db, Profile& profile, IPrompt& prompt, IBrowser& browser,
+                  QWidget* parent = nullptr);
+
+    static QString title() { return QStringLiteral("Gestione Unità di Misura"); }
+
+    QTreeWidget* list() const { return m_list; }
+    QLineEdit* siglaEdit() const { return m_sigla; }
+    QLineEdit* descrizioneEdit() const { return m_descrizione; }
+    QAction* insertAction() const { return m_insert; }
+    QAction* saveAction() const { return m_save; }
+    QAction* deleteAction() const { return m_delete; }
+
+public Q_SLOTS:
+    void insertUnit();
+    void saveUnit();
+    void deleteUnit();
+    void showHelp();
+
+protected:
+    void done(int result) override;
+
+private:
+    void fill();
+    void selectionChanged();
+    QTreeWidgetItem* addRow(int id, const QString& sigla, const QString& descrizione);
+    void warn(const QString& text);
+
+    Database& m_db;
+    Profile& m_profile;
+    IPrompt& m_prompt;
+    IBrowser& m_browser;
+    QTreeWidget* m_list = nullptr;
+    QLineEdit* m_sigla = nullptr;
+    QLineEdit* m_descrizione = nullptr;
+    QAction* m_insert = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_delete = nullptr;
+};

@@ -296,7 +296,8 @@ void CMainFrame::createRibbon() {
                     QList<QAction*> actions;
                     for (int id : e.menu)
                         actions << (id ? lookup(id) : nullptr);
-                    panel->addDropDown(e.menuText, RibbonIcons::Icon(e.menuIcon), actions);
+                    panel->addDropDown(RL::Caption(e.menuText, true), RibbonIcons::Icon(e.menuIcon),
+                                       actions);
                     continue;
                 }
                 QAction* a = lookup(e.id);

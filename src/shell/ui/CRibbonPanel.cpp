@@ -70,8 +70,6 @@ QToolButton* CRibbonPanel::makeButton(bool large) {
 }
 
 void CRibbonPanel::closeSmallColumn() {
-    if (m_smallColumn)
-        m_smallColumn->addStretch(1);
     m_smallColumn = nullptr;
     m_smallInColumn = 0;
 }
@@ -90,11 +88,13 @@ void CRibbonPanel::addSmall(QAction* action) {
         closeSmallColumn();
         m_smallColumn = new QVBoxLayout;
         m_smallColumn->setSpacing(0);
+        // Small buttons line up from the top, however many the column holds.
+        m_smallColumn->addStretch(1);
         m_buttons->addLayout(m_smallColumn);
     }
     QToolButton* b = makeButton(false);
     b->setDefaultAction(action);
-    m_smallColumn->addWidget(b);
+    m_smallColumn->insertWidget(m_smallColumn->count() - 1, b);
     ++m_smallInColumn;
     m_actions << action;
     m_collapsedMenu->addAction(action);
@@ -103,7 +103,9 @@ void CRibbonPanel::addSmall(QAction* action) {
 void CRibbonPanel::addDropDown(const QString& text, const QIcon& icon,
                                const QList<QAction*>& actions) {
     closeSmallColumn();
-    auto* menu = new QMenu(text, this);
+    // text may carry the line break of a two-line caption; the menu title is one line.
+    const QString title = QString(text).replace(u'\n', u' ');
+    auto* menu = new QMenu(title, this);
     menu->setIcon(icon);
     for (QAction* a : actions) {
         if (a) {
@@ -118,7 +120,7 @@ void CRibbonPanel::addDropDown(const QString& text, const QIcon& icon,
     b->setIcon(icon);
     b->setMenu(menu);
     b->setPopupMode(QToolButton::InstantPopup);
-    b->setToolTip(text);
+    b->setToolTip(title);
     m_buttons->addWidget(b);
     m_collapsedMenu->addMenu(menu);
 }

@@ -29,6 +29,54 @@ std::optional<double> readSum(const QVariant& v) {
     return ok ? std::optional<double>(d) : std::nullopt;
 }
 
+using ItemInputs = std::vector<std::pair<int, ArtCounterInputs>>;
+
+// A round trip per item would dominate on a server: PostgreSQL gets its rows a few hundred at a
+// time, each typed as its column so that nothing is converted on the way.
+constexpr int kBatch = 500;
+
+QString batchStatement(int rows) {
+    const QString row = QStringLiteral(
+        "(CAST(? AS INTEGER), CAST(? AS VARCHAR(5)), CAST(? AS REAL), CAST(? AS REAL), "
+        "CAST(? AS REAL), CAST(? AS REAL), CAST(? AS REAL), CAST(? AS REAL), "
+        "CAST(? AS TIMESTAMP))");
+    return QStringLiteral(
+               "UPDATE Articoli SET UnMis = v.UnMis, Carichi = v.Carichi, Scarichi = v.Scarichi, "
+               "Resi = v.Resi, Giacenza = v.Giacenza, Riordino = v.Riordino, "
+               "Ordinato = v.Ordinato, LastMov = v.LastMov FROM (VALUES %1) AS v(IDArticolo, "
+               "UnMis, Carichi, Scarichi, Resi, Giacenza, Riordino, Ordinato, LastMov) "
+               "WHERE Articoli.IDArticolo = v.IDArticolo")
+        .arg(QStringList(rows, row).join(u','));
+}
+
+bool writeBatches(Database& db, const ItemInputs& items) {
+    QSqlQuery full(db.handle());
+    bool fullReady = false;
+    for (size_t first = 0; first < items.size(); first += kBatch) {
+        const int rows = int(std::min<size_t>(kBatch, items.size() - first));
+        QSqlQuery tail(db.handle());
+        QSqlQuery& q = rows == kBatch ? full : tail;
+        if ((rows != kBatch || !fullReady) && !q.prepare(batchStatement(rows))) {
+            db.setError(q.lastError());
+            return false;
+        }
+        fullReady = fullReady || rows == kBatch;
+        int index = 0;
+        for (int r = 0; r < rows; ++r) {
+            const auto& [itemId, in] = items[first + r];
+            QVariantList values = ArtCountersValues(ComputeArtCounters(in), itemId);
+            q.bindValue(index++, values.takeLast());
+            for (const QVariant& v : values)
+                q.bindValue(index++, v);
+        }
+        if (!q.exec()) {
+            db.setError(q.lastError());
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int UpdateAllArtInfo(Database& db, Profile* profile) {
@@ -65,14 +113,9 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
 
     if (profile)
         profile->logStep(kLog, QStringLiteral("Scrittura articoli"));
-    QSqlQuery write(db.handle());
-    if (!write.prepare(ArtCountersUpdateStatement())) {
-        db.setError(write.lastError());
-        return -1;
-    }
     // Read in full before writing: PostgreSQL's driver streams a forward-only result, and a
     // statement run meanwhile on the connection would cut it off.
-    std::vector<std::pair<int, ArtCounterInputs>> items;
+    ItemInputs items;
     if (!db.query(q, StockQueries::AllItemInputs()))
         return -1;
     while (q.next()) {
@@ -102,13 +145,23 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
     movements.clear();
     orders.clear();
 
-    for (const auto& [itemId, in] : items) {
-        const QVariantList values = ArtCountersValues(ComputeArtCounters(in), itemId);
-        for (int i = 0; i < values.size(); ++i)
-            write.bindValue(i, values.at(i));
-        if (!write.exec()) {
+    if (db.isPostgres()) {
+        if (!writeBatches(db, items))
+            return -1;
+    } else {
+        QSqlQuery write(db.handle());
+        if (!write.prepare(ArtCountersUpdateStatement())) {
             db.setError(write.lastError());
             return -1;
+        }
+        for (const auto& [itemId, in] : items) {
+            const QVariantList values = ArtCountersValues(ComputeArtCounters(in), itemId);
+            for (int i = 0; i < values.size(); ++i)
+                write.bindValue(i, values.at(i));
+            if (!write.exec()) {
+                db.setError(write.lastError());
+                return -1;
+            }
         }
     }
     if (!guard.commit())

@@ -315,8 +315,9 @@ void tst_StockCounters::recomputeAllMatchesEachItem() {
     QVERIFY2(archive.isOpen(), qPrintable(archive.error()));
     Database& db = archive.db();
     BenchData::Sizes sizes;
-    sizes.items = 400;
-    sizes.rows = 5000;
+    // More items than one batch of written rows holds.
+    sizes.items = 1100;
+    sizes.rows = 8000;
     BenchData::Counts counts;
     QString error;
     QVERIFY2(BenchData::Generate(db, sizes, &counts, &error), qPrintable(error));

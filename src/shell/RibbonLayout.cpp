@@ -48,7 +48,7 @@ QList<Category> MakeCategories() {
             Small(32830), Small(32951), Small(AiutoMagazzino)}},
           {QStringLiteral("Social"),
            QStringLiteral("applications-internet"),
-           {Big(Facebook), Big(YouTube), Big(Twitter), Small(PaginaWeb), Small(Donazioni)}},
+           {Small(Facebook), Small(YouTube), Small(Twitter), Small(PaginaWeb), Small(Donazioni)}},
           visualizzaItems}},
         {QStringLiteral("Movimenti / Fatture"),
          1,

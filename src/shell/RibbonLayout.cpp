@@ -133,7 +133,8 @@ QList<Command> FrameCommands() {
         C(216, "Office 2007 (sti&le nero)", "Stile nero", "", "", true),
         C(217, "Office 2007 (&stile grigio)", "Stile grigio", "", "", true),
         C(218, "Office 2007 (stile &azzurro)", "Stile azzurro", "", "", true),
-        C(219, "Win&dows 7", "Stile del desktop", "", "", true),
+        // "Windows 7" in the original: here the desktop's own style.
+        C(219, "Stile del &desktop", "Stile del desktop", "", "", true),
     };
 }
 

@@ -5,19 +5,31 @@
 namespace StockQueries {
 
 namespace {
-// Jet summed its single-precision column in double precision; PostgreSQL would keep a real.
+// SQLite sums the quantities in double precision, as Jet did, in the order of the item's index
+// for one item and for all alike. PostgreSQL may split a grouped sum among workers, so it sums
+// exactly, in decimal: the total then does not depend on the order the rows come in.
 QString qt(const Database& db) {
-    return db.isPostgres() ? QStringLiteral("CAST(SottoMovimenti.Qt AS DOUBLE PRECISION)")
-                           : QStringLiteral("SottoMovimenti.Qt");
+    return db.isPostgres()
+               ? QStringLiteral("CAST(CAST(SottoMovimenti.Qt AS DOUBLE PRECISION) AS NUMERIC)")
+               : QStringLiteral("SottoMovimenti.Qt");
 }
 QString orderQt(const Database& db) {
-    return db.isPostgres() ? QStringLiteral("CAST(SottoOrdini.Qt AS DOUBLE PRECISION)")
-                           : QStringLiteral("SottoOrdini.Qt");
+    return db.isPostgres()
+               ? QStringLiteral("CAST(CAST(SottoOrdini.Qt AS DOUBLE PRECISION) AS NUMERIC)")
+               : QStringLiteral("SottoOrdini.Qt");
 }
 // An order never marked is open: Jet had no null flag.
 QString openOrder(const Database& db) {
     return db.isPostgres() ? QStringLiteral("(Ordini.Evaso = FALSE OR Ordini.Evaso IS NULL)")
                            : QStringLiteral("(Ordini.Evaso = 0 OR Ordini.Evaso IS NULL)");
+}
+// The three sums by type (a receipt counts as an unload) and the last date, over the rows of one
+// item or of every item.
+QString totalsColumns(const Database& db) {
+    return QStringLiteral("SUM(CASE WHEN Movimenti.Tipo = 0 THEN %1 END), "
+                          "SUM(CASE WHEN Movimenti.Tipo = 1 OR Movimenti.Tipo = 3 THEN %1 END), "
+                          "SUM(CASE WHEN Movimenti.Tipo = 2 THEN %1 END), MAX(Movimenti.Data)")
+        .arg(qt(db));
 }
 } // namespace
 
@@ -48,10 +60,11 @@ QString OpenOrderSum(const Database& db) {
         .arg(orderQt(db), openOrder(db));
 }
 
-QString LastMovement() {
-    return QStringLiteral("SELECT MAX(Movimenti.Data) AS Data FROM Movimenti INNER JOIN "
-                          "SottoMovimenti ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
-                          "WHERE SottoMovimenti.IDArticolo = ?");
+QString MovementTotals(const Database& db) {
+    return QStringLiteral("SELECT %1 FROM Movimenti INNER JOIN SottoMovimenti "
+                          "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
+                          "WHERE SottoMovimenti.IDArticolo = ?")
+        .arg(totalsColumns(db));
 }
 
 QString ItemInputs() {
@@ -61,16 +74,11 @@ QString ItemInputs() {
 }
 
 QString AllMovementSums(const Database& db) {
-    const QString q = qt(db);
-    return QStringLiteral("SELECT SottoMovimenti.IDArticolo, "
-                          "SUM(CASE WHEN Movimenti.Tipo = 0 THEN %1 END), "
-                          "SUM(CASE WHEN Movimenti.Tipo = 1 OR Movimenti.Tipo = 3 THEN %1 END), "
-                          "SUM(CASE WHEN Movimenti.Tipo = 2 THEN %1 END), MAX(Movimenti.Data) "
-                          "FROM Movimenti INNER JOIN SottoMovimenti "
-                          "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
-                          "WHERE SottoMovimenti.IDArticolo > 0 "
-                          "GROUP BY SottoMovimenti.IDArticolo ORDER BY SottoMovimenti.IDArticolo")
-        .arg(q);
+    return QStringLiteral("SELECT SottoMovimenti.IDArticolo, %1 FROM Movimenti INNER JOIN "
+                          "SottoMovimenti ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
+                          "WHERE SottoMovimenti.IDArticolo > 0 GROUP BY SottoMovimenti.IDArticolo "
+                          "ORDER BY SottoMovimenti.IDArticolo")
+        .arg(totalsColumns(db));
 }
 
 QString AllOpenOrderSums(const Database& db) {

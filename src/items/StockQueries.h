@@ -4,8 +4,8 @@
 
 class Database;
 
-// The statements the stock counters run, in the text of the open back end. PostgreSQL sums the
-// single-precision quantities in double precision, as SQLite does, and has a boolean Evaso.
+// The statements the stock counters run, in the text of the open back end. They differ in how
+// the quantities are summed and in the type of Evaso (boolean on PostgreSQL).
 namespace StockQueries {
 
 enum class Sum { Carichi, Scarichi, Resi };
@@ -14,8 +14,9 @@ enum class Sum { Carichi, Scarichi, Resi };
 QString MovementSum(const Database& db, Sum kind);
 // One item's quantity on open orders; one bound value, the item key.
 QString OpenOrderSum(const Database& db);
-// One item's most recent movement date; one bound value, the item key.
-QString LastMovement();
+// One item's three sums and most recent movement date in one pass over its rows; one bound
+// value, the item key.
+QString MovementTotals(const Database& db);
 // One item's own columns that the counters use: IDUM, ScortaMin, GiacInit and the unit's Sigla.
 QString ItemInputs();
 

@@ -44,6 +44,12 @@ QString NewsStamp(const QDateTime& now) {
     return now.toString(Qt::ISODate);
 }
 
+QRect InfoWindowRect(const QRect& frame, int statusTop) {
+    const int width = qMax(frame.width() / 2, 350);
+    const int height = qMax(frame.height() / 4, 150);
+    return QRect(frame.right() + 1 - width, statusTop - height, width, height);
+}
+
 int FittedPixelSize(QFont font, const QString& text, const QRect& rect) {
     int size = font.pixelSize() > 0 ? font.pixelSize() : qRound(QFontMetricsF(font).height());
     while (size > 2) {

@@ -30,6 +30,12 @@ NewsDecision NewsRule(const QString& storedDtMsgShow, const QDateTime& now);
 // The form "DtMsgShow" is written in.
 QString NewsStamp(const QDateTime& now);
 
+// Where the news window sits while it is shown: in the frame's lower right corner, half the
+// frame's width (at least 350) by a quarter of its height (at least 150), its bottom on the top
+// of the status bar. frame is the frame's inner rectangle and statusTop the status bar's top,
+// both in screen coordinates.
+QRect InfoWindowRect(const QRect& frame, int statusTop);
+
 // The splash texts: starting from the font's own pixel size, shrink it by 2 until the text
 // fits the rectangle (never below 2). Returns the pixel size to draw with.
 int FittedPixelSize(QFont font, const QString& text, const QRect& rect);

@@ -168,6 +168,7 @@ private Q_SLOTS:
     void offlineUpdateCheckWarns();
     void newsRule_data();
     void newsRule();
+    void infoWindowFollowsTheFrame();
     void webCommandsOpenConfiguredPages();
     void splashFitsItsTexts();
 };
@@ -608,6 +609,28 @@ void tst_MainFrame::newsRule() {
     QCOMPARE(d.fetch, fetch);
     QCOMPARE(d.writeNow, fetch);
     QCOMPARE(QDateTime::fromString(FrameRules::NewsStamp(now), Qt::ISODate), now);
+}
+
+void tst_MainFrame::infoWindowFollowsTheFrame() {
+    // Half the width and a quarter of the height, with their minimums.
+    QCOMPARE(FrameRules::InfoWindowRect(QRect(100, 50, 1000, 800), 820), QRect(600, 620, 500, 200));
+    QCOMPARE(FrameRules::InfoWindowRect(QRect(0, 0, 600, 400), 380), QRect(250, 230, 350, 150));
+
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    CMainFrame* frame = app->mainFrame();
+    frame->setGeometry(20, 30, 760, 560);
+    QWidget info(nullptr, Qt::Tool);
+    info.show();
+    frame->setInfoWindow(&info);
+    const QRect inner(frame->mapToGlobal(QPoint()), frame->size());
+    const int statusTop = frame->statusBar()->mapToGlobal(QPoint()).y();
+    QCOMPARE(info.geometry(), FrameRules::InfoWindowRect(inner, statusTop));
+    frame->resize(700, 520);
+    QTRY_COMPARE(info.geometry().right(), frame->mapToGlobal(QPoint(frame->width() - 1, 0)).x());
+    QCOMPARE(info.geometry().bottom() + 1, frame->statusBar()->mapToGlobal(QPoint()).y());
+    app->exitInstance();
 }
 
 void tst_MainFrame::webCommandsOpenConfiguredPages() {

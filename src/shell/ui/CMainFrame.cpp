@@ -473,6 +473,32 @@ void CMainFrame::showWithState(int style) {
     }
 }
 
+// --- News window --------------------------------------------------------------------------------
+
+void CMainFrame::setInfoWindow(QWidget* window) {
+    m_infoWindow = window;
+    placeInfoWindow();
+}
+
+void CMainFrame::placeInfoWindow() {
+    if (!m_infoWindow || !m_infoWindow->isVisible())
+        return;
+    const QRect inner(mapToGlobal(QPoint(0, 0)), size());
+    const int statusTop =
+        statusBar()->isVisible() ? statusBar()->mapToGlobal(QPoint(0, 0)).y() : inner.bottom() + 1;
+    m_infoWindow->setGeometry(FrameRules::InfoWindowRect(inner, statusTop));
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    placeInfoWindow();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placeInfoWindow();
+}
+
 // --- Looks --------------------------------------------------------------------------------------
 
 void CMainFrame::chooseLook(int id) {

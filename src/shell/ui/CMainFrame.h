@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 class CFrameView;
@@ -56,8 +57,14 @@ public:
     int look() const { return m_look; }
     void chooseLook(int id);
 
+    // The modeless news window: while visible it follows the frame's lower right corner.
+    void setInfoWindow(QWidget* window);
+    void placeInfoWindow();
+
 protected:
     void setVisible(bool visible) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createCommands();
@@ -86,6 +93,7 @@ private:
     QActionGroup* m_looks = nullptr;
     QLabel* m_statusText = nullptr;
     FrameTimers* m_timers = nullptr;
+    QPointer<QWidget> m_infoWindow;
     int m_activeView = -1;
     int m_look = 0;
 };

@@ -17,6 +17,7 @@
 #include "shell/ui/CSplashWnd.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
@@ -30,6 +31,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <memory>
@@ -457,6 +459,25 @@ void tst_MainFrame::notifierReachesTheRightViews() {
     log->clear();
     frame->ribbon()->setCurrentCategory(3);
     QCOMPARE(*log, QStringList({"3:visible"}));
+
+    // "Dati Aziendali" from the quick-access bar: the sheet, and after OK every view refreshes.
+    log->clear();
+    QString sheetTitle;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        if (auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            sheetTitle = sheet->windowTitle();
+            sheet->accept();
+            if (sheet->isVisible())
+                sheet->reject();
+        }
+    });
+    answer.start(20);
+    frame->ribbon()->quickAccessButtons().at(1)->click();
+    answer.stop();
+    QCOMPARE(sheetTitle, QStringLiteral("Gestione Dati Aziendali"));
+    QVERIFY2(box.prompt->shown.isEmpty(), qPrintable(box.prompt->shown.value(0).text));
+    QCOMPARE(*log, QStringList({"0:refresh", "1:refresh", "2:refresh", "3:refresh"}));
 
     log->clear();
     app->exitInstance();

@@ -29,8 +29,14 @@ QPalette Make(const Colours& c) {
     p.setColor(QPalette::Shadow, c.dark.darker(160));
     p.setColor(QPalette::Link, c.highlight.darker(130));
     p.setColor(QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80));
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        p.setColor(QPalette::Disabled, role, QColor(0x8c, 0x8c, 0x8c));
+    // Disabled texts halfway to their background, readable on the dark look as on the light ones.
+    const auto mix = [](const QColor& a, const QColor& b) {
+        return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2,
+                      (a.blue() + b.blue()) / 2);
+    };
+    p.setColor(QPalette::Disabled, QPalette::WindowText, mix(c.window, c.windowText));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, mix(c.button, c.windowText));
+    p.setColor(QPalette::Disabled, QPalette::Text, mix(c.base, c.text));
     return p;
 }
 

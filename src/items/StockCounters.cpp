@@ -29,10 +29,6 @@ std::optional<double> readSum(const QVariant& v) {
     return ok ? std::optional<double>(d) : std::nullopt;
 }
 
-std::optional<double> sumValue(Database& db, const QString& sql, int itemId) {
-    return readSum(singleValue(db, sql, itemId));
-}
-
 // Clears a crash-log entry the caller may have written. Nothing is written here: a profile
 // write per recomputed item would cost more than the recomputation itself.
 void clearLog(Profile* profile, const QString& key) {
@@ -42,7 +38,8 @@ void clearLog(Profile* profile, const QString& key) {
 
 float movementSum(Database& db, Profile* profile, int itemId, StockQueries::Sum kind,
                   const QString& logKey) {
-    const std::optional<double> sum = sumValue(db, StockQueries::MovementSum(db, kind), itemId);
+    const std::optional<double> sum =
+        readSum(singleValue(db, StockQueries::MovementSum(db, kind), itemId));
     clearLog(profile, logKey);
     return sum ? float(*sum) : 0.0f;
 }
@@ -69,31 +66,28 @@ bool UpdateArtInfo(Database& db, Profile* profile, int itemId) {
         return true;
     Items::WaitCursor wait;
 
-    // One pass over the item's rows gives what the three sums and the last-date query give
-    // one by one; the counters are the same, in a quarter of the reads.
-    ArtCounterInputs in;
-    {
-        QSqlQuery totals;
-        if (db.query(totals, StockQueries::MovementTotals(db), {itemId}) && totals.next()) {
-            in.carichi = readSum(totals.value(0));
-            in.scarichi = readSum(totals.value(1));
-            in.resi = readSum(totals.value(2));
-            in.lastMov = Record::ReadDateTime(totals.value(3));
-        }
-    }
+    // One statement reads the item, one pass over its movement rows gives what the three sums
+    // and the last-date query give one by one, and its open orders are summed alongside.
+    QSqlQuery item;
+    const bool found =
+        db.query(item, StockQueries::ItemTotals(db), {itemId, itemId, itemId}) && item.next();
+    // The sums have ended either way.
     for (const char* key :
          {"ArticoliView:GetArtCar", "ArticoliView:GetArtSca", "ArticoliView:GetArtReso"})
         clearLog(profile, QLatin1String(key));
-    in.ordinato = sumValue(db, StockQueries::OpenOrderSum(db), itemId);
-
-    QSqlQuery item;
-    if (!db.query(item, StockQueries::ItemInputs(), {itemId}) || !item.next())
+    if (!found)
         return false;
+    ArtCounterInputs in;
     in.scortaMin = Record::ReadReal(item.value(1));
     in.giacInit = Record::ReadReal(item.value(2));
     // No unit, or a unit that has been deleted since: no abbreviation.
     if (!item.value(0).isNull())
         in.unitSigla = Record::ReadText(item.value(3), 5);
+    in.carichi = readSum(item.value(4));
+    in.scarichi = readSum(item.value(5));
+    in.resi = readSum(item.value(6));
+    in.lastMov = Record::ReadDateTime(item.value(7));
+    in.ordinato = readSum(item.value(8));
     item.finish();
 
     const ArtCounters counters = ComputeArtCounters(in);

@@ -26,9 +26,10 @@ QString openOrder(const Database& db) {
 // The three sums by type (a receipt counts as an unload) and the last date, over the rows of one
 // item or of every item.
 QString totalsColumns(const Database& db) {
-    return QStringLiteral("SUM(CASE WHEN Movimenti.Tipo = 0 THEN %1 END), "
-                          "SUM(CASE WHEN Movimenti.Tipo = 1 OR Movimenti.Tipo = 3 THEN %1 END), "
-                          "SUM(CASE WHEN Movimenti.Tipo = 2 THEN %1 END), MAX(Movimenti.Data)")
+    return QStringLiteral("SUM(CASE WHEN Movimenti.Tipo = 0 THEN %1 END) AS Carichi, "
+                          "SUM(CASE WHEN Movimenti.Tipo = 1 OR Movimenti.Tipo = 3 THEN %1 END) "
+                          "AS Scarichi, SUM(CASE WHEN Movimenti.Tipo = 2 THEN %1 END) AS Resi, "
+                          "MAX(Movimenti.Data) AS LastMov")
         .arg(qt(db));
 }
 } // namespace
@@ -53,24 +54,20 @@ QString MovementSum(const Database& db, Sum kind) {
         .arg(qt(db), where);
 }
 
-QString OpenOrderSum(const Database& db) {
-    return QStringLiteral("SELECT SUM(%1) AS Totale FROM Ordini INNER JOIN SottoOrdini "
-                          "ON Ordini.IDOrdine = SottoOrdini.IDOrdine "
-                          "WHERE %2 AND SottoOrdini.IDArticolo = ?")
-        .arg(orderQt(db), openOrder(db));
-}
-
-QString MovementTotals(const Database& db) {
-    return QStringLiteral("SELECT %1 FROM Movimenti INNER JOIN SottoMovimenti "
-                          "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
-                          "WHERE SottoMovimenti.IDArticolo = ?")
-        .arg(totalsColumns(db));
-}
-
-QString ItemInputs() {
-    return QStringLiteral("SELECT Articoli.IDUM, Articoli.ScortaMin, Articoli.GiacInit, "
-                          "UnMis.Sigla FROM Articoli LEFT JOIN UnMis ON UnMis.IDUM = Articoli.IDUM "
-                          "WHERE Articoli.IDArticolo = ?");
+QString ItemTotals(const Database& db) {
+    // Aggregates without GROUP BY give exactly one row, so the joins keep the item's row.
+    return QStringLiteral(
+               "SELECT Articoli.IDUM, Articoli.ScortaMin, Articoli.GiacInit, UnMis.Sigla, "
+               "t.Carichi, t.Scarichi, t.Resi, t.LastMov, o.Ordinato "
+               "FROM Articoli LEFT JOIN UnMis ON UnMis.IDUM = Articoli.IDUM "
+               "CROSS JOIN (SELECT %1 FROM Movimenti INNER JOIN SottoMovimenti "
+               "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
+               "WHERE SottoMovimenti.IDArticolo = ?) t "
+               "CROSS JOIN (SELECT SUM(%2) AS Ordinato FROM Ordini INNER JOIN SottoOrdini "
+               "ON Ordini.IDOrdine = SottoOrdini.IDOrdine WHERE %3 AND SottoOrdini.IDArticolo = ?) "
+               "o "
+               "WHERE Articoli.IDArticolo = ?")
+        .arg(totalsColumns(db), orderQt(db), openOrder(db));
 }
 
 QString AllMovementSums(const Database& db) {

@@ -12,13 +12,10 @@ enum class Sum { Carichi, Scarichi, Resi };
 
 // One item's sum of movement rows of one kind; one bound value, the item key.
 QString MovementSum(const Database& db, Sum kind);
-// One item's quantity on open orders; one bound value, the item key.
-QString OpenOrderSum(const Database& db);
-// One item's three sums and most recent movement date in one pass over its rows; one bound
-// value, the item key.
-QString MovementTotals(const Database& db);
-// One item's own columns that the counters use: IDUM, ScortaMin, GiacInit and the unit's Sigla.
-QString ItemInputs();
+// What one item's counters are computed from, in one row: IDUM, ScortaMin, GiacInit, the unit's
+// Sigla, the three movement sums, the last movement date and the open-order quantity. Three
+// bound values, each the item key. No row when the item does not exist.
+QString ItemTotals(const Database& db);
 
 // Every item at once, ordered by key: IDArticolo, the three sums, and the last date.
 QString AllMovementSums(const Database& db);

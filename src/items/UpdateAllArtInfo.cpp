@@ -98,8 +98,10 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
         s.resi = readSum(q.value(3));
         s.lastMov = Record::ReadDateTime(q.value(4));
     }
-    if (q.lastError().isValid())
+    if (q.lastError().isValid()) {
+        db.setError(q.lastError());
         return -1;
+    }
 
     QHash<int, double> orders;
     if (!db.query(q, StockQueries::AllOpenOrderSums(db)))
@@ -108,8 +110,10 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
         if (const std::optional<double> sum = readSum(q.value(1)))
             orders.insert(q.value(0).toInt(), *sum);
     }
-    if (q.lastError().isValid())
+    if (q.lastError().isValid()) {
+        db.setError(q.lastError());
         return -1;
+    }
 
     if (profile)
         profile->logStep(kLog, QStringLiteral("Scrittura articoli"));

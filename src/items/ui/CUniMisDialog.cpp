@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -24,9 +25,11 @@ constexpr int kDefaultWidths[] = {100, 150};
 constexpr int kMinWidth = 20;
 constexpr int kIdRole = Qt::UserRole;
 
-QAction* toolAction(QToolBar* bar, const char* icon, const QString& tip,
-                    const QKeySequence& shortcut) {
-    QAction* a = bar->addAction(QIcon::fromTheme(QLatin1String(icon)), tip);
+// The desktop theme's icon, or the style's own where the theme has none.
+QAction* toolAction(QToolBar* bar, const char* icon, QStyle::StandardPixmap fallback,
+                    const QString& tip, const QKeySequence& shortcut) {
+    QAction* a = bar->addAction(
+        QIcon::fromTheme(QLatin1String(icon), bar->style()->standardIcon(fallback)), tip);
     a->setToolTip(tip);
     a->setShortcut(shortcut);
     a->setShortcutContext(Qt::WindowShortcut);
@@ -41,14 +44,16 @@ CUniMisDialog::CUniMisDialog(Database& db, Profile& profile, IPrompt& prompt, IB
     setWindowTitle(title());
 
     auto* toolbar = new QToolBar(this);
-    m_insert =
-        toolAction(toolbar, "list-add", QStringLiteral("Inserisci Unità di Misura (Ctrl+Ins)"),
-                   QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    m_save = toolAction(toolbar, "document-save", QStringLiteral("Salva Unità di Misura (Ctrl+S)"),
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_insert = toolAction(toolbar, "list-add", QStyle::SP_FileIcon,
+                          QStringLiteral("Inserisci Unità di Misura (Ctrl+Ins)"),
+                          QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    m_save = toolAction(toolbar, "document-save", QStyle::SP_DialogSaveButton,
+                        QStringLiteral("Salva Unità di Misura (Ctrl+S)"),
                         QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_delete =
-        toolAction(toolbar, "edit-delete", QStringLiteral("Elimina Unità di Misura (Ctrl+Canc)"),
-                   QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    m_delete = toolAction(toolbar, "edit-delete", QStyle::SP_TrashIcon,
+                          QStringLiteral("Elimina Unità di Misura (Ctrl+Canc)"),
+                          QKeySequence(Qt::CTRL | Qt::Key_Delete));
     connect(m_insert, &QAction::triggered, this, &CUniMisDialog::insertUnit);
     connect(m_save, &QAction::triggered, this, &CUniMisDialog::saveUnit);
     connect(m_delete, &QAction::triggered, this, &CUniMisDialog::deleteUnit);

@@ -1,6 +1,7 @@
 // label: gui
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
+#include "items/ui/CUniMisDialog.h"
 #include "shell/ApplicationLook.h"
 #include "shell/FrameRules.h"
 #include "shell/FrameTimers.h"
@@ -23,10 +24,12 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -168,6 +171,7 @@ private Q_SLOTS:
     void placementAndLookSurviveRestart();
     void timersCallTheirHooks();
     void offlineUpdateCheckWarns();
+    void unitsDialogIsOneTransaction();
     void newsRule_data();
     void newsRule();
     void infoWindowFollowsTheFrame();
@@ -220,7 +224,8 @@ void tst_MainFrame::categoriesShowTheirViewAndPane() {
         QVERIFY(!frame->viewCommand(i, RL::Aggiorna)->isEnabled());
     }
     QVERIFY(frame->command(RL::DatiAziendali)->isEnabled());
-    for (int id : {RL::ConnData, RL::UnitaMisura, RL::BackupDati})
+    QVERIFY(frame->command(RL::UnitaMisura)->isEnabled());
+    for (int id : {RL::ConnData, RL::BackupDati})
         QVERIFY(!frame->command(id)->isEnabled());
     // Movements and counterparts: same id, their own texts.
     QCOMPARE(frame->viewCommand(1, 32794)->text(), QStringLiteral("Trova Movimento"));
@@ -574,6 +579,45 @@ void tst_MainFrame::timersCallTheirHooks() {
     QCOMPARE(FrameTimers::kUsageInterval, 60000);
     QCOMPARE(FrameTimers::kNewsInterval, 120000);
     QVERIFY(box.prompt->shown.isEmpty());
+    app->exitInstance();
+}
+
+// The units dialog runs inside one transaction: Cancel undoes every unit it inserted, OK keeps
+// them; with no archive to start one on, the command refuses with its message.
+void tst_MainFrame::unitsDialogIsOneTransaction() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    QAction* command = app->mainFrame()->findChild<QAction*>(QStringLiteral("Command-32774"));
+    QVERIFY(command && command->isEnabled());
+    auto unitCount = [&] {
+        QSqlQuery q;
+        return app->database().query(q,
+                                     QStringLiteral("SELECT COUNT(*) FROM UnMis WHERE Sigla = ?"),
+                                     {QStringLiteral("Bx")}) &&
+                       q.next()
+                   ? q.value(0).toInt()
+                   : -1;
+    };
+    for (const bool keep : {false, true}) {
+        QTimer::singleShot(0, this, [keep] {
+            auto* dialog = qobject_cast<CUniMisDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->siglaEdit()->setText(QStringLiteral("Bx"));
+            dialog->descrizioneEdit()->setText(QStringLiteral("Box"));
+            dialog->insertUnit();
+            keep ? dialog->accept() : dialog->reject();
+        });
+        command->trigger();
+        QCOMPARE(unitCount(), keep ? 1 : 0);
+        QVERIFY(!app->database().inTransaction());
+    }
+
+    app->database().close();
+    box.prompt->expect(QStringLiteral("Impossibile aprire l'archivio delle unità di misura!"));
+    command->trigger();
+    QVERIFY(box.prompt->pending().isEmpty());
+    QCOMPARE(box.prompt->shown.last().icon, IPrompt::Icon::Warning);
     app->exitInstance();
 }
 

@@ -1,6 +1,7 @@
 #include "shell/ui/CMainFrame.h"
 
 #include "company/ui/CAziendaSheet.h"
+#include "items/ui/CUniMisDialog.h"
 #include "shell/ApplicationLook.h"
 #include "shell/FrameRules.h"
 #include "shell/FrameTimers.h"
@@ -17,6 +18,7 @@
 #include "shell/ui/CRibbonPanel.h"
 #include "shell/ui/CSplashWnd.h"
 #include "shell/ui/RibbonIcons.h"
+#include "store/TransactionGuard.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -145,7 +147,7 @@ void CMainFrame::createCommands() {
         }
 
     // Dialogs of later parts of the program: shown, not yet usable.
-    for (int id : {RL::ConnData, RL::UnitaMisura, RL::BackupDati, RL::Aggiornamenti, RL::Commenti})
+    for (int id : {RL::ConnData, RL::BackupDati, RL::Aggiornamenti, RL::Commenti})
         m_commands.value(id)->setEnabled(false);
 
     m_looks = new QActionGroup(this);
@@ -174,6 +176,9 @@ void CMainFrame::runCommand(int id) {
     case RL::DatiAziendali:
         openCompanyData();
         return;
+    case RL::UnitaMisura:
+        openUnits();
+        return;
     case RL::About: {
         CAboutDlg about(this);
         about.exec();
@@ -193,6 +198,23 @@ void CMainFrame::runCommand(int id) {
     const QUrl page = WebPages::ForCommand(m_app.profile(), id);
     if (page.isValid())
         m_app.browser().open(page);
+}
+
+void CMainFrame::openUnits() {
+    // The dialog's changes are one transaction: OK keeps them, Cancel undoes them all. Inside a
+    // transaction someone else started, the ending is theirs.
+    TransactionGuard guard(m_app.database());
+    if (!guard.isActive()) {
+        m_app.prompt().message(
+            QStringLiteral("Impossibile aprire l'archivio delle unità di misura!"),
+            IPrompt::Icon::Warning);
+        return;
+    }
+    CUniMisDialog dialog(m_app.database(), m_app.profile(), m_app.prompt(), m_app.browser(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        guard.commit();
+    else
+        guard.rollback();
 }
 
 void CMainFrame::openCompanyData() {

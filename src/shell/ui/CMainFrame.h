@@ -80,6 +80,7 @@ private:
     void runCommand(int id);
     void togglePane(int index, bool visible);
     void openCompanyData();
+    void openUnits();
 
     CMainApp& m_app;
     CMainDoc* m_doc = nullptr;

@@ -143,7 +143,9 @@ bool Database::hasQuarzilSchema() {
 
 bool Database::openClone(const Database& source) {
     close();
-    if (!source.isOpen()) {
+    // Runs on the worker's thread, where the source's handle may not be touched: its name is
+    // all that is looked at.
+    if (source.backend() == Backend::None || !QSqlDatabase::contains(source.connectionName())) {
         m_lastError = connectionError(QStringLiteral("Connessione di origine chiusa"));
         return false;
     }

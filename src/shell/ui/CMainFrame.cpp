@@ -1,6 +1,7 @@
 #include "shell/ui/CMainFrame.h"
 
 #include "company/ui/CAziendaSheet.h"
+#include "items/ui/CArticoliView.h"
 #include "items/ui/CUniMisDialog.h"
 #include "shell/ApplicationLook.h"
 #include "shell/FrameRules.h"
@@ -231,7 +232,8 @@ void CMainFrame::createViews() {
     m_stack = new QStackedWidget(this);
     m_stack->setObjectName(QStringLiteral("Views"));
     setCentralWidget(m_stack);
-    for (int i = 0; i < kViewCount; ++i)
+    setView(0, new CArticoliView(*m_doc, m_app.prompt()));
+    for (int i = 1; i < kViewCount; ++i)
         setView(i, new CPlaceholderView(*m_doc, QString::fromUtf8(kViewTitles[i])));
 }
 
@@ -365,7 +367,10 @@ void CMainFrame::createPanes() {
         const PaneInfo& info = kPanes[i];
         CPaneBar* pane = nullptr;
         if (i == 0) {
-            pane = new CMovArtBar(info.commandId, m_app.profile(), this);
+            auto* bar = new CMovArtBar(info.commandId, m_app.profile(), this);
+            if (auto* items = qobject_cast<CArticoliView*>(m_views[0]))
+                items->setMovArtBar(bar);
+            pane = bar;
         } else {
             pane = new CPaneBar(info.commandId, QString::fromUtf8(info.title), this);
             auto* placeholder =

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "items/ArtFind.h"
+#include "shell/ui/CFrameView.h"
+
+#include <QHash>
+#include <QPointer>
+#include <functional>
+
+class ArtListModel;
+class ArtMovementsLoader;
+class CMovArtBar;
+class IPrompt;
+class QMenu;
+class QTableView;
+
+// "Magazzino": the list of items with their stock counters, sorted on a column of the user's
+// choice and optionally filtered, from which items are created, opened, deleted and found.
+// The selected item's latest movements go to the movements pane.
+class CArticoliView : public CFrameView {
+    Q_OBJECT
+public:
+    // What the filter dialog gave.
+    struct FilterTexts {
+        QString code;
+        QString description;
+        QString category;
+        int stock = 0;
+    };
+
+    CArticoliView(CMainDoc& doc, IPrompt& prompt, QWidget* parent = nullptr);
+    ~CArticoliView() override;
+
+    void setMovArtBar(CMovArtBar* bar);
+
+    // The item dialog: opens the item with this key (0 for a new one, with `many` set when the
+    // archive holds more than 2500 items) and gives the key of the item saved, 0 when cancelled.
+    // Until one is given, New and Open stay disabled.
+    void setItemDialog(std::function<int(int itemId, bool many)> dialog);
+    // The movement dialog, for a double click in the movements pane.
+    void setMovementDialog(std::function<void(int movementId)> dialog);
+    // The dialogs that ask for the filter and the find texts; false when cancelled. The
+    // defaults show CFiltroArtDialog and CTrovaDialog.
+    std::function<bool(FilterTexts*)> askFilter;
+    std::function<bool(ArtFind::Texts*)> askFind;
+
+    void becameVisible() override;
+    void reload() override;
+    void refresh() override;
+    void saveState() override;
+    void recomputeItem(int itemId) override;
+    void attachCommands(const QHash<int, QAction*>& commands) override;
+
+    ArtListModel* model() const { return m_model; }
+    QTableView* table() const { return m_table; }
+    ArtMovementsLoader* movementsLoader() const { return m_loader; }
+    QMenu* contextMenu() const { return m_menu; }
+    // The keys of the selected rows, in list order.
+    QList<int> selectedKeys() const;
+    void selectKey(int key);
+    // The view's own command (from the ribbon when attached), by id.
+    QAction* command(int id) const { return m_commands.value(id); }
+
+public Q_SLOTS:
+    void onNew();
+    void onOpen();
+    void onDelete();
+    void onFind();
+    void onUpdate();
+    void onFilter();
+
+private:
+    void createAccelerators();
+    void updateCommandStates();
+    void updateSortLook();
+    void selectionChanged();
+    void reportRowCount();
+    bool reportsCount() const;
+    void selectRow(int row);
+
+    IPrompt& m_prompt;
+    ArtListModel* m_model;
+    QTableView* m_table;
+    ArtMovementsLoader* m_loader;
+    QPointer<CMovArtBar> m_bar;
+    QMenu* m_menu;
+    QHash<int, QAction*> m_commands;
+    QHash<int, QAction*> m_ownActions;
+    std::function<int(int, bool)> m_itemDialog;
+    std::function<void(int)> m_movementDialog;
+    bool m_initialised = false;
+};

@@ -52,13 +52,14 @@ int ParseClause(const QString& clause, bool* descending) {
     return SortIndex(words.at(0));
 }
 
-// SQLite puts NULLs first in ascending order; PostgreSQL is told to do the same, so both back
-// ends list a never-recomputed item in the same place.
+// SQLite puts NULLs first in ascending order; PostgreSQL is told to do the same for the numeric
+// columns, so both back ends list a never-recomputed item in the same place. Code and
+// description are required, and left plain there so that their indexes give the order.
 QString SortTerm(const Database& db, int index, bool descending) {
     QString t = QLatin1String(kSortColumns[index]);
     if (descending)
         t += QStringLiteral(" DESC");
-    if (db.isPostgres())
+    if (db.isPostgres() && index >= 2)
         t += descending ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST");
     return t;
 }

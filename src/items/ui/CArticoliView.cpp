@@ -393,16 +393,18 @@ void CArticoliView::reportRowCount() {
 void CArticoliView::updateSortLook() {
     QHeaderView* header = m_table->horizontalHeader();
     const int column = m_model->sortColumn();
+    // Qt draws its ascending order as a down arrow; the list shows an up arrow when it sorts
+    // ascending and a down arrow when descending.
     if (column < ArtListModel::ColumnCount)
         header->setSortIndicator(column,
-                                 m_model->ascending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+                                 m_model->ascending() ? Qt::DescendingOrder : Qt::AscendingOrder);
     else
         header->setSortIndicator(-1, Qt::AscendingOrder);
     // The sort column's cells: the button shadow blended with the highlight, lighter when
     // ascending and a little stronger when descending, over the window colour.
     const QPalette& p = m_table->palette();
     const QColor mix = Blend(p.color(QPalette::Dark), p.color(QPalette::Highlight), 0.5);
-    m_model->setSortTint(Blend(p.color(QPalette::Base), mix, m_model->ascending() ? 0.12 : 0.2));
+    m_model->setSortTint(Blend(p.color(QPalette::Base), mix, m_model->ascending() ? 0.22 : 0.32));
 }
 
 void CArticoliView::onUpdate() {

@@ -10,6 +10,7 @@
 #include "shell/ui/CMainDoc.h"
 #include "shell/ui/CMovArtBar.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QSignalSpy>
@@ -95,6 +96,7 @@ private Q_SLOTS:
     void findFilterAndDelete();
     void movementsPane_data() { TestSupport::AddBackendRows(); }
     void movementsPane();
+    void accelerators();
 
 private:
     TestSupport::ArchivePool m_archives;
@@ -277,6 +279,41 @@ void tst_ArticoliView::movementsPane() {
     QVERIFY(first > 0);
     Q_EMIT bench.bar->list()->doubleClicked(bench.bar->list()->model()->index(0, 0));
     QCOMPARE(opened, first);
+}
+
+void tst_ArticoliView::accelerators() {
+    Database* db = m_archives.get(QStringLiteral("sqlite"));
+    QVERIFY2(db, m_archives.error(QStringLiteral("sqlite")));
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM SottoMovimenti")));
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM Articoli")));
+    const int a = addItem(*db, QStringLiteral("A"), QStringLiteral("Alfa"));
+    Bench bench(*db);
+    QStringList log;
+    bench.view->setItemDialog([&](int id, bool many) {
+        log << QStringLiteral("dialog %1 %2").arg(id).arg(many);
+        return 0;
+    });
+    bench.view->askFind = [&](ArtFind::Texts*) {
+        log << QStringLiteral("find");
+        return false;
+    };
+    bench.view->show();
+    QApplication::setActiveWindow(bench.view.get());
+    QVERIFY(QTest::qWaitForWindowActive(bench.view.get()));
+    bench.view->becameVisible();
+    QTableView* table = bench.view->table();
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_F3);
+    QTest::keyClick(table, Qt::Key_Return);
+    QTest::keyClick(table, Qt::Key_F6);
+    QSignalSpy counts(&bench.notifier, &ChangeNotifier::rowCountChanged);
+    QTest::keyClick(table, Qt::Key_F5);
+    QCOMPARE(counts.size(), 1);
+    bench.prompt.expect(QStringLiteral("Si desidera eliminare"), IPrompt::Answer::No);
+    QTest::keyClick(table, Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(log, QStringList({"dialog 0 0", QStringLiteral("dialog %1 0").arg(a), "find"}));
+    QVERIFY(bench.prompt.pending().isEmpty());
+    QVERIFY(bench.prompt.unexpected.isEmpty());
 }
 
 QTEST_MAIN(tst_ArticoliView)

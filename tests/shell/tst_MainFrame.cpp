@@ -4,6 +4,7 @@
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CUniMisDialog.h"
 #include "shell/ApplicationLook.h"
+#include "shell/ChangeNotifier.h"
 #include "shell/FrameRules.h"
 #include "shell/FrameTimers.h"
 #include "shell/RibbonLayout.h"
@@ -33,6 +34,7 @@
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -166,6 +168,7 @@ private Q_SLOTS:
     void rowCountTexts_data();
     void rowCountTexts();
     void statusBarPanes();
+    void itemsViewKeysReachIt();
 
     // Routing, persistence, timers, web pages, splash.
     void notifierReachesTheRightViews();
@@ -439,6 +442,27 @@ void tst_MainFrame::statusBarPanes() {
     QVERIFY(!frame->statusBar()->isVisible());
     toggle->trigger();
     QVERIFY(frame->statusBar()->isVisible());
+    app->exitInstance();
+}
+
+void tst_MainFrame::itemsViewKeysReachIt() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    CMainFrame* frame = app->mainFrame();
+    frame->show();
+    QApplication::setActiveWindow(frame);
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    auto* items = qobject_cast<CArticoliView*>(frame->view(0));
+    QVERIFY(items);
+    // The ribbon's keyed commands and the view's own keys never make one key ambiguous.
+    QSignalSpy counts(&app->notifier(), &ChangeNotifier::rowCountChanged);
+    items->table()->setFocus();
+    QTest::keyClick(items->table(), Qt::Key_F5);
+    QCOMPARE(counts.size(), 1);
+    frame->viewCommand(0, RL::Aggiorna)->trigger();
+    QCOMPARE(counts.size(), 2);
+    QVERIFY(box.prompt->unexpected.isEmpty());
     app->exitInstance();
 }
 

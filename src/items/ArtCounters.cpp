@@ -14,6 +14,14 @@ std::optional<float> storedSum(float value) {
 }
 } // namespace
 
+std::optional<double> ReadSum(const QVariant& v) {
+    if (v.isNull())
+        return std::nullopt;
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    return ok ? std::optional<double>(d) : std::nullopt;
+}
+
 ArtCounters ComputeArtCounters(const ArtCounterInputs& in) {
     ArtCounters out;
     out.UnMis = in.unitSigla.isEmpty() ? QString() : Record::CutText(in.unitSigla, 5);

@@ -32,6 +32,9 @@ struct ArtCounters {
     QDateTime LastMov;
 };
 
+// A sum as the database returned it: null when there were no rows or it is not a number.
+std::optional<double> ReadSum(const QVariant& v);
+
 // Derives the counters in single precision: every sum is narrowed to float before it is
 // combined, and a counter that is not positive is stored as NULL (the stock excepted).
 ArtCounters ComputeArtCounters(const ArtCounterInputs& in);

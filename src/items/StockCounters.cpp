@@ -21,14 +21,6 @@ QVariant singleValue(Database& db, const QString& sql, int itemId) {
     return q.value(0);
 }
 
-std::optional<double> readSum(const QVariant& v) {
-    if (v.isNull())
-        return std::nullopt;
-    bool ok = false;
-    const double d = v.toDouble(&ok);
-    return ok ? std::optional<double>(d) : std::nullopt;
-}
-
 // Clears a crash-log entry the caller may have written. Nothing is written here: a profile
 // write per recomputed item would cost more than the recomputation itself.
 void clearLog(Profile* profile, const QString& key) {
@@ -39,7 +31,7 @@ void clearLog(Profile* profile, const QString& key) {
 float movementSum(Database& db, Profile* profile, int itemId, StockQueries::Sum kind,
                   const QString& logKey) {
     const std::optional<double> sum =
-        readSum(singleValue(db, StockQueries::MovementSum(db, kind), itemId));
+        ReadSum(singleValue(db, StockQueries::MovementSum(db, kind), itemId));
     clearLog(profile, logKey);
     return sum ? float(*sum) : 0.0f;
 }
@@ -83,11 +75,11 @@ bool UpdateArtInfo(Database& db, Profile* profile, int itemId) {
     // No unit, or a unit that has been deleted since: no abbreviation.
     if (!item.value(0).isNull())
         in.unitSigla = Record::ReadText(item.value(3), 5);
-    in.carichi = readSum(item.value(4));
-    in.scarichi = readSum(item.value(5));
-    in.resi = readSum(item.value(6));
+    in.carichi = ReadSum(item.value(4));
+    in.scarichi = ReadSum(item.value(5));
+    in.resi = ReadSum(item.value(6));
     in.lastMov = Record::ReadDateTime(item.value(7));
-    in.ordinato = readSum(item.value(8));
+    in.ordinato = ReadSum(item.value(8));
     item.finish();
 
     const ArtCounters counters = ComputeArtCounters(in);

@@ -21,14 +21,6 @@ struct MovementSums {
     QDateTime lastMov;
 };
 
-std::optional<double> readSum(const QVariant& v) {
-    if (v.isNull())
-        return std::nullopt;
-    bool ok = false;
-    const double d = v.toDouble(&ok);
-    return ok ? std::optional<double>(d) : std::nullopt;
-}
-
 using ItemInputs = std::vector<std::pair<int, ArtCounterInputs>>;
 
 // A round trip per item would dominate on a server: PostgreSQL gets its rows a few hundred at a
@@ -93,9 +85,9 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
         return -1;
     while (q.next()) {
         MovementSums& s = movements[q.value(0).toInt()];
-        s.carichi = readSum(q.value(1));
-        s.scarichi = readSum(q.value(2));
-        s.resi = readSum(q.value(3));
+        s.carichi = ReadSum(q.value(1));
+        s.scarichi = ReadSum(q.value(2));
+        s.resi = ReadSum(q.value(3));
         s.lastMov = Record::ReadDateTime(q.value(4));
     }
     if (q.lastError().isValid()) {
@@ -107,7 +99,7 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
     if (!db.query(q, StockQueries::AllOpenOrderSums(db)))
         return -1;
     while (q.next()) {
-        if (const std::optional<double> sum = readSum(q.value(1)))
+        if (const std::optional<double> sum = ReadSum(q.value(1)))
             orders.insert(q.value(0).toInt(), *sum);
     }
     if (q.lastError().isValid()) {

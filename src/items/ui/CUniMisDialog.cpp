@@ -122,22 +122,28 @@ void CUniMisDialog::warn(const QString& text) {
     m_prompt.message(text, IPrompt::Icon::Warning);
 }
 
+void CUniMisDialog::reportSaveFailure(UnitsOfMeasure::Result result) {
+    if (result == UnitsOfMeasure::Result::EmptySigla) {
+        warn(QStringLiteral("Il valore della sigla non può essere nullo!"));
+        m_sigla->setFocus();
+        return;
+    }
+    m_prompt.message(QStringLiteral("Impossibile salvare l'unità di misura!"),
+                     IPrompt::Icon::Error);
+}
+
 void CUniMisDialog::insertUnit() {
     UnitsOfMeasure::Unit unit{0, m_sigla->text(), m_descrizione->text()};
-    switch (UnitsOfMeasure::Insert(m_db, unit)) {
+    const UnitsOfMeasure::Result result = UnitsOfMeasure::Insert(m_db, unit);
+    switch (result) {
     case UnitsOfMeasure::Result::Ok: {
         QTreeWidgetItem* item = addRow(unit.id, unit.sigla, unit.descrizione);
         m_list->setCurrentItem(item);
         m_list->scrollToItem(item);
         break;
     }
-    case UnitsOfMeasure::Result::EmptySigla:
-        warn(QStringLiteral("Il valore della sigla non può essere nullo!"));
-        m_sigla->setFocus();
-        break;
     default:
-        m_prompt.message(QStringLiteral("Impossibile salvare l'unità di misura!"),
-                         IPrompt::Icon::Error);
+        reportSaveFailure(result);
         break;
     }
 }
@@ -150,18 +156,14 @@ void CUniMisDialog::saveUnit() {
     }
     UnitsOfMeasure::Unit unit{item->data(0, kIdRole).toInt(), m_sigla->text(),
                               m_descrizione->text()};
-    switch (UnitsOfMeasure::Save(m_db, unit)) {
+    const UnitsOfMeasure::Result result = UnitsOfMeasure::Save(m_db, unit);
+    switch (result) {
     case UnitsOfMeasure::Result::Ok:
         item->setText(0, unit.sigla);
         item->setText(1, unit.descrizione);
         break;
-    case UnitsOfMeasure::Result::EmptySigla:
-        warn(QStringLiteral("Il valore della sigla non può essere nullo!"));
-        m_sigla->setFocus();
-        break;
     default:
-        m_prompt.message(QStringLiteral("Impossibile salvare l'unità di misura!"),
-                         IPrompt::Icon::Error);
+        reportSaveFailure(result);
         break;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "items/UnitsOfMeasure.h"
+
 #include <QDialog>
 
 class Database;
@@ -42,6 +44,7 @@ private:
     void selectionChanged();
     QTreeWidgetItem* addRow(int id, const QString& sigla, const QString& descrizione);
     void warn(const QString& text);
+    void reportSaveFailure(UnitsOfMeasure::Result result);
 
     Database& m_db;
     Profile& m_profile;

@@ -462,6 +462,11 @@ void tst_MainFrame::itemsViewKeysReachIt() {
     QCOMPARE(counts.size(), 1);
     frame->viewCommand(0, RL::Aggiorna)->trigger();
     QCOMPARE(counts.size(), 2);
+    // Back from another category, the status bar counts the items again.
+    frame->setActiveView(1);
+    QCOMPARE(frame->statusText()->text(), QString());
+    frame->setActiveView(0);
+    QCOMPARE(frame->statusText()->text(), QStringLiteral("Numero di articoli nella lista: 0"));
     QVERIFY(box.prompt->unexpected.isEmpty());
     app->exitInstance();
 }

@@ -297,8 +297,11 @@ void CArticoliView::setMovArtBar(CMovArtBar* bar) {
 void CArticoliView::becameVisible() {
     if (window() != this)
         window()->setWindowTitle(QStringLiteral("Magazzino - Quarzil"));
+    // The frame calls this before it brings the view to the front; the count is this view's.
+    m_comingToFront = true;
     if (m_initialised) {
         onUpdate();
+        m_comingToFront = false;
         return;
     }
     // Initial update: the list, then the item the user last worked on.
@@ -313,6 +316,7 @@ void CArticoliView::becameVisible() {
     reportRowCount();
     updateCommandStates();
     profile.deleteLog(QStringLiteral("ArticoliView:InitialUpdate"));
+    m_comingToFront = false;
 }
 
 void CArticoliView::reload() {
@@ -382,7 +386,7 @@ void CArticoliView::selectionChanged() {
 
 bool CArticoliView::reportsCount() const {
     // Only the view in front reports to the status bar.
-    return !parentWidget() || isVisibleTo(parentWidget());
+    return m_comingToFront || !parentWidget() || isVisibleTo(parentWidget());
 }
 
 void CArticoliView::reportRowCount() {

@@ -89,4 +89,5 @@ private:
     std::function<int(int, bool)> m_itemDialog;
     std::function<void(int)> m_movementDialog;
     bool m_initialised = false;
+    bool m_comingToFront = false;
 };

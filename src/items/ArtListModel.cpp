@@ -5,6 +5,7 @@
 #include "items/StockCounters.h"
 #include "shell/Profile.h"
 #include "store/Database.h"
+#include "store/SqliteKeys.h"
 #include "store/TableRecord.h"
 
 #include <QSqlQuery>
@@ -163,11 +164,16 @@ bool ArtListModel::refresh() {
     m_filter.appendConditions(m_db, &sql, &values);
     sql += orderClause();
     m_profile.logStep(QStringLiteral("ArticoliView:FillData"), QStringLiteral("Query"));
-    bool ok = m_db.query(q, sql, values);
-    if (ok) {
-        while (q.next())
+    QString sqliteError;
+    bool ok = SqliteKeys::Read(m_db, sql, values, &m_keys, &sqliteError);
+    if (!ok && !sqliteError.isEmpty()) {
+        m_db.setError(QSqlError(QString(), sqliteError, QSqlError::StatementError));
+    } else if (!ok) {
+        // PostgreSQL: through the driver.
+        ok = m_db.query(q, sql, values);
+        while (ok && q.next())
             m_keys.push_back(q.value(0).toInt());
-        if (q.lastError().isValid()) {
+        if (ok && q.lastError().isValid()) {
             m_db.setError(q.lastError());
             ok = false;
         }

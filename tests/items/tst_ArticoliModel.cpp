@@ -77,6 +77,8 @@ private Q_SLOTS:
     void find();
     void deleteChecks_data() { TestSupport::AddBackendRows(); }
     void deleteChecks();
+    void failedQueryEmptiesTheList_data() { TestSupport::AddBackendRows(); }
+    void failedQueryEmptiesTheList();
 
 private:
     bool clean(Database& db);
@@ -340,6 +342,22 @@ void tst_ArticoliModel::deleteChecks() {
     QCOMPARE(ArtDelete::CheckAll(*db, {free1, ordered, moved}), C::UsedInOrders);
     QCOMPARE(ArtDelete::DeleteAll(*db, {free1}), 1);
     QCOMPARE(ArtFind::Find(*db, {"A-100", "", ""}), 0);
+}
+
+void tst_ArticoliModel::failedQueryEmptiesTheList() {
+    QFETCH(QString, backend);
+    TestSupport::Archive archive(backend);
+    QVERIFY2(archive.isOpen(), qPrintable(archive.error()));
+    Database& db = archive.db();
+    QVERIFY(fill(db));
+    ArtListModel model(db, *m_profile);
+    QVERIFY(model.refresh());
+    QCOMPARE(model.rowCount(), 5);
+    QVERIFY(db.execute(QStringLiteral("ALTER TABLE Articoli RENAME TO Vecchi")));
+    QVERIFY(!model.refresh());
+    QCOMPARE(model.rowCount(), 0);
+    QVERIFY2(model.errorText().contains(QStringLiteral("rticoli"), Qt::CaseInsensitive),
+             qPrintable(model.errorText()));
 }
 
 QTEST_MAIN(tst_ArticoliModel)

@@ -1,0 +1,58 @@
+#include "store/SqliteKeys.h"
+
+#include "store/Database.h"
+
+#include <QSqlDriver>
+#include <sqlite3.h>
+
+namespace SqliteKeys {
+
+bool Read(Database& db, const QString& sql, const QVariantList& values, std::vector<qint32>* keys,
+          QString* error) {
+    error->clear();
+    if (db.backend() != Database::Backend::SQLite)
+        return false;
+    const QSqlDatabase handle = db.handle();
+    const QVariant driverHandle = handle.driver() ? handle.driver()->handle() : QVariant();
+    if (!driverHandle.isValid() || qstrcmp(driverHandle.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3* connection = *static_cast<sqlite3* const*>(driverHandle.constData());
+    if (!connection)
+        return false;
+
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare16_v2(connection, sql.utf16(), int(sql.size() * sizeof(char16_t)),
+                             &statement, nullptr) != SQLITE_OK) {
+        *error = QString::fromUtf8(sqlite3_errmsg(connection));
+        sqlite3_finalize(statement);
+        return false;
+    }
+    int rc = SQLITE_OK;
+    for (int i = 0; i < values.size() && rc == SQLITE_OK; ++i) {
+        const QVariant& v = values.at(i);
+        if (v.isNull())
+            rc = sqlite3_bind_null(statement, i + 1);
+        else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong ||
+                 v.typeId() == QMetaType::UInt || v.typeId() == QMetaType::Bool)
+            rc = sqlite3_bind_int64(statement, i + 1, v.toLongLong());
+        else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float)
+            rc = sqlite3_bind_double(statement, i + 1, v.toDouble());
+        else {
+            const QString text = v.toString();
+            rc = sqlite3_bind_text16(statement, i + 1, text.utf16(),
+                                     int(text.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
+        }
+    }
+    while (rc == SQLITE_OK || rc == SQLITE_ROW) {
+        rc = sqlite3_step(statement);
+        if (rc == SQLITE_ROW)
+            keys->push_back(qint32(sqlite3_column_int(statement, 0)));
+    }
+    const bool ok = rc == SQLITE_DONE;
+    if (!ok)
+        *error = QString::fromUtf8(sqlite3_errmsg(connection));
+    sqlite3_finalize(statement);
+    return ok;
+}
+
+} // namespace SqliteKeys

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CUniMisDialog.h"
+#include "items/ui/CVarOtherDialog.h"
 #include "shell/ApplicationLook.h"
 #include "shell/ChangeNotifier.h"
 #include "shell/FrameRules.h"
@@ -176,6 +177,7 @@ private Q_SLOTS:
     void timersCallTheirHooks();
     void offlineUpdateCheckWarns();
     void unitsDialogIsOneTransaction();
+    void renameClassificationFromItems();
     void newsRule_data();
     void newsRule();
     void infoWindowFollowsTheFrame();
@@ -652,6 +654,24 @@ void tst_MainFrame::unitsDialogIsOneTransaction() {
     command->trigger();
     QVERIFY(box.prompt->pending().isEmpty());
     QCOMPARE(box.prompt->shown.last().icon, IPrompt::Icon::Warning);
+    app->exitInstance();
+}
+
+void tst_MainFrame::renameClassificationFromItems() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    QAction* command = app->mainFrame()->viewCommand(0, 32880);
+    QVERIFY(command && command->isEnabled());
+    QString shown;
+    QTimer::singleShot(0, this, [&shown] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        shown = dialog->windowTitle();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    command->trigger();
+    QCOMPARE(shown, CVarOtherDialog::title());
     app->exitInstance();
 }
 

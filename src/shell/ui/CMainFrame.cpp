@@ -3,6 +3,7 @@
 #include "company/ui/CAziendaSheet.h"
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CUniMisDialog.h"
+#include "items/ui/CVarOtherDialog.h"
 #include "shell/ApplicationLook.h"
 #include "shell/FrameRules.h"
 #include "shell/FrameTimers.h"
@@ -33,6 +34,8 @@
 #include <QStyleFactory>
 
 namespace {
+// "Categoria e Reparto" of the items category.
+constexpr int kRenameClassification = 32880;
 
 using S = Profile::Section;
 namespace RL = RibbonLayout;
@@ -235,6 +238,16 @@ void CMainFrame::createViews() {
     setView(0, new CArticoliView(*m_doc, m_app.prompt()));
     for (int i = 1; i < kViewCount; ++i)
         setView(i, new CPlaceholderView(*m_doc, QString::fromUtf8(kViewTitles[i])));
+
+    // Renaming a category, department or shelf opens a help page, so the frame, which holds the
+    // browser, runs it for the items view.
+    if (QAction* rename = m_viewCommands[0].value(kRenameClassification)) {
+        rename->setEnabled(true);
+        connect(rename, &QAction::triggered, this, [this] {
+            CVarOtherDialog::Run(m_app.database(), m_app.profile(), m_app.prompt(), m_app.browser(),
+                                 &m_app.notifier(), this);
+        });
+    }
 }
 
 CFrameView* CMainFrame::view(int index) const {

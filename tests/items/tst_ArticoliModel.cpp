@@ -97,6 +97,8 @@ private:
     QVERIFY2(clean(*db), qPrintable(db->errorText()))
 
 void tst_ArticoliModel::init() {
+    // The old profile writes its file when destroyed: it must go before its folder does.
+    m_profile.reset();
     m_dir = std::make_unique<QTemporaryDir>();
     m_profile = std::make_unique<Profile>(m_dir->filePath(QStringLiteral("p.ini")),
                                           m_dir->filePath(QStringLiteral("m.ini")));

@@ -1,18 +1,35 @@
-// Generates the template database from the schema source at build time.
+// Builds an empty archive from the schema source: the template database file at build time, or
+// a new catalog on a PostgreSQL server for computers that share one.
 #include "store/ArchiveCreator.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 
+namespace {
+int usage(const char* program) {
+    std::fprintf(stderr,
+                 "usage: %s <output.db>\n"
+                 "       %s --postgres \"Provider=QPSQL;Data Source=<host>[:port];User ID=<u>;"
+                 "Password=<p>\" <catalog>\n",
+                 program, program);
+    return 2;
+}
+} // namespace
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output.db>\n", argv[0]);
-        return 2;
-    }
     QString error;
-    if (!ArchiveCreator::CreateSqliteFile(QString::fromLocal8Bit(argv[1]), &error)) {
-        std::fprintf(stderr, "quarzil_mktemplate: %s\n", error.toLocal8Bit().constData());
+    bool ok = false;
+    if (argc == 2 && qstrcmp(argv[1], "--postgres") != 0) {
+        ok = ArchiveCreator::CreateSqliteFile(QString::fromLocal8Bit(argv[1]), &error);
+    } else if (argc == 4 && qstrcmp(argv[1], "--postgres") == 0) {
+        ok = ArchiveCreator::CreatePostgresCatalog(QString::fromLocal8Bit(argv[2]),
+                                                   QString::fromLocal8Bit(argv[3]), &error);
+    } else {
+        return usage(argv[0]);
+    }
+    if (!ok) {
+        std::fprintf(stderr, "quarzil-mkarchive: %s\n", error.toLocal8Bit().constData());
         return 1;
     }
     return 0;

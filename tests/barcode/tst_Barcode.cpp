@@ -4,6 +4,7 @@
 #include "barcode/Barcodes.h"
 #include "shell/Profile.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +30,40 @@ QString code39(const QString& pattern) {
     return out;
 }
 
+// zint's --dump: the modules of each row as hexadecimal digits, padded with spaces at the end.
+QString zintModules(const QString& symbology, const QString& data) {
+    QProcess zint;
+    zint.start(QStringLiteral("zint"), {QStringLiteral("-b"), symbology, QStringLiteral("-d"), data,
+                                        QStringLiteral("--dump")});
+    if (!zint.waitForFinished(10000) || zint.exitCode() != 0)
+        return QStringLiteral("zint failed: ") +
+               QString::fromLocal8Bit(zint.readAllStandardError());
+    QString bits;
+    const QString hex = QString::fromLatin1(zint.readAllStandardOutput()).trimmed();
+    for (QChar c : hex) {
+        bool ok = false;
+        const int nibble = QString(c).toInt(&ok, 16);
+        if (ok)
+            bits += QStringLiteral("%1").arg(nibble, 4, 2, QLatin1Char('0'));
+    }
+    while (bits.endsWith(QLatin1Char('0')))
+        bits.chop(1);
+    return bits;
+}
+
+// Code 39 as narrow and wide elements, whatever the module count of a wide one.
+QString elements(const QString& modules) {
+    QString out;
+    for (qsizetype i = 0; i < modules.size();) {
+        qsizetype run = 1;
+        while (i + run < modules.size() && modules.at(i + run) == modules.at(i))
+            ++run;
+        out += run == 1 ? QLatin1Char('n') : QLatin1Char('w');
+        i += run;
+    }
+    return out;
+}
+
 } // namespace
 
 class tst_Barcode : public QObject {
@@ -49,6 +84,8 @@ private Q_SLOTS:
     void encodeCode39();
     void encodeCode39LowerCaseAndStrays();
     void encodeNothing();
+    void matchesZint_data();
+    void matchesZint();
     void keyboardReader();
 };
 
@@ -311,6 +348,39 @@ void tst_Barcode::encodeNothing() {
         QCOMPARE(s.type, BarcodeSymbol::Type::None);
         QVERIFY(s.modules.isEmpty());
         QVERIFY(s.caption.isEmpty());
+    }
+}
+
+// zint (Debian package zint) is an independent encoder: our modules must be its modules.
+void tst_Barcode::matchesZint_data() {
+    QTest::addColumn<QString>("symbology");
+    QTest::addColumn<QString>("data");
+    // zint adds the EAN check digit itself, so this also checks ours.
+    for (const char* ean : {"400638133393", "590123412345", "978030640615", "000000000000",
+                            "123456789012", "9638507", "5512345", "1234567", "0000000"})
+        QTest::newRow(ean) << "EANX" << ean;
+    for (const char* code39 :
+         {"A1", "CODE39", "HELLO WORLD", "-. $/+%", "0123456789", "X", "ABCDEFGHIJKLMNOPQR"})
+        QTest::newRow(code39) << "CODE39" << code39;
+    // Full ASCII for lower case; zint's extended mode maps these characters the same way.
+    for (const char* extended : {"abc", "Item 42x", "zz-top.9"})
+        QTest::newRow(extended) << "EXCODE39" << extended;
+}
+
+void tst_Barcode::matchesZint() {
+    QFETCH(QString, symbology);
+    QFETCH(QString, data);
+    const QString theirs = zintModules(symbology, data);
+    if (symbology == QLatin1String("EANX")) {
+        const auto digit = EanCheckDigit(data);
+        QVERIFY(digit);
+        const BarcodeSymbol ours = BarcodeSymbol::Encode(data + *digit);
+        QCOMPARE(ours.moduleString(), theirs);
+    } else {
+        const BarcodeSymbol ours = BarcodeSymbol::Encode(data);
+        QCOMPARE(ours.type, BarcodeSymbol::Type::Code39);
+        QVERIFY2(!theirs.startsWith(QLatin1String("zint")), qPrintable(theirs));
+        QCOMPARE(elements(ours.moduleString()), elements(theirs));
     }
 }
 

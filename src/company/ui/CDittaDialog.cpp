@@ -8,6 +8,7 @@
 #include "shell/IPrompt.h"
 #include "shell/MakerSite.h"
 #include "shell/Profile.h"
+#include "shell/ui/SmallToolButton.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -64,16 +65,6 @@ FieldText Describe(const QString& key) {
     return {"", key, QString()};
 }
 
-// A small button with the desktop theme's icon, or the style's own where the theme has none.
-QToolButton* ToolButton(const QString& iconName, QStyle::StandardPixmap fallback,
-                        const QString& toolTip, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setIcon(QIcon::fromTheme(iconName, parent->style()->standardIcon(fallback)));
-    button->setToolTip(toolTip);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
 } // namespace
 
 CDittaDialog::CDittaDialog(Profile& profile, IPrompt& prompt, IFileDialogs& fileDialogs,
@@ -150,14 +141,14 @@ CDittaDialog::CDittaDialog(Profile& profile, IPrompt& prompt, IFileDialogs& file
 
     // The program computes and validates nothing here: the maker's online tools do.
     auto* taxCode =
-        ToolButton(QStringLiteral("accessories-calculator"), QStyle::SP_FileDialogContentsView,
-                   QStringLiteral("Calcola codice fiscale"), this);
+        SmallToolButton(QStringLiteral("accessories-calculator"), QStyle::SP_FileDialogContentsView,
+                        QStringLiteral("Calcola codice fiscale"), this);
     taxCode->setObjectName(QStringLiteral("CalcolaCodiceFiscale"));
     connect(taxCode, &QToolButton::clicked, this, [this] {
         m_browser.open(MakerPage(m_profile, QStringLiteral("/calcolo-codice-fiscale.php")));
     });
-    auto* vatNumber = ToolButton(QStringLiteral("dialog-ok"), QStyle::SP_DialogApplyButton,
-                                 QStringLiteral("Controlla partita iva"), this);
+    auto* vatNumber = SmallToolButton(QStringLiteral("dialog-ok"), QStyle::SP_DialogApplyButton,
+                                      QStringLiteral("Controlla partita iva"), this);
     vatNumber->setObjectName(QStringLiteral("ControllaPartitaIva"));
     connect(vatNumber, &QToolButton::clicked, this, [this] {
         m_browser.open(MakerPage(m_profile, QStringLiteral("/controllo-partita-iva.php")));

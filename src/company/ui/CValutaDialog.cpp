@@ -5,6 +5,7 @@
 #include "company/ui/FieldHelpers.h"
 #include "shell/IBrowser.h"
 #include "shell/IPrompt.h"
+#include "shell/ui/SmallToolButton.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -46,12 +47,10 @@ CValutaDialog::CValutaDialog(const DocumentCurrency& document, const Profile& pr
     m_documentSymbol->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMM")));
     connect(m_fields->currencySymbol(), &QLineEdit::textChanged, m_documentSymbol,
             &QLabel::setText);
-    auto* converter = new QToolButton(exchange);
+    QToolButton* converter =
+        SmallToolButton(QStringLiteral("internet-web-browser"), QStyle::SP_BrowserReload,
+                        QStringLiteral("Apri Cambio Valute"), exchange);
     converter->setObjectName(QStringLiteral("ApriCambioValute"));
-    converter->setIcon(QIcon::fromTheme(QStringLiteral("internet-web-browser"),
-                                        style()->standardIcon(QStyle::SP_BrowserReload)));
-    converter->setToolTip(QStringLiteral("Apri Cambio Valute"));
-    converter->setAutoRaise(true);
     connect(converter, &QToolButton::clicked, this,
             [&browser] { browser.open(CurrencyConverterPage()); });
     auto* rateLine = new QHBoxLayout(exchange);

@@ -6,6 +6,7 @@
 #include "shell/IBrowser.h"
 #include "shell/IPrompt.h"
 #include "shell/MakerSite.h"
+#include "shell/ui/SmallToolButton.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -52,15 +53,6 @@ const FieldDesc& Describe(const char* column) {
     Q_UNREACHABLE();
 }
 
-QToolButton* ToolButton(const QString& iconName, QStyle::StandardPixmap fallback,
-                        const QString& toolTip, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setIcon(QIcon::fromTheme(iconName, parent->style()->standardIcon(fallback)));
-    button->setToolTip(toolTip);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
 } // namespace
 
 CAnagraficaDialog::CAnagraficaDialog(Database& db, Profile& profile, IPrompt& prompt,
@@ -118,14 +110,14 @@ CAnagraficaDialog::CAnagraficaDialog(Database& db, Profile& profile, IPrompt& pr
 
     // The program computes and validates nothing here: the maker's online tools do.
     auto* taxCode =
-        ToolButton(QStringLiteral("accessories-calculator"), QStyle::SP_FileDialogContentsView,
-                   QStringLiteral("Calcola codice fiscale"), this);
+        SmallToolButton(QStringLiteral("accessories-calculator"), QStyle::SP_FileDialogContentsView,
+                        QStringLiteral("Calcola codice fiscale"), this);
     taxCode->setObjectName(QStringLiteral("CalcolaCodiceFiscale"));
     connect(taxCode, &QToolButton::clicked, this, [this] {
         m_browser.open(MakerPage(m_profile, QStringLiteral("/calcolo-codice-fiscale.php")));
     });
-    auto* vatNumber = ToolButton(QStringLiteral("dialog-ok"), QStyle::SP_DialogApplyButton,
-                                 QStringLiteral("Controlla partita iva"), this);
+    auto* vatNumber = SmallToolButton(QStringLiteral("dialog-ok"), QStyle::SP_DialogApplyButton,
+                                      QStringLiteral("Controlla partita iva"), this);
     vatNumber->setObjectName(QStringLiteral("ControllaPartitaIva"));
     connect(vatNumber, &QToolButton::clicked, this, [this] {
         m_browser.open(MakerPage(m_profile, QStringLiteral("/controllo-partita-iva.php")));

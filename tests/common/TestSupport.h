@@ -74,3 +74,10 @@ private:
 QString UniqueName(const QString& prefix);
 
 } // namespace TestSupport
+
+// In a test over AddBackendRows(): fetches the row's back end and its archive from the pool, and
+// fails the test when the archive could not be made.
+#define QUARZIL_FETCH_ARCHIVE(pool, db)                                                            \
+    QFETCH(QString, backend);                                                                      \
+    Database* db = (pool).get(backend);                                                            \
+    QVERIFY2(db, (pool).error(backend))

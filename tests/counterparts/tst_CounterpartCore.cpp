@@ -24,9 +24,7 @@ private:
 };
 
 #define ARCHIVE(db)                                                                                \
-    QFETCH(QString, backend);                                                                      \
-    Database* db = m_archives.get(backend);                                                        \
-    QVERIFY2(db, m_archives.error(backend));                                                       \
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);                                                         \
     QVERIFY2(db->execute(QStringLiteral("DELETE FROM CliFor")), qPrintable(db->errorText()))
 
 namespace {

@@ -91,9 +91,7 @@ private:
 };
 
 #define ARCHIVE(db)                                                                                \
-    QFETCH(QString, backend);                                                                      \
-    Database* db = m_archives.get(backend);                                                        \
-    QVERIFY2(db, m_archives.error(backend));                                                       \
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);                                                         \
     QVERIFY2(clean(*db), qPrintable(db->errorText()))
 
 void tst_ArticoliModel::init() {

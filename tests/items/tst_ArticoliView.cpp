@@ -103,9 +103,7 @@ private:
 };
 
 #define ARCHIVE(db)                                                                                \
-    QFETCH(QString, backend);                                                                      \
-    Database* db = m_archives.get(backend);                                                        \
-    QVERIFY2(db, m_archives.error(backend));                                                       \
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);                                                         \
     for (const char* table : {"SottoMovimenti", "Movimenti", "Articoli"})                          \
     QVERIFY(db->execute(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))))
 

@@ -60,10 +60,7 @@ private:
     TestSupport::ArchivePool m_archives;
 };
 
-#define ARCHIVE(db)                                                                                \
-    QFETCH(QString, backend);                                                                      \
-    Database* db = m_archives.get(backend);                                                        \
-    QVERIFY2(db, m_archives.error(backend))
+#define ARCHIVE(db) QUARZIL_FETCH_ARCHIVE(m_archives, db)
 
 void tst_Classifications::createByName() {
     ARCHIVE(db);

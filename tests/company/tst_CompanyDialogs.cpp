@@ -17,6 +17,7 @@
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CRibbonBar.h"
 
+#include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
 
@@ -66,15 +67,6 @@ public:
     QString chooseFolder(const QString& title, const QString&) override {
         calls.append({title, QString()});
         return QString();
-    }
-};
-
-class RecordingBrowser : public IBrowser {
-public:
-    QList<QUrl> opened;
-    bool open(const QUrl& url) override {
-        opened.append(url);
-        return true;
     }
 };
 

@@ -5,6 +5,7 @@
 #include "shell/Profile.h"
 #include "store/Database.h"
 
+#include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
 
@@ -21,14 +22,6 @@ namespace {
 using S = Profile::Section;
 using Kind = CounterpartStore::Kind;
 
-class RecordingBrowser : public IBrowser {
-public:
-    QList<QUrl> opened;
-    bool open(const QUrl& url) override {
-        opened.append(url);
-        return true;
-    }
-};
 } // namespace
 
 class tst_CAnagraficaDialog : public QObject {

@@ -1,4 +1,5 @@
 // label: gui
+#include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
 #include "items/Classifications.h"
@@ -18,15 +19,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-class RecordingBrowser : public IBrowser {
-public:
-    QList<QUrl> opened;
-    bool open(const QUrl& url) override {
-        opened.append(url);
-        return true;
-    }
-};
 
 // One SQLite archive, profile, prompt and browser for a dialog under test.
 struct Setup {

@@ -108,20 +108,8 @@ CAnagraficaDialog::CAnagraficaDialog(Database& db, Profile& profile, IPrompt& pr
         return box;
     };
 
-    // The program computes and validates nothing here: the maker's online tools do.
-    auto* taxCode =
-        SmallToolButton(QStringLiteral("accessories-calculator"), QStyle::SP_FileDialogContentsView,
-                        QStringLiteral("Calcola codice fiscale"), this);
-    taxCode->setObjectName(QStringLiteral("CalcolaCodiceFiscale"));
-    connect(taxCode, &QToolButton::clicked, this, [this] {
-        m_browser.open(MakerPage(m_profile, QStringLiteral("/calcolo-codice-fiscale.php")));
-    });
-    auto* vatNumber = SmallToolButton(QStringLiteral("dialog-ok"), QStyle::SP_DialogApplyButton,
-                                      QStringLiteral("Controlla partita iva"), this);
-    vatNumber->setObjectName(QStringLiteral("ControllaPartitaIva"));
-    connect(vatNumber, &QToolButton::clicked, this, [this] {
-        m_browser.open(MakerPage(m_profile, QStringLiteral("/controllo-partita-iva.php")));
-    });
+    QToolButton* taxCode = TaxCodeToolButton(m_profile, m_browser, this);
+    QToolButton* vatNumber = VatNumberToolButton(m_profile, m_browser, this);
 
     cell("Codice", nullptr, 0, 1);
     cell("Sconto", nullptr, 2, 1);

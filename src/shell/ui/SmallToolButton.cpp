@@ -1,5 +1,8 @@
 #include "shell/ui/SmallToolButton.h"
 
+#include "shell/IBrowser.h"
+#include "shell/MakerSite.h"
+
 #include <QIcon>
 #include <QToolButton>
 
@@ -10,5 +13,26 @@ QToolButton* SmallToolButton(const QString& iconName, QStyle::StandardPixmap fal
     button->setToolTip(toolTip);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+QToolButton* TaxCodeToolButton(Profile& profile, IBrowser& browser, QWidget* parent) {
+    QToolButton* button =
+        SmallToolButton(QStringLiteral("accessories-calculator"), QStyle::SP_FileDialogContentsView,
+                        QStringLiteral("Calcola codice fiscale"), parent);
+    button->setObjectName(QStringLiteral("CalcolaCodiceFiscale"));
+    QObject::connect(button, &QToolButton::clicked, button, [&profile, &browser] {
+        browser.open(MakerPage(profile, QStringLiteral("/calcolo-codice-fiscale.php")));
+    });
+    return button;
+}
+
+QToolButton* VatNumberToolButton(Profile& profile, IBrowser& browser, QWidget* parent) {
+    QToolButton* button = SmallToolButton(QStringLiteral("dialog-ok"), QStyle::SP_DialogApplyButton,
+                                          QStringLiteral("Controlla partita iva"), parent);
+    button->setObjectName(QStringLiteral("ControllaPartitaIva"));
+    QObject::connect(button, &QToolButton::clicked, button, [&profile, &browser] {
+        browser.open(MakerPage(profile, QStringLiteral("/controllo-partita-iva.php")));
+    });
     return button;
 }

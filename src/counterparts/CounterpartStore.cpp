@@ -1,6 +1,6 @@
 #include "counterparts/CounterpartStore.h"
 
-#include "items/ArtFilter.h"
+#include "store/CodeCompletion.h"
 #include "store/Database.h"
 
 #include <QSqlQuery>
@@ -43,36 +43,14 @@ std::optional<int> CounterpartStore::codeCount(const QString& code) {
 }
 
 QString CounterpartStore::completeCode(const QString& typed) {
-    if (!Completes(typed))
-        return QString();
-    const QString like = QStringLiteral(" FROM CliFor WHERE Codice") + ArtLikeOperator(m_db);
-    const QVariantList pattern{ArtLikePattern(typed)};
-    QSqlQuery q;
-    if (!m_db.query(q, QStringLiteral("SELECT COUNT(IDCliFor) AS Totale") + like, pattern) ||
-        !q.next())
-        return QString();
-    const int count = q.value(0).toInt();
-    if (count <= 0)
-        return QString();
-    QSqlQuery g;
-    if (!m_db.query(g,
-                    QStringLiteral("SELECT Codice") + like +
-                        QStringLiteral(" ORDER BY Codice DESC LIMIT 1"),
-                    pattern) ||
-        !g.next())
-        return QString();
-    return ProposeCode(typed, count, Record::ReadText(g.value(0), kCodeWidth));
+    return CodeCompletion::Complete(m_db, QStringLiteral("CliFor"), QStringLiteral("IDCliFor"),
+                                    QStringLiteral("Codice"), kCodeWidth, typed);
 }
 
 QString CounterpartStore::ProposeCode(const QString& typed, int count, const QString& greatest) {
-    if (!Completes(typed) || count <= 0 || greatest.isEmpty() || typed.size() >= greatest.size())
-        return QString();
-    const QString next = QString::number(count + 1);
-    if (next.size() < greatest.size())
-        return greatest.left(greatest.size() - next.size()) + next;
-    return greatest + next;
+    return CodeCompletion::Propose(typed, count, greatest);
 }
 
 bool CounterpartStore::Completes(const QString& typed) {
-    return !typed.isEmpty() && !(typed.front() >= u'1' && typed.front() <= u'9');
+    return CodeCompletion::Completes(typed);
 }

@@ -5,6 +5,7 @@
 #include "shell/IPrompt.h"
 #include "shell/MakerSite.h"
 #include "shell/Profile.h"
+#include "store/TransactionGuard.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -214,4 +215,20 @@ void CUniMisDialog::done(int result) {
         m_profile.setValue(Profile::Section::List, QLatin1String(kWidthKeys[c]),
                            std::max(kMinWidth, m_list->columnWidth(c)));
     QDialog::done(result);
+}
+
+bool CUniMisDialog::RunInTransaction(Database& db, Profile& profile, IPrompt& prompt,
+                                     IBrowser& browser, QWidget* parent) {
+    TransactionGuard guard(db);
+    if (!guard.isActive()) {
+        prompt.message(QStringLiteral("Impossibile aprire l'archivio delle unità di misura!"),
+                       IPrompt::Icon::Warning);
+        return false;
+    }
+    CUniMisDialog dialog(db, profile, prompt, browser, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        guard.commit();
+    else
+        guard.rollback();
+    return true;
 }

@@ -23,6 +23,12 @@ public:
 
     static QString title() { return QStringLiteral("Gestione Unità di Misura"); }
 
+    // Runs the dialog with its changes as one transaction: OK keeps them, Cancel undoes them
+    // all. Inside a transaction someone else started, the ending is theirs. False when no
+    // transaction could start (the user has been told).
+    static bool RunInTransaction(Database& db, Profile& profile, IPrompt& prompt, IBrowser& browser,
+                                 QWidget* parent);
+
     QTreeWidget* list() const { return m_list; }
     QLineEdit* siglaEdit() const { return m_sigla; }
     QLineEdit* descrizioneEdit() const { return m_descrizione; }

@@ -1,0 +1,85 @@
+#include "items/ItemPhoto.h"
+
+#include "company/Formats.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+
+namespace ItemPhoto {
+
+namespace {
+// The JPEG quality the platform's own encoder uses by default; the size limit was set with it.
+constexpr int kQuality = 75;
+} // namespace
+
+Result FromFile(const QString& file) {
+    QImageReader reader(file);
+    reader.setAutoTransform(true);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return Result{};
+    return FromImage(image);
+}
+
+Result FromImage(const QImage& image) {
+    Result result;
+    if (image.isNull())
+        return result;
+    result.image = image;
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    {
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, image);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(kQuality);
+    if (!writer.write(flat)) {
+        result.image = QImage();
+        return result;
+    }
+    result.size = bytes.size();
+    if (result.size > kMaxBytes) {
+        result.status = Status::TooLarge;
+        return result;
+    }
+    result.status = Status::Ok;
+    result.jpeg = bytes;
+    return result;
+}
+
+QImage Decode(const QByteArray& jpeg) {
+    if (jpeg.isEmpty())
+        return QImage();
+    return QImage::fromData(jpeg);
+}
+
+QString TooLargeMessage(const Profile& profile, qint64 bytes) {
+    return QStringLiteral("La dimensione dell'immagine è %1 KB")
+               .arg(FormatNumber(profile, double(bytes) / 1024.0)) +
+           QStringLiteral(" e non è indicata per essere gestita in un database in quanto "
+                          "l'archivio aumenterebbe a dismisura.") +
+           QStringLiteral(" Utilizzare un'immagine minore di 150 KB.");
+}
+
+QString UnreadableMessage() {
+    return QStringLiteral("Impossibile leggere l'immagine scelta: il file non esiste o non è "
+                          "un'immagine di un formato conosciuto.");
+}
+
+QString ChooserTitle() {
+    return QStringLiteral("Quarzil : Selezione Immagine");
+}
+
+QString ChooserFilter() {
+    // Qt reads these; the Windows metafiles (EMF, WMF) have no reader here, so are not offered.
+    return QStringLiteral(
+        "Tutti i documenti immagine (*.bmp *.jpeg *.png *.jpg *.gif *.ico *.tiff)");
+}
+
+} // namespace ItemPhoto

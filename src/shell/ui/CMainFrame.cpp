@@ -2,6 +2,7 @@
 
 #include "company/ui/CAziendaSheet.h"
 #include "items/ui/CArticoliView.h"
+#include "items/ui/CArticoloDialog.h"
 #include "items/ui/CUniMisDialog.h"
 #include "items/ui/CVarOtherDialog.h"
 #include "shell/ApplicationLook.h"
@@ -20,7 +21,6 @@
 #include "shell/ui/CRibbonPanel.h"
 #include "shell/ui/CSplashWnd.h"
 #include "shell/ui/RibbonIcons.h"
-#include "store/TransactionGuard.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -205,20 +205,8 @@ void CMainFrame::runCommand(int id) {
 }
 
 void CMainFrame::openUnits() {
-    // The dialog's changes are one transaction: OK keeps them, Cancel undoes them all. Inside a
-    // transaction someone else started, the ending is theirs.
-    TransactionGuard guard(m_app.database());
-    if (!guard.isActive()) {
-        m_app.prompt().message(
-            QStringLiteral("Impossibile aprire l'archivio delle unità di misura!"),
-            IPrompt::Icon::Warning);
-        return;
-    }
-    CUniMisDialog dialog(m_app.database(), m_app.profile(), m_app.prompt(), m_app.browser(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        guard.commit();
-    else
-        guard.rollback();
+    CUniMisDialog::RunInTransaction(m_app.database(), m_app.profile(), m_app.prompt(),
+                                    m_app.browser(), this);
 }
 
 void CMainFrame::openCompanyData() {
@@ -235,7 +223,12 @@ void CMainFrame::createViews() {
     m_stack = new QStackedWidget(this);
     m_stack->setObjectName(QStringLiteral("Views"));
     setCentralWidget(m_stack);
-    setView(0, new CArticoliView(*m_doc, m_app.prompt()));
+    auto* items = new CArticoliView(*m_doc, m_app.prompt());
+    items->setItemDialog([this](int itemId, bool many) {
+        return CArticoloDialog::Run(m_app.database(), m_app.profile(), m_app.prompt(),
+                                    m_app.browser(), m_app.fileDialogs(), itemId, many, this);
+    });
+    setView(0, items);
     for (int i = 1; i < kViewCount; ++i)
         setView(i, new CPlaceholderView(*m_doc, QString::fromUtf8(kViewTitles[i])));
 

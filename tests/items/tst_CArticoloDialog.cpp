@@ -1,0 +1,399 @@
+// label: db
+#include "barcode/ui/CBarCodeWnd.h"
+#include "counterparts/CounterpartStore.h"
+#include "items/Classifications.h"
+#include "items/ItemStore.h"
+#include "items/PriceChain.h"
+#include "items/ui/CArticoloDialog.h"
+#include "items/ui/CFotoWnd.h"
+#include "shell/IFileDialogs.h"
+#include "shell/Profile.h"
+#include "store/Database.h"
+
+#include "RecordingBrowser.h"
+#include "ScriptedPrompt.h"
+#include "TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+using S = Profile::Section;
+
+class NoFileDialogs : public IFileDialogs {
+public:
+    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
+};
+
+QVariant Scalar(Database& db, const QString& sql, const QVariantList& values = {}) {
+    QSqlQuery q;
+    if (!db.query(q, sql, values) || !q.next())
+        return QVariant();
+    return q.value(0);
+}
+
+} // namespace
+
+class tst_CArticoloDialog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void priceChain();
+    void completion_data() { TestSupport::AddBackendRows(); }
+    void completion();
+    void validation_data() { TestSupport::AddBackendRows(); }
+    void validation();
+    void barcodeSuggestion_data() { TestSupport::AddBackendRows(); }
+    void barcodeSuggestion();
+    void saveAndReopen_data() { TestSupport::AddBackendRows(); }
+    void saveAndReopen();
+    void readerMode_data() { TestSupport::AddBackendRows(); }
+    void readerMode();
+
+private:
+    std::unique_ptr<CArticoloDialog> open(Database& db, int itemId = 0);
+    int addItem(Database& db, const QString& code, const QString& barcode = QString(),
+                int category = 0);
+
+    TestSupport::ArchivePool m_archives;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Profile> m_profile;
+    ScriptedPrompt m_prompt;
+    RecordingBrowser m_browser;
+    NoFileDialogs m_files;
+};
+
+#define ARCHIVE(db)                                                                                \
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);                                                         \
+    for (const char* table : {"Articoli", "Categorie", "Gruppi", "Reparti", "Scaffali", "CliFor"}) \
+    QVERIFY2(db->execute(QStringLiteral("DELETE FROM ") + QLatin1String(table)),                   \
+             qPrintable(db->errorText()))
+
+void tst_CArticoloDialog::init() {
+    m_profile.reset();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_profile = std::make_unique<Profile>(m_dir->filePath(QStringLiteral("p.ini")),
+                                          m_dir->filePath(QStringLiteral("m.ini")));
+    for (const auto& [key, value] : {std::pair{"SimbVal", "€"},
+                                     {"DecVal", ","},
+                                     {"MigVal", "."},
+                                     {"DecValNum", ","},
+                                     {"MigValNum", "."}})
+        m_profile->setValue(S::Azienda, QLatin1String(key), QString::fromUtf8(value));
+    m_profile->setValue(S::Azienda, QStringLiteral("NDecVal"), 2);
+    m_profile->setValue(S::Azienda, QStringLiteral("NDecValNum"), 2);
+    // A serial reader, so Enter keeps its ordinary meaning unless a test says otherwise.
+    m_profile->setValue(S::Hardware, QStringLiteral("LettPort"), QStringLiteral("/dev/ttyS0"));
+    m_prompt = ScriptedPrompt();
+    m_browser.opened.clear();
+}
+
+void tst_CArticoloDialog::cleanup() {
+    QVERIFY2(m_prompt.unexpected.isEmpty(), qPrintable(m_prompt.unexpected.join(u'\n')));
+    QVERIFY2(m_prompt.pending().isEmpty(), qPrintable(m_prompt.pending().join(u'\n')));
+}
+
+std::unique_ptr<CArticoloDialog> tst_CArticoloDialog::open(Database& db, int itemId) {
+    ItemEditRecord r = ItemStore::NewRecord();
+    if (itemId > 0 && !ItemStore(db).load(itemId, r))
+        return nullptr;
+    auto d = std::make_unique<CArticoloDialog>(db, *m_profile, m_prompt, m_browser, m_files, r);
+    d->show();
+    d->activateWindow();
+    if (!QTest::qWaitForWindowActive(d.get()))
+        return nullptr;
+    return d;
+}
+
+int tst_CArticoloDialog::addItem(Database& db, const QString& code, const QString& barcode,
+                                 int category) {
+    ItemStore::Save s;
+    s.record = ItemStore::NewRecord();
+    s.record.Matricola = code;
+    s.record.Descrizione = QStringLiteral("Articolo ") + code;
+    s.record.CodBarre = barcode;
+    if (category > 0)
+        s.record.IDCategoria = category;
+    return ItemStore(db).save(s, m_profile.get()) ? s.record.IDArticolo : 0;
+}
+
+void tst_CArticoloDialog::priceChain() {
+    const PriceChain chain =
+        PriceChain::Compute(*m_profile, QStringLiteral("100"), QStringLiteral("22%"), true,
+                            QStringLiteral("50"), QStringLiteral("10%"));
+    QCOMPARE(chain.purchaseLine, QStringLiteral("Prezzo netto acquisto: € 81,97"));
+    QCOMPARE(chain.sellingLine, QStringLiteral("Prezzo totale vendita: € 135,00"));
+    const PriceChain excluded =
+        PriceChain::Compute(*m_profile, QStringLiteral("100"), QStringLiteral("22"), false, {}, {});
+    QCOMPARE(excluded.purchaseLine, QStringLiteral("Prezzo totale acquisto: € 122,00"));
+    QCOMPARE(excluded.sellingLine, QStringLiteral("Prezzo totale vendita: € 122,00"));
+    for (const QString& price : {QStringLiteral("abc"), QString()}) {
+        const PriceChain bad =
+            PriceChain::Compute(*m_profile, price, QStringLiteral("22%"), false, {}, {});
+        QCOMPARE(bad.purchaseLine, QStringLiteral("Impossibile calcolare!"));
+        QCOMPARE(bad.sellingLine, QStringLiteral("Impossibile calcolare!"));
+    }
+    // One more decimal for a mark-up; all of them once the convention keeps more than two.
+    QCOMPARE(MarkupDecimals(*m_profile), 3);
+    m_profile->setValue(S::Azienda, QStringLiteral("NDecValNum"), 4);
+    QCOMPARE(MarkupDecimals(*m_profile), 4);
+}
+
+void tst_CArticoloDialog::completion() {
+    ARCHIVE(db);
+    for (int i = 1; i <= 9; ++i)
+        QVERIFY(addItem(*db, QStringLiteral("ART00%1").arg(i)) > 0);
+    QVERIFY(addItem(*db, QStringLiteral("0001")) > 0);
+    auto d = open(*db);
+    QVERIFY(d);
+    QLineEdit* code = d->field(QStringLiteral("Matricola"));
+    code->setFocus();
+    QTest::keyClicks(code, QStringLiteral("A"));
+    QCOMPARE(code->text(), QStringLiteral("ART010"));
+    QCOMPARE(code->selectedText(), QStringLiteral("RT010"));
+    // Erasing proposes nothing anew; a leading 1 to 9 is typed in full, a leading 0 completes.
+    QTest::keyClick(code, Qt::Key_Backspace);
+    QCOMPARE(code->text(), QStringLiteral("A"));
+    code->clear();
+    QTest::keyClicks(code, QStringLiteral("1"));
+    QCOMPARE(code->text(), QStringLiteral("1"));
+    code->clear();
+    QTest::keyClicks(code, QStringLiteral("0"));
+    QCOMPARE(code->text(), QStringLiteral("0002"));
+
+    // An opened item and a large archive are never completed.
+    auto e = open(*db, addItem(*db, QStringLiteral("B1")));
+    QVERIFY(e);
+    e->setExisting(true);
+    QLineEdit* other = e->field(QStringLiteral("Matricola"));
+    other->clear();
+    QTest::keyClicks(other, QStringLiteral("A"));
+    QCOMPARE(other->text(), QStringLiteral("A"));
+    auto l = open(*db);
+    QVERIFY(l);
+    l->setLargeArchive(true);
+    QTest::keyClicks(l->field(QStringLiteral("Matricola")), QStringLiteral("A"));
+    QCOMPARE(l->field(QStringLiteral("Matricola"))->text(), QStringLiteral("A"));
+}
+
+void tst_CArticoloDialog::validation() {
+    ARCHIVE(db);
+    const int first = addItem(*db, QStringLiteral("X1"), QStringLiteral("4006381333931"));
+    QVERIFY(first > 0);
+    auto d = open(*db);
+    QVERIFY(d);
+    QLineEdit* code = d->field(QStringLiteral("Matricola"));
+    QLineEdit* description = d->field(QStringLiteral("Descrizione"));
+    QLineEdit* barcode = d->field(QStringLiteral("CodBarre"));
+    QLineEdit* price = d->field(QStringLiteral("Prezzo"));
+    QVERIFY(!d->save());
+    code->setText(QStringLiteral("X1"));
+    QVERIFY(!d->save());
+    code->setText(QStringLiteral("X2"));
+    QVERIFY(!d->save());
+    description->setText(QStringLiteral("Seconda"));
+    barcode->setText(QStringLiteral("4006381333931"));
+    QVERIFY(!d->save());
+    barcode->clear();
+    price->setText(QStringLiteral("dieci"));
+    QVERIFY(!d->save());
+    QCOMPARE(d->purchaseLine()->text(), QStringLiteral("Impossibile calcolare!"));
+    QCOMPARE(m_prompt.balloons,
+             (QStringList{
+                 QStringLiteral("Errore matricola: La matricola dell'articolo non può avere "
+                                "valore nullo!"),
+                 QStringLiteral("Errore matricola: La matricola è duplicata, scegliere un altro "
+                                "valore!"),
+                 QStringLiteral("Errore descrizione: La descrizione dell'articolo non può avere "
+                                "valore nullo!"),
+                 QStringLiteral("Errore codice a barre: Il codice a barre è duplicato, scegliere "
+                                "un altro valore!"),
+                 QStringLiteral("Errore prezzo: Il prezzo non è un importo valido!")}));
+    QCOMPARE(d->focusWidget(), price);
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Articoli")).toInt(), 1);
+
+    // A large archive and an opened item skip both duplicate checks.
+    price->clear();
+    m_prompt.balloons.clear();
+    code->setText(QStringLiteral("X1"));
+    barcode->setText(QStringLiteral("4006381333931"));
+    d->setLargeArchive(true);
+    QVERIFY(d->save());
+    auto e = open(*db, first);
+    QVERIFY(e);
+    e->setExisting(true);
+    QVERIFY(e->save());
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Articoli WHERE Matricola = ?"),
+                    {QStringLiteral("X1")})
+                 .toInt(),
+             2);
+    QVERIFY(m_prompt.balloons.isEmpty());
+}
+
+void tst_CArticoloDialog::barcodeSuggestion() {
+    ARCHIVE(db);
+    auto d = open(*db);
+    QVERIFY(d);
+    QLineEdit* barcode = d->field(QStringLiteral("CodBarre"));
+    const QList<std::tuple<QString, QString, QString>> cases = {
+        {QStringLiteral("400638133393"), QStringLiteral("4006381333931"), QStringLiteral("1")},
+        {QStringLiteral("1234567"), QStringLiteral("12345670"), QStringLiteral("0")},
+        {QStringLiteral("ABC"), QStringLiteral("ABCX"), QStringLiteral("X")},
+        {QStringLiteral("12345678"), QStringLiteral("12345678"), QString()},
+    };
+    for (const auto& [typed, shown, selected] : cases) {
+        barcode->clear();
+        QTest::keyClicks(barcode, typed);
+        QCOMPARE(barcode->text(), shown);
+        QCOMPARE(barcode->selectedText(), selected);
+    }
+    QCOMPARE(d->barcodePicture()->text(), QStringLiteral("12345678"));
+    // Backspace takes the suggestion away without a new one.
+    barcode->clear();
+    QTest::keyClicks(barcode, QStringLiteral("ABC"));
+    QTest::keyClick(barcode, Qt::Key_Backspace);
+    QCOMPARE(barcode->text(), QStringLiteral("ABC"));
+}
+
+void tst_CArticoloDialog::saveAndReopen() {
+    ARCHIVE(db);
+    QVERIFY(Classifications::CreateByName(*db, Classifications::Table::Categorie,
+                                          QStringLiteral("Bevande")) > 0);
+    const int dept = Classifications::CreateByName(*db, Classifications::Table::Reparti,
+                                                   QStringLiteral("Alimentari"));
+    CliForRecord supplier = CounterpartStore::NewRecord(CounterpartStore::Kind::Supplier);
+    supplier.Codice = QStringLiteral("F07");
+    supplier.RagSoc = QStringLiteral("Fornitore Sette");
+    QVERIFY(CounterpartStore(*db).save(supplier));
+
+    auto d = open(*db);
+
+    QVERIFY(d);
+    // New items: VAT 22 %, first unit and first category offered, no supplier.
+    QCOMPARE(d->combo(QStringLiteral("Iva"))->currentText(), QStringLiteral("22%"));
+    QCOMPARE(d->combo(QStringLiteral("IDCategoria"))->currentText(), QStringLiteral("Bevande"));
+    QCOMPARE(d->combo(QStringLiteral("IDFornitore"))->currentText(), QStringLiteral("<Nessuno>"));
+    QVERIFY(!d->toolButton(3131)->isEnabled());
+    QVERIFY(d->toolButton(3132)->isEnabled());
+    QVERIFY(d->serialCodes()->isEnabled());
+
+    const QString hostile = QStringLiteral("O'Brien \\%_\"; DROP TABLE Articoli;--");
+    d->field(QStringLiteral("Matricola"))->setText(QStringLiteral("N'1"));
+    d->field(QStringLiteral("Descrizione"))->setText(hostile);
+    d->field(QStringLiteral("Prezzo"))->setText(QStringLiteral("100"));
+    d->vatIncluded()->setChecked(true);
+    d->field(QStringLiteral("Ricarico"))->setText(QStringLiteral("50"));
+    d->field(QStringLiteral("Sconto"))->setText(QStringLiteral("10"));
+    QCOMPARE(d->sellingLine()->text(), QStringLiteral("Prezzo totale vendita: € 135,00"));
+    QComboBox* category = d->combo(QStringLiteral("IDCategoria"));
+    category->lineEdit()->clear();
+    QTest::keyClicks(category->lineEdit(), QStringLiteral("Frutta fresca di stagione e altro"));
+    QComboBox* department = d->combo(QStringLiteral("IDReparto"));
+    department->lineEdit()->clear();
+    QTest::keyClicks(department->lineEdit(), QStringLiteral("ali"));
+    QCOMPARE(department->currentText(), QStringLiteral("Alimentari"));
+    QCOMPARE(department->lineEdit()->selectedText(), QStringLiteral("mentari"));
+    QTest::keyClicks(d->supplierSearch(), QStringLiteral("F0"));
+    QCOMPARE(d->combo(QStringLiteral("IDFornitore"))->currentText(),
+             QStringLiteral("Fornitore Sette"));
+    QVERIFY(d->toolButton(3131)->isEnabled());
+    QVERIFY(d->save());
+
+    const ItemEditRecord saved = d->record();
+    ItemEditRecord r;
+    QVERIFY(ItemStore(*db).load(saved.IDArticolo, r));
+    QCOMPARE(r.Matricola, QStringLiteral("N'1"));
+    QCOMPARE(r.Descrizione, hostile);
+    QCOMPARE(r.Prezzo, CurrencyAmount::fromUnits(1000000));
+    QCOMPARE(*r.Iva, 0.22f);
+    QCOMPARE(*r.Ricarico, 0.5f);
+    QCOMPARE(*r.Sconto, 0.1f);
+    QVERIFY(*r.IncIva);
+    QCOMPARE(*r.IDReparto, dept);
+    QCOMPARE(*r.IDFornitore, supplier.IDCliFor);
+    QVERIFY(!r.IDGruppo.value_or(0));
+    // The typed category was created, cut to its width.
+    const int fresh = *r.IDCategoria;
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT Categoria FROM Categorie WHERE IDCategoria = ?"),
+                    {fresh})
+                 .toString(),
+             QStringLiteral("Frutta fresca di stagione e al"));
+
+    // Reopened, the values come back as they were shown; moving the item to another category
+    // removes the one it left, now unused, and recomputes its counters.
+    auto e = open(*db, saved.IDArticolo);
+    QVERIFY(e);
+    e->setExisting(true);
+    QCOMPARE(e->field(QStringLiteral("Sconto"))->text(), QStringLiteral("10,00%"));
+    QCOMPARE(e->field(QStringLiteral("Ricarico"))->text(), QStringLiteral("50,000%"));
+    QCOMPARE(e->field(QStringLiteral("Prezzo"))->text(), QStringLiteral("€ 100,00"));
+    QVERIFY(!e->serialCodes()->isEnabled());
+    e->combo(QStringLiteral("IDCategoria"))->setCurrentText(QStringLiteral("Bevande"));
+    QVERIFY(e->save());
+    QCOMPARE(
+        Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Categorie WHERE IDCategoria = ?"), {fresh})
+            .toInt(),
+        0);
+    QVERIFY(!Scalar(*db, QStringLiteral("SELECT Giacenza FROM Articoli WHERE IDArticolo = ?"),
+                    {saved.IDArticolo})
+                 .isNull());
+}
+
+void tst_CArticoloDialog::readerMode() {
+    ARCHIVE(db);
+    m_profile->remove(S::Hardware, QStringLiteral("LettPort"));
+    auto d = open(*db);
+    QVERIFY(d);
+    QVERIFY(d->keyboardReader());
+    QCOMPARE(d->okButton()->text(), QStringLiteral("Salva (F2)"));
+    QLineEdit* code = d->field(QStringLiteral("Matricola"));
+    code->setFocus();
+    QTest::keyClicks(code, QStringLiteral("R1"));
+    QTest::keyClick(code, Qt::Key_Return);
+    QVERIFY(d->isVisible());
+    d->field(QStringLiteral("Descrizione"))->setText(QStringLiteral("Letto"));
+    QTest::keyClicks(d->notes(), QStringLiteral("uno"));
+    QTest::keyClick(d->notes(), Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(d->notes(), Qt::Key_Return);
+    QCOMPARE(d->notes()->toPlainText(), QStringLiteral("uno\n"));
+    QVERIFY(d->isVisible());
+    QTest::keyClick(code, Qt::Key_F2);
+    QCOMPARE(d->result(), int(QDialog::Accepted));
+
+    // The serial-code box asks first; No leaves it clear.
+    auto s = open(*db);
+    QVERIFY(s);
+    m_prompt.expect(QStringLiteral("Attenzione, utilizzare questa funzione con cautela"),
+                    IPrompt::Answer::No);
+    s->serialCodes()->click();
+    QVERIFY(!s->serialCodes()->isChecked());
+
+    // A serial reader keeps the ordinary OK, and Enter saves.
+    m_profile->setValue(S::Hardware, QStringLiteral("LettPort"), QStringLiteral("/dev/ttyS0"));
+    auto e = open(*db);
+    QVERIFY(e);
+    QCOMPARE(e->okButton()->text(), QStringLiteral("OK"));
+    QLineEdit* other = e->field(QStringLiteral("Matricola"));
+    QTest::keyClicks(other, QStringLiteral("R2"));
+    e->field(QStringLiteral("Descrizione"))->setText(QStringLiteral("Tastiera"));
+    QTest::keyClick(other, Qt::Key_Return);
+    QCOMPARE(e->result(), int(QDialog::Accepted));
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Articoli")).toInt(), 2);
+}
+
+QTEST_MAIN(tst_CArticoloDialog)
+#include "tst_CArticoloDialog.moc"

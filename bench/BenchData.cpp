@@ -300,6 +300,83 @@ bool AddMovements(Database& db, qint64 totalRows, unsigned seed, Counts* counts,
     return true;
 }
 
+bool AddCounterparts(Database& db, int count, unsigned seed, QString* error) {
+    static const char* const surnames[] = {
+        "Rossi",   "Russo",   "Ferrari",   "Esposito", "Bianchi",    "Romano",  "Colombo",
+        "Ricci",   "Marino",  "Greco",     "Bruno",    "Gallo",      "Conti",   "De Luca",
+        "Mancini", "Costa",   "Giordano",  "Rizzo",    "Lombardi",   "Moretti", "Barbieri",
+        "Fontana", "Santoro", "Mariani",   "Rinaldi",  "Caruso",     "Ferrara", "Galli",
+        "Martini", "Leone",   "Longo",     "Gentile",  "Martinelli", "Vitale",  "Lombardo",
+        "Serra",   "Coppola", "De Santis", "D'Angelo", "Marchetti"};
+    static const char* const names[] = {"Marco",  "Giulia", "Luca",    "Francesca", "Andrea",
+                                        "Chiara", "Paolo",  "Sara",    "Giovanni",  "Elena",
+                                        "Matteo", "Anna",   "Stefano", "Laura",     "Davide"};
+    static const char* const companies[] = {
+        "S.r.l.", "S.p.A.", "S.n.c.", "& C. S.a.s.", "Forniture", "Distribuzione", "Import Export"};
+    static const char* const streets[] = {"Via Roma",     "Via Garibaldi", "Corso Italia",
+                                          "Via Mazzini",  "Piazza Duomo",  "Via Verdi",
+                                          "Viale Europa", "Via Dante",     "Via Cavour"};
+    static const char* const towns[] = {
+        "20121 Milano (MI)",  "00184 Roma (RM)",    "10121 Torino (TO)", "80133 Napoli (NA)",
+        "40121 Bologna (BO)", "50123 Firenze (FI)", "16121 Genova (GE)", "30121 Venezia (VE)"};
+    auto pick = [](Rng& rng, const auto& list) {
+        return QString::fromUtf8(list[uniform(rng, 0, int(std::size(list)) - 1)]);
+    };
+    Rng rng(seed);
+    const Database::Backend backend = db.backend();
+    TransactionGuard guard(db);
+    if (!guard.isActive())
+        return fail(db, error);
+    BatchInsert insert(
+        db, QStringLiteral("CliFor"),
+        {QStringLiteral("RagSoc"), QStringLiteral("Indirizzo"), QStringLiteral("Comune"),
+         QStringLiteral("Telefono"), QStringLiteral("Cellulare"), QStringLiteral("EMail"),
+         QStringLiteral("CodFisc"), QStringLiteral("PartIva"), QStringLiteral("CliFor"),
+         QStringLiteral("Operaio"), QStringLiteral("Codice")});
+    const QVariant none = Record::BindText(QString(), 10);
+    auto maybe = [&](double p, const QString& text) {
+        return chance(rng, p) ? QVariant(text) : none;
+    };
+    for (int i = 1; i <= count; ++i) {
+        const int k = uniform(rng, 0, 99);
+        const bool customer = k < 60, worker = k >= 95;
+        const QString surname = pick(rng, surnames);
+        const bool company = !worker && chance(rng, 0.4);
+        const QString name = company ? surname + QLatin1Char(' ') + pick(rng, companies)
+                                     : surname + QLatin1Char(' ') + pick(rng, names);
+        const QString phone =
+            QStringLiteral("0%1 %2").arg(uniform(rng, 2, 99)).arg(uniform(rng, 100000, 9999999));
+        const QString mobile =
+            QStringLiteral("3%1 %2").arg(uniform(rng, 20, 99)).arg(uniform(rng, 1000000, 9999999));
+        const QString mail = QStringLiteral("%1.%2@esempio.it")
+                                 .arg(surname.toLower().remove(QLatin1Char(' ')))
+                                 .arg(i);
+        const QString taxCode = QStringLiteral("%1%2%3")
+                                    .arg(surname.left(3).toUpper())
+                                    .arg(uniform(rng, 10, 99))
+                                    .arg(uniform(rng, 1000000, 9999999))
+                                    .left(16);
+        const QString vat =
+            QStringLiteral("IT%1").arg(uniform(rng, 10000000, 99999999), 11, 10, QLatin1Char('0'));
+        if (!insert.add(
+                {name,
+                 maybe(0.9, pick(rng, streets) + QStringLiteral(", %1").arg(uniform(rng, 1, 200))),
+                 maybe(0.9, pick(rng, towns)), maybe(0.8, phone), maybe(0.5, mobile),
+                 maybe(0.6, mail), maybe(company ? 0.2 : 0.8, taxCode),
+                 maybe(company ? 0.95 : 0.1, vat), Record::BindBit(customer, backend),
+                 Record::BindBit(worker, backend),
+                 QStringLiteral("%1%2")
+                     .arg(customer ? u'C'
+                          : worker ? u'O'
+                                   : u'F')
+                     .arg(i, 6, 10, QLatin1Char('0'))}))
+            return fail(db, error);
+    }
+    if (!insert.flush() || !guard.commit() || !analyze(db))
+        return fail(db, error);
+    return true;
+}
+
 QString CreateArchive(const QString& target, const QString& catalog, QString* error) {
     if (target.contains(QLatin1String("QPSQL"))) {
         if (!ArchiveCreator::CreatePostgresCatalog(target, catalog, error))

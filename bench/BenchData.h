@@ -29,6 +29,11 @@ bool Generate(Database& db, const Sizes& sizes, Counts* counts, QString* error);
 // Adds movements to an archive Generate filled until it has `totalRows` movement rows.
 bool AddMovements(Database& db, qint64 totalRows, unsigned seed, Counts* counts, QString* error);
 
+// Adds `count` customers, suppliers and workers (about 60, 35 and 5 in a hundred) with
+// Italian-looking names, addresses, telephones and tax codes; some fields are left empty. One
+// transaction, prepared statements; the database assigns the keys.
+bool AddCounterparts(Database& db, int count, unsigned seed, QString* error);
+
 // A new archive for a benchmark: an SQLite file at `target`, or, when `target` is a PostgreSQL
 // server connection string, a new catalog on that server named `catalog`. Returns the
 // connection string of the new archive, empty on failure.

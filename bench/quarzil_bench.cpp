@@ -8,11 +8,15 @@
 // or grows every size (0.01 for a quick check).
 #include "BenchData.h"
 
+#include "counterparts/AnaListModel.h"
+#include "counterparts/ui/CAnaMovBar.h"
+#include "counterparts/ui/CAnagraficheView.h"
 #include "items/ArtListModel.h"
 #include "items/StockCounters.h"
 #include "items/UpdateAllArtInfo.h"
 #include "items/ui/CArticoliView.h"
 #include "shell/ChangeNotifier.h"
+#include "shell/IBrowser.h"
 #include "shell/IPrompt.h"
 #include "shell/Profile.h"
 #include "shell/ui/CMainDoc.h"
@@ -103,6 +107,71 @@ public:
     }
     void balloon(QObject*, const QString&, const QString&, Icon) override {}
 };
+
+class NoBrowser : public IBrowser {
+public:
+    bool open(const QUrl&) override { return false; }
+};
+
+// The counterparts view as the frame shows it (offscreen, with its movements pane): its
+// refresh command, a sort on the telephone column, a find that runs through the whole list
+// without a match, and the memory the window holds.
+bool benchCounterparts(Database& db, int count, Profile& profile, std::vector<Result>& results,
+                       QString* error) {
+    if (!stage(QStringLiteral("Generating %1 counterparts").arg(count),
+               [&] { return BenchData::AddCounterparts(db, count, 3, error); }))
+        return false;
+    ChangeNotifier notifier;
+    SilentPrompt prompt;
+    NoBrowser browser;
+    CMainDoc doc(profile, db, notifier);
+    profile.setValue(Profile::Section::Settings, QStringLiteral("FilterAna"), 4);
+    const qint64 before = residentKb();
+    CAnaMovBar bar(32800, db, profile);
+    CAnagraficheView view(doc, prompt, browser);
+    view.setAnaMovBar(&bar);
+    view.resize(1200, 600);
+    view.show();
+    view.becameVisible();
+    QCoreApplication::processEvents();
+    const int rows = view.model()->rowCount();
+    out << QStringLiteral("%1  %2 MB  (resident growth with the view showing %3 records)\n")
+               .arg(QStringLiteral("CounterpartsMemory"), -18)
+               .arg(double(residentKb() - before) / 1024, 10, 'f', 1)
+               .arg(rows);
+    out.flush();
+    if (rows != count) {
+        *error = QStringLiteral("the view lists %1 of %2 records").arg(rows).arg(count);
+        return false;
+    }
+    const QString setting = QStringLiteral("%1 records, all kinds").arg(rows);
+    bool ok = timeRuns(
+        QStringLiteral("CounterpartsRefresh"), setting + QStringLiteral(", the view's F5"), 7,
+        [&](int) {
+            view.onUpdate();
+            QCoreApplication::processEvents();
+            return view.model()->rowCount() == rows;
+        },
+        results);
+    if (ok)
+        ok = timeRuns(
+            QStringLiteral("CounterpartsSort"), setting + QStringLiteral(", telephone column"), 7,
+            [&](int) {
+                const bool sorted = view.model()->sortBy(AnaListModel::Telefono);
+                QCoreApplication::processEvents();
+                return sorted;
+            },
+            results);
+    if (ok)
+        ok = timeRuns(
+            QStringLiteral("CounterpartsFind"), setting + QStringLiteral(", no match"), 7,
+            [&](int) {
+                return view.model()->findRow(0, QStringLiteral("nessuno"),
+                                             QStringLiteral("nessuno")) < 0;
+            },
+            results);
+    return ok;
+}
 
 // The items view itself, as the main frame shows it (offscreen): the refresh command with its
 // header and selection work, and the memory the whole window holds (its list included).
@@ -321,6 +390,11 @@ int main(int argc, char** argv) {
         if (ok && (wanted("ItemsRefresh") || wanted("ItemsFirstScreen") || wanted("ItemsMemory")))
             ok = benchItemsView(target, catalog, scaled(1000000), scaled(100000), profile, results,
                                 &error);
+
+        // The counterparts view at 100,000 records.
+        if (ok && (wanted("CounterpartsRefresh") || wanted("CounterpartsSort") ||
+                   wanted("CounterpartsFind")))
+            ok = benchCounterparts(db, int(scaled(100000)), profile, results, &error);
 
         if (!ok) {
             out << "failed: " << (error.isEmpty() ? db.errorText() : error) << "\n";

@@ -1,6 +1,8 @@
 #include "shell/ui/CMainFrame.h"
 
 #include "company/ui/CAziendaSheet.h"
+#include "counterparts/ui/CAnaMovBar.h"
+#include "counterparts/ui/CAnagraficheView.h"
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CArticoloDialog.h"
 #include "items/ui/CUniMisDialog.h"
@@ -231,6 +233,7 @@ void CMainFrame::createViews() {
     setView(0, items);
     for (int i = 1; i < kViewCount; ++i)
         setView(i, new CPlaceholderView(*m_doc, QString::fromUtf8(kViewTitles[i])));
+    setView(2, new CAnagraficheView(*m_doc, m_app.prompt(), m_app.browser()));
 
     // Renaming a category, department or shelf opens a help page, so the frame, which holds the
     // browser, runs it for the items view.
@@ -376,6 +379,11 @@ void CMainFrame::createPanes() {
             auto* bar = new CMovArtBar(info.commandId, m_app.profile(), this);
             if (auto* items = qobject_cast<CArticoliView*>(m_views[0]))
                 items->setMovArtBar(bar);
+            pane = bar;
+        } else if (i == 2) {
+            auto* bar = new CAnaMovBar(info.commandId, m_app.database(), m_app.profile(), this);
+            if (auto* counterparts = qobject_cast<CAnagraficheView*>(m_views[2]))
+                counterparts->setAnaMovBar(bar);
             pane = bar;
         } else {
             pane = new CPaneBar(info.commandId, QString::fromUtf8(info.title), this);

@@ -1,8 +1,12 @@
 #include "shell/ui/CTrovaDialog.h"
 
+#include "shell/IBrowser.h"
+
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 CTrovaDialog::CTrovaDialog(Mode mode, QWidget* parent) : QDialog(parent) {
@@ -15,6 +19,11 @@ CTrovaDialog::CTrovaDialog(Mode mode, QWidget* parent) : QDialog(parent) {
                     QStringLiteral("oppure che ha descrizione"),
                     QStringLiteral("oppure che ha codice a barre")};
         break;
+    case Mode::Counterparts:
+        captions = {QStringLiteral("Cerca un cliente o fornitore che ha ragione sociale"),
+                    QStringLiteral("oppure che ha codice fiscale"),
+                    QStringLiteral("Non utilizzato in questa ricerca")};
+        break;
     }
     auto* layout = new QVBoxLayout(this);
     for (int i = 0; i < 3; ++i) {
@@ -26,10 +35,28 @@ CTrovaDialog::CTrovaDialog(Mode mode, QWidget* parent) : QDialog(parent) {
         layout->addWidget(m_labels[i]);
         layout->addWidget(m_edits[i]);
     }
-    auto* hint = new QLabel(QStringLiteral("Per più valori utilizzare il carattere jolly *"), this);
-    hint->setEnabled(false);
-    layout->addWidget(hint);
+    if (mode == Mode::Items) {
+        auto* hint =
+            new QLabel(QStringLiteral("Per più valori utilizzare il carattere jolly *"), this);
+        hint->setEnabled(false);
+        layout->addWidget(hint);
+    } else {
+        // Names and tax codes only: the third field has nothing to search.
+        m_edits[2]->setEnabled(false);
+        m_labels[2]->setEnabled(false);
+        m_fromFirst = new QCheckBox(QStringLiteral("&Inizia la ricerca dalla prima riga"), this);
+        m_fromFirst->setObjectName(QStringLiteral("FromFirstRow"));
+        m_fromFirst->setChecked(true);
+        layout->addWidget(m_fromFirst);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
+    m_help->setObjectName(QStringLiteral("Aiuto"));
+    m_help->hide();
+    connect(m_help, &QPushButton::clicked, this, [this] {
+        if (m_browser)
+            m_browser->open(m_helpPage);
+    });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -46,4 +73,14 @@ QLineEdit* CTrovaDialog::edit(int field) const {
 
 QLabel* CTrovaDialog::label(int field) const {
     return field >= 0 && field < 3 ? m_labels[field] : nullptr;
+}
+
+bool CTrovaDialog::fromFirstRow() const {
+    return !m_fromFirst || m_fromFirst->isChecked();
+}
+
+void CTrovaDialog::setHelpPage(IBrowser& browser, const QUrl& page) {
+    m_browser = &browser;
+    m_helpPage = page;
+    m_help->show();
 }

@@ -1,0 +1,353 @@
+#include "counterparts/AnaListModel.h"
+
+#include "shell/Profile.h"
+#include "store/SqliteKeys.h"
+#include "store/TableRecord.h"
+
+#include <QSqlQuery>
+#include <algorithm>
+
+namespace {
+
+using S = Profile::Section;
+
+const char* const kColumns[] = {"RagSoc",    "Indirizzo", "Comune",  "Telefono",
+                                "Cellulare", "EMail",     "CodFisc", "PartIva"};
+const char* const kHeadings[] = {"Ragione Sociale", "Indirizzo", "Comune",         "Telefono",
+                                 "Cellulare",       "E-Mail",    "Codice Fiscale", "Partita IVA"};
+const int kDefaultWidths[] = {150, 200, 100, 100, 100, 100, 100, 100};
+const int kWidths[] = {100, 100, 100, 20, 20, 50, 16, 30};
+
+const QString kFilterKey = QStringLiteral("FilterAna");
+
+} // namespace
+
+AnaListModel::AnaListModel(Database& db, Profile& profile, QObject* parent)
+    : QAbstractTableModel(parent), m_db(db), m_profile(profile) {
+    m_filter = NormalizedFilter(m_profile.integer(S::Settings, kFilterKey, All));
+}
+
+int AnaListModel::NormalizedFilter(int stored) {
+    return stored >= Customers && stored <= All ? stored : All;
+}
+
+QString AnaListModel::KeySql(Database::Backend backend, int filter) {
+    // A kind flag left NULL counts as false, as the row's icon reads it. Ties in the name keep
+    // one order on every refresh. SQLite compares texts as UTF-8 bytes; PostgreSQL is told to
+    // do the same, whatever the catalog's collation: code-point order, which is the list's
+    // code-unit order except for characters beyond U+FFFF against U+E000 to U+FFFF.
+    const bool pg = backend == Database::Backend::PostgreSQL;
+    QString sql = QStringLiteral("SELECT IDCliFor FROM CliFor WHERE IDCliFor > ?");
+    const QString t = pg ? QStringLiteral("TRUE") : QStringLiteral("1");
+    const QString f = pg ? QStringLiteral("FALSE") : QStringLiteral("0");
+    auto kind = [&](bool customer, bool worker) {
+        return QStringLiteral(" AND COALESCE(CliFor, %1) = %2 AND COALESCE(Operaio, %1) = %3")
+            .arg(f, customer ? t : f, worker ? t : f);
+    };
+    switch (NormalizedFilter(filter)) {
+    case Customers:
+        sql += kind(true, false);
+        break;
+    case Suppliers:
+        sql += kind(false, false);
+        break;
+    case Workers:
+        sql += kind(false, true);
+        break;
+    default:
+        break;
+    }
+    sql += pg ? QStringLiteral(" ORDER BY RagSoc COLLATE \"C\" NULLS FIRST, IDCliFor")
+              : QStringLiteral(" ORDER BY RagSoc, IDCliFor");
+    return sql;
+}
+
+QString AnaListModel::Heading(int column) {
+    return column >= 0 && column < ColumnCount ? QLatin1String(kHeadings[column]) : QString();
+}
+
+QString AnaListModel::WidthKey(int column) {
+    return QStringLiteral("ColAna%1").arg(column + 1);
+}
+
+int AnaListModel::DefaultWidth(int column) {
+    return column >= 0 && column < ColumnCount ? kDefaultWidths[column] : 100;
+}
+
+void AnaListModel::setFilter(int filter) {
+    m_filter = NormalizedFilter(filter);
+    m_profile.setValue(S::Settings, kFilterKey, m_filter);
+}
+
+// --- Refresh ------------------------------------------------------------------------------------
+
+bool AnaListModel::refresh() {
+    beginResetModel();
+    m_blocks.clear();
+    m_blockOrder.clear();
+    m_keys.clear();
+    m_sort = 1;
+    const QString sql = KeySql(m_db.backend(), m_filter);
+    const QVariantList values{0};
+    m_profile.logStep(QStringLiteral("AnagraficheView:FillData"), QStringLiteral("Query"));
+    QString sqliteError;
+    bool ok = SqliteKeys::Read(m_db, sql, values, &m_keys, &sqliteError);
+    if (!ok && !sqliteError.isEmpty()) {
+        m_db.setError(QSqlError(QString(), sqliteError, QSqlError::StatementError));
+    } else if (!ok) {
+        QSqlQuery q;
+        ok = m_db.query(q, sql, values);
+        while (ok && q.next())
+            m_keys.push_back(q.value(0).toInt());
+        if (ok && q.lastError().isValid()) {
+            m_db.setError(q.lastError());
+            ok = false;
+        }
+    }
+    if (!ok)
+        m_keys.clear();
+    m_keys.shrink_to_fit();
+    m_profile.deleteLog(QStringLiteral("AnagraficheView:FillData"));
+    endResetModel();
+    return ok;
+}
+
+// --- Rows ---------------------------------------------------------------------------------------
+
+int AnaListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_keys.size());
+}
+
+int AnaListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+int AnaListModel::keyAt(int r) const {
+    return r >= 0 && r < int(m_keys.size()) ? m_keys[size_t(r)] : 0;
+}
+
+int AnaListModel::rowOfKey(int key) const {
+    const auto it = std::find(m_keys.begin(), m_keys.end(), key);
+    return it == m_keys.end() ? -1 : int(it - m_keys.begin());
+}
+
+void AnaListModel::fetchBlock(int block) const {
+    const size_t first = size_t(block) * kBlockRows;
+    const size_t end = std::min(m_keys.size(), first + kBlockRows);
+    std::vector<Row> rows(end - first);
+    if (first < end) {
+        QString marks = QStringLiteral("?");
+        QVariantList values{m_keys[first]};
+        for (size_t i = first + 1; i < end; ++i) {
+            marks += QStringLiteral(", ?");
+            values << m_keys[i];
+        }
+        QHash<int, Row> byKey;
+        QSqlQuery q;
+        if (m_db.query(q,
+                       QStringLiteral("SELECT IDCliFor, RagSoc, Indirizzo, Comune, Telefono, "
+                                      "Cellulare, EMail, CodFisc, PartIva, CliFor, Operaio "
+                                      "FROM CliFor WHERE IDCliFor IN (%1)")
+                           .arg(marks),
+                       values))
+            while (q.next()) {
+                Row r;
+                for (int c = 0; c < ColumnCount; ++c)
+                    r.text[c] = Record::ReadText(q.value(c + 1), kWidths[c]);
+                r.kind = Record::ReadBit(q.value(10)).value_or(false)  ? Kind::Worker
+                         : Record::ReadBit(q.value(9)).value_or(false) ? Kind::Customer
+                                                                       : Kind::Supplier;
+                byKey.insert(q.value(0).toInt(), r);
+            }
+        for (size_t i = first; i < end; ++i)
+            rows[i - first] = byKey.value(m_keys[i]);
+    }
+    if (m_blocks.size() >= kMaxBlocks && !m_blockOrder.isEmpty())
+        m_blocks.remove(m_blockOrder.takeFirst());
+    m_blocks.insert(block, std::move(rows));
+    m_blockOrder.append(block);
+}
+
+const AnaListModel::Row* AnaListModel::row(int r) const {
+    if (r < 0 || r >= int(m_keys.size()))
+        return nullptr;
+    const int block = r / kBlockRows;
+    auto it = m_blocks.find(block);
+    if (it == m_blocks.end()) {
+        fetchBlock(block);
+        it = m_blocks.find(block);
+    } else if (m_blockOrder.last() != block) {
+        m_blockOrder.removeOne(block);
+        m_blockOrder.append(block);
+    }
+    const size_t i = size_t(r % kBlockRows);
+    return i < it.value().size() ? &it.value()[i] : nullptr;
+}
+
+QString AnaListModel::text(int r, int column) const {
+    const Row* data = row(r);
+    return data && column >= 0 && column < ColumnCount ? data->text[column] : QString();
+}
+
+AnaListModel::Kind AnaListModel::kindAt(int r) const {
+    const Row* data = row(r);
+    return data ? data->kind : Kind::Supplier;
+}
+
+QVariant AnaListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= int(m_keys.size()) || index.column() >= ColumnCount)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return text(index.row(), index.column());
+    case Qt::DecorationRole:
+        if (index.column() == 0)
+            return m_icons[int(kindAt(index.row()))];
+        return {};
+    case Qt::BackgroundRole:
+        if (index.column() == sortColumn() && m_tints[0].isValid())
+            return m_tints[index.row() % 2];
+        return {};
+    case KeyRole:
+        return keyAt(index.row());
+    case KindRole:
+        return int(kindAt(index.row()));
+    default:
+        return {};
+    }
+}
+
+QVariant AnaListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < ColumnCount)
+        return Heading(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+// --- Sort ---------------------------------------------------------------------------------------
+
+bool AnaListModel::readColumn(int column, QHash<int, QString>* texts) const {
+    // The whole table, not the filter's part: a record added since the refresh may be of
+    // another kind.
+    QSqlQuery q;
+    if (!m_db.query(q,
+                    QStringLiteral("SELECT IDCliFor, %1 FROM CliFor WHERE IDCliFor > ?")
+                        .arg(QLatin1String(kColumns[column])),
+                    {0}))
+        return false;
+    texts->reserve(qsizetype(m_keys.size()));
+    while (q.next())
+        texts->insert(q.value(0).toInt(), Record::ReadText(q.value(1), kWidths[column]));
+    return true;
+}
+
+bool AnaListModel::sortBy(int column) {
+    if (column < 0 || column >= ColumnCount)
+        return false;
+    const int wanted = qAbs(m_sort) == column + 1 ? -m_sort : column + 1;
+    QHash<int, QString> texts;
+    if (!readColumn(column, &texts))
+        return false;
+    std::vector<std::pair<QString, qint32>> rows;
+    rows.reserve(m_keys.size());
+    for (qint32 key : m_keys)
+        rows.emplace_back(texts.value(key), key);
+    texts.clear();
+    // QString compares UTF-16 code units, with no locale and case-sensitive.
+    if (wanted > 0)
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    else
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const auto& a, const auto& b) { return b.first < a.first; });
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // Persistent indexes (selection, current row) follow their records.
+    const QModelIndexList before = persistentIndexList();
+    std::vector<qint32> beforeKeys;
+    for (const QModelIndex& i : before)
+        beforeKeys.push_back(keyAt(i.row()));
+    QHash<qint32, int> newRow;
+    newRow.reserve(qsizetype(rows.size()));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        m_keys[i] = rows[i].second;
+        newRow.insert(rows[i].second, int(i));
+    }
+    m_sort = wanted;
+    m_blocks.clear();
+    m_blockOrder.clear();
+    QModelIndexList after;
+    for (qsizetype k = 0; k < before.size(); ++k)
+        after << index(newRow.value(beforeKeys[size_t(k)], -1), before.at(k).column());
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    return true;
+}
+
+// --- Patches ------------------------------------------------------------------------------------
+
+void AnaListModel::dropCache() {
+    m_blocks.clear();
+    m_blockOrder.clear();
+}
+
+void AnaListModel::appendKey(int key) {
+    const int r = int(m_keys.size());
+    beginInsertRows({}, r, r);
+    m_keys.push_back(key);
+    // The last block may have been read short.
+    m_blocks.remove(r / kBlockRows);
+    m_blockOrder.removeOne(r / kBlockRows);
+    endInsertRows();
+}
+
+void AnaListModel::removeKey(int key) {
+    const int r = rowOfKey(key);
+    if (r < 0)
+        return;
+    beginRemoveRows({}, r, r);
+    m_keys.erase(m_keys.begin() + r);
+    // Every block from this row on has moved.
+    dropCache();
+    endRemoveRows();
+}
+
+void AnaListModel::recordChanged(int key) {
+    const int r = rowOfKey(key);
+    if (r < 0)
+        return;
+    m_blocks.remove(r / kBlockRows);
+    m_blockOrder.removeOne(r / kBlockRows);
+    Q_EMIT dataChanged(index(r, 0), index(r, ColumnCount - 1));
+}
+
+// --- Find ---------------------------------------------------------------------------------------
+
+int AnaListModel::findRow(int from, const QString& name, const QString& taxCode) const {
+    const int count = int(m_keys.size());
+    if (from < 0)
+        from = 0;
+    for (const auto& [column, wanted] :
+         {std::pair{int(RagSoc), name.toLower()}, std::pair{int(CodFisc), taxCode.toLower()}}) {
+        if (wanted.isEmpty() || from >= count)
+            continue;
+        QHash<int, QString> texts;
+        if (!readColumn(column, &texts))
+            continue;
+        for (int r = from; r < count; ++r)
+            if (texts.value(m_keys[size_t(r)]).toLower().contains(wanted))
+                return r;
+    }
+    return -1;
+}
+
+void AnaListModel::setIcons(const QIcon& customer, const QIcon& supplier, const QIcon& worker) {
+    m_icons[int(Kind::Customer)] = customer;
+    m_icons[int(Kind::Supplier)] = supplier;
+    m_icons[int(Kind::Worker)] = worker;
+}
+
+void AnaListModel::setSortTints(const QColor& even, const QColor& odd) {
+    m_tints[0] = even;
+    m_tints[1] = odd;
+}

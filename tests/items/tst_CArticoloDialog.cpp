@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -370,6 +371,24 @@ void tst_CArticoloDialog::readerMode() {
     QTest::keyClick(d->notes(), Qt::Key_Return, Qt::ControlModifier);
     QTest::keyClick(d->notes(), Qt::Key_Return);
     QCOMPARE(d->notes()->toPlainText(), QStringLiteral("uno\n"));
+    QVERIFY(d->isVisible());
+    // A US-keyboard reader under AZERTY: the digit row without Shift, 5 ms apart.
+    QLineEdit* barcode = d->field(QStringLiteral("CodBarre"));
+    const QString azerty = QStringLiteral("&\u00e9\"'(-\u00e8_\u00e7\u00e0");
+    quint64 clock = 1000;
+    auto press = [&](int key, quint32 scanCode, const QString& text) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, Qt::NoModifier, scanCode, 0, 0, text);
+            event.setTimestamp(clock += 5);
+            QCoreApplication::sendEvent(barcode, &event);
+        }
+    };
+    for (const QChar digit : QStringLiteral("4006381333931")) {
+        const int index = digit == u'0' ? 9 : digit.digitValue() - 1;
+        press(Qt::Key_unknown, quint32(10 + index), azerty.mid(index, 1));
+    }
+    press(Qt::Key_Return, 36, QStringLiteral("\r"));
+    QCOMPARE(barcode->text(), QStringLiteral("4006381333931"));
     QVERIFY(d->isVisible());
     QTest::keyClick(code, Qt::Key_F2);
     QCOMPARE(d->result(), int(QDialog::Accepted));

@@ -3,6 +3,7 @@
 #include "barcode/BarcodeReader.h"
 #include "barcode/Barcodes.h"
 #include "barcode/ui/CBarCodeWnd.h"
+#include "barcode/ui/KeyboardReaderInput.h"
 #include "company/Formats.h"
 #include "company/ui/FieldHelpers.h"
 #include "counterparts/CounterpartStore.h"
@@ -103,6 +104,8 @@ CArticoloDialog::CArticoloDialog(Database& db, Profile& profile, IPrompt& prompt
 
     askFindSupplier = [this](QString* name, QString* taxCode) {
         CTrovaDialog find(CTrovaDialog::Mode::Counterparts, this);
+        find.setHelpPage(m_browser,
+                         MakerPage(m_profile, QStringLiteral("/aiuto/brelogest/trova.php")));
         if (find.exec() != QDialog::Accepted)
             return false;
         *name = find.text(0);
@@ -121,6 +124,11 @@ CArticoloDialog::CArticoloDialog(Database& db, Profile& profile, IPrompt& prompt
     loadLists();
     showRecord();
     watchChildren();
+    // Attached after the dialog's own filter, so a scan is repaired before its closing Enter
+    // reaches the dialog.
+    if (m_keyboardReader)
+        for (const char* column : {"Matricola", "CodBarre"})
+            KeyboardReaderInput::Attach(m_edits.value(QLatin1String(column)));
     setEnterSaves(false);
     m_armed = true;
 }

@@ -23,6 +23,11 @@ struct Value {
 // text without a digit and negative values are not valid.
 Value ParseValue(const Profile& profile, const QString& text);
 
+// A decrease of more than 100 % would turn every value of the group negative.
+inline bool Fits(Operation operation, const Value& value) {
+    return value.valid && !(value.percent && operation == Operation::Decrease && value.value > 1.0);
+}
+
 // The statement, with the value and the key as its two parameters; the same text on both
 // back ends.
 QString Statement(Field field, Operation operation, bool percent, Base base);

@@ -162,12 +162,13 @@ void tst_QuickChange::refusedValuesAndNoKeepTheDialogOpen() {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Variazione Veloce"));
     QCOMPARE(dialog.valueEdit()->placeholderText(), QStringLiteral("Es. 20% o 20"));
     dialog.keyBox()->setCurrentIndex(dialog.keyBox()->findData(category));
-    for (const QString& bad : QStringList{"", "abc", "-10", "-5%", "abc%"}) {
+    dialog.operationBox()->setCurrentIndex(1);
+    for (const QString& bad : QStringList{"", "abc", "-10", "-5%", "abc%", "150%"}) {
         dialog.valueEdit()->setText(bad);
         dialog.accept();
         QVERIFY2(dialog.isVisible(), qPrintable(bad));
     }
-    QCOMPARE(w.prompt.balloons.size(), 5);
+    QCOMPARE(w.prompt.balloons.size(), 6);
     QVERIFY(w.prompt.shown.isEmpty());
 
     dialog.valueEdit()->setText(QStringLiteral("50%"));

@@ -70,11 +70,15 @@ void CVarArtDialog::fillKeys() {
 }
 
 void CVarArtDialog::accept() {
+    const auto field = QuickChange::Field(std::clamp(m_field->currentIndex(), 0, 3));
+    const auto operation = QuickChange::Operation(std::clamp(m_operation->currentIndex(), 0, 2));
+    const auto base = QuickChange::Base(std::clamp(m_base->currentIndex(), 0, 2));
     const QuickChange::Value value = QuickChange::ParseValue(m_profile, m_value->text());
-    if (!value.valid) {
+    if (!QuickChange::Fits(operation, value)) {
         m_prompt.balloon(m_value, QStringLiteral("Valore non valido"),
-                         QStringLiteral("Inserire un numero non negativo, una percentuale "
-                                        "(Es. 20%) o un valore (Es. 20)."),
+                         QStringLiteral("Inserire una percentuale (Es. 20%) o un valore (Es. 20) "
+                                        "non negativi; una diminuzione non può superare il "
+                                        "100%."),
                          IPrompt::Icon::Warning);
         m_value->setFocus();
         return;
@@ -91,9 +95,6 @@ void CVarArtDialog::accept() {
     if (!m_prompt.question(QStringLiteral("Si desidera davvero modificare i dati dei prodotti? "
                                           "Attenzione l'operazione non può essere annullata!")))
         return;
-    const auto field = QuickChange::Field(std::clamp(m_field->currentIndex(), 0, 3));
-    const auto operation = QuickChange::Operation(std::clamp(m_operation->currentIndex(), 0, 2));
-    const auto base = QuickChange::Base(std::clamp(m_base->currentIndex(), 0, 2));
     if (!QuickChange::Apply(m_db, field, operation, value, base, key)) {
         m_prompt.message(
             QStringLiteral("Errore nella variazione dei dati, impossibile aggiornare!"),

@@ -112,6 +112,10 @@ void tst_ItemPhoto::menuAndChooser() {
         w.files.filters.first(),
         QStringLiteral("Tutti i documenti immagine (*.bmp *.jpeg *.png *.jpg *.gif *.ico *.tiff)"));
     QVERIFY(w.prompt.shown.isEmpty());
+
+    // Stored bytes that do not decode are kept, so saving the item does not lose them.
+    wnd.setPicture("not a jpeg");
+    QCOMPARE(wnd.picture(), QByteArray("not a jpeg"));
 }
 
 void tst_ItemPhoto::largePictureRefusedKeepingThePrevious() {

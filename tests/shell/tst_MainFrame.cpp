@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CUniMisDialog.h"
+#include "items/ui/CVarArtDialog.h"
 #include "items/ui/CVarOtherDialog.h"
 #include "shell/ApplicationLook.h"
 #include "shell/ChangeNotifier.h"
@@ -178,6 +179,7 @@ private Q_SLOTS:
     void offlineUpdateCheckWarns();
     void unitsDialogIsOneTransaction();
     void renameClassificationFromItems();
+    void quickChangeFromItems();
     void newsRule_data();
     void newsRule();
     void infoWindowFollowsTheFrame();
@@ -672,6 +674,24 @@ void tst_MainFrame::renameClassificationFromItems() {
     });
     command->trigger();
     QCOMPARE(shown, CVarOtherDialog::title());
+    app->exitInstance();
+}
+
+void tst_MainFrame::quickChangeFromItems() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    QAction* command = app->mainFrame()->viewCommand(0, 32873);
+    QVERIFY(command && command->isEnabled());
+    QString shown;
+    QTimer::singleShot(0, this, [&shown] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        shown = dialog->windowTitle();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    command->trigger();
+    QCOMPARE(shown, CVarArtDialog::title());
     app->exitInstance();
 }
 

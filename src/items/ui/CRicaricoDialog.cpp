@@ -23,6 +23,7 @@ CRicaricoDialog::CRicaricoDialog(Profile& profile, const CurrencyAmount& price, 
     : QDialog(parent), m_profile(profile), m_price(price), m_markup(markup) {
     setObjectName(QStringLiteral("CRicaricoDialog"));
     setWindowTitle(title());
+    setMinimumWidth(320);
 
     auto* priceField = ShownField(FormatCurrency(profile, price), this);
     auto* vatField = ShownField(FormatNumber(profile, vat, -1, true), this);

@@ -6,6 +6,7 @@
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CArticoloDialog.h"
 #include "items/ui/CUniMisDialog.h"
+#include "items/ui/CVarArtDialog.h"
 #include "items/ui/CVarOtherDialog.h"
 #include "shell/ApplicationLook.h"
 #include "shell/FrameRules.h"
@@ -38,6 +39,8 @@
 namespace {
 // "Categoria e Reparto" of the items category.
 constexpr int kRenameClassification = 32880;
+// "Variazioni Veloci" of the items category.
+constexpr int kQuickChange = 32873;
 
 using S = Profile::Section;
 namespace RL = RibbonLayout;
@@ -242,6 +245,14 @@ void CMainFrame::createViews() {
         connect(rename, &QAction::triggered, this, [this] {
             CVarOtherDialog::Run(m_app.database(), m_app.profile(), m_app.prompt(), m_app.browser(),
                                  &m_app.notifier(), this);
+        });
+    }
+    if (QAction* quick = m_viewCommands[0].value(kQuickChange)) {
+        quick->setEnabled(true);
+        connect(quick, &QAction::triggered, this, [this] {
+            CVarArtDialog dialog(m_app.database(), m_app.profile(), m_app.prompt(), m_app.browser(),
+                                 &m_app.notifier(), this);
+            dialog.exec();
         });
     }
 }

@@ -1,0 +1,190 @@
+// label: gui
+#include "RecordingBrowser.h"
+#include "ScriptedPrompt.h"
+#include "TestSupport.h"
+#include "items/Classifications.h"
+#include "items/ui/CVarArtDialog.h"
+#include "shell/ChangeNotifier.h"
+#include "shell/Profile.h"
+#include "store/TableRecord.h"
+#include "store/records/ArticoliRecord.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+using S = Profile::Section;
+using Table = Classifications::Table;
+
+const QString kConfirm = QStringLiteral("Si desidera davvero modificare i dati dei prodotti? "
+                                        "Attenzione l'operazione non può essere annullata!");
+
+struct World {
+    QTemporaryDir tmp;
+    Profile profile{tmp.filePath(QStringLiteral("q.ini")), tmp.filePath(QStringLiteral("m.ini"))};
+    ScriptedPrompt prompt;
+    RecordingBrowser browser;
+    ChangeNotifier notifier;
+    World() {
+        profile.setValue(S::Azienda, QStringLiteral("DecValNum"), QStringLiteral(","));
+        profile.setValue(S::Azienda, QStringLiteral("MigValNum"), QStringLiteral("."));
+        profile.setValue(S::Azienda, QStringLiteral("DecVal"), QStringLiteral(","));
+        profile.setValue(S::Azienda, QStringLiteral("MigVal"), QStringLiteral("."));
+    }
+};
+
+// Inserts an item priced 10 with VAT 20 %, discount 10 % and mark-up 30 %.
+int AddItem(Database& db, int category) {
+    TableRecordSet<ArticoliRecord> items(db);
+    ArticoliRecord item;
+    item.Matricola = TestSupport::UniqueName(QStringLiteral("Q"));
+    item.Prezzo = CurrencyAmount::fromUnits(100000);
+    item.Iva = 0.2f;
+    item.Sconto = 0.1f;
+    item.Ricarico = 0.3f;
+    item.IDCategoria = category;
+    return items.insert(item) ? item.IDArticolo : -1;
+}
+
+ArticoliRecord Item(Database& db, int key) {
+    TableRecordSet<ArticoliRecord> items(db);
+    items.openKey(key);
+    return items.current();
+}
+
+double ColumnValue(const ArticoliRecord& item, int field) {
+    switch (field) {
+    case 0:
+        return item.Prezzo.toDouble();
+    case 1:
+        return item.Iva.value_or(-1);
+    case 2:
+        return item.Ricarico.value_or(-1);
+    default:
+        return item.Sconto.value_or(-1);
+    }
+}
+
+} // namespace
+
+class tst_QuickChange : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void changesOneCategory_data();
+    void changesOneCategory();
+    void refusedValuesAndNoKeepTheDialogOpen();
+
+private:
+    TestSupport::ArchivePool m_pool;
+};
+
+void tst_QuickChange::changesOneCategory_data() {
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("expected");
+    struct Case {
+        const char* name;
+        int field, operation;
+        const char* typed;
+        double expected;
+    };
+    const Case cases[] = {
+        {"price +10%", 0, 0, "10%", 11.0},         {"price +10", 0, 0, "10", 20.0},
+        {"price -10%", 0, 1, "10%", 9.0},          {"price -2,5", 0, 1, "2,5", 7.5},
+        {"price = 12,345", 0, 2, "12,345", 12.35}, {"discount = 12,5%", 3, 2, "12,5%", 0.13},
+        {"VAT = 22%", 1, 2, "22%", 0.22},          {"VAT = 22", 1, 2, "22", 22.0},
+        {"mark-up +50%", 2, 0, "50%", 0.45},
+    };
+    for (const char* backend : {"sqlite", "postgres"})
+        for (const Case& c : cases)
+            QTest::addRow("%s %s", backend, c.name)
+                << QString::fromLatin1(backend) << c.field << c.operation
+                << QString::fromUtf8(c.typed) << c.expected;
+}
+
+void tst_QuickChange::changesOneCategory() {
+    QUARZIL_FETCH_ARCHIVE(m_pool, db);
+    QFETCH(int, field);
+    QFETCH(int, operation);
+    QFETCH(QString, typed);
+    QFETCH(double, expected);
+    World w;
+    const int chosen = Classifications::CreateByName(*db, Table::Categorie,
+                                                     TestSupport::UniqueName(QStringLiteral("A")));
+    const int other = Classifications::CreateByName(*db, Table::Categorie,
+                                                    TestSupport::UniqueName(QStringLiteral("B")));
+    const int changed = AddItem(*db, chosen);
+    const int kept = AddItem(*db, other);
+    QVERIFY(changed > 0 && kept > 0);
+    const ArticoliRecord before = Item(*db, kept);
+
+    QSignalSpy reload(&w.notifier, &ChangeNotifier::viewReloadRequested);
+    CVarArtDialog dialog(*db, w.profile, w.prompt, w.browser, &w.notifier);
+    dialog.fieldBox()->setCurrentIndex(field);
+    dialog.operationBox()->setCurrentIndex(operation);
+    dialog.valueEdit()->setText(typed);
+    dialog.keyBox()->setCurrentIndex(dialog.keyBox()->findData(chosen));
+    w.prompt.expect(kConfirm, IPrompt::Answer::Yes);
+    w.prompt.expect(QStringLiteral("Variazioni avvenute con successo!"));
+    dialog.accept();
+    QVERIFY2(w.prompt.unexpected.isEmpty() && w.prompt.pending().isEmpty(),
+             qPrintable(w.prompt.unexpected.join(u'|')));
+    QCOMPARE(w.prompt.shown.last().icon, IPrompt::Icon::Information);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(reload.size(), 1);
+    QCOMPARE(reload.first().first().toInt(), 0);
+
+    // Rates are single-precision reals.
+    QVERIFY2(qAbs(ColumnValue(Item(*db, changed), field) - expected) < 1e-6,
+             qPrintable(QString::number(ColumnValue(Item(*db, changed), field))));
+    const ArticoliRecord after = Item(*db, kept);
+    QCOMPARE(after.Prezzo, before.Prezzo);
+    QCOMPARE(after.Iva, before.Iva);
+    QCOMPARE(after.Ricarico, before.Ricarico);
+    QCOMPARE(after.Sconto, before.Sconto);
+}
+
+void tst_QuickChange::refusedValuesAndNoKeepTheDialogOpen() {
+    Database* db = m_pool.get(QStringLiteral("sqlite"));
+    QVERIFY(db);
+    World w;
+    const int category = Classifications::CreateByName(*db, Table::Categorie, QStringLiteral("C"));
+    const int item = AddItem(*db, category);
+    QVERIFY(Classifications::CreateByName(*db, Table::Reparti, QStringLiteral("Ferramenta")) > 0);
+    CVarArtDialog dialog(*db, w.profile, w.prompt, w.browser, &w.notifier);
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Variazione Veloce"));
+    QCOMPARE(dialog.valueEdit()->placeholderText(), QStringLiteral("Es. 20% o 20"));
+    dialog.keyBox()->setCurrentIndex(dialog.keyBox()->findData(category));
+    dialog.operationBox()->setCurrentIndex(1);
+    for (const QString& bad : QStringList{"", "abc", "-10", "-5%", "abc%", "150%"}) {
+        dialog.valueEdit()->setText(bad);
+        dialog.accept();
+        QVERIFY2(dialog.isVisible(), qPrintable(bad));
+    }
+    QCOMPARE(w.prompt.balloons.size(), 6);
+    QVERIFY(w.prompt.shown.isEmpty());
+
+    dialog.valueEdit()->setText(QStringLiteral("50%"));
+    w.prompt.expect(kConfirm, IPrompt::Answer::No);
+    dialog.accept();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(Item(*db, item).Prezzo, CurrencyAmount::fromUnits(100000));
+
+    // The list follows the base.
+    dialog.baseBox()->setCurrentIndex(1);
+    QCOMPARE(dialog.keyBox()->count(), 1);
+    QCOMPARE(dialog.keyBox()->currentText(), QStringLiteral("Ferramenta"));
+    dialog.showHelp();
+    QVERIFY(w.browser.opened.value(0).path().endsWith(QLatin1String("/variazioni-veloci.php")));
+    QVERIFY(w.prompt.unexpected.isEmpty() && w.prompt.pending().isEmpty());
+}
+
+QTEST_MAIN(tst_QuickChange)
+#include "tst_QuickChange.moc"

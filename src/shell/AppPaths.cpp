@@ -1,6 +1,7 @@
 #include "shell/AppPaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -10,10 +11,21 @@ QString ApplicationDataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
 
-QString DataFolder(const QString& appData) { return appData + QStringLiteral("/Norvisk/Quarzil"); }
+QString DataFolder(const QString& appData) {
+    return appData + QStringLiteral("/Norvisk/Quarzil");
+}
 
 bool PrepareDataFolder(const QString& appData) {
-    if (appData.isEmpty() || !QFileInfo(appData).isDir())
+    if (appData.isEmpty())
+        return false;
+    // A new account may not have its data folder yet; the desktop's rule is to create it
+    // readable by its owner only.
+    if (!QFileInfo::exists(appData)) {
+        if (!QDir().mkpath(appData))
+            return false;
+        QFile::setPermissions(appData, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    if (!QFileInfo(appData).isDir())
         return false;
     QDir dir(appData);
     if (!dir.exists(QStringLiteral("Norvisk")) && !dir.mkdir(QStringLiteral("Norvisk")))

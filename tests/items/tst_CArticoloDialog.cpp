@@ -261,8 +261,8 @@ void tst_CArticoloDialog::barcodeSuggestion() {
         QTest::keyClicks(barcode, typed);
         QCOMPARE(barcode->text(), shown);
         QCOMPARE(barcode->selectedText(), selected);
+        QCOMPARE(d->barcodePicture()->text(), shown);
     }
-    QCOMPARE(d->barcodePicture()->text(), QStringLiteral("12345678"));
     // Backspace takes the suggestion away without a new one.
     barcode->clear();
     QTest::keyClicks(barcode, QStringLiteral("ABC"));

@@ -334,7 +334,10 @@ void CArticoloDialog::buildLayout() {
 
     // Reactions to typing.
     connect(code, &QLineEdit::textEdited, this, &CArticoloDialog::completeCode);
-    connect(barcode, &QLineEdit::textChanged, m_barcode, &CBarCodeWnd::setText);
+    // The field's own text, not the signal's: a suggestion appended while the typed text is
+    // being announced makes that announcement stale.
+    connect(barcode, &QLineEdit::textChanged, m_barcode,
+            [this, barcode] { m_barcode->setText(barcode->text()); });
     connect(barcode, &QLineEdit::textEdited, this, &CArticoloDialog::suggestCheckChar);
     for (const char* column : {"IDCategoria", "IDReparto", "IDScaffale"}) {
         QComboBox* c = m_combos.value(QLatin1String(column));

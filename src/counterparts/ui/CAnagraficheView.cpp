@@ -446,6 +446,8 @@ void CAnagraficheView::onOpen() {
     const int key = m_model->keyAt(row);
     CounterpartStore store(document().database());
     CliForRecord record;
+    // A record someone else deleted meanwhile fails without a driver error: no stale text.
+    document().database().setError(QSqlError());
     if (!store.load(key, record)) {
         showStoreError();
         return;

@@ -303,6 +303,29 @@ void tst_AnagraficheView::deleteAllOrNothing() {
     QCOMPARE(bench.count(*db, QStringLiteral("SELECT COUNT(*) FROM CliFor")), 3);
     QCOMPARE(bench.view->selectedKeys(), QList<int>{keys[1]});
     QCOMPARE(counts.last(), QVariantList({3, 3}));
+
+    // Many scattered rows at once: every other one of 80 goes, the rest stay in order.
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM CliFor WHERE IDCliFor IN (?, ?)"),
+                        {keys[1], keys[2]}));
+    QVERIFY(db->beginTransaction());
+    QStringList kept;
+    for (int i = 0; i < 80; ++i) {
+        const QString name = QStringLiteral("N%1").arg(i, 2, 10, QLatin1Char('0'));
+        QVERIFY(addRecord(*db, name, Kind::Supplier) > 0);
+        if (i % 2)
+            kept << name;
+    }
+    QVERIFY(db->commit());
+    bench.view->onUpdate(); // D, E, N00 ... N79
+    QList<int> every;
+    for (int r = 2; r < 82; r += 2)
+        every << r;
+    bench.select(every);
+    bench.prompt.expect(QStringLiteral("Si desidera eliminare"), IPrompt::Answer::Yes);
+    bench.view->onDelete();
+    QCOMPARE(bench.names(), QStringList({"D", "E"}) + kept);
+    QCOMPARE(bench.count(*db, QStringLiteral("SELECT COUNT(*) FROM CliFor")), 42);
+    QCOMPARE(bench.view->selectedKeys(), QList<int>{keys[3]});
     QVERIFY(bench.prompt.unexpected.isEmpty());
     QVERIFY(bench.prompt.pending().isEmpty());
 }

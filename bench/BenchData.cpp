@@ -366,9 +366,9 @@ bool AddCounterparts(Database& db, int count, unsigned seed, QString* error) {
                  maybe(company ? 0.95 : 0.1, vat), Record::BindBit(customer, backend),
                  Record::BindBit(worker, backend),
                  QStringLiteral("%1%2")
-                     .arg(customer ? u'C'
-                          : worker ? u'O'
-                                   : u'F')
+                     .arg(QLatin1Char(customer ? 'C'
+                                      : worker ? 'O'
+                                               : 'F'))
                      .arg(i, 6, 10, QLatin1Char('0'))}))
             return fail(db, error);
     }

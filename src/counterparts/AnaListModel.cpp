@@ -4,6 +4,7 @@
 #include "store/SqliteKeys.h"
 #include "store/TableRecord.h"
 
+#include <QSet>
 #include <QSqlQuery>
 #include <algorithm>
 
@@ -301,15 +302,39 @@ void AnaListModel::appendKey(int key) {
     endInsertRows();
 }
 
-void AnaListModel::removeKey(int key) {
-    const int r = rowOfKey(key);
-    if (r < 0)
+void AnaListModel::removeKeys(const QList<int>& keys) {
+    const QSet<int> gone(keys.begin(), keys.end());
+    // Runs of listed rows to remove, top to bottom, found in one pass.
+    QList<QPair<int, int>> runs;
+    for (int r = 0; r < int(m_keys.size()); ++r) {
+        if (!gone.contains(m_keys[size_t(r)]))
+            continue;
+        if (!runs.isEmpty() && runs.last().second == r - 1)
+            runs.last().second = r;
+        else
+            runs.append({r, r});
+    }
+    if (runs.isEmpty())
         return;
-    beginRemoveRows({}, r, r);
-    m_keys.erase(m_keys.begin() + r);
-    // Every block from this row on has moved.
-    dropCache();
-    endRemoveRows();
+    // Each run removed on its own costs a pass over the keys and one round of the views'
+    // bookkeeping; past a few runs one reset is cheaper.
+    constexpr int kMaxRuns = 32;
+    if (runs.size() > kMaxRuns) {
+        beginResetModel();
+        m_keys.erase(std::remove_if(m_keys.begin(), m_keys.end(),
+                                    [&](qint32 key) { return gone.contains(key); }),
+                     m_keys.end());
+        dropCache();
+        endResetModel();
+        return;
+    }
+    for (auto run = runs.crbegin(); run != runs.crend(); ++run) {
+        beginRemoveRows({}, run->first, run->second);
+        m_keys.erase(m_keys.begin() + run->first, m_keys.begin() + run->second + 1);
+        // Views may read rows while told of the removal: the blocks from here on moved.
+        dropCache();
+        endRemoveRows();
+    }
 }
 
 void AnaListModel::recordChanged(int key) {

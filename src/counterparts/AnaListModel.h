@@ -72,7 +72,8 @@ public:
 
     // Patches between refreshes: a new record goes at the end whatever the filter and order.
     void appendKey(int key);
-    void removeKey(int key);
+    // Removes the rows of these records; many scattered rows are removed in one reset.
+    void removeKeys(const QList<int>& keys);
     // The record was rewritten: its row is read again.
     void recordChanged(int key);
 

@@ -13,6 +13,7 @@
 #include "shell/ui/CTrovaDialog.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -114,6 +115,7 @@ private Q_SLOTS:
     void movementsPane_data() { TestSupport::AddBackendRows(); }
     void movementsPane();
     void findDialog();
+    void accelerators();
 
 private:
     TestSupport::ArchivePool m_archives;
@@ -301,6 +303,29 @@ void tst_AnagraficheView::deleteAllOrNothing() {
     QCOMPARE(bench.count(*db, QStringLiteral("SELECT COUNT(*) FROM CliFor")), 3);
     QCOMPARE(bench.view->selectedKeys(), QList<int>{keys[1]});
     QCOMPARE(counts.last(), QVariantList({3, 3}));
+
+    // Many scattered rows at once: every other one of 80 goes, the rest stay in order.
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM CliFor WHERE IDCliFor IN (?, ?)"),
+                        {keys[1], keys[2]}));
+    QVERIFY(db->beginTransaction());
+    QStringList kept;
+    for (int i = 0; i < 80; ++i) {
+        const QString name = QStringLiteral("N%1").arg(i, 2, 10, QLatin1Char('0'));
+        QVERIFY(addRecord(*db, name, Kind::Supplier) > 0);
+        if (i % 2)
+            kept << name;
+    }
+    QVERIFY(db->commit());
+    bench.view->onUpdate(); // D, E, N00 ... N79
+    QList<int> every;
+    for (int r = 2; r < 82; r += 2)
+        every << r;
+    bench.select(every);
+    bench.prompt.expect(QStringLiteral("Si desidera eliminare"), IPrompt::Answer::Yes);
+    bench.view->onDelete();
+    QCOMPARE(bench.names(), QStringList({"D", "E"}) + kept);
+    QCOMPARE(bench.count(*db, QStringLiteral("SELECT COUNT(*) FROM CliFor")), 42);
+    QCOMPARE(bench.view->selectedKeys(), QList<int>{keys[3]});
     QVERIFY(bench.prompt.unexpected.isEmpty());
     QVERIFY(bench.prompt.pending().isEmpty());
 }
@@ -395,6 +420,44 @@ void tst_AnagraficheView::findDialog() {
     QCOMPARE(browser.opened.size(), 1);
     QCOMPARE(browser.opened.first().path(), QStringLiteral("/aiuto/brelogest/trova.php"));
     QVERIFY(d.result() != QDialog::Accepted);
+}
+
+void tst_AnagraficheView::accelerators() {
+    Database* db = m_archives.get(QStringLiteral("sqlite"));
+    QVERIFY2(db, m_archives.error(QStringLiteral("sqlite")));
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM CliFor")));
+    const int a = addRecord(*db, QStringLiteral("A"), Kind::Customer);
+    Bench bench(*db);
+    QStringList log;
+    bench.view->editRecord = [&](CliForRecord* r, CAnagraficaDialog::Caller c) {
+        log << QStringLiteral("dialog %1 %2").arg(r->IDCliFor).arg(int(c));
+        return false;
+    };
+    bench.view->askFind = [&](CAnagraficheView::FindTexts*) {
+        log << QStringLiteral("find");
+        return false;
+    };
+    bench.view->show();
+    QApplication::setActiveWindow(bench.view.get());
+    QVERIFY(QTest::qWaitForWindowActive(bench.view.get()));
+    bench.view->becameVisible();
+    QTableView* table = bench.view->table();
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_F3);
+    QTest::keyClick(table, Qt::Key_F4);
+    QTest::keyClick(table, Qt::Key_Return);
+    QTest::keyClick(table, Qt::Key_F6);
+    QSignalSpy counts(&bench.notifier, &ChangeNotifier::rowCountChanged);
+    QTest::keyClick(table, Qt::Key_F5);
+    QCOMPARE(counts.size(), 1);
+    bench.prompt.expect(QStringLiteral("Si desidera eliminare"), IPrompt::Answer::No);
+    QTest::keyClick(table, Qt::Key_D, Qt::ControlModifier);
+    using C = CAnagraficaDialog::Caller;
+    QCOMPARE(log, QStringList({QStringLiteral("dialog 0 %1").arg(int(C::NewCustomer)),
+                               QStringLiteral("dialog 0 %1").arg(int(C::NewSupplier)),
+                               QStringLiteral("dialog %1 %2").arg(a).arg(int(C::Edit)), "find"}));
+    QVERIFY(bench.prompt.pending().isEmpty());
+    QVERIFY(bench.prompt.unexpected.isEmpty());
 }
 
 QTEST_MAIN(tst_AnagraficheView)

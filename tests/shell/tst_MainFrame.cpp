@@ -1,6 +1,8 @@
 // label: gui
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
+#include "counterparts/ui/CAnaMovBar.h"
+#include "counterparts/ui/CAnagraficheView.h"
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CUniMisDialog.h"
 #include "items/ui/CVarArtDialog.h"
@@ -212,10 +214,17 @@ void tst_MainFrame::categoriesShowTheirViewAndPane() {
         QCOMPARE(frame->activeViewIndex(), i);
         auto* stack = qobject_cast<QStackedWidget*>(frame->centralWidget());
         QCOMPARE(stack->currentWidget(), frame->view(i));
-        // The items view is the real one; the others stand in for theirs.
+        // The items and counterparts views are the real ones; the others stand in for theirs.
         auto* placeholder = qobject_cast<CPlaceholderView*>(frame->view(i));
         QCOMPARE(bool(qobject_cast<CArticoliView*>(frame->view(i))), i == 0);
-        QCOMPARE(!placeholder, i == 0);
+        QCOMPARE(bool(qobject_cast<CAnagraficheView*>(frame->view(i))), i == 2);
+        QCOMPARE(!placeholder, i == 0 || i == 2);
+        if (i == 2) {
+            QCOMPARE(frame->windowTitle(), QStringLiteral("Anagrafiche - Quarzil"));
+            QCOMPARE(frame->statusText()->text(),
+                     QStringLiteral("Numero di anagrafiche nella lista: 0"));
+            QVERIFY(qobject_cast<CAnaMovBar*>(frame->pane(2)));
+        }
         if (placeholder) {
             QVERIFY(placeholder->text().contains(categories.at(i)));
             QVERIFY(placeholder->text().contains(QStringLiteral("non è ancora disponibile")));
@@ -223,17 +232,19 @@ void tst_MainFrame::categoriesShowTheirViewAndPane() {
         for (int p = 0; p < CMainFrame::kViewCount; ++p)
             QCOMPARE(frame->pane(p)->isVisible(), p == i);
 
-        // The category's commands are there, disabled; keys belong to the visible one only.
+        // The category's commands are there (disabled until their view handles them); keys
+        // belong to the visible one only.
         const QString f3 = QStringLiteral("F3");
         const int newIds[] = {32771, 32784, 32812};
         const int views[] = {0, 2, 3};
         for (int k = 0; k < 3; ++k) {
             QAction* a = frame->viewCommand(views[k], newIds[k]);
-            QVERIFY(a && !a->isEnabled());
+            QVERIFY(a);
+            QCOMPARE(a->isEnabled(), views[k] == 2);
             QCOMPARE(a->shortcut().toString(), views[k] == i ? f3 : QString());
         }
         QVERIFY(frame->viewCommand(i, RL::Aggiorna));
-        QCOMPARE(frame->viewCommand(i, RL::Aggiorna)->isEnabled(), i == 0);
+        QCOMPARE(frame->viewCommand(i, RL::Aggiorna)->isEnabled(), i == 0 || i == 2);
     }
     QVERIFY(frame->command(RL::DatiAziendali)->isEnabled());
     QVERIFY(frame->command(RL::UnitaMisura)->isEnabled());

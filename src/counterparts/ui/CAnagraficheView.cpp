@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSet>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -446,6 +447,8 @@ void CAnagraficheView::onOpen() {
     const int key = m_model->keyAt(row);
     CounterpartStore store(document().database());
     CliForRecord record;
+    // A record someone else deleted meanwhile fails without a driver error: no stale text.
+    document().database().setError(QSqlError());
     if (!store.load(key, record)) {
         showStoreError();
         return;
@@ -465,7 +468,10 @@ void CAnagraficheView::onDelete() {
     if (keys.isEmpty())
         return;
     Database& db = document().database();
-    switch (AnaDelete::CheckAll(db, keys)) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const AnaDelete::Check check = AnaDelete::CheckAll(db, keys);
+    QGuiApplication::restoreOverrideCursor();
+    switch (check) {
     case AnaDelete::Check::Failed:
         m_prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati!"),
                          IPrompt::Icon::Error);
@@ -486,9 +492,21 @@ void CAnagraficheView::onDelete() {
     if (!m_prompt.question(QStringLiteral("Si desidera eliminare definitivamente il valore o i "
                                           "valori selezionati?")))
         return;
-    for (int key : AnaDelete::DeleteAll(db, keys))
-        m_model->removeKey(key);
-    // A row whose delete failed stays, selected.
+    QList<int> deleted;
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        deleted = AnaDelete::DeleteAll(db, keys);
+        m_model->removeKeys(deleted);
+        QGuiApplication::restoreOverrideCursor();
+    }
+    // A row whose delete failed stays, selected (a reset of the list may have dropped it).
+    const QSet<int> gone(deleted.begin(), deleted.end());
+    if (deleted.size() != keys.size() && !m_table->selectionModel()->hasSelection())
+        for (int key : keys)
+            if (!gone.contains(key))
+                m_table->selectionModel()->select(m_model->index(m_model->rowOfKey(key), 0),
+                                                  QItemSelectionModel::Select |
+                                                      QItemSelectionModel::Rows);
     if (m_model->rowCount() > 0 && !m_table->selectionModel()->hasSelection())
         selectRow(0);
     else

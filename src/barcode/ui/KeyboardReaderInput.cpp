@@ -41,7 +41,7 @@ KeyboardReaderInput* KeyboardReaderInput::Attach(QLineEdit* field) {
 KeyboardReaderInput::KeyboardReaderInput(QLineEdit* field) : QObject(field), m_field(field) {
     m_pause.setSingleShot(true);
     m_pause.setInterval(kPauseMs);
-    connect(&m_pause, &QTimer::timeout, this, &KeyboardReaderInput::endRun);
+    connect(&m_pause, &QTimer::timeout, this, [this] { endRun(true); });
 }
 
 bool KeyboardReaderInput::eventFilter(QObject* watched, QEvent* event) {
@@ -58,7 +58,7 @@ bool KeyboardReaderInput::eventFilter(QObject* watched, QEvent* event) {
             !command && !key->isAutoRepeat() && (isDeadKey(key->key()) || isPrintable(key->text()));
         if (!character) {
             // Enter, Tab and the like close a scan; the key itself then goes on unchanged.
-            endRun();
+            endRun(true);
             return false;
         }
         ScanKeystroke stroke;
@@ -69,35 +69,42 @@ bool KeyboardReaderInput::eventFilter(QObject* watched, QEvent* event) {
         stroke.text = key->text();
         stroke.timestamp = key->timestamp();
         if (!m_run.isEmpty() && !ContinuesScan(m_run.constLast().timestamp, stroke.timestamp))
-            endRun();
+            endRun(false);
         if (m_run.isEmpty()) {
             m_before = {m_field->text(), m_field->cursorPosition(), m_field->selectionStart(),
                         m_field->selectionLength()};
         }
         m_run.append(stroke);
-        m_pause.start();
+        startPause();
         return false;
     }
     case QEvent::InputMethod:
-        // Text composed by an input method is not in the run's key presses: restoring the field
-        // would lose it, so the run is left as it is.
+        // A dead key and the key after it reach the field as composed text, without key
+        // presses: the keys around it up to the next pause are left as typed.
         if (!static_cast<QInputMethodEvent*>(event)->commitString().isEmpty()) {
-            m_pause.stop();
-            m_run.clear();
+            m_composed = true;
+            startPause();
         }
         return false;
     case QEvent::FocusOut:
-        endRun();
+        endRun(true);
         return false;
     default:
         return false;
     }
 }
 
-void KeyboardReaderInput::endRun() {
+void KeyboardReaderInput::startPause() {
+    // The pause counts from when the field and the dialog have handled the key: per-key work
+    // slower than the pause (a lookup on a large archive) must not split a scan.
+    QMetaObject::invokeMethod(&m_pause, qOverload<>(&QTimer::start), Qt::QueuedConnection);
+}
+
+void KeyboardReaderInput::endRun(bool closing) {
     m_pause.stop();
     const QList<ScanKeystroke> run = std::exchange(m_run, {});
-    if (run.size() < kScanMinKeys)
+    const bool composed = std::exchange(m_composed, m_composed && !closing);
+    if (composed || run.size() < kScanMinKeys)
         return;
     const ScanReading reading =
         ReadScanBurst(run, [this](const QString& burst) { return fieldHolds(burst); });
@@ -105,14 +112,11 @@ void KeyboardReaderInput::endRun() {
         return;
 
     m_field->setText(m_before.text);
-    if (m_before.selectionStart < 0) {
+    // The first replayed key replaces a selection, whichever end the cursor was at.
+    if (m_before.selectionStart < 0)
         m_field->setCursorPosition(m_before.cursor);
-    } else if (m_before.cursor == m_before.selectionStart) {
-        m_field->setSelection(m_before.selectionStart + m_before.selectionLength,
-                              -m_before.selectionLength);
-    } else {
+    else
         m_field->setSelection(m_before.selectionStart, m_before.selectionLength);
-    }
     replay(run, reading.us);
 }
 

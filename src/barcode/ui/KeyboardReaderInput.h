@@ -15,8 +15,11 @@ class QLineEdit;
 // Tab, ...) or after a short pause. When the run is a scan to repair, the field gets back the
 // text and selection it had before the run and the US reading is typed into it as synthesized
 // key presses, so textEdited and everything the dialog does per keystroke run as for typed input.
-// The key that ended the run then reaches the field unchanged. Keys without a native scan code
-// (synthesized ones, tests driving the dialog) are never repaired; nor are auto-repeated keys.
+// The key that ended the run then reaches the field unchanged. Never repaired: keys without a
+// native scan code (synthesized ones, tests driving the dialog), auto-repeated keys, and keys
+// around text an input method composed (a dead key); where an input method takes every key, the
+// field sees no key presses and nothing is repaired. A person's typing is far slower than a run,
+// so the filter may stay attached whatever the reader setting.
 class KeyboardReaderInput : public QObject {
     Q_OBJECT
 public:
@@ -31,7 +34,9 @@ protected:
 
 private:
     explicit KeyboardReaderInput(QLineEdit* field);
-    void endRun();
+    void startPause();
+    // closing: a pause or a key other than a character, rather than a slow key.
+    void endRun(bool closing);
     bool fieldHolds(const QString& burst) const;
     void replay(const QList<ScanKeystroke>& run, const QString& text);
 
@@ -46,5 +51,6 @@ private:
     QList<ScanKeystroke> m_run;
     FieldState m_before; // the field just before the run's first key
     QTimer m_pause;
+    bool m_composed = false; // an input method committed text since the last pause
     bool m_replaying = false;
 };

@@ -44,4 +44,8 @@ QUrl ForCommand(const Profile& profile, int commandId) {
     }
 }
 
+QUrl FindHelp(const Profile& profile) {
+    return MakerPage(profile, QStringLiteral("/aiuto/Quarzil/trova.php"));
+}
+
 } // namespace WebPages

@@ -13,4 +13,7 @@ namespace WebPages {
 // an empty URL for any other command.
 QUrl ForCommand(const Profile& profile, int commandId);
 
+// The help page of the find window.
+QUrl FindHelp(const Profile& profile);
+
 } // namespace WebPages

@@ -406,7 +406,7 @@ void tst_AnagraficheView::findDialog() {
 
     CTrovaDialog d(CTrovaDialog::Mode::Counterparts);
     RecordingBrowser browser;
-    d.setHelpPage(browser, QUrl(QStringLiteral("https://example.org/aiuto/brelogest/trova.php")));
+    d.setHelpPage(browser, QUrl(QStringLiteral("https://example.org/aiuto/Quarzil/trova.php")));
     QCOMPARE(d.windowTitle(), QStringLiteral("Trova"));
     QCOMPARE(d.label(0)->text(),
              QStringLiteral("Cerca un cliente o fornitore che ha ragione sociale"));
@@ -418,7 +418,7 @@ void tst_AnagraficheView::findDialog() {
     QCOMPARE(d.helpButton()->text(), QStringLiteral("&Aiuto"));
     d.helpButton()->click();
     QCOMPARE(browser.opened.size(), 1);
-    QCOMPARE(browser.opened.first().path(), QStringLiteral("/aiuto/brelogest/trova.php"));
+    QCOMPARE(browser.opened.first().path(), QStringLiteral("/aiuto/Quarzil/trova.php"));
     QVERIFY(d.result() != QDialog::Accepted);
 }
 

@@ -4,6 +4,7 @@
 #include "counterparts/ui/CAnaMovBar.h"
 #include "counterparts/ui/CAnagraficheView.h"
 #include "items/ui/CArticoliView.h"
+#include "items/ui/CArticoloDialog.h"
 #include "items/ui/CUniMisDialog.h"
 #include "items/ui/CVarArtDialog.h"
 #include "items/ui/CVarOtherDialog.h"
@@ -240,7 +241,7 @@ void tst_MainFrame::categoriesShowTheirViewAndPane() {
         for (int k = 0; k < 3; ++k) {
             QAction* a = frame->viewCommand(views[k], newIds[k]);
             QVERIFY(a);
-            QCOMPARE(a->isEnabled(), views[k] == 2);
+            QCOMPARE(a->isEnabled(), views[k] != 3);
             QCOMPARE(a->shortcut().toString(), views[k] == i ? f3 : QString());
         }
         QVERIFY(frame->viewCommand(i, RL::Aggiorna));
@@ -692,17 +693,21 @@ void tst_MainFrame::quickChangeFromItems() {
     Sandbox box;
     auto app = box.start();
     QVERIFY(app);
-    QAction* command = app->mainFrame()->viewCommand(0, 32873);
-    QVERIFY(command && command->isEnabled());
-    QString shown;
-    QTimer::singleShot(0, this, [&shown] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        shown = dialog->windowTitle();
-        qobject_cast<QDialog*>(dialog)->reject();
-    });
-    command->trigger();
-    QCOMPARE(shown, CVarArtDialog::title());
+    // New item and quick change open their dialogs from the items view.
+    for (const auto& [id, title] :
+         {std::pair{32771, CArticoloDialog::title()}, std::pair{32873, CVarArtDialog::title()}}) {
+        QAction* command = app->mainFrame()->viewCommand(0, id);
+        QVERIFY(command && command->isEnabled());
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            shown = dialog->windowTitle();
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        command->trigger();
+        QCOMPARE(shown, title);
+    }
     app->exitInstance();
 }
 

@@ -276,7 +276,7 @@ void tst_DatabaseOpening::missingTemplateFails_data() {
     QTest::newRow("empty Directory") << QString() << true;
     QTest::newRow("no Directory value") << QStringLiteral("-") << true;
     QTest::newRow("Directory without template") << QStringLiteral("elsewhere/") << true;
-    QTest::newRow("no application-data folder") << QStringLiteral("install/") << false;
+    QTest::newRow("application-data path is a file") << QStringLiteral("install/") << false;
 }
 
 void tst_DatabaseOpening::missingTemplateFails() {
@@ -290,8 +290,11 @@ void tst_DatabaseOpening::missingTemplateFails() {
         s.profile->setValue(S::Settings, QStringLiteral("Directory"),
                             directory.isEmpty() ? QString() : s.dir.filePath(directory));
     QVERIFY(QDir().mkpath(s.dir.filePath(QStringLiteral("elsewhere"))));
-    if (!dataFolderExists)
+    if (!dataFolderExists) {
         QVERIFY(QDir(s.appData).removeRecursively());
+        QFile blocker(s.appData);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
     // Run where a relative template path would resolve, as from the build folder.
     const QString cwd = QDir::currentPath();
     const auto restore = qScopeGuard([&] { QDir::setCurrent(cwd); });

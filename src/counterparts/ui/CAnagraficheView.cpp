@@ -10,6 +10,7 @@
 #include "shell/MakerSite.h"
 #include "shell/Profile.h"
 #include "shell/RibbonLayout.h"
+#include "shell/WebPages.h"
 #include "shell/ui/CMainDoc.h"
 #include "shell/ui/CTrovaDialog.h"
 #include "store/Database.h"
@@ -139,8 +140,7 @@ CAnagraficheView::CAnagraficheView(CMainDoc& doc, IPrompt& prompt, IBrowser& bro
     };
     askFind = [this](FindTexts* texts) {
         CTrovaDialog dialog(CTrovaDialog::Mode::Counterparts, this);
-        dialog.setHelpPage(m_browser, MakerPage(document().profile(),
-                                                QStringLiteral("/aiuto/brelogest/trova.php")));
+        dialog.setHelpPage(m_browser, WebPages::FindHelp(document().profile()));
         if (dialog.exec() != QDialog::Accepted)
             return false;
         *texts = {dialog.edit(0)->text(), dialog.edit(1)->text(), dialog.fromFirstRow()};

@@ -17,6 +17,7 @@
 #include "shell/IBrowser.h"
 #include "shell/IPrompt.h"
 #include "shell/MakerSite.h"
+#include "shell/WebPages.h"
 #include "shell/ui/CTrovaDialog.h"
 #include "shell/ui/SmallToolButton.h"
 #include "store/Database.h"
@@ -104,8 +105,7 @@ CArticoloDialog::CArticoloDialog(Database& db, Profile& profile, IPrompt& prompt
 
     askFindSupplier = [this](QString* name, QString* taxCode) {
         CTrovaDialog find(CTrovaDialog::Mode::Counterparts, this);
-        find.setHelpPage(m_browser,
-                         MakerPage(m_profile, QStringLiteral("/aiuto/brelogest/trova.php")));
+        find.setHelpPage(m_browser, WebPages::FindHelp(m_profile));
         if (find.exec() != QDialog::Accepted)
             return false;
         *name = find.text(0);

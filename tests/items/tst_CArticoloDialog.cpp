@@ -1,6 +1,7 @@
 // label: db
 #include "barcode/ui/CBarCodeWnd.h"
 #include "counterparts/CounterpartStore.h"
+#include "counterparts/ui/CAnagraficaDialog.h"
 #include "items/Classifications.h"
 #include "items/ItemStore.h"
 #include "items/PriceChain.h"
@@ -14,6 +15,8 @@
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
 
+#include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -24,6 +27,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -62,6 +66,8 @@ private Q_SLOTS:
     void barcodeSuggestion();
     void saveAndReopen_data() { TestSupport::AddBackendRows(); }
     void saveAndReopen();
+    void toolbars_data() { TestSupport::AddBackendRows(); }
+    void toolbars();
     void readerMode_data() { TestSupport::AddBackendRows(); }
     void readerMode();
 
@@ -354,6 +360,75 @@ void tst_CArticoloDialog::saveAndReopen() {
                  .isNull());
 }
 
+void tst_CArticoloDialog::toolbars() {
+    ARCHIVE(db);
+    const int used = Classifications::CreateByName(*db, Classifications::Table::Categorie,
+                                                   QStringLiteral("Usata"));
+    QVERIFY(Classifications::CreateByName(*db, Classifications::Table::Categorie,
+                                          QStringLiteral("Vuota")) > 0);
+    QVERIFY(addItem(*db, QStringLiteral("U1"), QString(), used) > 0);
+    auto d = open(*db);
+    QVERIFY(d);
+    QVERIFY(!d->toolButton(3132)->isEnabled());
+
+    // A new supplier made from the item dialog becomes its supplier.
+    QTimer::singleShot(0, this, [] {
+        auto* dialog = qobject_cast<CAnagraficaDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QVERIFY(!dialog->discountEnabled());
+        dialog->field(QStringLiteral("RagSoc"))->setText(QStringLiteral("Nuovo Fornitore"));
+        dialog->save();
+    });
+    d->toolButton(3130)->click();
+    QCOMPARE(d->combo(QStringLiteral("IDFornitore"))->currentText(),
+             QStringLiteral("Nuovo Fornitore"));
+    QVERIFY(d->toolButton(3131)->isEnabled() && d->toolButton(3132)->isEnabled());
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT CliFor FROM CliFor WHERE RagSoc = ?"),
+                    {QStringLiteral("Nuovo Fornitore")})
+                 .toBool(),
+             false);
+
+    // Unused categories go, even the one just chosen; the box falls back to "Standard".
+    QComboBox* category = d->combo(QStringLiteral("IDCategoria"));
+    category->setCurrentText(QStringLiteral("Vuota"));
+    d->toolButton(3126)->click();
+    QCOMPARE(category->currentText(), QStringLiteral("Standard"));
+    QCOMPARE(category->count(), 2);
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Categorie")).toInt(), 1);
+
+    // The calculator's mark-up replaces the field and the price lines follow.
+    d->field(QStringLiteral("Prezzo"))->setText(QStringLiteral("10"));
+    d->combo(QStringLiteral("Iva"))->setCurrentText(QStringLiteral("0%"));
+    CurrencyAmount given;
+    d->askMarkup = [&given](const CurrencyAmount& price, double, double, double) {
+        given = price;
+        return std::optional<double>(0.25);
+    };
+    d->toolButton(3124)->click();
+    QCOMPARE(given, CurrencyAmount::fromUnits(100000));
+    QCOMPARE(d->field(QStringLiteral("Ricarico"))->text(), QStringLiteral("25,000%"));
+    QCOMPARE(d->sellingLine()->text(), QStringLiteral("Prezzo totale vendita: € 12,50"));
+
+    // The picture goes into the record with the rest.
+    const QByteArray jpeg = [] {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG");
+        return bytes;
+    }();
+    d->photo()->setPicture(jpeg);
+    d->field(QStringLiteral("Matricola"))->setText(QStringLiteral("P1"));
+    d->field(QStringLiteral("Descrizione"))->setText(QStringLiteral("Con foto"));
+    QVERIFY(d->save());
+    ItemEditRecord r;
+    QVERIFY(ItemStore(*db).load(d->record().IDArticolo, r));
+    QCOMPARE(r.Foto, jpeg);
+    QVERIFY(!r.IDCategoria.value_or(0));
+}
+
 void tst_CArticoloDialog::readerMode() {
     ARCHIVE(db);
     m_profile->remove(S::Hardware, QStringLiteral("LettPort"));
@@ -412,6 +487,18 @@ void tst_CArticoloDialog::readerMode() {
     QTest::keyClick(other, Qt::Key_Return);
     QCOMPARE(e->result(), int(QDialog::Accepted));
     QCOMPARE(Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Articoli")).toInt(), 2);
+
+    // Callers that scan one item after another let Enter save, even with a keyboard reader.
+    m_profile->remove(S::Hardware, QStringLiteral("LettPort"));
+    auto n = open(*db);
+    QVERIFY(n);
+    n->setEnterSaves(true);
+    QTest::keyClicks(n->field(QStringLiteral("Matricola")), QStringLiteral("R3"));
+    n->field(QStringLiteral("Descrizione"))->setText(QStringLiteral("Invio"));
+    QTest::keyClick(n->field(QStringLiteral("Matricola")), Qt::Key_F2);
+    QVERIFY(n->isVisible());
+    QTest::keyClick(n->field(QStringLiteral("Matricola")), Qt::Key_Return);
+    QCOMPARE(n->result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(tst_CArticoloDialog)

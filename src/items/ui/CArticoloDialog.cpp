@@ -654,13 +654,18 @@ void CArticoloDialog::deleteUnused(int toolId) {
         if (b.tool != toolId)
             continue;
         QComboBox* c = m_combos.value(QLatin1String(b.column));
-        const int current = c->currentIndex() >= 0 ? c->currentData().toInt() : 0;
+        QString typed;
+        const int current = chosenKey(c, &typed);
         if (Classifications::DeleteUnused(m_db, b.table) < 0)
             ShowDbError(m_prompt, m_db.lastError());
-        // Categories fall back to "Standard" (none) when the chosen one has just gone.
-        loadClassification(QLatin1String(b.column), current, b.table == Table::Categorie);
-        if (b.table == Table::Categorie && c->currentData().toInt() != current)
+        // Categories fall back to "Standard" (none) when the chosen one has just gone; a name
+        // typed for a new row stays in the box.
+        const bool standard = b.table == Table::Categorie;
+        loadClassification(QLatin1String(b.column), current, standard);
+        if (standard && c->currentData().toInt() != current)
             c->setCurrentIndex(0);
+        if (!typed.isEmpty())
+            c->setEditText(typed);
     }
 }
 

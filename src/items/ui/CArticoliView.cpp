@@ -408,7 +408,8 @@ void CArticoliView::updateSortLook() {
     // ascending and a little stronger when descending, over the window colour.
     const QPalette& p = m_table->palette();
     const QColor mix = Blend(p.color(QPalette::Dark), p.color(QPalette::Highlight), 0.5);
-    m_model->setSortTint(Blend(p.color(QPalette::Base), mix, m_model->ascending() ? 0.22 : 0.32));
+    const QColor tint = Blend(p.color(QPalette::Base), mix, m_model->ascending() ? 0.22 : 0.32);
+    m_model->setSortTints(tint, tint);
 }
 
 void CArticoliView::onUpdate() {

@@ -281,26 +281,7 @@ void CAnagraficheView::onDelete() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const AnaDelete::Check check = AnaDelete::CheckAll(db, keys);
     QGuiApplication::restoreOverrideCursor();
-    switch (check) {
-    case AnaDelete::Check::Failed:
-        m_prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati!"),
-                         IPrompt::Icon::Error);
-        return;
-    case AnaDelete::Check::UsedInMovements:
-        m_prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati "
-                                        "perché utilizzati nei movimenti!"),
-                         IPrompt::Icon::Error);
-        return;
-    case AnaDelete::Check::UsedInOrders:
-        m_prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati "
-                                        "perché utilizzati negli ordini!"),
-                         IPrompt::Icon::Error);
-        return;
-    case AnaDelete::Check::Ok:
-        break;
-    }
-    if (!m_prompt.question(QStringLiteral("Si desidera eliminare definitivamente il valore o i "
-                                          "valori selezionati?")))
+    if (!confirmDelete(m_prompt, check))
         return;
     QList<int> deleted;
     {

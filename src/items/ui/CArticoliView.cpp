@@ -297,26 +297,7 @@ void CArticoliView::onDelete() {
     if (keys.isEmpty())
         return;
     Database& db = document().database();
-    switch (ArtDelete::CheckAll(db, keys)) {
-    case ArtDelete::Check::Failed:
-        m_prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati!"),
-                         IPrompt::Icon::Error);
-        return;
-    case ArtDelete::Check::UsedInMovements:
-        m_prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati "
-                                        "perché utilizzati nei movimenti!"),
-                         IPrompt::Icon::Error);
-        return;
-    case ArtDelete::Check::UsedInOrders:
-        m_prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati "
-                                        "perché utilizzati negli ordini!"),
-                         IPrompt::Icon::Error);
-        return;
-    case ArtDelete::Check::Ok:
-        break;
-    }
-    if (!m_prompt.question(QStringLiteral("Si desidera eliminare definitivamente il valore o i "
-                                          "valori selezionati?")))
+    if (!confirmDelete(m_prompt, ArtDelete::CheckAll(db, keys)))
         return;
     ArtDelete::DeleteAll(db, keys);
     onUpdate();

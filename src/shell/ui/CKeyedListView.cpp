@@ -2,6 +2,7 @@
 
 #include "shell/ChangeNotifier.h"
 #include "shell/FrameRules.h"
+#include "shell/IPrompt.h"
 #include "shell/Profile.h"
 #include "shell/RibbonLayout.h"
 #include "shell/ui/CMainDoc.h"
@@ -228,4 +229,28 @@ void CKeyedListView::updateSortLook() {
     m_model->setSortTints(even, m_table->alternatingRowColors()
                                     ? Blend(p.color(QPalette::AlternateBase), mix, share)
                                     : even);
+}
+
+bool CKeyedListView::confirmDelete(IPrompt& prompt, GuardedDelete::Check check) {
+    using Check = GuardedDelete::Check;
+    switch (check) {
+    case Check::Failed:
+        prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati!"),
+                       IPrompt::Icon::Error);
+        return false;
+    case Check::UsedInMovements:
+        prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati "
+                                      "perché utilizzati nei movimenti!"),
+                       IPrompt::Icon::Error);
+        return false;
+    case Check::UsedInOrders:
+        prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati "
+                                      "perché utilizzati negli ordini!"),
+                       IPrompt::Icon::Error);
+        return false;
+    case Check::Ok:
+        break;
+    }
+    return prompt.question(
+        QStringLiteral("Si desidera eliminare definitivamente il valore o i valori selezionati?"));
 }

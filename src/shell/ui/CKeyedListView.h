@@ -1,11 +1,13 @@
 #pragma once
 
 #include "shell/ui/CFrameView.h"
+#include "store/GuardedDelete.h"
 
 #include <QHash>
 #include <QKeySequence>
 #include <functional>
 
+class IPrompt;
 class KeyedListModel;
 class QMenu;
 class QTableView;
@@ -69,6 +71,8 @@ protected:
     // The only selected row, or -1 when none or several are selected.
     int singleSelectedRow() const;
     void updateSortLook();
+    // Tells why the selected records may not go, or asks whether they go: true to delete.
+    static bool confirmDelete(IPrompt& prompt, GuardedDelete::Check check);
     // The frame calls becameVisible before it brings the view to the front: the count it
     // reports meanwhile is this view's.
     void setComingToFront(bool coming) { m_comingToFront = coming; }

@@ -44,7 +44,7 @@ public:
 
     // Reloads the keys in name order and resets the sort to the first column, ascending. False
     // when the query failed (the list is then empty).
-    bool refresh();
+    bool refresh() override;
 
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -35,7 +35,7 @@ public:
 
     // Reloads the category names and the key list. False when the key query failed (the list
     // is then empty; errorText() tells why).
-    bool refresh();
+    bool refresh() override;
     QString errorText() const { return m_error; }
 
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -17,6 +17,9 @@ public:
     static constexpr int kBlockRows = 64;
     static constexpr int kMaxBlocks = 8;
 
+    // Reads the keys again; false when the query failed (the list is then empty).
+    virtual bool refresh() = 0;
+
     int rowCount(const QModelIndex& parent = {}) const override;
 
     int keyAt(int row) const;

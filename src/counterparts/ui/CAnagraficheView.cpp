@@ -206,16 +206,7 @@ void CAnagraficheView::selectionChanged() {
 }
 
 void CAnagraficheView::onUpdate() {
-    Profile& profile = document().profile();
-    profile.logStep(QStringLiteral("AnagraficheView:OnUpdate"), QStringLiteral("Refresh"));
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_model->refresh();
-    updateSortLook();
-    selectRow(0);
-    QGuiApplication::restoreOverrideCursor();
-    reportRowCount();
-    updateCommandStates();
-    profile.deleteLog(QStringLiteral("AnagraficheView:OnUpdate"));
+    reloadList(QStringLiteral("AnagraficheView:OnUpdate"), 0);
 }
 
 // --- Records ------------------------------------------------------------------------------------

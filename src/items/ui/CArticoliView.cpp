@@ -239,21 +239,9 @@ void CArticoliView::selectionChanged() {
 }
 
 void CArticoliView::onUpdate() {
-    Profile& profile = document().profile();
-    profile.logStep(QStringLiteral("ArticoliView:OnUpdate"), QStringLiteral("Refresh"));
-    {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        const QList<int> keys = selectedKeys();
-        const int remembered = keys.isEmpty() ? 0 : keys.first();
-        m_model->refresh();
-        updateSortLook();
-        const int row = remembered > 0 ? m_model->rowOfKey(remembered) : -1;
-        selectRow(row >= 0 ? row : 0);
-        QGuiApplication::restoreOverrideCursor();
-    }
-    reportRowCount();
-    updateCommandStates();
-    profile.deleteLog(QStringLiteral("ArticoliView:OnUpdate"));
+    // The first selected item stays selected when it is still listed.
+    const QList<int> keys = selectedKeys();
+    reloadList(QStringLiteral("ArticoliView:OnUpdate"), keys.isEmpty() ? 0 : keys.first());
 }
 
 // --- Commands -----------------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "shell/ui/CMainDoc.h"
 #include "store/KeyedListModel.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
@@ -229,6 +230,20 @@ void CKeyedListView::updateSortLook() {
     m_model->setSortTints(even, m_table->alternatingRowColors()
                                     ? Blend(p.color(QPalette::AlternateBase), mix, share)
                                     : even);
+}
+
+void CKeyedListView::reloadList(const QString& logName, int keepKey) {
+    Profile& profile = document().profile();
+    profile.logStep(logName, QStringLiteral("Refresh"));
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_model->refresh();
+    updateSortLook();
+    const int row = keepKey > 0 ? m_model->rowOfKey(keepKey) : -1;
+    selectRow(row >= 0 ? row : 0);
+    QGuiApplication::restoreOverrideCursor();
+    reportRowCount();
+    updateCommandStates();
+    profile.deleteLog(logName);
 }
 
 bool CKeyedListView::confirmDelete(IPrompt& prompt, GuardedDelete::Check check) {

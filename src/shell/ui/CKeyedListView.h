@@ -71,6 +71,9 @@ protected:
     // The only selected row, or -1 when none or several are selected.
     int singleSelectedRow() const;
     void updateSortLook();
+    // Reads the list again under the wait cursor and selects keepKey's row, the first when it
+    // is 0 or no longer listed; logs the step under logName meanwhile.
+    void reloadList(const QString& logName, int keepKey);
     // Tells why the selected records may not go, or asks whether they go: true to delete.
     static bool confirmDelete(IPrompt& prompt, GuardedDelete::Check check);
     // The frame calls becameVisible before it brings the view to the front: the count it

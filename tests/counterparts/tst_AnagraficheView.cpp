@@ -1,5 +1,6 @@
 // label: gui
 #include "ArchiveTestCase.h"
+#include "KeyedListViewTesting.h"
 #include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
@@ -430,12 +431,8 @@ void tst_AnagraficheView::accelerators() {
         log << QStringLiteral("find");
         return false;
     };
-    bench.view->show();
-    QApplication::setActiveWindow(bench.view.get());
-    QVERIFY(QTest::qWaitForWindowActive(bench.view.get()));
-    bench.view->becameVisible();
-    QTableView* table = bench.view->table();
-    table->setFocus();
+    QTableView* table = TestSupport::FocusedList(*bench.view);
+    QVERIFY(table);
     QTest::keyClick(table, Qt::Key_F3);
     QTest::keyClick(table, Qt::Key_F4);
     QTest::keyClick(table, Qt::Key_Return);

@@ -14,7 +14,6 @@
 #include "shell/ui/CTrovaDialog.h"
 #include "store/Database.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
 #include <QSqlQuery>

@@ -1,19 +1,11 @@
 #pragma once
 
-#include <QList>
+#include "store/GuardedDelete.h"
 
-class Database;
-
-// Deleting counterparts from the list: every selected record is checked first, and one that a
-// movement or an order names stops the whole deletion.
+// Deleting counterparts from the list: a movement or an order naming one stops the deletion.
 namespace AnaDelete {
 
-enum class Check {
-    Ok,
-    Failed,          // a count failed (message 20014)
-    UsedInMovements, // 20015
-    UsedInOrders,    // 20016
-};
+using Check = GuardedDelete::Check;
 
 // Checks the records in order and stops at the first that may not go.
 Check CheckAll(Database& db, const QList<int>& ids);

@@ -1,10 +1,8 @@
 #include "counterparts/AnaListModel.h"
 
 #include "shell/Profile.h"
-#include "store/SqliteKeys.h"
 #include "store/TableRecord.h"
 
-#include <QSet>
 #include <QSqlQuery>
 #include <algorithm>
 
@@ -24,7 +22,7 @@ const QString kFilterKey = QStringLiteral("FilterAna");
 } // namespace
 
 AnaListModel::AnaListModel(Database& db, Profile& profile, QObject* parent)
-    : QAbstractTableModel(parent), m_db(db), m_profile(profile) {
+    : KeyedListModel(db, parent), m_profile(profile) {
     m_filter = NormalizedFilter(m_profile.integer(S::Settings, kFilterKey, All));
 }
 
@@ -84,30 +82,10 @@ void AnaListModel::setFilter(int filter) {
 
 bool AnaListModel::refresh() {
     beginResetModel();
-    m_blocks.clear();
-    m_blockOrder.clear();
-    m_keys.clear();
+    m_rows.clear();
     m_sort = 1;
-    const QString sql = KeySql(m_db.backend(), m_filter);
-    const QVariantList values{0};
     m_profile.logStep(QStringLiteral("AnagraficheView:FillData"), QStringLiteral("Query"));
-    QString sqliteError;
-    bool ok = SqliteKeys::Read(m_db, sql, values, &m_keys, &sqliteError);
-    if (!ok && !sqliteError.isEmpty()) {
-        m_db.setError(QSqlError(QString(), sqliteError, QSqlError::StatementError));
-    } else if (!ok) {
-        QSqlQuery q;
-        ok = m_db.query(q, sql, values);
-        while (ok && q.next())
-            m_keys.push_back(q.value(0).toInt());
-        if (ok && q.lastError().isValid()) {
-            m_db.setError(q.lastError());
-            ok = false;
-        }
-    }
-    if (!ok)
-        m_keys.clear();
-    m_keys.shrink_to_fit();
+    const bool ok = readKeys(KeySql(m_db.backend(), m_filter), {0});
     m_profile.deleteLog(QStringLiteral("AnagraficheView:FillData"));
     endResetModel();
     return ok;
@@ -115,34 +93,16 @@ bool AnaListModel::refresh() {
 
 // --- Rows ---------------------------------------------------------------------------------------
 
-int AnaListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_keys.size());
-}
-
 int AnaListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-int AnaListModel::keyAt(int r) const {
-    return r >= 0 && r < int(m_keys.size()) ? m_keys[size_t(r)] : 0;
-}
-
-int AnaListModel::rowOfKey(int key) const {
-    const auto it = std::find(m_keys.begin(), m_keys.end(), key);
-    return it == m_keys.end() ? -1 : int(it - m_keys.begin());
-}
-
-void AnaListModel::fetchBlock(int block) const {
-    const size_t first = size_t(block) * kBlockRows;
-    const size_t end = std::min(m_keys.size(), first + kBlockRows);
-    std::vector<Row> rows(end - first);
-    if (first < end) {
-        QString marks = QStringLiteral("?");
-        QVariantList values{m_keys[first]};
-        for (size_t i = first + 1; i < end; ++i) {
-            marks += QStringLiteral(", ?");
-            values << m_keys[i];
-        }
+std::vector<AnaListModel::Row> AnaListModel::fetchBlock(int block) const {
+    const std::vector<int> keys = blockKeys(block);
+    std::vector<Row> rows(keys.size());
+    if (!keys.empty()) {
+        QVariantList values;
+        const QString marks = Placeholders(keys, &values);
         QHash<int, Row> byKey;
         QSqlQuery q;
         if (m_db.query(q,
@@ -160,29 +120,14 @@ void AnaListModel::fetchBlock(int block) const {
                                                                        : Kind::Supplier;
                 byKey.insert(q.value(0).toInt(), r);
             }
-        for (size_t i = first; i < end; ++i)
-            rows[i - first] = byKey.value(m_keys[i]);
+        for (size_t i = 0; i < keys.size(); ++i)
+            rows[i] = byKey.value(keys[i]);
     }
-    if (m_blocks.size() >= kMaxBlocks && !m_blockOrder.isEmpty())
-        m_blocks.remove(m_blockOrder.takeFirst());
-    m_blocks.insert(block, std::move(rows));
-    m_blockOrder.append(block);
+    return rows;
 }
 
 const AnaListModel::Row* AnaListModel::row(int r) const {
-    if (r < 0 || r >= int(m_keys.size()))
-        return nullptr;
-    const int block = r / kBlockRows;
-    auto it = m_blocks.find(block);
-    if (it == m_blocks.end()) {
-        fetchBlock(block);
-        it = m_blocks.find(block);
-    } else if (m_blockOrder.last() != block) {
-        m_blockOrder.removeOne(block);
-        m_blockOrder.append(block);
-    }
-    const size_t i = size_t(r % kBlockRows);
-    return i < it.value().size() ? &it.value()[i] : nullptr;
+    return hasRow(r) ? m_rows.row(r, [this](int block) { return fetchBlock(block); }) : nullptr;
 }
 
 QString AnaListModel::text(int r, int column) const {
@@ -207,9 +152,7 @@ QVariant AnaListModel::data(const QModelIndex& index, int role) const {
             return m_icons[int(kindAt(index.row()))];
         return {};
     case Qt::BackgroundRole:
-        if (index.column() == sortColumn() && m_tints[0].isValid())
-            return m_tints[index.row() % 2];
-        return {};
+        return sortTint(index);
     case KeyRole:
         return keyAt(index.row());
     case KindRole:
@@ -275,8 +218,7 @@ bool AnaListModel::sortBy(int column) {
         newRow.insert(rows[i].second, int(i));
     }
     m_sort = wanted;
-    m_blocks.clear();
-    m_blockOrder.clear();
+    m_rows.clear();
     QModelIndexList after;
     for (qsizetype k = 0; k < before.size(); ++k)
         after << index(newRow.value(beforeKeys[size_t(k)], -1), before.at(k).column());
@@ -287,63 +229,8 @@ bool AnaListModel::sortBy(int column) {
 
 // --- Patches ------------------------------------------------------------------------------------
 
-void AnaListModel::dropCache() {
-    m_blocks.clear();
-    m_blockOrder.clear();
-}
-
-void AnaListModel::appendKey(int key) {
-    const int r = int(m_keys.size());
-    beginInsertRows({}, r, r);
-    m_keys.push_back(key);
-    // The last block may have been read short.
-    m_blocks.remove(r / kBlockRows);
-    m_blockOrder.removeOne(r / kBlockRows);
-    endInsertRows();
-}
-
-void AnaListModel::removeKeys(const QList<int>& keys) {
-    const QSet<int> gone(keys.begin(), keys.end());
-    // Runs of listed rows to remove, top to bottom, found in one pass.
-    QList<QPair<int, int>> runs;
-    for (int r = 0; r < int(m_keys.size()); ++r) {
-        if (!gone.contains(m_keys[size_t(r)]))
-            continue;
-        if (!runs.isEmpty() && runs.last().second == r - 1)
-            runs.last().second = r;
-        else
-            runs.append({r, r});
-    }
-    if (runs.isEmpty())
-        return;
-    // Each run removed on its own costs a pass over the keys and one round of the views'
-    // bookkeeping; past a few runs one reset is cheaper.
-    constexpr int kMaxRuns = 32;
-    if (runs.size() > kMaxRuns) {
-        beginResetModel();
-        m_keys.erase(std::remove_if(m_keys.begin(), m_keys.end(),
-                                    [&](qint32 key) { return gone.contains(key); }),
-                     m_keys.end());
-        dropCache();
-        endResetModel();
-        return;
-    }
-    for (auto run = runs.crbegin(); run != runs.crend(); ++run) {
-        beginRemoveRows({}, run->first, run->second);
-        m_keys.erase(m_keys.begin() + run->first, m_keys.begin() + run->second + 1);
-        // Views may read rows while told of the removal: the blocks from here on moved.
-        dropCache();
-        endRemoveRows();
-    }
-}
-
 void AnaListModel::recordChanged(int key) {
-    const int r = rowOfKey(key);
-    if (r < 0)
-        return;
-    m_blocks.remove(r / kBlockRows);
-    m_blockOrder.removeOne(r / kBlockRows);
-    Q_EMIT dataChanged(index(r, 0), index(r, ColumnCount - 1));
+    rowChanged(rowOfKey(key));
 }
 
 // --- Find ---------------------------------------------------------------------------------------
@@ -370,9 +257,4 @@ void AnaListModel::setIcons(const QIcon& customer, const QIcon& supplier, const 
     m_icons[int(Kind::Customer)] = customer;
     m_icons[int(Kind::Supplier)] = supplier;
     m_icons[int(Kind::Worker)] = worker;
-}
-
-void AnaListModel::setSortTints(const QColor& even, const QColor& odd) {
-    m_tints[0] = even;
-    m_tints[1] = odd;
 }

@@ -1,19 +1,11 @@
 #pragma once
 
-#include <QList>
+#include "store/GuardedDelete.h"
 
-class Database;
-
-// Deleting items from the list: every selected item is checked first, and one that is used
-// anywhere stops the whole deletion.
+// Deleting items from the list: an item used in any movement or order stops the deletion.
 namespace ArtDelete {
 
-enum class Check {
-    Ok,
-    Failed,          // a count failed (message 20014)
-    UsedInMovements, // 20015
-    UsedInOrders,    // 20016
-};
+using Check = GuardedDelete::Check;
 
 // Checks the items in order and stops at the first that may not go.
 Check CheckAll(Database& db, const QList<int>& itemIds);

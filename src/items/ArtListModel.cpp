@@ -5,7 +5,6 @@
 #include "items/StockCounters.h"
 #include "shell/Profile.h"
 #include "store/Database.h"
-#include "store/SqliteKeys.h"
 #include "store/TableRecord.h"
 
 #include <QSqlQuery>
@@ -68,7 +67,7 @@ QString SortTerm(const Database& db, int index, bool descending) {
 } // namespace
 
 ArtListModel::ArtListModel(Database& db, Profile& profile, QObject* parent)
-    : QAbstractTableModel(parent), m_db(db), m_profile(profile) {
+    : KeyedListModel(db, parent), m_profile(profile) {
     setLastArtSort(m_profile.integer(S::Settings, QStringLiteral("LastArtSort"), 1));
     m_filter = ArtFilter::Load(m_profile);
 }
@@ -145,9 +144,7 @@ void ArtListModel::clearFilter() {
 
 bool ArtListModel::refresh() {
     beginResetModel();
-    m_blocks.clear();
-    m_blockOrder.clear();
-    m_keys.clear();
+    m_rows.clear();
     m_categories.clear();
     m_error.clear();
 
@@ -164,25 +161,9 @@ bool ArtListModel::refresh() {
     m_filter.appendConditions(m_db, &sql, &values);
     sql += orderClause();
     m_profile.logStep(QStringLiteral("ArticoliView:FillData"), QStringLiteral("Query"));
-    QString sqliteError;
-    bool ok = SqliteKeys::Read(m_db, sql, values, &m_keys, &sqliteError);
-    if (!ok && !sqliteError.isEmpty()) {
-        m_db.setError(QSqlError(QString(), sqliteError, QSqlError::StatementError));
-    } else if (!ok) {
-        // PostgreSQL: through the driver.
-        ok = m_db.query(q, sql, values);
-        while (ok && q.next())
-            m_keys.push_back(q.value(0).toInt());
-        if (ok && q.lastError().isValid()) {
-            m_db.setError(q.lastError());
-            ok = false;
-        }
-    }
-    if (!ok) {
+    const bool ok = readKeys(sql, values);
+    if (!ok)
         m_error = m_db.errorText();
-        m_keys.clear();
-    }
-    m_keys.shrink_to_fit();
     m_profile.deleteLog(QStringLiteral("ArticoliView:FillData"));
     endResetModel();
     return ok;
@@ -190,33 +171,16 @@ bool ArtListModel::refresh() {
 
 // --- Rows ---------------------------------------------------------------------------------------
 
-int ArtListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_keys.size());
-}
-
 int ArtListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
-}
-
-int ArtListModel::keyAt(int r) const {
-    return r >= 0 && r < int(m_keys.size()) ? m_keys[size_t(r)] : 0;
-}
-
-int ArtListModel::rowOfKey(int key) const {
-    const auto it = std::find(m_keys.begin(), m_keys.end(), key);
-    return it == m_keys.end() ? -1 : int(it - m_keys.begin());
 }
 
 void ArtListModel::readRows(const std::vector<int>& keys, QHash<int, Row>* rows,
                             std::vector<int>* withoutUnit) const {
     if (keys.empty())
         return;
-    QString marks = QStringLiteral("?");
-    QVariantList values{keys.front()};
-    for (size_t i = 1; i < keys.size(); ++i) {
-        marks += QStringLiteral(", ?");
-        values << keys[i];
-    }
+    QVariantList values;
+    const QString marks = Placeholders(keys, &values);
     QSqlQuery q;
     if (!m_db.query(q,
                     QStringLiteral("SELECT %1 FROM Articoli WHERE IDArticolo IN (%2)")
@@ -254,10 +218,8 @@ void ArtListModel::readRows(const std::vector<int>& keys, QHash<int, Row>* rows,
     }
 }
 
-void ArtListModel::fetchBlock(int block) const {
-    const size_t first = size_t(block) * kBlockRows;
-    const size_t end = std::min(m_keys.size(), first + kBlockRows);
-    std::vector<int> keys(m_keys.begin() + first, m_keys.begin() + end);
+std::vector<ArtListModel::Row> ArtListModel::fetchBlock(int block) const {
+    const std::vector<int> keys = blockKeys(block);
     QHash<int, Row> rows;
     std::vector<int> withoutUnit;
     readRows(keys, &rows, &withoutUnit);
@@ -271,25 +233,11 @@ void ArtListModel::fetchBlock(int block) const {
     std::vector<Row> texts(keys.size());
     for (size_t i = 0; i < keys.size(); ++i)
         texts[i] = rows.value(keys[i]);
-    if (m_blocks.size() >= kMaxBlocks && !m_blockOrder.isEmpty())
-        m_blocks.remove(m_blockOrder.takeFirst());
-    m_blocks.insert(block, std::move(texts));
-    m_blockOrder.append(block);
+    return texts;
 }
 
 const ArtListModel::Row* ArtListModel::row(int r) const {
-    if (r < 0 || r >= int(m_keys.size()))
-        return nullptr;
-    const int block = r / kBlockRows;
-    auto it = m_blocks.find(block);
-    if (it == m_blocks.end()) {
-        fetchBlock(block);
-        it = m_blocks.find(block);
-    } else if (m_blockOrder.last() != block) {
-        m_blockOrder.removeOne(block);
-        m_blockOrder.append(block);
-    }
-    return &it.value()[size_t(r % kBlockRows)];
+    return hasRow(r) ? m_rows.row(r, [this](int block) { return fetchBlock(block); }) : nullptr;
 }
 
 QString ArtListModel::fieldText(int r, int field) const {
@@ -313,9 +261,7 @@ QVariant ArtListModel::data(const QModelIndex& index, int role) const {
                     return m_icons.at(r->icon);
         return {};
     case Qt::BackgroundRole:
-        if (index.column() == sortColumn() && m_tint.isValid())
-            return m_tint;
-        return {};
+        return sortTint(index);
     case KeyRole:
         return keyAt(index.row());
     case IconIndexRole:
@@ -338,27 +284,16 @@ QVariant ArtListModel::headerData(int section, Qt::Orientation orientation, int 
 
 bool ArtListModel::recomputeItem(int key) {
     const bool ok = UpdateArtInfo(m_db, &m_profile, key);
-    const int r = rowOfKey(key);
-    if (r >= 0) {
-        const int block = r / kBlockRows;
-        m_blocks.remove(block);
-        m_blockOrder.removeOne(block);
-        Q_EMIT dataChanged(index(r, 0), index(r, ColumnCount - 1));
-    }
+    rowChanged(rowOfKey(key));
     return ok;
 }
 
 void ArtListModel::dropCache() {
-    m_blocks.clear();
-    m_blockOrder.clear();
+    m_rows.clear();
     if (!m_keys.empty())
         Q_EMIT dataChanged(index(0, 0), index(int(m_keys.size()) - 1, ColumnCount - 1));
 }
 
 void ArtListModel::setIcons(const QList<QIcon>& icons) {
     m_icons = icons;
-}
-
-void ArtListModel::setSortTint(const QColor& tint) {
-    m_tint = tint;
 }

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "items/ArtFilter.h"
+#include "store/KeyedListModel.h"
+#include "store/RowBlockCache.h"
 
-#include <QAbstractTableModel>
-#include <QColor>
 #include <QHash>
 #include <QIcon>
 #include <QList>
-#include <QStringList>
-#include <vector>
 
 class Database;
 class Profile;
@@ -16,7 +14,7 @@ class Profile;
 // The items list: the ordered keys of the listed items, filled by one query that honours the
 // filter and the sort, and the texts of a few screenfuls of rows, read by key a block at a
 // time and dropped when the cache is full. Nothing else of the items is held.
-class ArtListModel : public QAbstractTableModel {
+class ArtListModel : public KeyedListModel {
     Q_OBJECT
 public:
     enum Column {
@@ -33,32 +31,23 @@ public:
     enum Field { RiordinoField = 7, OrdinatoField = 8, FieldCount = 9 };
     enum Role { KeyRole = Qt::UserRole + 1, IconIndexRole };
 
-    static constexpr int kBlockRows = 64;
-    static constexpr int kMaxBlocks = 8;
-
     ArtListModel(Database& db, Profile& profile, QObject* parent = nullptr);
 
     // Reloads the category names and the key list. False when the key query failed (the list
     // is then empty; errorText() tells why).
-    bool refresh();
+    bool refresh() override;
     QString errorText() const { return m_error; }
 
-    int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    int keyAt(int row) const;
-    // -1 when the item is not listed.
-    int rowOfKey(int key) const;
     // The text of a column or of one of the two extra fields.
     QString fieldText(int row, int field) const;
 
     // Sort: "LastArtSort" is 1 + the sort column (or field), negative when descending.
     int lastArtSort() const { return m_sort; }
-    int sortColumn() const { return qAbs(m_sort) - 1; }
-    bool ascending() const { return m_sort > 0; }
     // A click on a heading: the same column reverses, another sorts ascending on it. Stores the
     // sort; the caller refreshes.
     void clickColumn(int column);
@@ -77,9 +66,8 @@ public:
     bool recomputeItem(int key);
     void dropCache();
 
-    // The row icons by index (0 to 7), and the background of the sort column's cells.
+    // The row icons by index (0 to 7).
     void setIcons(const QList<QIcon>& icons);
-    void setSortTint(const QColor& tint);
 
     static QString Heading(int column);
     static QString WidthKey(int column);
@@ -91,19 +79,16 @@ private:
         int icon = 0;
     };
     const Row* row(int r) const;
-    void fetchBlock(int block) const;
+    std::vector<Row> fetchBlock(int block) const;
+    void dropBlock(int block) override { m_rows.dropBlock(block); }
+    void dropBlocks() override { m_rows.clear(); }
     void readRows(const std::vector<int>& keys, QHash<int, Row>* rows,
                   std::vector<int>* withoutUnit) const;
 
-    Database& m_db;
     Profile& m_profile;
-    std::vector<qint32> m_keys;
     QHash<int, QString> m_categories;
     ArtFilter m_filter;
-    int m_sort = 1;
     QList<QIcon> m_icons;
-    QColor m_tint;
     QString m_error;
-    mutable QHash<int, std::vector<Row>> m_blocks;
-    mutable QList<int> m_blockOrder; // least recently fetched first
+    mutable RowBlockCache<Row> m_rows{kBlockRows, kMaxBlocks};
 };

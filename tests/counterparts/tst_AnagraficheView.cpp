@@ -1,4 +1,6 @@
 // label: gui
+#include "ArchiveTestCase.h"
+#include "KeyedListViewTesting.h"
 #include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
@@ -98,12 +100,10 @@ struct Bench {
 
 } // namespace
 
-class tst_AnagraficheView : public QObject {
+class tst_AnagraficheView : public ArchiveTestCase {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanupTestCase() { m_archives.clear(); }
-
     void filtersSortAndState_data() { TestSupport::AddBackendRows(); }
     void filtersSortAndState();
     void newOpenAndHostileText_data() { TestSupport::AddBackendRows(); }
@@ -116,15 +116,9 @@ private Q_SLOTS:
     void movementsPane();
     void findDialog();
     void accelerators();
-
-private:
-    TestSupport::ArchivePool m_archives;
 };
 
-#define ARCHIVE(db)                                                                                \
-    QUARZIL_FETCH_ARCHIVE(m_archives, db);                                                         \
-    for (const char* table : {"Ordini", "Movimenti", "CliFor"})                                    \
-    QVERIFY(db->execute(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))))
+#define ARCHIVE(db) QUARZIL_FETCH_EMPTIED_ARCHIVE(m_archives, db, "Ordini", "Movimenti", "CliFor")
 
 void tst_AnagraficheView::filtersSortAndState() {
     ARCHIVE(db);
@@ -437,12 +431,8 @@ void tst_AnagraficheView::accelerators() {
         log << QStringLiteral("find");
         return false;
     };
-    bench.view->show();
-    QApplication::setActiveWindow(bench.view.get());
-    QVERIFY(QTest::qWaitForWindowActive(bench.view.get()));
-    bench.view->becameVisible();
-    QTableView* table = bench.view->table();
-    table->setFocus();
+    QTableView* table = TestSupport::FocusedList(*bench.view);
+    QVERIFY(table);
     QTest::keyClick(table, Qt::Key_F3);
     QTest::keyClick(table, Qt::Key_F4);
     QTest::keyClick(table, Qt::Key_Return);

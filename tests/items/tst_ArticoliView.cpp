@@ -1,4 +1,6 @@
 // label: gui
+#include "ArchiveTestCase.h"
+#include "KeyedListViewTesting.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
 #include "company/Formats.h"
@@ -84,12 +86,10 @@ struct Bench {
 
 } // namespace
 
-class tst_ArticoliView : public QObject {
+class tst_ArticoliView : public ArchiveTestCase {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanupTestCase() { m_archives.clear(); }
-
     void listSortAndState_data() { TestSupport::AddBackendRows(); }
     void listSortAndState();
     void findFilterAndDelete_data() { TestSupport::AddBackendRows(); }
@@ -97,15 +97,10 @@ private Q_SLOTS:
     void movementsPane_data() { TestSupport::AddBackendRows(); }
     void movementsPane();
     void accelerators();
-
-private:
-    TestSupport::ArchivePool m_archives;
 };
 
 #define ARCHIVE(db)                                                                                \
-    QUARZIL_FETCH_ARCHIVE(m_archives, db);                                                         \
-    for (const char* table : {"SottoMovimenti", "Movimenti", "Articoli"})                          \
-    QVERIFY(db->execute(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))))
+    QUARZIL_FETCH_EMPTIED_ARCHIVE(m_archives, db, "SottoMovimenti", "Movimenti", "Articoli")
 
 void tst_ArticoliView::listSortAndState() {
     ARCHIVE(db);
@@ -295,12 +290,8 @@ void tst_ArticoliView::accelerators() {
         log << QStringLiteral("find");
         return false;
     };
-    bench.view->show();
-    QApplication::setActiveWindow(bench.view.get());
-    QVERIFY(QTest::qWaitForWindowActive(bench.view.get()));
-    bench.view->becameVisible();
-    QTableView* table = bench.view->table();
-    table->setFocus();
+    QTableView* table = TestSupport::FocusedList(*bench.view);
+    QVERIFY(table);
     QTest::keyClick(table, Qt::Key_F3);
     QTest::keyClick(table, Qt::Key_Return);
     QTest::keyClick(table, Qt::Key_F6);

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "counterparts/ui/CAnagraficaDialog.h"
-#include "shell/ui/CFrameView.h"
+#include "shell/ui/CKeyedListView.h"
 
-#include <QHash>
 #include <QPointer>
 #include <functional>
 
@@ -11,13 +10,11 @@ class AnaListModel;
 class CAnaMovBar;
 class IBrowser;
 class IPrompt;
-class QMenu;
-class QTableView;
 
 // "Anagrafiche": the list of customers, suppliers and workers, filtered by kind, from which
 // records are created, opened, deleted and found. The selected record's latest movements go to
 // the movements pane.
-class CAnagraficheView : public CFrameView {
+class CAnagraficheView : public CKeyedListView {
     Q_OBJECT
 public:
     enum Id : int {
@@ -55,15 +52,8 @@ public:
     void reload() override;
     void refresh() override;
     void saveState() override;
-    void attachCommands(const QHash<int, QAction*>& commands) override;
 
     AnaListModel* model() const { return m_model; }
-    QTableView* table() const { return m_table; }
-    QMenu* contextMenu() const { return m_menu; }
-    // The keys of the selected rows, in list order.
-    QList<int> selectedKeys() const;
-    void selectKey(int key);
-    QAction* command(int id) const { return m_commands.value(id); }
 
 public Q_SLOTS:
     void onNewCustomer();
@@ -76,25 +66,14 @@ public Q_SLOTS:
 
 private:
     void createCommands();
-    void updateCommandStates();
-    void updateSortLook();
-    void selectionChanged();
-    void reportRowCount();
-    bool reportsCount() const;
-    void selectRow(int row);
-    // The only selected row, or -1 when none or several are selected.
-    int singleSelectedRow() const;
+    void updateCommandStates() override;
+    void selectionChanged() override;
     void addRecord(bool customer);
     void showStoreError();
 
     IPrompt& m_prompt;
     IBrowser& m_browser;
     AnaListModel* m_model;
-    QTableView* m_table;
     QPointer<CAnaMovBar> m_bar;
-    QMenu* m_menu;
-    QHash<int, QAction*> m_commands;
-    QHash<int, QAction*> m_ownActions;
     bool m_initialised = false;
-    bool m_comingToFront = false;
 };

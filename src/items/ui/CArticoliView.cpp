@@ -6,8 +6,6 @@
 #include "items/ArtListModel.h"
 #include "items/ArtMovementsLoader.h"
 #include "items/ui/CFiltroArtDialog.h"
-#include "shell/ChangeNotifier.h"
-#include "shell/FrameRules.h"
 #include "shell/IPrompt.h"
 #include "shell/Profile.h"
 #include "shell/RibbonLayout.h"
@@ -16,14 +14,10 @@
 #include "shell/ui/CTrovaDialog.h"
 #include "store/Database.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QHeaderView>
-#include <QMenu>
 #include <QPainter>
 #include <QSqlQuery>
 #include <QTableView>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -37,25 +31,6 @@ enum Id : int {
     Update = RibbonLayout::Aggiorna,
     Filter = 32806,
 };
-
-// The five-key accelerator table of the list.
-struct Accelerator {
-    int id;
-    QKeySequence key;
-};
-const Accelerator kAccelerators[] = {
-    {New, QKeySequence(Qt::Key_F3)},
-    {Open, QKeySequence(Qt::Key_Return)},
-    {Delete, QKeySequence(QStringLiteral("Ctrl+D"))},
-    {Update, QKeySequence(Qt::Key_F5)},
-    {Find, QKeySequence(Qt::Key_F6)},
-};
-
-QColor Blend(const QColor& a, const QColor& b, qreal share) {
-    return QColor::fromRgbF(a.redF() * (1 - share) + b.redF() * share,
-                            a.greenF() * (1 - share) + b.greenF() * share,
-                            a.blueF() * (1 - share) + b.blueF() * share);
-}
 
 // The row icons 0 to 7: a box, marked red when something is to be reordered, blue when some is
 // on order, violet for an item with serial codes.
@@ -93,52 +68,21 @@ const QString kMsgNotFound = QStringLiteral("Articolo di magazzino non trovato!"
 } // namespace
 
 CArticoliView::CArticoliView(CMainDoc& doc, IPrompt& prompt, QWidget* parent)
-    : CFrameView(doc, parent), m_prompt(prompt) {
+    : CKeyedListView(doc, parent), m_prompt(prompt) {
     m_model = new ArtListModel(doc.database(), doc.profile(), this);
     m_model->setIcons(RowIcons());
     m_loader = new ArtMovementsLoader(doc.database(), this);
 
-    m_table = new QTableView(this);
-    m_table->setObjectName(QStringLiteral("ArticoliList"));
-    m_table->setModel(m_model);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setShowGrid(false);
-    m_table->setWordWrap(false);
-    m_table->setIconSize(QSize(16, 16));
-    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_table->verticalHeader()->hide();
-    // Every row is as high as the font: the list never measures a row to lay it out.
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    QHeaderView* header = m_table->horizontalHeader();
-    header->setSectionsClickable(true);
-    header->setSortIndicatorShown(true);
-    header->setHighlightSections(false);
-    header->setStretchLastSection(false);
-    header->setMinimumSectionSize(20);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int c = 0; c < ArtListModel::ColumnCount; ++c)
-        header->resizeSection(
-            c, FrameRules::StoredColumnWidth(doc.profile().integer(
-                   S::List, ArtListModel::WidthKey(c), ArtListModel::DefaultWidth(c))));
-    connect(header, &QHeaderView::sectionClicked, this, [this](int column) {
+    setUpList(m_model, {.name = QStringLiteral("Articoli"),
+                        .countKind = 1,
+                        .ribbonView = 0,
+                        .widthKey = &ArtListModel::WidthKey,
+                        .defaultWidth = &ArtListModel::DefaultWidth});
+    connect(table()->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         m_model->clickColumn(column);
         onUpdate();
     });
-    connect(m_table, &QTableView::doubleClicked, this, [this] { onOpen(); });
-    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CArticoliView::selectionChanged);
-
-    m_menu = new QMenu(this);
-    m_menu->setObjectName(QStringLiteral("ArticoliMenu"));
-    connect(m_table, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { m_menu->popup(m_table->viewport()->mapToGlobal(pos)); });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_table);
+    connect(table(), &QTableView::doubleClicked, this, [this] { onOpen(); });
 
     connect(m_loader, &ArtMovementsLoader::loaded, this,
             [this](int itemId, const QList<ArtMovementsLoader::Row>& rows) {
@@ -185,93 +129,33 @@ CArticoliView::~CArticoliView() {
 // --- Commands -----------------------------------------------------------------------------------
 
 void CArticoliView::createAccelerators() {
-    const QHash<int, std::function<void()>> handlers = {
-        {New, [this] { onNew(); }},       {Open, [this] { onOpen(); }},
-        {Delete, [this] { onDelete(); }}, {Update, [this] { onUpdate(); }},
-        {Find, [this] { onFind(); }},     {Filter, [this] { onFilter(); }},
-    };
-    for (const Accelerator& a : kAccelerators) {
-        auto* action = new QAction(this);
-        action->setShortcut(a.key);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        if (a.id == Open)
-            action->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-        addAction(action);
-        connect(action, &QAction::triggered, this, handlers.value(a.id));
-        m_ownActions.insert(a.id, action);
-        m_commands.insert(a.id, action);
-    }
-    auto* filter = new QAction(this);
-    filter->setCheckable(true);
-    connect(filter, &QAction::triggered, this, [this] { onFilter(); });
-    m_ownActions.insert(Filter, filter);
-    m_commands.insert(Filter, filter);
+    const auto key = [](auto k) { return QList<QKeySequence>{QKeySequence(k)}; };
+    addCommand(New, key(Qt::Key_F3), [this] { onNew(); });
+    addCommand(Open, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+               [this] { onOpen(); });
+    addCommand(Delete, key(QStringLiteral("Ctrl+D")), [this] { onDelete(); });
+    addCommand(Update, key(Qt::Key_F5), [this] { onUpdate(); });
+    addCommand(Find, key(Qt::Key_F6), [this] { onFind(); });
+    addCommand(Filter, {}, [this] { onFilter(); })->setCheckable(true);
 
-    const struct {
-        int id;
-        const char* text;
-    } entries[] = {{New, "Inserisci Nuovo Prodotto ( F3 )"},
-                   {Open, "Apri Prodotto Selezionato ( Invio )"},
-                   {Delete, "Elimina Prodotto Selezionato ( Ctrl+D )"},
-                   {0, nullptr},
-                   {Filter, "Filtro Prodotti"},
-                   {Find, "Cerca Prodotto"}};
-    for (const auto& e : entries) {
-        if (!e.id) {
-            m_menu->addSeparator();
-            continue;
-        }
-        QAction* item = m_menu->addAction(QString::fromUtf8(e.text));
-        item->setObjectName(QStringLiteral("Menu-%1").arg(e.id));
-        connect(item, &QAction::triggered, this, handlers.value(e.id));
-        if (e.id == New)
-            m_menu->setDefaultAction(item);
-    }
-}
-
-void CArticoliView::attachCommands(const QHash<int, QAction*>& commands) {
-    // Commands of later parts of the program stay disabled.
-    CFrameView::attachCommands(commands);
-    const QList<RibbonLayout::Command> layout = RibbonLayout::ViewCommands(0);
-    for (const RibbonLayout::Command& c : layout) {
-        QAction* frameAction = commands.value(c.id);
-        QAction* own = m_ownActions.value(c.id);
-        if (!frameAction || !own)
-            continue;
-        // The frame gives the ribbon command its key while this view is the visible one; the
-        // view's own key would make the two ambiguous.
-        if (!c.key.isEmpty())
-            own->setShortcuts({});
-        connect(frameAction, &QAction::triggered, own, &QAction::trigger);
-        m_commands.insert(c.id, frameAction);
-    }
-    updateCommandStates();
+    addMenuEntries({{New, "Inserisci Nuovo Prodotto ( F3 )"},
+                    {Open, "Apri Prodotto Selezionato ( Invio )"},
+                    {Delete, "Elimina Prodotto Selezionato ( Ctrl+D )"},
+                    {0, nullptr},
+                    {Filter, "Filtro Prodotti"},
+                    {Find, "Cerca Prodotto"}});
 }
 
 void CArticoliView::updateCommandStates() {
-    const bool rows = m_model->rowCount() > 0;
     const bool selected = !selectedKeys().isEmpty();
-    auto set = [this](int id, bool enabled) {
-        for (QAction* a : {m_commands.value(id), m_ownActions.value(id)})
-            if (a)
-                a->setEnabled(enabled);
-    };
-    set(New, bool(m_itemDialog));
-    set(Open, bool(m_itemDialog) && selected);
-    set(Delete, selected);
-    set(Update, true);
-    set(Find, rows);
-    set(Filter, true);
-    for (QAction* a : {m_commands.value(Filter), m_ownActions.value(Filter)})
-        if (a) {
-            a->setCheckable(true);
-            a->setChecked(m_model->filterActive());
-        }
-    for (QAction* item : m_menu->actions()) {
-        const int id = item->objectName().mid(5).toInt();
-        if (id)
-            item->setEnabled(m_commands.value(id) && m_commands.value(id)->isEnabled());
-    }
+    setCommandEnabled(New, bool(m_itemDialog));
+    setCommandEnabled(Open, bool(m_itemDialog) && selected);
+    setCommandEnabled(Delete, selected);
+    setCommandEnabled(Update, true);
+    setCommandEnabled(Find, m_model->rowCount() > 0);
+    setCommandEnabled(Filter, true);
+    setCommandChecked(Filter, m_model->filterActive());
+    updateMenu();
 }
 
 void CArticoliView::setItemDialog(std::function<int(int, bool)> dialog) {
@@ -297,11 +181,10 @@ void CArticoliView::setMovArtBar(CMovArtBar* bar) {
 void CArticoliView::becameVisible() {
     if (window() != this)
         window()->setWindowTitle(QStringLiteral("Magazzino - Quarzil"));
-    // The frame calls this before it brings the view to the front; the count is this view's.
-    m_comingToFront = true;
+    setComingToFront(true);
     if (m_initialised) {
         onUpdate();
-        m_comingToFront = false;
+        setComingToFront(false);
         return;
     }
     // Initial update: the list, then the item the user last worked on.
@@ -316,7 +199,7 @@ void CArticoliView::becameVisible() {
     reportRowCount();
     updateCommandStates();
     profile.deleteLog(QStringLiteral("ArticoliView:InitialUpdate"));
-    m_comingToFront = false;
+    setComingToFront(false);
 }
 
 void CArticoliView::reload() {
@@ -332,44 +215,14 @@ void CArticoliView::recomputeItem(int itemId) {
 }
 
 void CArticoliView::saveState() {
+    CKeyedListView::saveState();
     Profile& profile = document().profile();
-    const QHeaderView* header = m_table->horizontalHeader();
-    for (int c = 0; c < ArtListModel::ColumnCount; ++c)
-        profile.setValue(S::List, ArtListModel::WidthKey(c),
-                         FrameRules::StoredColumnWidth(header->sectionSize(c)));
     const QList<int> keys = selectedKeys();
     profile.setValue(S::Settings, QStringLiteral("LastProduct"), keys.isEmpty() ? 0 : keys.first());
     m_model->setLastArtSort(m_model->lastArtSort());
 }
 
 // --- List ---------------------------------------------------------------------------------------
-
-QList<int> CArticoliView::selectedKeys() const {
-    QList<int> rows;
-    for (const QModelIndex& i : m_table->selectionModel()->selectedRows())
-        rows << i.row();
-    std::sort(rows.begin(), rows.end());
-    QList<int> keys;
-    for (int r : rows)
-        keys << m_model->keyAt(r);
-    return keys;
-}
-
-void CArticoliView::selectRow(int row) {
-    if (row < 0 || row >= m_model->rowCount()) {
-        m_table->clearSelection();
-        selectionChanged();
-        return;
-    }
-    const QModelIndex index = m_model->index(row, 0);
-    m_table->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                          QItemSelectionModel::Rows);
-    m_table->scrollTo(index);
-}
-
-void CArticoliView::selectKey(int key) {
-    selectRow(m_model->rowOfKey(key));
-}
 
 void CArticoliView::selectionChanged() {
     const QList<int> keys = selectedKeys();
@@ -384,49 +237,10 @@ void CArticoliView::selectionChanged() {
     updateCommandStates();
 }
 
-bool CArticoliView::reportsCount() const {
-    // Only the view in front reports to the status bar.
-    return m_comingToFront || !parentWidget() || isVisibleTo(parentWidget());
-}
-
-void CArticoliView::reportRowCount() {
-    if (reportsCount())
-        Q_EMIT document().notifier().rowCountChanged(1, m_model->rowCount());
-}
-
-void CArticoliView::updateSortLook() {
-    QHeaderView* header = m_table->horizontalHeader();
-    const int column = m_model->sortColumn();
-    // Qt draws its ascending order as a down arrow; the list shows an up arrow when it sorts
-    // ascending and a down arrow when descending.
-    if (column < ArtListModel::ColumnCount)
-        header->setSortIndicator(column,
-                                 m_model->ascending() ? Qt::DescendingOrder : Qt::AscendingOrder);
-    else
-        header->setSortIndicator(-1, Qt::AscendingOrder);
-    // The sort column's cells: the button shadow blended with the highlight, lighter when
-    // ascending and a little stronger when descending, over the window colour.
-    const QPalette& p = m_table->palette();
-    const QColor mix = Blend(p.color(QPalette::Dark), p.color(QPalette::Highlight), 0.5);
-    m_model->setSortTint(Blend(p.color(QPalette::Base), mix, m_model->ascending() ? 0.22 : 0.32));
-}
-
 void CArticoliView::onUpdate() {
-    Profile& profile = document().profile();
-    profile.logStep(QStringLiteral("ArticoliView:OnUpdate"), QStringLiteral("Refresh"));
-    {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        const QList<int> keys = selectedKeys();
-        const int remembered = keys.isEmpty() ? 0 : keys.first();
-        m_model->refresh();
-        updateSortLook();
-        const int row = remembered > 0 ? m_model->rowOfKey(remembered) : -1;
-        selectRow(row >= 0 ? row : 0);
-        QGuiApplication::restoreOverrideCursor();
-    }
-    reportRowCount();
-    updateCommandStates();
-    profile.deleteLog(QStringLiteral("ArticoliView:OnUpdate"));
+    // The first selected item stays selected when it is still listed.
+    const QList<int> keys = selectedKeys();
+    reloadList(QStringLiteral("ArticoliView:OnUpdate"), keys.isEmpty() ? 0 : keys.first());
 }
 
 // --- Commands -----------------------------------------------------------------------------------
@@ -470,26 +284,7 @@ void CArticoliView::onDelete() {
     if (keys.isEmpty())
         return;
     Database& db = document().database();
-    switch (ArtDelete::CheckAll(db, keys)) {
-    case ArtDelete::Check::Failed:
-        m_prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati!"),
-                         IPrompt::Icon::Error);
-        return;
-    case ArtDelete::Check::UsedInMovements:
-        m_prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati "
-                                        "perché utilizzati nei movimenti!"),
-                         IPrompt::Icon::Error);
-        return;
-    case ArtDelete::Check::UsedInOrders:
-        m_prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati "
-                                        "perché utilizzati negli ordini!"),
-                         IPrompt::Icon::Error);
-        return;
-    case ArtDelete::Check::Ok:
-        break;
-    }
-    if (!m_prompt.question(QStringLiteral("Si desidera eliminare definitivamente il valore o i "
-                                          "valori selezionati?")))
+    if (!confirmDelete(m_prompt, ArtDelete::CheckAll(db, keys)))
         return;
     ArtDelete::DeleteAll(db, keys);
     onUpdate();

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "items/ArtFind.h"
-#include "shell/ui/CFrameView.h"
+#include "shell/ui/CKeyedListView.h"
 
-#include <QHash>
 #include <QPointer>
 #include <functional>
 
@@ -11,13 +10,11 @@ class ArtListModel;
 class ArtMovementsLoader;
 class CMovArtBar;
 class IPrompt;
-class QMenu;
-class QTableView;
 
 // "Magazzino": the list of items with their stock counters, sorted on a column of the user's
 // choice and optionally filtered, from which items are created, opened, deleted and found.
 // The selected item's latest movements go to the movements pane.
-class CArticoliView : public CFrameView {
+class CArticoliView : public CKeyedListView {
     Q_OBJECT
 public:
     // What the filter dialog gave.
@@ -49,17 +46,9 @@ public:
     void refresh() override;
     void saveState() override;
     void recomputeItem(int itemId) override;
-    void attachCommands(const QHash<int, QAction*>& commands) override;
 
     ArtListModel* model() const { return m_model; }
-    QTableView* table() const { return m_table; }
     ArtMovementsLoader* movementsLoader() const { return m_loader; }
-    QMenu* contextMenu() const { return m_menu; }
-    // The keys of the selected rows, in list order.
-    QList<int> selectedKeys() const;
-    void selectKey(int key);
-    // The view's own command (from the ribbon when attached), by id.
-    QAction* command(int id) const { return m_commands.value(id); }
 
 public Q_SLOTS:
     void onNew();
@@ -71,23 +60,14 @@ public Q_SLOTS:
 
 private:
     void createAccelerators();
-    void updateCommandStates();
-    void updateSortLook();
-    void selectionChanged();
-    void reportRowCount();
-    bool reportsCount() const;
-    void selectRow(int row);
+    void updateCommandStates() override;
+    void selectionChanged() override;
 
     IPrompt& m_prompt;
     ArtListModel* m_model;
-    QTableView* m_table;
     ArtMovementsLoader* m_loader;
     QPointer<CMovArtBar> m_bar;
-    QMenu* m_menu;
-    QHash<int, QAction*> m_commands;
-    QHash<int, QAction*> m_ownActions;
     std::function<int(int, bool)> m_itemDialog;
     std::function<void(int)> m_movementDialog;
     bool m_initialised = false;
-    bool m_comingToFront = false;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "items/ItemEditRecord.h"
+#include "store/records/ItemEditRecord.h"
 
 #include <QList>
 #include <QString>

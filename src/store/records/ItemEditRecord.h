@@ -2,9 +2,9 @@
 
 #include "store/TableRecord.h"
 
-// The columns of an item that its dialog edits. Saving an opened item writes only these, so
-// the stock counters another computer may be recomputing meanwhile are never written back
-// stale.
+// The columns of an item that people edit (ArticoliRecord adds the derived stock counters).
+// The item dialog saves an opened item through this record, so the counters another computer
+// may be recomputing meanwhile are never written back stale.
 struct ItemEditRecord {
     static constexpr const char* kTable = "Articoli";
     static constexpr const char* kKey = "IDArticolo";

@@ -181,8 +181,7 @@ private Q_SLOTS:
     void timersCallTheirHooks();
     void offlineUpdateCheckWarns();
     void unitsDialogIsOneTransaction();
-    void renameClassificationFromItems();
-    void quickChangeFromItems();
+    void itemDialogsFromItems();
     void newsRule_data();
     void newsRule();
     void infoWindowFollowsTheFrame();
@@ -671,31 +670,15 @@ void tst_MainFrame::unitsDialogIsOneTransaction() {
     app->exitInstance();
 }
 
-void tst_MainFrame::renameClassificationFromItems() {
+void tst_MainFrame::itemDialogsFromItems() {
     Sandbox box;
     auto app = box.start();
     QVERIFY(app);
-    QAction* command = app->mainFrame()->viewCommand(0, 32880);
-    QVERIFY(command && command->isEnabled());
-    QString shown;
-    QTimer::singleShot(0, this, [&shown] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        shown = dialog->windowTitle();
-        qobject_cast<QDialog*>(dialog)->reject();
-    });
-    command->trigger();
-    QCOMPARE(shown, CVarOtherDialog::title());
-    app->exitInstance();
-}
-
-void tst_MainFrame::quickChangeFromItems() {
-    Sandbox box;
-    auto app = box.start();
-    QVERIFY(app);
-    // New item and quick change open their dialogs from the items view.
+    // New item, quick change and the change of other values open their dialogs from the items
+    // view.
     for (const auto& [id, title] :
-         {std::pair{32771, CArticoloDialog::title()}, std::pair{32873, CVarArtDialog::title()}}) {
+         {std::pair{32771, CArticoloDialog::title()}, std::pair{32873, CVarArtDialog::title()},
+          std::pair{32880, CVarOtherDialog::title()}}) {
         QAction* command = app->mainFrame()->viewCommand(0, id);
         QVERIFY(command && command->isEnabled());
         QString shown;

@@ -1,4 +1,5 @@
 #include "shell/ui/CMainApp.h"
+#include "shell/ui/QtTranslations.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quarzil"));
     QApplication::setApplicationVersion(QStringLiteral("3.2.0"));
     QApplication::setDesktopFileName(QStringLiteral("quarzil"));
+    InstallQtTranslations(app);
 
     CMainApp mainApp(MainAppEnvironment::FromSystem(), startClock);
     if (!mainApp.initInstance())

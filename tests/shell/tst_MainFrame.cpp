@@ -23,9 +23,11 @@
 #include "shell/ui/CRibbonCategory.h"
 #include "shell/ui/CRibbonPanel.h"
 #include "shell/ui/CSplashWnd.h"
+#include "shell/ui/QtTranslations.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
@@ -34,6 +36,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -187,6 +190,7 @@ private Q_SLOTS:
     void infoWindowFollowsTheFrame();
     void webCommandsOpenConfiguredPages();
     void splashFitsItsTexts();
+    void qtTextsInItalian();
 };
 
 void tst_MainFrame::initTestCase() {
@@ -831,6 +835,16 @@ void tst_MainFrame::splashFitsItsTexts() {
     QVERIFY(app->mainFrame()->findChild<CSplashWnd*>());
     QTRY_VERIFY_WITH_TIMEOUT(!app->mainFrame()->findChild<CSplashWnd*>(), 3000);
     app->exitInstance();
+}
+
+void tst_MainFrame::qtTextsInItalian() {
+    // Standard buttons read as the rest of the program does.
+    QVERIFY(InstallQtTranslations(*QCoreApplication::instance()));
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help |
+                         QDialogButtonBox::Yes | QDialogButtonBox::No);
+    QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
+    QCOMPARE(box.button(QDialogButtonBox::Help)->text(), QStringLiteral("Aiuto"));
+    QCOMPARE(box.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Sì"));
 }
 
 QTEST_MAIN(tst_MainFrame)

@@ -15,14 +15,17 @@
 #include "items/StockCounters.h"
 #include "items/UpdateAllArtInfo.h"
 #include "items/ui/CArticoliView.h"
+#include "items/ui/CArticoloDialog.h"
 #include "shell/ChangeNotifier.h"
 #include "shell/IBrowser.h"
+#include "shell/IFileDialogs.h"
 #include "shell/IPrompt.h"
 #include "shell/Profile.h"
 #include "shell/ui/CMainDoc.h"
 #include "store/Database.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
@@ -113,6 +116,15 @@ public:
     bool open(const QUrl&) override { return false; }
 };
 
+class NoFileDialogs : public IFileDialogs {
+public:
+    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
+};
+
 // The counterparts view as the frame shows it (offscreen, with its movements pane): its
 // refresh command, a sort on the telephone column, a find that runs through the whole list
 // without a match, and the memory the window holds.
@@ -168,6 +180,19 @@ bool benchCounterparts(Database& db, int count, Profile& profile, std::vector<Re
             [&](int) {
                 return view.model()->findRow(0, QStringLiteral("nessuno"),
                                              QStringLiteral("nessuno")) < 0;
+            },
+            results);
+    // The item dialog lists every supplier in its box; a third of the records are suppliers.
+    if (ok)
+        ok = timeRuns(
+            QStringLiteral("ItemDialogOpen"),
+            QStringLiteral("%1 suppliers, a new item shown").arg(rows / 3), 7,
+            [&](int) {
+                NoFileDialogs files;
+                CArticoloDialog dialog(db, profile, prompt, browser, files, ItemStore::NewRecord());
+                dialog.show();
+                QCoreApplication::processEvents();
+                return dialog.combo(QStringLiteral("IDFornitore"))->count() > 1;
             },
             results);
     return ok;
@@ -393,7 +418,7 @@ int main(int argc, char** argv) {
 
         // The counterparts view at 100,000 records.
         if (ok && (wanted("CounterpartsRefresh") || wanted("CounterpartsSort") ||
-                   wanted("CounterpartsFind")))
+                   wanted("CounterpartsFind") || wanted("ItemDialogOpen")))
             ok = benchCounterparts(db, int(scaled(100000)), profile, results, &error);
 
         if (!ok) {

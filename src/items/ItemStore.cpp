@@ -75,7 +75,12 @@ bool ItemStore::suppliers(QList<Supplier>* list) {
     if (!m_db.query(q,
                     QStringLiteral("SELECT IDCliFor, Codice, RagSoc, CodFisc FROM CliFor WHERE "
                                    "IDCliFor > ? AND ") +
-                        SupplierFilter(m_db) + QStringLiteral(" ORDER BY RagSoc"),
+                        SupplierFilter(m_db) +
+                        // Walking the name index would visit every record, customers and
+                        // workers too, one table look-up each: reading and sorting the
+                        // suppliers is three times faster on SQLite.
+                        (m_db.isPostgres() ? QStringLiteral(" ORDER BY RagSoc")
+                                           : QStringLiteral(" ORDER BY +RagSoc")),
                     {0}))
         return false;
     while (q.next())

@@ -10,6 +10,7 @@
 #include "counterparts/ui/CAnagraficaDialog.h"
 #include "items/Classifications.h"
 #include "items/PriceChain.h"
+#include "items/SupplierListModel.h"
 #include "items/UnitsOfMeasure.h"
 #include "items/ui/CFotoWnd.h"
 #include "items/ui/CRicaricoDialog.h"
@@ -66,7 +67,6 @@ const ClassBox kClassBoxes[] = {
     {"IDScaffale", Table::Scaffali, kUnusedShelves},
 };
 
-const QString kNone = QStringLiteral("<Nessuno>");
 const QStringList kVatEntries{QStringLiteral("0%"), QStringLiteral("4%"), QStringLiteral("10%"),
                               QStringLiteral("22%")};
 
@@ -195,6 +195,8 @@ void CArticoloDialog::buildLayout() {
     QComboBox* shelf = combo("IDScaffale", true);
     QComboBox* vat = combo("Iva", true);
     QComboBox* supplier = combo("IDFornitore", false);
+    m_supplierModel = new SupplierListModel(this);
+    supplier->setModel(m_supplierModel);
     vat->addItems(kVatEntries);
     vat->setMinimumContentsLength(6);
     for (const ClassBox& c : kClassBoxes)
@@ -446,19 +448,14 @@ void CArticoloDialog::loadClassification(const QString& column, int selectKey, b
 
 void CArticoloDialog::loadSuppliers(int selectKey) {
     QComboBox* c = m_combos.value(QStringLiteral("IDFornitore"));
-    c->clear();
-    ItemStore(m_db).suppliers(&m_suppliers);
-    c->addItem(kNone, 0);
-    for (const ItemStore::Supplier& s : m_suppliers)
-        c->addItem(s.name, s.key);
-    const int index = c->findData(selectKey);
-    c->setCurrentIndex(index > 0 ? index : 0);
+    m_supplierModel->load(m_db);
+    c->setCurrentIndex(m_supplierModel->rowOfKey(selectKey));
     updateSupplierButtons();
 }
 
 void CArticoloDialog::updateSupplierButtons() {
     m_tools.value(kChangeSupplier)->setEnabled(chosenSupplier() > 0);
-    m_tools.value(kFindSupplier)->setEnabled(!m_suppliers.isEmpty());
+    m_tools.value(kFindSupplier)->setEnabled(!m_supplierModel->suppliers().isEmpty());
 }
 
 // --- Values -------------------------------------------------------------------------------------
@@ -566,9 +563,9 @@ void CArticoloDialog::completeCombo(QComboBox* combo) {
 void CArticoloDialog::searchSupplier() {
     const int key = ItemStore(m_db).supplierByCode(m_supplierSearch->text());
     QComboBox* c = m_combos.value(QStringLiteral("IDFornitore"));
-    const int index = key > 0 ? c->findData(key) : -1;
-    if (index > 0)
-        c->setCurrentIndex(index);
+    const int row = m_supplierModel->rowOfKey(key);
+    if (row > 0)
+        c->setCurrentIndex(row);
 }
 
 void CArticoloDialog::serialCodesToggled(bool on) {
@@ -708,7 +705,7 @@ void CArticoloDialog::findSupplier() {
     name = name.toLower();
     taxCode = taxCode.toLower();
     auto find = [this](auto matches) {
-        for (const ItemStore::Supplier& s : m_suppliers)
+        for (const ItemStore::Supplier& s : m_supplierModel->suppliers())
             if (matches(s))
                 return s.key;
         return 0;
@@ -721,7 +718,7 @@ void CArticoloDialog::findSupplier() {
             [&](const ItemStore::Supplier& s) { return s.taxCode.toLower().contains(taxCode); });
     QComboBox* c = m_combos.value(QStringLiteral("IDFornitore"));
     if (key > 0) {
-        c->setCurrentIndex(c->findData(key));
+        c->setCurrentIndex(m_supplierModel->rowOfKey(key));
         c->setFocus();
     } else {
         m_prompt.message(QStringLiteral("Cliente o fornitore non trovato!"),

@@ -22,6 +22,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
+class SupplierListModel;
 
 // "Dati Articolo": creates or changes one item. The dialog checks the required fields and the
 // uniqueness of code and barcode, completes a new item's code from its first characters,
@@ -131,7 +132,7 @@ private:
     QPushButton* m_ok = nullptr;
     CBarCodeWnd* m_barcode = nullptr;
     CFotoWnd* m_photo = nullptr;
-    QList<ItemStore::Supplier> m_suppliers;
+    SupplierListModel* m_supplierModel = nullptr;
 
     bool m_existing = false;
     bool m_large = false;

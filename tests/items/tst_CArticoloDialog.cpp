@@ -388,6 +388,21 @@ void tst_CArticoloDialog::toolbars() {
                  .toBool(),
              false);
 
+    // Find looks through the box by name, then tax code.
+    d->combo(QStringLiteral("IDFornitore"))->setCurrentIndex(0);
+    QString wanted = QStringLiteral("nuovo f");
+    d->askFindSupplier = [&wanted](QString* name, QString* taxCode) {
+        *name = wanted;
+        *taxCode = QString();
+        return true;
+    };
+    d->toolButton(3132)->click();
+    QCOMPARE(d->combo(QStringLiteral("IDFornitore"))->currentText(),
+             QStringLiteral("Nuovo Fornitore"));
+    wanted = QStringLiteral("nessuno così");
+    m_prompt.expect(QStringLiteral("Cliente o fornitore non trovato!"));
+    d->toolButton(3132)->click();
+
     // Unused categories go, even the one just chosen; the box falls back to "Standard".
     QComboBox* category = d->combo(QStringLiteral("IDCategoria"));
     category->setCurrentText(QStringLiteral("Vuota"));

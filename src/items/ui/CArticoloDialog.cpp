@@ -106,6 +106,8 @@ CArticoloDialog::CArticoloDialog(Database& db, Profile& profile, IPrompt& prompt
     askFindSupplier = [this](QString* name, QString* taxCode) {
         CTrovaDialog find(CTrovaDialog::Mode::Counterparts, this);
         find.setHelpPage(m_browser, WebPages::FindHelp(m_profile));
+        // The supplier box is searched from its top; there is no row to start after.
+        find.fromFirstRowBox()->hide();
         if (find.exec() != QDialog::Accepted)
             return false;
         *name = find.text(0);

@@ -109,6 +109,10 @@ CAnagraficaDialog::CAnagraficaDialog(Database& db, Profile& profile, IPrompt& pr
     };
 
     QToolButton* taxCode = TaxCodeToolButton(m_profile, m_browser, this);
+    // A whole tax code in view, however narrow the dialog's columns come out.
+    QLineEdit* codFisc = m_fields.value(QStringLiteral("CodFisc"));
+    codFisc->setMinimumWidth(
+        codFisc->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWW00W00W000W")) + 12);
     QToolButton* vatNumber = VatNumberToolButton(m_profile, m_browser, this);
 
     cell("Codice", nullptr, 0, 1);

@@ -1,7 +1,6 @@
 #include "items/PriceChain.h"
 
 #include "company/Formats.h"
-#include "shell/Profile.h"
 
 PriceChain PriceChain::Compute(const Profile& profile, const QString& price, const QString& vat,
                                bool vatIncluded, const QString& markup, const QString& discount) {
@@ -34,9 +33,4 @@ PriceChain PriceChain::Compute(const Profile& profile, const QString& price, con
         n.isValid() ? QStringLiteral("Prezzo totale vendita: %1").arg(FormatCurrency(profile, n))
                     : Impossible();
     return lines;
-}
-
-int MarkupDecimals(const Profile& profile) {
-    const int n = profile.integer(Profile::Section::Azienda, QStringLiteral("NDecValNum"), 2);
-    return n > 2 ? n : n + 1;
 }

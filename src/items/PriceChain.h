@@ -19,7 +19,3 @@ struct PriceChain {
 
     static QString Impossible() { return QStringLiteral("Impossibile calcolare!"); }
 };
-
-// Decimals of a mark-up shown as a percentage: one more than the number convention's, or all
-// of them when the convention already keeps more than two.
-int MarkupDecimals(const Profile& profile);

@@ -4,6 +4,7 @@
 #include "counterparts/ui/CAnagraficaDialog.h"
 #include "items/Classifications.h"
 #include "items/ItemStore.h"
+#include "items/MarkupRules.h"
 #include "items/PriceChain.h"
 #include "items/ui/CArticoloDialog.h"
 #include "items/ui/CFotoWnd.h"
@@ -155,9 +156,9 @@ void tst_CArticoloDialog::priceChain() {
         QCOMPARE(bad.sellingLine, QStringLiteral("Impossibile calcolare!"));
     }
     // One more decimal for a mark-up; all of them once the convention keeps more than two.
-    QCOMPARE(MarkupDecimals(*m_profile), 3);
+    QCOMPARE(MarkupRules::Decimals(*m_profile), 3);
     m_profile->setValue(S::Azienda, QStringLiteral("NDecValNum"), 4);
-    QCOMPARE(MarkupDecimals(*m_profile), 4);
+    QCOMPARE(MarkupRules::Decimals(*m_profile), 4);
 }
 
 void tst_CArticoloDialog::completion() {

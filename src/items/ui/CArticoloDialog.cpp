@@ -9,6 +9,7 @@
 #include "counterparts/CounterpartStore.h"
 #include "counterparts/ui/CAnagraficaDialog.h"
 #include "items/Classifications.h"
+#include "items/MarkupRules.h"
 #include "items/PriceChain.h"
 #include "items/SupplierListModel.h"
 #include "items/UnitsOfMeasure.h"
@@ -478,7 +479,7 @@ void CArticoloDialog::showRecord() {
     m_edits.value(QStringLiteral("GiacInit"))->setText(number(r.GiacInit, -1, false));
     m_edits.value(QStringLiteral("Sconto"))->setText(number(r.Sconto, -1, true));
     m_edits.value(QStringLiteral("Ricarico"))
-        ->setText(number(r.Ricarico, MarkupDecimals(m_profile), true));
+        ->setText(number(r.Ricarico, MarkupRules::Decimals(m_profile), true));
     m_edits.value(QStringLiteral("CodForn"))->setText(r.CodForn);
 
     QComboBox* vat = m_combos.value(QStringLiteral("Iva"));
@@ -636,8 +637,7 @@ void CArticoloDialog::calculateMarkup() {
                   percent(m_edits.value(QStringLiteral("Ricarico"))->text()));
     if (!markup || !std::isfinite(*markup))
         return;
-    m_edits.value(QStringLiteral("Ricarico"))
-        ->setText(FormatNumber(m_profile, *markup, MarkupDecimals(m_profile), true));
+    m_edits.value(QStringLiteral("Ricarico"))->setText(MarkupRules::Format(m_profile, *markup));
     updatePriceChain();
 }
 

@@ -1,6 +1,6 @@
 #include "BenchData.h"
 
-#include "company/CurrencyAmount.h"
+#include "common/CurrencyAmount.h"
 #include "store/ArchiveCreator.h"
 #include "store/ConnectionString.h"
 #include "store/Database.h"

@@ -8,6 +8,12 @@
 // or grows every size (0.01 for a quick check).
 #include "BenchData.h"
 
+#include "common/ChangeNotifier.h"
+#include "common/IBrowser.h"
+#include "common/IFileDialogs.h"
+#include "common/IPrompt.h"
+#include "common/Profile.h"
+#include "common/ui/CMainDoc.h"
 #include "counterparts/AnaListModel.h"
 #include "counterparts/ui/CAnaMovBar.h"
 #include "counterparts/ui/CAnagraficheView.h"
@@ -16,12 +22,6 @@
 #include "items/UpdateAllArtInfo.h"
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CArticoloDialog.h"
-#include "shell/ChangeNotifier.h"
-#include "shell/IBrowser.h"
-#include "shell/IFileDialogs.h"
-#include "shell/IPrompt.h"
-#include "shell/Profile.h"
-#include "shell/ui/CMainDoc.h"
 #include "store/Database.h"
 
 #include <QApplication>

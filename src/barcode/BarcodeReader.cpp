@@ -1,6 +1,6 @@
 #include "barcode/BarcodeReader.h"
 
-#include "shell/Profile.h"
+#include "common/Profile.h"
 
 BarcodeReader BarcodeReader::Read(const Profile& profile) {
     using S = Profile::Section;

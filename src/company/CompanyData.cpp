@@ -1,6 +1,6 @@
 #include "company/CompanyData.h"
 
-#include "shell/Profile.h"
+#include "common/Profile.h"
 
 QStringList CountryChoices(InterfaceLanguage language) {
     switch (language) {

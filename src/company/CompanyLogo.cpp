@@ -1,6 +1,6 @@
 #include "company/CompanyLogo.h"
 
-#include "shell/AppPaths.h"
+#include "common/AppPaths.h"
 
 #include <QDir>
 #include <QFileInfo>

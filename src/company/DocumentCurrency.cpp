@@ -1,7 +1,7 @@
 #include "company/DocumentCurrency.h"
 
+#include "common/Profile.h"
 #include "company/Formats.h"
-#include "shell/Profile.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "company/FormatConventions.h"
 
-#include "shell/Profile.h"
+#include "common/Profile.h"
 
 namespace {
 using S = Profile::Section;

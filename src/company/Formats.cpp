@@ -1,6 +1,6 @@
 #include "company/Formats.h"
 
-#include "shell/Profile.h"
+#include "common/Profile.h"
 
 #include <QLocale>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "counterparts/AnaListModel.h"
 
-#include "shell/Profile.h"
+#include "common/Profile.h"
 #include "store/TableRecord.h"
 
 #include <QSqlQuery>

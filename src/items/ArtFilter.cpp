@@ -1,7 +1,8 @@
 #include "items/ArtFilter.h"
 
-#include "shell/Profile.h"
+#include "common/Profile.h"
 #include "store/Database.h"
+#include "store/LikePattern.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -10,16 +11,6 @@ namespace {
 const QString kFilterKey = QStringLiteral("ArtFilter");
 const QString kGiacKey = QStringLiteral("ArtGiacFilter");
 } // namespace
-
-QString ArtLikePattern(const QString& typed) {
-    QString p = typed;
-    p.replace(QLatin1Char('*'), QLatin1Char('%'));
-    return p + QLatin1Char('%');
-}
-
-QString ArtLikeOperator(const Database& db) {
-    return db.isPostgres() ? QStringLiteral(" ILIKE ? ESCAPE ''") : QStringLiteral(" LIKE ?");
-}
 
 bool ArtFilter::isActive() const {
     return !code.isEmpty() || !description.isEmpty() || categoryId > 0 || stock != AnyStock;
@@ -36,9 +27,9 @@ ArtFilter ArtFilter::FromTexts(Database& db, const QString& codeText,
         QSqlQuery q;
         if (db.query(q,
                      QStringLiteral("SELECT IDCategoria FROM Categorie WHERE Categoria") +
-                         ArtLikeOperator(db) +
+                         LikeOperator(db) +
                          QStringLiteral(" AND IDCategoria > ? ORDER BY IDCategoria"),
-                     {ArtLikePattern(categoryText), 0}) &&
+                     {LikePattern(categoryText), 0}) &&
             q.next())
             f.categoryId = q.value(0).toInt();
     }
@@ -46,14 +37,14 @@ ArtFilter ArtFilter::FromTexts(Database& db, const QString& codeText,
 }
 
 void ArtFilter::appendConditions(const Database& db, QString* sql, QVariantList* values) const {
-    const QString like = ArtLikeOperator(db);
+    const QString like = LikeOperator(db);
     if (!code.isEmpty()) {
         *sql += QStringLiteral(" AND Matricola") + like;
-        *values << ArtLikePattern(code);
+        *values << LikePattern(code);
     }
     if (!description.isEmpty()) {
         *sql += QStringLiteral(" AND Descrizione") + like;
-        *values << ArtLikePattern(description);
+        *values << LikePattern(description);
     }
     if (categoryId > 0) {
         *sql += QStringLiteral(" AND IDCategoria = ?");

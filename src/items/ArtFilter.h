@@ -41,9 +41,3 @@ struct ArtFilter {
     void save(Profile& profile) const;
     static void Clear(Profile& profile);
 };
-
-// A user's pattern as the SQL LIKE operand: "*" becomes "%", and a "%" is appended (prefix).
-QString ArtLikePattern(const QString& typed);
-// " LIKE ?" on SQLite; " ILIKE ? ESCAPE ''" on PostgreSQL (a backslash typed by the user is a
-// plain character there too).
-QString ArtLikeOperator(const Database& db);

@@ -2,6 +2,7 @@
 
 #include "items/ArtFilter.h"
 #include "store/Database.h"
+#include "store/LikePattern.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -10,7 +11,7 @@
 namespace ArtFind {
 
 int Find(Database& db, const Texts& texts) {
-    const QString like = ArtLikeOperator(db);
+    const QString like = LikeOperator(db);
     QStringList conditions;
     QVariantList values;
     auto add = [&](const QString& column, const QString& text, bool exactWhenLiteral) {
@@ -19,7 +20,7 @@ int Find(Database& db, const Texts& texts) {
             return;
         if (!t.endsWith(QLatin1Char('%'))) {
             conditions << column + like;
-            values << ArtLikePattern(t);
+            values << LikePattern(t);
         } else if (t.contains(QLatin1Char('*'))) {
             QString p = t;
             p.replace(QLatin1Char('*'), QLatin1Char('%'));

@@ -1,9 +1,9 @@
 #include "items/ArtListModel.h"
 
+#include "common/Profile.h"
 #include "company/Formats.h"
 #include "items/ArtRowIcon.h"
 #include "items/StockCounters.h"
-#include "shell/Profile.h"
 #include "store/Database.h"
 #include "store/TableRecord.h"
 

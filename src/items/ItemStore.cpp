@@ -5,6 +5,7 @@
 #include "items/StockCounters.h"
 #include "store/CodeCompletion.h"
 #include "store/Database.h"
+#include "store/LikePattern.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlQuery>
@@ -96,9 +97,9 @@ int ItemStore::supplierByCode(const QString& prefix) {
     // Workers are left out as in the list itself, so a match is always an entry of the list.
     if (!m_db.query(q,
                     QStringLiteral("SELECT IDCliFor FROM CliFor WHERE IDCliFor > ? AND Codice") +
-                        ArtLikeOperator(m_db) + QStringLiteral(" AND ") + SupplierFilter(m_db) +
+                        LikeOperator(m_db) + QStringLiteral(" AND ") + SupplierFilter(m_db) +
                         QStringLiteral(" ORDER BY RagSoc LIMIT 1"),
-                    {0, ArtLikePattern(prefix)}) ||
+                    {0, LikePattern(prefix)}) ||
         !q.next())
         return 0;
     return q.value(0).toInt();

@@ -1,7 +1,7 @@
 #include "items/MarkupRules.h"
 
+#include "common/Profile.h"
 #include "company/Formats.h"
-#include "shell/Profile.h"
 
 #include <cmath>
 

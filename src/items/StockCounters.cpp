@@ -1,9 +1,9 @@
 #include "items/StockCounters.h"
 
+#include "common/Profile.h"
+#include "common/WaitCursor.h"
 #include "items/ArtCounters.h"
 #include "items/StockQueries.h"
-#include "items/WaitCursor.h"
-#include "shell/Profile.h"
 #include "store/Database.h"
 #include "store/TableRecord.h"
 

@@ -24,10 +24,6 @@ QString RowCountText(const Profile& profile, int kind, int count) {
     }
 }
 
-int StoredColumnWidth(int width) {
-    return qMax(width, kMinColumnWidth);
-}
-
 NewsDecision NewsRule(const QString& storedDtMsgShow, const QDateTime& now) {
     QDateTime last = QDateTime::fromString(storedDtMsgShow, Qt::ISODate);
     if (!last.isValid())

@@ -15,10 +15,6 @@ namespace FrameRules {
 // the company's format), 4 the agenda; any other kind gives an empty text.
 QString RowCountText(const Profile& profile, int kind, int count);
 
-// List column widths are never stored below this.
-constexpr int kMinColumnWidth = 20;
-int StoredColumnWidth(int width);
-
 // Whether timer 3 fetches the news now, given the stored "DtMsgShow" text, and whether it
 // writes the current time back. At most once a day; an unreadable value fetches at once, a
 // value in the future counts as two days ago.

@@ -1,7 +1,7 @@
 #include "shell/FrameTimers.h"
 
+#include "common/Profile.h"
 #include "shell/FrameRules.h"
-#include "shell/Profile.h"
 #include "store/Database.h"
 
 #include <QSqlQuery>

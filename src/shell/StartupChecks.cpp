@@ -1,7 +1,7 @@
 #include "shell/StartupChecks.h"
 
-#include "shell/AppPaths.h"
-#include "shell/Profile.h"
+#include "common/AppPaths.h"
+#include "common/Profile.h"
 
 #include <QFile>
 #include <QLocale>
@@ -17,8 +17,9 @@ std::optional<QString> DisplayProblem(const QSize& size, int depth) {
             .arg(size.height());
     if (depth <= 15) {
         const qlonglong colours = depth > 0 ? (qlonglong(1) << std::min(depth, 62)) : 1;
-        return QStringLiteral("La scheda video è configurata a %1 colori per pixel. Si consiglia di "
-                              "impostarla ad almeno 65.536 colori!")
+        return QStringLiteral(
+                   "La scheda video è configurata a %1 colori per pixel. Si consiglia di "
+                   "impostarla ad almeno 65.536 colori!")
             .arg(QLocale(QLocale::Italian, QLocale::Italy).toString(colours));
     }
     return std::nullopt;

@@ -1,6 +1,7 @@
 #include "store/CodeCompletion.h"
 
-#include "items/ArtFilter.h"
+#include "store/LikePattern.h"
+
 #include "store/Database.h"
 #include "store/TableRecord.h"
 
@@ -25,9 +26,8 @@ QString Complete(Database& db, const QString& table, const QString& keyColumn,
                  const QString& column, int width, const QString& typed) {
     if (!Completes(typed))
         return QString();
-    const QString where =
-        QStringLiteral(" FROM %1 WHERE %2").arg(table, column) + ArtLikeOperator(db);
-    const QVariantList pattern{ArtLikePattern(typed)};
+    const QString where = QStringLiteral(" FROM %1 WHERE %2").arg(table, column) + LikeOperator(db);
+    const QVariantList pattern{LikePattern(typed)};
     QSqlQuery q;
     if (!db.query(q, QStringLiteral("SELECT COUNT(%1) AS Totale").arg(keyColumn) + where,
                   pattern) ||

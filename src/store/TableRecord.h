@@ -19,7 +19,7 @@
 // for CURRENCY, QDateTime for DATETIME (null = NULL), std::optional<bool> for BIT, QByteArray
 // for LONGBINARY (empty = NULL).
 
-#include "company/CurrencyAmount.h"
+#include "common/CurrencyAmount.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 
@@ -116,7 +116,9 @@ class RowWriter {
 public:
     RowWriter(Database::Backend backend, const std::vector<Field>& layout)
         : m_backend(backend), m_layout(layout) {}
-    void operator()(const char*, QString& v) { values << BindText(v, m_layout[values.size()].width); }
+    void operator()(const char*, QString& v) {
+        values << BindText(v, m_layout[values.size()].width);
+    }
     void operator()(const char*, std::optional<qint32>& v) { values << BindInt(v); }
     void operator()(const char*, std::optional<float>& v) { values << BindReal(v); }
     void operator()(const char*, CurrencyAmount& v) { values << BindCurrency(v, m_backend); }

@@ -3,7 +3,7 @@
 #include "barcode/BarcodeSymbol.h"
 #include "barcode/Barcodes.h"
 #include "barcode/ScanBurst.h"
-#include "shell/Profile.h"
+#include "common/Profile.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

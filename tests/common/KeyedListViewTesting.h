@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/CKeyedListView.h"
+#include "common/ui/CKeyedListView.h"
 
 #include <QApplication>
 #include <QTableView>

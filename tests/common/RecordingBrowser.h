@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/IBrowser.h"
+#include "common/IBrowser.h"
 
 #include <QList>
 #include <QUrl>

@@ -1,6 +1,6 @@
 // label: unit
+#include "common/Profile.h"
 #include "company/Formats.h"
-#include "shell/Profile.h"
 
 #include <QLocale>
 #include <QRandomGenerator>

@@ -4,15 +4,15 @@
 #include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
+#include "common/ChangeNotifier.h"
+#include "common/Profile.h"
+#include "common/ui/CMainDoc.h"
+#include "common/ui/CTrovaDialog.h"
 #include "company/Formats.h"
 #include "counterparts/AnaListModel.h"
 #include "counterparts/CounterpartStore.h"
 #include "counterparts/ui/CAnaMovBar.h"
 #include "counterparts/ui/CAnagraficheView.h"
-#include "shell/ChangeNotifier.h"
-#include "shell/Profile.h"
-#include "shell/ui/CMainDoc.h"
-#include "shell/ui/CTrovaDialog.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

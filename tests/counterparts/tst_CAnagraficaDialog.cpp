@@ -1,8 +1,8 @@
 // label: gui
+#include "common/IBrowser.h"
+#include "common/Profile.h"
 #include "counterparts/CounterpartStore.h"
 #include "counterparts/ui/CAnagraficaDialog.h"
-#include "shell/IBrowser.h"
-#include "shell/Profile.h"
 #include "store/Database.h"
 
 #include "RecordingBrowser.h"

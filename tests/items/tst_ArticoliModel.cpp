@@ -1,11 +1,11 @@
 // label: db
 #include "TestSupport.h"
+#include "common/Profile.h"
 #include "company/Formats.h"
 #include "items/ArtDelete.h"
 #include "items/ArtFilter.h"
 #include "items/ArtFind.h"
 #include "items/ArtListModel.h"
-#include "shell/Profile.h"
 
 #include <QAbstractItemModelTester>
 #include <QSqlQuery>

@@ -3,14 +3,14 @@
 #include "KeyedListViewTesting.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
+#include "common/ChangeNotifier.h"
+#include "common/Profile.h"
+#include "common/ui/CMainDoc.h"
 #include "company/Formats.h"
 #include "items/ArtListModel.h"
 #include "items/ArtMovementsLoader.h"
 #include "items/ui/CArticoliView.h"
-#include "shell/ChangeNotifier.h"
-#include "shell/Profile.h"
-#include "shell/ui/CMainDoc.h"
-#include "shell/ui/CMovArtBar.h"
+#include "items/ui/CMovArtBar.h"
 
 #include <QApplication>
 #include <QHeaderView>

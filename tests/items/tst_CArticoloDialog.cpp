@@ -1,5 +1,7 @@
 // label: db
 #include "barcode/ui/CBarCodeWnd.h"
+#include "common/IFileDialogs.h"
+#include "common/Profile.h"
 #include "counterparts/CounterpartStore.h"
 #include "counterparts/ui/CAnagraficaDialog.h"
 #include "items/Classifications.h"
@@ -8,8 +10,6 @@
 #include "items/PriceChain.h"
 #include "items/ui/CArticoloDialog.h"
 #include "items/ui/CFotoWnd.h"
-#include "shell/IFileDialogs.h"
-#include "shell/Profile.h"
 #include "store/Database.h"
 
 #include "RecordingBrowser.h"

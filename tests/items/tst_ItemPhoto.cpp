@@ -1,13 +1,13 @@
 // label: gui
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
+#include "common/IFileDialogs.h"
+#include "common/Profile.h"
 #include "company/Formats.h"
 #include "items/ItemPhoto.h"
 #include "items/ui/CFotoView.h"
 #include "items/ui/CFotoWnd.h"
 #include "items/ui/CRicaricoDialog.h"
-#include "shell/IFileDialogs.h"
-#include "shell/Profile.h"
 #include "store/TableRecord.h"
 #include "store/records/ArticoliRecord.h"
 

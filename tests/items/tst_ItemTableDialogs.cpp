@@ -2,12 +2,12 @@
 #include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
+#include "common/ChangeNotifier.h"
+#include "common/IBrowser.h"
+#include "common/Profile.h"
 #include "items/Classifications.h"
 #include "items/ui/CUniMisDialog.h"
 #include "items/ui/CVarOtherDialog.h"
-#include "shell/ChangeNotifier.h"
-#include "shell/IBrowser.h"
-#include "shell/Profile.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,10 +2,10 @@
 #include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
+#include "common/ChangeNotifier.h"
+#include "common/Profile.h"
 #include "items/Classifications.h"
 #include "items/ui/CVarArtDialog.h"
-#include "shell/ChangeNotifier.h"
-#include "shell/Profile.h"
 #include "store/TableRecord.h"
 #include "store/records/ArticoliRecord.h"
 

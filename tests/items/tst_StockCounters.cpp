@@ -1,10 +1,10 @@
 // label: db
 #include "BenchData.h"
 #include "TestSupport.h"
+#include "common/Profile.h"
 #include "items/ArtRowIcon.h"
 #include "items/StockCounters.h"
 #include "items/UpdateAllArtInfo.h"
-#include "shell/Profile.h"
 #include "store/TableRecord.h"
 #include "store/records/ArticoliRecord.h"
 

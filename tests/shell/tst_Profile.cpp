@@ -1,7 +1,7 @@
 // label: unit
 #include "TestSupport.h"
-#include "shell/AppPaths.h"
-#include "shell/Profile.h"
+#include "common/AppPaths.h"
+#include "common/Profile.h"
 #include "shell/StartupChecks.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // label: db
 #include "TestSupport.h"
-#include "shell/AppPaths.h"
-#include "shell/Profile.h"
+#include "common/AppPaths.h"
+#include "common/Profile.h"
 #include "store/ConnectionString.h"
 #include "store/DatabaseOpener.h"
 #include "store/Schema.h"

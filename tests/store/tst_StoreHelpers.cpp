@@ -1,6 +1,6 @@
 // label: db
 #include "TestSupport.h"
-#include "company/CurrencyAmount.h"
+#include "common/CurrencyAmount.h"
 #include "store/ConnectionString.h"
 #include "store/DbError.h"
 #include "store/DisplayName.h"

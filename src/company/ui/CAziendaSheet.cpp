@@ -1,8 +1,8 @@
 #include "company/ui/CAziendaSheet.h"
 
+#include "common/ChangeNotifier.h"
 #include "company/ui/CDittaDialog.h"
 #include "company/ui/CFormatDialog.h"
-#include "shell/ChangeNotifier.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

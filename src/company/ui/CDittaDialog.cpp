@@ -1,14 +1,14 @@
 #include "company/ui/CDittaDialog.h"
 
+#include "common/IBrowser.h"
+#include "common/IFileDialogs.h"
+#include "common/IPrompt.h"
+#include "common/MakerSite.h"
+#include "common/Profile.h"
+#include "common/ui/SmallToolButton.h"
 #include "company/CompanyData.h"
 #include "company/CompanyLogo.h"
 #include "company/ui/FieldHelpers.h"
-#include "shell/IBrowser.h"
-#include "shell/IFileDialogs.h"
-#include "shell/IPrompt.h"
-#include "shell/MakerSite.h"
-#include "shell/Profile.h"
-#include "shell/ui/SmallToolButton.h"
 
 #include <QComboBox>
 #include <QFileInfo>

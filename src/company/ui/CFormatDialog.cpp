@@ -1,10 +1,10 @@
 #include "company/ui/CFormatDialog.h"
 
+#include "common/IBrowser.h"
+#include "common/MakerSite.h"
+#include "common/Profile.h"
 #include "company/FormatConventions.h"
 #include "company/ui/CFormatFields.h"
-#include "shell/IBrowser.h"
-#include "shell/MakerSite.h"
-#include "shell/Profile.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

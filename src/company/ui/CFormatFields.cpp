@@ -1,8 +1,8 @@
 #include "company/ui/CFormatFields.h"
 
+#include "common/IPrompt.h"
 #include "company/Formats.h"
 #include "company/ui/FieldHelpers.h"
-#include "shell/IPrompt.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

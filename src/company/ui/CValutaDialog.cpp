@@ -1,11 +1,11 @@
 #include "company/ui/CValutaDialog.h"
 
+#include "common/IBrowser.h"
+#include "common/IPrompt.h"
+#include "common/ui/SmallToolButton.h"
 #include "company/Formats.h"
 #include "company/ui/CFormatFields.h"
 #include "company/ui/FieldHelpers.h"
-#include "shell/IBrowser.h"
-#include "shell/IPrompt.h"
-#include "shell/ui/SmallToolButton.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

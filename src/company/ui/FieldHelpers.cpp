@@ -1,6 +1,6 @@
 #include "company/ui/FieldHelpers.h"
 
-#include "shell/IPrompt.h"
+#include "common/IPrompt.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

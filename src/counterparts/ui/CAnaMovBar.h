@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/CMovementListBar.h"
+#include "common/ui/CMovementListBar.h"
 
 class Database;
 

@@ -1,12 +1,12 @@
 #include "counterparts/ui/CAnagraficaDialog.h"
 
+#include "common/IBrowser.h"
+#include "common/IPrompt.h"
+#include "common/MakerSite.h"
+#include "common/ui/SmallToolButton.h"
 #include "company/Formats.h"
 #include "company/ui/FieldHelpers.h"
 #include "counterparts/CounterpartStore.h"
-#include "shell/IBrowser.h"
-#include "shell/IPrompt.h"
-#include "shell/MakerSite.h"
-#include "shell/ui/SmallToolButton.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "common/Commands.h"
+#include "common/ui/CKeyedListView.h"
 #include "counterparts/ui/CAnagraficaDialog.h"
-#include "shell/ui/CKeyedListView.h"
 
 #include <QPointer>
 #include <functional>
@@ -18,16 +19,16 @@ class CAnagraficheView : public CKeyedListView {
     Q_OBJECT
 public:
     enum Id : int {
-        NewCliente = 32784,
-        NewFornitore = 32785,
-        Open = 32786,
-        Delete = 32787,
-        Find = 32794,
-        Update = 32805,
-        FilterOperai = 32823,
-        FilterClienti = 32824,
-        FilterFornitori = 32825,
-        FilterAll = 32826,
+        NewCliente = Commands::AnaNuovoCliente,
+        NewFornitore = Commands::AnaNuovoFornitore,
+        Open = Commands::AnaApri,
+        Delete = Commands::AnaElimina,
+        Find = Commands::Trova,
+        Update = Commands::Aggiorna,
+        FilterOperai = Commands::AnaSoloOperai,
+        FilterClienti = Commands::AnaSoloClienti,
+        FilterFornitori = Commands::AnaSoloFornitori,
+        FilterAll = Commands::AnaTutti,
     };
 
     // What the find dialog gave.

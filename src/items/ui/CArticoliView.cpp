@@ -1,17 +1,17 @@
 #include "items/ui/CArticoliView.h"
 
+#include "common/Commands.h"
+#include "common/IPrompt.h"
+#include "common/Profile.h"
+#include "common/ui/CMainDoc.h"
+#include "common/ui/CTrovaDialog.h"
 #include "company/Formats.h"
 #include "items/ArtDelete.h"
 #include "items/ArtFilter.h"
 #include "items/ArtListModel.h"
 #include "items/ArtMovementsLoader.h"
 #include "items/ui/CFiltroArtDialog.h"
-#include "shell/IPrompt.h"
-#include "shell/Profile.h"
-#include "shell/RibbonLayout.h"
-#include "shell/ui/CMainDoc.h"
-#include "shell/ui/CMovArtBar.h"
-#include "shell/ui/CTrovaDialog.h"
+#include "items/ui/CMovArtBar.h"
 #include "store/Database.h"
 
 #include <QHeaderView>
@@ -24,12 +24,12 @@ namespace {
 using S = Profile::Section;
 
 enum Id : int {
-    New = 32771,
-    Open = 32772,
-    Delete = 32773,
-    Find = 32794,
-    Update = RibbonLayout::Aggiorna,
-    Filter = 32806,
+    New = Commands::ArtNuovo,
+    Open = Commands::ArtApri,
+    Delete = Commands::ArtElimina,
+    Find = Commands::Trova,
+    Update = Commands::Aggiorna,
+    Filter = Commands::Filtro,
 };
 
 // The row icons 0 to 7: a box, marked red when something is to be reordered, blue when some is

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/ui/CKeyedListView.h"
 #include "items/ArtFind.h"
-#include "shell/ui/CKeyedListView.h"
 
 #include <QPointer>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "items/ui/CFotoWnd.h"
 
+#include "common/IFileDialogs.h"
+#include "common/IPrompt.h"
 #include "items/ItemPhoto.h"
 #include "items/ui/CFotoView.h"
-#include "shell/IFileDialogs.h"
-#include "shell/IPrompt.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "company/CurrencyAmount.h"
+#include "common/CurrencyAmount.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 #include "items/ui/CUniMisDialog.h"
 
+#include "common/IBrowser.h"
+#include "common/IPrompt.h"
+#include "common/MakerSite.h"
+#include "common/Profile.h"
 #include "items/UnitsOfMeasure.h"
-#include "shell/IBrowser.h"
-#include "shell/IPrompt.h"
-#include "shell/MakerSite.h"
-#include "shell/Profile.h"
 #include "store/TransactionGuard.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 #include "items/ui/CVarArtDialog.h"
 
+#include "common/ChangeNotifier.h"
+#include "common/IBrowser.h"
+#include "common/IPrompt.h"
+#include "common/MakerSite.h"
 #include "items/Classifications.h"
-#include "shell/ChangeNotifier.h"
-#include "shell/IBrowser.h"
-#include "shell/IPrompt.h"
-#include "shell/MakerSite.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

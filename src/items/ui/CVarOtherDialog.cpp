@@ -1,9 +1,9 @@
 #include "items/ui/CVarOtherDialog.h"
 
-#include "shell/ChangeNotifier.h"
-#include "shell/IBrowser.h"
-#include "shell/IPrompt.h"
-#include "shell/MakerSite.h"
+#include "common/ChangeNotifier.h"
+#include "common/IBrowser.h"
+#include "common/IPrompt.h"
+#include "common/MakerSite.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,13 +1,13 @@
 #include "shell/ui/CMainApp.h"
 
+#include "common/AppPaths.h"
+#include "common/NonInteractive.h"
+#include "common/ui/QtFileDialogs.h"
+#include "common/ui/QtPrompt.h"
 #include "company/ui/CAziendaSheet.h"
-#include "shell/AppPaths.h"
-#include "shell/NonInteractive.h"
 #include "shell/UnixSignalWatcher.h"
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CRelNotesDialog.h"
-#include "shell/ui/QtFileDialogs.h"
-#include "shell/ui/QtPrompt.h"
 #include "store/DatabaseOpener.h"
 #include "store/SchemaUpgrade.h"
 

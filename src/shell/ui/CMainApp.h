@@ -1,10 +1,10 @@
 #pragma once
 
-#include "shell/ChangeNotifier.h"
-#include "shell/IBrowser.h"
-#include "shell/IFileDialogs.h"
-#include "shell/IPrompt.h"
-#include "shell/Profile.h"
+#include "common/ChangeNotifier.h"
+#include "common/IBrowser.h"
+#include "common/IFileDialogs.h"
+#include "common/IPrompt.h"
+#include "common/Profile.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupChecks.h"
 #include "store/Database.h"

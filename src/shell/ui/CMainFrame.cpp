@@ -1,10 +1,14 @@
 #include "shell/ui/CMainFrame.h"
 
+#include "common/WebPages.h"
+#include "common/ui/CMainDoc.h"
+#include "common/ui/CPaneBar.h"
 #include "company/ui/CAziendaSheet.h"
 #include "counterparts/ui/CAnaMovBar.h"
 #include "counterparts/ui/CAnagraficheView.h"
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CArticoloDialog.h"
+#include "items/ui/CMovArtBar.h"
 #include "items/ui/CUniMisDialog.h"
 #include "items/ui/CVarArtDialog.h"
 #include "items/ui/CVarOtherDialog.h"
@@ -12,12 +16,8 @@
 #include "shell/FrameRules.h"
 #include "shell/FrameTimers.h"
 #include "shell/RibbonLayout.h"
-#include "shell/WebPages.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CMainApp.h"
-#include "shell/ui/CMainDoc.h"
-#include "shell/ui/CMovArtBar.h"
-#include "shell/ui/CPaneBar.h"
 #include "shell/ui/CPlaceholderView.h"
 #include "shell/ui/CRibbonBar.h"
 #include "shell/ui/CRibbonCategory.h"
@@ -37,10 +37,8 @@
 #include <QStyleFactory>
 
 namespace {
-// "Categoria e Reparto" of the items category.
-constexpr int kRenameClassification = 32880;
-// "Variazioni Veloci" of the items category.
-constexpr int kQuickChange = 32873;
+constexpr int kRenameClassification = Commands::CategoriaReparto;
+constexpr int kQuickChange = Commands::VariazioniVeloci;
 
 using S = Profile::Section;
 namespace RL = RibbonLayout;

@@ -1,7 +1,7 @@
 #include "shell/ui/CPlaceholderView.h"
 
-#include "shell/ChangeNotifier.h"
-#include "shell/ui/CMainDoc.h"
+#include "common/ChangeNotifier.h"
+#include "common/ui/CMainDoc.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

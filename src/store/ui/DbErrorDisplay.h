@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/IPrompt.h"
+#include "common/IPrompt.h"
 
 #include <QSqlError>
 

@@ -1,7 +1,7 @@
-#include "shell/ui/SmallToolButton.h"
+#include "common/ui/SmallToolButton.h"
 
-#include "shell/IBrowser.h"
-#include "shell/MakerSite.h"
+#include "common/IBrowser.h"
+#include "common/MakerSite.h"
 
 #include <QIcon>
 #include <QToolButton>

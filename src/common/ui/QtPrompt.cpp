@@ -1,4 +1,4 @@
-#include "shell/ui/QtPrompt.h"
+#include "common/ui/QtPrompt.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -37,7 +37,8 @@ QMessageBox::StandardButton button(IPrompt::Answer answer) {
 }
 } // namespace
 
-IPrompt::Answer QtPrompt::ask(const QString& text, Icon icon, Buttons buttons, Answer defaultAnswer) {
+IPrompt::Answer QtPrompt::ask(const QString& text, Icon icon, Buttons buttons,
+                              Answer defaultAnswer) {
     QMessageBox box(boxIcon(icon), QStringLiteral("Quarzil"), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     switch (buttons) {
@@ -73,6 +74,7 @@ void QtPrompt::balloon(QObject* field, const QString& title, const QString& text
         return;
     widget->setFocus();
     const QPoint at = widget->mapToGlobal(QPoint(widget->width() / 2, widget->height()));
-    QToolTip::showText(at, QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), text.toHtmlEscaped()),
-                       widget);
+    QToolTip::showText(
+        at, QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), text.toHtmlEscaped()),
+        widget);
 }

@@ -1,11 +1,12 @@
-#include "shell/ui/QtFileDialogs.h"
+#include "common/ui/QtFileDialogs.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 
-QString QtFileDialogs::openFile(const QString& title, const QString& folder, const QString& filter) {
+QString QtFileDialogs::openFile(const QString& title, const QString& folder,
+                                const QString& filter) {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
 }
 
@@ -19,4 +20,6 @@ QString QtFileDialogs::chooseFolder(const QString& title, const QString& folder)
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, folder);
 }
 
-bool DesktopBrowser::open(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopBrowser::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}

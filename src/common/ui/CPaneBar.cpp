@@ -1,4 +1,4 @@
-#include "shell/ui/CPaneBar.h"
+#include "common/ui/CPaneBar.h"
 
 #include <QCloseEvent>
 

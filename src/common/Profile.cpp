@@ -1,4 +1,4 @@
-#include "shell/Profile.h"
+#include "common/Profile.h"
 
 #include <QDir>
 #include <QFile>

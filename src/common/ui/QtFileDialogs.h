@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/IBrowser.h"
-#include "shell/IFileDialogs.h"
+#include "common/IBrowser.h"
+#include "common/IFileDialogs.h"
 
 // The desktop's file choosers.
 class QtFileDialogs : public IFileDialogs {

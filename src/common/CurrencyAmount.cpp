@@ -1,4 +1,4 @@
-#include "company/CurrencyAmount.h"
+#include "common/CurrencyAmount.h"
 
 #include <cmath>
 #include <limits>
@@ -76,6 +76,6 @@ QString CurrencyAmount::toDecimalString() const {
     const bool negative = m_units < 0;
     const quint64 magnitude = negative ? 0 - quint64(m_units) : quint64(m_units);
     const QString fraction = QString::number(magnitude % quint64(kScale)).rightJustified(4, u'0');
-    return (negative ? QStringLiteral("-") : QString()) + QString::number(magnitude / quint64(kScale)) +
-           u'.' + fraction;
+    return (negative ? QStringLiteral("-") : QString()) +
+           QString::number(magnitude / quint64(kScale)) + u'.' + fraction;
 }

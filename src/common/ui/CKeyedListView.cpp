@@ -1,11 +1,11 @@
-#include "shell/ui/CKeyedListView.h"
+#include "common/ui/CKeyedListView.h"
 
-#include "shell/ChangeNotifier.h"
-#include "shell/FrameRules.h"
-#include "shell/IPrompt.h"
-#include "shell/Profile.h"
-#include "shell/RibbonLayout.h"
-#include "shell/ui/CMainDoc.h"
+#include "common/ChangeNotifier.h"
+#include "common/ColumnWidth.h"
+#include "common/Commands.h"
+#include "common/IPrompt.h"
+#include "common/Profile.h"
+#include "common/ui/CMainDoc.h"
 #include "store/KeyedListModel.h"
 
 #include <QGuiApplication>
@@ -57,13 +57,13 @@ void CKeyedListView::setUpList(KeyedListModel* model, const ListSetup& setup) {
     header->setSortIndicatorShown(true);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
-    header->setMinimumSectionSize(FrameRules::kMinColumnWidth);
+    header->setMinimumSectionSize(kMinColumnWidth);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     const Profile& profile = document().profile();
     for (int c = 0; c < model->columnCount(); ++c)
         header->resizeSection(
-            c, FrameRules::StoredColumnWidth(profile.integer(
-                   Profile::Section::List, setup.widthKey(c), setup.defaultWidth(c))));
+            c, StoredColumnWidth(profile.integer(Profile::Section::List, setup.widthKey(c),
+                                                 setup.defaultWidth(c))));
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { selectionChanged(); });
 
@@ -82,7 +82,7 @@ void CKeyedListView::saveState() {
     const QHeaderView* header = m_table->horizontalHeader();
     for (int c = 0; c < m_model->columnCount(); ++c)
         profile.setValue(Profile::Section::List, m_setup.widthKey(c),
-                         FrameRules::StoredColumnWidth(header->sectionSize(c)));
+                         StoredColumnWidth(header->sectionSize(c)));
 }
 
 // --- Commands -----------------------------------------------------------------------------------
@@ -118,7 +118,7 @@ void CKeyedListView::addMenuEntries(std::initializer_list<MenuEntry> entries) {
 void CKeyedListView::attachCommands(const QHash<int, QAction*>& commands) {
     // Commands of later parts of the program stay disabled.
     CFrameView::attachCommands(commands);
-    for (const RibbonLayout::Command& c : RibbonLayout::ViewCommands(m_setup.ribbonView)) {
+    for (const Commands::Command& c : Commands::ViewCommands(m_setup.ribbonView)) {
         QAction* frameAction = commands.value(c.id);
         QAction* own = m_ownActions.value(c.id);
         if (!frameAction || !own)

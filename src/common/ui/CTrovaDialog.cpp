@@ -1,6 +1,6 @@
-#include "shell/ui/CTrovaDialog.h"
+#include "common/ui/CTrovaDialog.h"
 
-#include "shell/IBrowser.h"
+#include "common/IBrowser.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/CFrameView.h"
+#include "common/ui/CFrameView.h"
 #include "store/GuardedDelete.h"
 
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "shell/ui/CMovArtBar.h"
+#include "items/ui/CMovArtBar.h"
 
 #include <QTreeView>
 

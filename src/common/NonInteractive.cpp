@@ -1,4 +1,4 @@
-#include "shell/NonInteractive.h"
+#include "common/NonInteractive.h"
 
 #include <cstdio>
 
@@ -39,7 +39,9 @@ void print(const QString& line) {
 }
 } // namespace
 
-bool IsNonInteractive() { return qEnvironmentVariable("QUARZIL_NONINTERACTIVE") == QLatin1String("1"); }
+bool IsNonInteractive() {
+    return qEnvironmentVariable("QUARZIL_NONINTERACTIVE") == QLatin1String("1");
+}
 
 IPrompt::Answer StderrPrompt::ask(const QString& text, Icon icon, Buttons, Answer defaultAnswer) {
     print(QStringLiteral("quarzil: %1: %2 [%3]")
@@ -48,7 +50,8 @@ IPrompt::Answer StderrPrompt::ask(const QString& text, Icon icon, Buttons, Answe
 }
 
 void StderrPrompt::balloon(QObject*, const QString& title, const QString& text, Icon icon) {
-    print(QStringLiteral("quarzil: balloon %1: %2: %3").arg(QLatin1String(iconName(icon)), title, text));
+    print(QStringLiteral("quarzil: balloon %1: %2: %3")
+              .arg(QLatin1String(iconName(icon)), title, text));
 }
 
 QString CancelledFileDialogs::openFile(const QString& title, const QString&, const QString&) {

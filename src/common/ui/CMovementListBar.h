@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/CPaneBar.h"
+#include "common/ui/CPaneBar.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "shell/AppPaths.h"
+#include "common/AppPaths.h"
 
 #include <QDir>
 #include <QFile>

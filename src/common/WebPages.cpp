@@ -1,8 +1,8 @@
-#include "shell/WebPages.h"
+#include "common/WebPages.h"
 
-#include "shell/MakerSite.h"
-#include "shell/Profile.h"
-#include "shell/RibbonLayout.h"
+#include "common/Commands.h"
+#include "common/MakerSite.h"
+#include "common/Profile.h"
 
 namespace WebPages {
 
@@ -16,7 +16,7 @@ QUrl Configurable(const Profile& profile, const QString& name, const QString& pa
 } // namespace
 
 QUrl ForCommand(const Profile& profile, int commandId) {
-    using namespace RibbonLayout;
+    using namespace Commands;
     switch (commandId) {
     case Manuale:
         return Configurable(profile, QStringLiteral("Manuale"),

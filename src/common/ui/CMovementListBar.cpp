@@ -1,7 +1,7 @@
-#include "shell/ui/CMovementListBar.h"
+#include "common/ui/CMovementListBar.h"
 
-#include "shell/FrameRules.h"
-#include "shell/Profile.h"
+#include "common/ColumnWidth.h"
+#include "common/Profile.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -26,13 +26,12 @@ CMovementListBar::CMovementListBar(int commandId, const QString& title, Profile&
     m_list->header()->setMinimumSectionSize(1);
     for (int c = 0; c < count; ++c)
         m_list->header()->resizeSection(
-            c, FrameRules::StoredColumnWidth(m_profile.integer(
-                   Profile::Section::List, widthKey(c), columns.defaultWidths.value(c, 100))));
-    connect(m_list->header(), &QHeaderView::sectionResized, this,
-            [this](int column, int, int width) {
-                m_profile.setValue(Profile::Section::List, widthKey(column),
-                                   FrameRules::StoredColumnWidth(width));
-            });
+            c, StoredColumnWidth(m_profile.integer(Profile::Section::List, widthKey(c),
+                                                   columns.defaultWidths.value(c, 100))));
+    connect(
+        m_list->header(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+            m_profile.setValue(Profile::Section::List, widthKey(column), StoredColumnWidth(width));
+        });
     applyRowColours();
     setWidget(m_list);
 }
@@ -80,5 +79,5 @@ int CMovementListBar::movementId(int row) const {
 void CMovementListBar::saveState() {
     for (int c = 0; c < m_model->columnCount(); ++c)
         m_profile.setValue(Profile::Section::List, widthKey(c),
-                           FrameRules::StoredColumnWidth(m_list->header()->sectionSize(c)));
+                           StoredColumnWidth(m_list->header()->sectionSize(c)));
 }

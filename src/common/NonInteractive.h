@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/IBrowser.h"
-#include "shell/IFileDialogs.h"
-#include "shell/IPrompt.h"
+#include "common/IBrowser.h"
+#include "common/IFileDialogs.h"
+#include "common/IPrompt.h"
 
 // With QUARZIL_NONINTERACTIVE=1 the program prompts nobody: every message and question is
 // written to standard error and takes its default answer, file dialogs are cancelled and pages

@@ -1,6 +1,6 @@
-#include "shell/MakerSite.h"
+#include "common/MakerSite.h"
 
-#include "shell/Profile.h"
+#include "common/Profile.h"
 
 QUrl MakerPage(const Profile& profile, const QString& path) {
     QString site = profile.string(Profile::Section::Web, QStringLiteral("Sito"),

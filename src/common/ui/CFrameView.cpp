@@ -1,4 +1,4 @@
-#include "shell/ui/CFrameView.h"
+#include "common/ui/CFrameView.h"
 
 CFrameView::CFrameView(CMainDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {}
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ui/CMovementListBar.h"
+#include "common/ui/CMovementListBar.h"
 
 // "Movimenti di magazzino": the latest movements of the item selected in the items view, which
 // fills the list.

@@ -1,4 +1,4 @@
-#include "items/WaitCursor.h"
+#include "common/WaitCursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Every command of the program with its text, tooltip, key and icon. Widget-free, and below
+// every view, so a view names its commands here and the ribbon places them.
+namespace Commands {
+
+// Command ids. The frame handles its own; the others belong to a view.
+enum Id : int {
+    ConnData = 32802,
+    DatiAziendali = 32796,
+    UnitaMisura = 32774,
+    BackupDati = 32804,
+    Aggiornamenti = 32834,
+    Manuale = 32918,
+    Commenti = 32963,
+    Facebook = 32788,
+    YouTube = 32789,
+    Twitter = 32831,
+    PaginaWeb = 32792,
+    Donazioni = 32966,
+    About = 57664,
+    Exit = 57665,
+    Help = 57670,
+    StatusBar = 59393,
+    MovArtBar = 32797,
+    MovRowBar = 32798,
+    AnaMovBar = 32800,
+    CalAppBar = 32813,
+    AiutoMagazzino = 32967,
+    AiutoMovimenti = 32968,
+    AiutoAnagrafiche = 32969,
+    AiutoAgenda = 32970,
+    Aggiorna = 32805,
+
+    // Shared by the list views.
+    Trova = 32794,
+    Filtro = 32806,
+    // The items view.
+    ArtNuovo = 32771,
+    ArtApri = 32772,
+    ArtElimina = 32773,
+    VariazioniVeloci = 32873,
+    CategoriaReparto = 32880,
+    OffertePromozioni = 32881,
+    // The counterparts view.
+    AnaNuovoCliente = 32784,
+    AnaNuovoFornitore = 32785,
+    AnaApri = 32786,
+    AnaElimina = 32787,
+    AnaSoloOperai = 32823,
+    AnaSoloClienti = 32824,
+    AnaSoloFornitori = 32825,
+    AnaTutti = 32826,
+};
+
+struct Command {
+    int id = 0;
+    QString text; // with its access key ("&")
+    QString tip;  // tooltip; the key is added when the command has one
+    QString key;  // portable key sequence text ("F3", "Ctrl+D"), may be empty
+    QString icon; // freedesktop icon name
+    bool checkable = false;
+};
+
+// A command is the frame's own when any category may show it; a view's command is made once
+// per category (its text can differ: "Trova" is "Cerca Prodotto" or "Trova Anagrafica").
+bool IsFrameCommand(int id);
+// The frame's commands, and a category's view commands (id, text, ...).
+QList<Command> FrameCommands();
+QList<Command> ViewCommands(int viewIndex);
+
+// The online help page of each view ("/aiuto/Quarzil/...").
+QString HelpPath(int viewIndex);
+
+} // namespace Commands

@@ -1,6 +1,7 @@
 # Fails when a source under ROOT includes a file of a layer above its own. Run by the build
 # and by CTest. A file's layer is its folder's: the cores from the common ground up, then the
-# windows (every ui/ stands above every core, in the same order), then the shell on top.
+# windows (every ui/ stands above every core, in the same order), then the shell and the
+# command line on top.
 # Folders of one rank (items and counterparts) may include each other.
 set(core_rank_common 0)
 set(core_rank_store 1)
@@ -18,7 +19,7 @@ set(shell_rank 20)
 # Rank of a path relative to ROOT ("items/ui/CFotoWnd.h"), or -1 when it is not a layer's.
 function(layer_rank rel out)
   set(rank -1)
-  if(rel MATCHES "^main\\.cpp$" OR rel MATCHES "^shell/")
+  if(rel MATCHES "^main\\.cpp$" OR rel MATCHES "^shell/" OR rel MATCHES "^cli/")
     set(rank ${shell_rank})
   elseif(rel MATCHES "^([a-z]+)/(.*)$")
     set(sub ${CMAKE_MATCH_1})

@@ -53,34 +53,43 @@ float GetArtReso(Database& db, Profile* profile, int itemId) {
                        QStringLiteral("ArticoliView:GetArtReso"));
 }
 
+bool ReadArtCounterInputs(Database& db, int itemId, ArtCounterInputs* in, bool* found) {
+    // One statement reads the item, one pass over its movement rows gives what the three sums
+    // and the last-date query give one by one, and its open orders are summed alongside.
+    *found = false;
+    QSqlQuery item;
+    if (!db.query(item, StockQueries::ItemTotals(db), {itemId, itemId, itemId}))
+        return false;
+    if (!item.next())
+        return !item.lastError().isValid();
+    *found = true;
+    in->scortaMin = Record::ReadReal(item.value(1));
+    in->giacInit = Record::ReadReal(item.value(2));
+    // No unit, or a unit that has been deleted since: no abbreviation.
+    if (!item.value(0).isNull())
+        in->unitSigla = Record::ReadText(item.value(3), 5);
+    in->carichi = ReadSum(item.value(4));
+    in->scarichi = ReadSum(item.value(5));
+    in->resi = ReadSum(item.value(6));
+    in->lastMov = Record::ReadDateTime(item.value(7));
+    in->ordinato = ReadSum(item.value(8));
+    return true;
+}
+
 bool UpdateArtInfo(Database& db, Profile* profile, int itemId) {
     if (itemId <= 0)
         return true;
     Items::WaitCursor wait;
 
-    // One statement reads the item, one pass over its movement rows gives what the three sums
-    // and the last-date query give one by one, and its open orders are summed alongside.
-    QSqlQuery item;
-    const bool found =
-        db.query(item, StockQueries::ItemTotals(db), {itemId, itemId, itemId}) && item.next();
+    ArtCounterInputs in;
+    bool found = false;
+    const bool read = ReadArtCounterInputs(db, itemId, &in, &found);
     // The sums have ended either way.
     for (const char* key :
          {"ArticoliView:GetArtCar", "ArticoliView:GetArtSca", "ArticoliView:GetArtReso"})
         clearLog(profile, QLatin1String(key));
-    if (!found)
+    if (!read || !found)
         return false;
-    ArtCounterInputs in;
-    in.scortaMin = Record::ReadReal(item.value(1));
-    in.giacInit = Record::ReadReal(item.value(2));
-    // No unit, or a unit that has been deleted since: no abbreviation.
-    if (!item.value(0).isNull())
-        in.unitSigla = Record::ReadText(item.value(3), 5);
-    in.carichi = ReadSum(item.value(4));
-    in.scarichi = ReadSum(item.value(5));
-    in.resi = ReadSum(item.value(6));
-    in.lastMov = Record::ReadDateTime(item.value(7));
-    in.ordinato = ReadSum(item.value(8));
-    item.finish();
 
     const ArtCounters counters = ComputeArtCounters(in);
     QSqlQuery write;

@@ -2,6 +2,7 @@
 
 class Database;
 class Profile;
+struct ArtCounterInputs;
 
 // Stock counters of one item, recomputed from its movement rows and open order rows. The
 // profile receives the crash-log entries; it may be null where no crash log is kept.
@@ -15,3 +16,7 @@ float GetArtReso(Database& db, Profile* profile, int itemId);
 // Recomputes and stores every derived column of one item. False when the item cannot be read
 // or written (its previous counters stay); does nothing, successfully, for a key not above 0.
 bool UpdateArtInfo(Database& db, Profile* profile, int itemId);
+
+// What one item's counters are computed from. False when the read fails; *found false when the
+// item does not exist.
+bool ReadArtCounterInputs(Database& db, int itemId, ArtCounterInputs* in, bool* found);

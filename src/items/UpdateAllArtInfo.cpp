@@ -21,7 +21,7 @@ struct MovementSums {
     QDateTime lastMov;
 };
 
-using ItemInputs = std::vector<std::pair<int, ArtCounterInputs>>;
+using ItemInputs = ItemCounterInputs;
 
 // A round trip per item would dominate on a server: PostgreSQL gets its rows a few hundred at a
 // time, each typed as its column so that nothing is converted on the way.
@@ -71,18 +71,11 @@ bool writeBatches(Database& db, const ItemInputs& items) {
 
 } // namespace
 
-int UpdateAllArtInfo(Database& db, Profile* profile) {
-    Items::WaitCursor wait;
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return -1;
-    if (profile)
-        profile->logStep(kLog, QStringLiteral("Lettura movimenti"));
-
+bool ReadAllArtCounterInputs(Database& db, ItemCounterInputs* items) {
     QHash<int, MovementSums> movements;
     QSqlQuery q;
     if (!db.query(q, StockQueries::AllMovementSums(db)))
-        return -1;
+        return false;
     while (q.next()) {
         MovementSums& s = movements[q.value(0).toInt()];
         s.carichi = ReadSum(q.value(1));
@@ -92,28 +85,25 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
     }
     if (q.lastError().isValid()) {
         db.setError(q.lastError());
-        return -1;
+        return false;
     }
 
     QHash<int, double> orders;
     if (!db.query(q, StockQueries::AllOpenOrderSums(db)))
-        return -1;
+        return false;
     while (q.next()) {
         if (const std::optional<double> sum = ReadSum(q.value(1)))
             orders.insert(q.value(0).toInt(), *sum);
     }
     if (q.lastError().isValid()) {
         db.setError(q.lastError());
-        return -1;
+        return false;
     }
 
-    if (profile)
-        profile->logStep(kLog, QStringLiteral("Scrittura articoli"));
     // Read in full before writing: PostgreSQL's driver streams a forward-only result, and a
     // statement run meanwhile on the connection would cut it off.
-    ItemInputs items;
     if (!db.query(q, StockQueries::AllItemInputs()))
-        return -1;
+        return false;
     while (q.next()) {
         const int itemId = q.value(0).toInt();
         ArtCounterInputs in;
@@ -131,15 +121,28 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
         in.giacInit = Record::ReadReal(q.value(3));
         if (!q.value(1).isNull())
             in.unitSigla = Record::ReadText(q.value(4), 5);
-        items.emplace_back(itemId, std::move(in));
+        items->emplace_back(itemId, std::move(in));
     }
     if (q.lastError().isValid()) {
         db.setError(q.lastError());
-        return -1;
+        return false;
     }
-    q.finish();
-    movements.clear();
-    orders.clear();
+    return true;
+}
+
+int UpdateAllArtInfo(Database& db, Profile* profile) {
+    Items::WaitCursor wait;
+    TransactionGuard guard(db);
+    if (!guard.isActive())
+        return -1;
+    if (profile)
+        profile->logStep(kLog, QStringLiteral("Lettura movimenti"));
+
+    ItemInputs items;
+    if (!ReadAllArtCounterInputs(db, &items))
+        return -1;
+    if (profile)
+        profile->logStep(kLog, QStringLiteral("Scrittura articoli"));
 
     if (db.isPostgres()) {
         if (!writeBatches(db, items))

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "items/ArtCounters.h"
+
+#include <utility>
+#include <vector>
+
 class Database;
 class Profile;
 
@@ -8,3 +13,8 @@ class Profile;
 // UpdateArtInfo gives it. Returns the number of items written, or -1 on failure (nothing is
 // changed then, unless the caller's transaction goes on and commits).
 int UpdateAllArtInfo(Database& db, Profile* profile);
+
+// What every real item's counters are computed from, ordered by key: three grouped reads, held
+// in memory. False on failure (db's errorText() tells).
+using ItemCounterInputs = std::vector<std::pair<int, ArtCounterInputs>>;
+bool ReadAllArtCounterInputs(Database& db, ItemCounterInputs* items);

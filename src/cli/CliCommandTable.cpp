@@ -1,0 +1,18 @@
+#include "cli/CliCommand.h"
+
+// One line per verb; each verb's file defines <Verb>Command().
+#define QUARZIL_CLI_VERBS                                                                          \
+    X(Info)                                                                                        \
+    X(Create)                                                                                      \
+    X(Recompute)
+
+#define X(verb) CliCommand verb##Command();
+QUARZIL_CLI_VERBS
+#undef X
+
+const std::vector<CliCommand>& CliCommands() {
+#define X(verb) verb##Command(),
+    static const std::vector<CliCommand> commands{QUARZIL_CLI_VERBS};
+#undef X
+    return commands;
+}

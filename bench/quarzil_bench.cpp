@@ -29,6 +29,7 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
@@ -307,6 +308,70 @@ bool benchItemsView(const QString& target, const QString& catalog, qint64 itemCo
     return ok;
 }
 
+// quarzil-cli, built beside the program (the bench runner lives in bench/ below it).
+QString cliPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../quarzil-cli");
+}
+
+// One run of quarzil-cli on the archive: the whole command, start-up and exit included.
+bool runCli(const QString& connection, const QStringList& args, int wantedCode) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(cliPath(), QStringList{QStringLiteral("--connection"), connection} + args);
+    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit)
+        return false;
+    p.readAllStandardOutput();
+    return p.exitCode() == wantedCode;
+}
+
+// quarzil-cli recompute of every item, then the check that writes nothing, on the archive the
+// caller filled.
+bool benchCliRecompute(const QString& connection, const QString& suffix, const QString& setting,
+                       std::vector<Result>& results) {
+    return timeRuns(
+               QStringLiteral("CliRecompute") + suffix, setting, 3,
+               [&](int) { return runCli(connection, {QStringLiteral("recompute")}, 0); },
+               results) &&
+           timeRuns(
+               QStringLiteral("CliRecomputeCheck") + suffix, setting, 3,
+               [&](int) {
+                   return runCli(connection,
+                                 {QStringLiteral("recompute"), QStringLiteral("--check")}, 0);
+               },
+               results);
+}
+
+// The same at 1,000,000 items and 5,000,000 rows, on an archive of its own.
+bool benchCliRecomputeLarge(const QString& target, const QString& catalog, qint64 itemCount,
+                            qint64 rowCount, std::vector<Result>& results, QString* error) {
+    const bool onServer = target.contains(QLatin1String("QPSQL"));
+    const QString largeTarget = onServer ? target : target + QStringLiteral(".large.db");
+    const QString largeCatalog = catalog + QStringLiteral("_large");
+    const QString connection = BenchData::CreateArchive(largeTarget, largeCatalog, error);
+    if (connection.isEmpty())
+        return false;
+    bool ok = true;
+    {
+        Database db(QStringLiteral("bench_large"));
+        ok = db.open(connection);
+        BenchData::Counts counts;
+        BenchData::Sizes sizes;
+        sizes.items = int(itemCount);
+        sizes.rows = rowCount;
+        if (ok)
+            ok = stage(QStringLiteral("Generating %1 items, %2 rows").arg(itemCount).arg(rowCount),
+                       [&] { return BenchData::Generate(db, sizes, &counts, error); });
+        db.close();
+        if (ok)
+            ok = benchCliRecompute(
+                connection, QStringLiteral("Large"),
+                QStringLiteral("%1 items, %2 movement rows").arg(counts.items).arg(counts.rows),
+                results);
+    }
+    BenchData::DropArchive(largeTarget, largeCatalog);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -386,7 +451,8 @@ int main(int argc, char** argv) {
         BenchData::Sizes sizes;
         sizes.items = items;
         sizes.rows = scaled(1000000);
-        const bool counters = wanted("UpdateAllArtInfo") || wanted("UpdateArtInfo");
+        const bool counters =
+            wanted("UpdateAllArtInfo") || wanted("UpdateArtInfo") || wanted("CliRecompute");
         bool ok = !counters ||
                   stage(QStringLiteral("Generating %1 items, %2 rows").arg(items).arg(sizes.rows),
                         [&] { return BenchData::Generate(db, sizes, &counts, &error); });
@@ -394,6 +460,10 @@ int main(int argc, char** argv) {
             ok = timeRuns(
                 QStringLiteral("UpdateAllArtInfo"), generated(), 3,
                 [&](int) { return UpdateAllArtInfo(db, &profile) == counts.items; }, results);
+
+        // The same through the command line, as a cron job runs it.
+        if (ok && wanted("CliRecompute"))
+            ok = benchCliRecompute(connection, QString(), generated(), results);
 
         // One item's recompute: the same archive grown to 5,000,000 rows.
         if (ok && wanted("UpdateArtInfo")) {
@@ -415,6 +485,11 @@ int main(int argc, char** argv) {
         if (ok && (wanted("ItemsRefresh") || wanted("ItemsFirstScreen") || wanted("ItemsMemory")))
             ok = benchItemsView(target, catalog, scaled(1000000), scaled(100000), profile, results,
                                 &error);
+
+        // The command line's recompute at 1,000,000 items, 5,000,000 rows.
+        if (ok && wanted("CliRecompute"))
+            ok = benchCliRecomputeLarge(target, catalog, scaled(1000000), scaled(5000000), results,
+                                        &error);
 
         // The counterparts view at 100,000 records.
         if (ok && (wanted("CounterpartsRefresh") || wanted("CounterpartsSort") ||

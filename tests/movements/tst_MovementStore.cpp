@@ -1,0 +1,328 @@
+// label: db
+#include "TestSupport.h"
+#include "common/Profile.h"
+#include "items/StockCounters.h"
+#include "movements/MovementMessages.h"
+#include "movements/MovementStore.h"
+#include "movements/MovementTypes.h"
+#include "store/TableRecord.h"
+
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+int insertReturning(Database& db, const QString& sql, const QVariantList& values) {
+    QSqlQuery q;
+    if (!db.query(q, sql, values) || !q.next())
+        return -1;
+    return q.value(0).toInt();
+}
+
+int addItem(Database& db, std::optional<float> giacInit = {}) {
+    return insertReturning(db,
+                           QStringLiteral("INSERT INTO Articoli (Matricola, Descrizione, GiacInit) "
+                                          "VALUES (?, ?, ?) RETURNING IDArticolo"),
+                           {TestSupport::UniqueName(QStringLiteral("M")), QStringLiteral("Pezzo"),
+                            Record::BindReal(giacInit)});
+}
+
+int addCounterpart(Database& db, const QString& name, bool customer) {
+    return insertReturning(db,
+                           QStringLiteral("INSERT INTO CliFor (RagSoc, CliFor) VALUES (?, ?) "
+                                          "RETURNING IDCliFor"),
+                           {name, Record::BindBit(customer, db.backend())});
+}
+
+// A committed movement of one type made the way the dialog makes it.
+int saveMovement(Database& db, int type, const QDateTime& when,
+                 const QList<QPair<int, float>>& rows, int counterpart = 0) {
+    MovementEdit edit(db, type);
+    if (!edit.begin())
+        return -1;
+    edit.header().Numero = NextMovementNumber(db, type, when.date());
+    edit.header().Data = when;
+    if (counterpart)
+        edit.header().IDCliFor = counterpart;
+    for (const auto& [item, qt] : rows) {
+        SottoMovimentiRecord row;
+        row.IDArticolo = item;
+        row.Qt = qt;
+        row.Prezzo = CurrencyAmount::fromUnits(10000);
+        row.Iva = 0.22f;
+        row.Sconto = 0.0f;
+        if (!edit.insertRow(row))
+            return -1;
+    }
+    if (edit.save() != MovementEdit::SaveResult::Saved)
+        return -1;
+    return edit.header().IDMovimento;
+}
+
+qint64 count(Database& db, const QString& sql, const QVariantList& values = {}) {
+    QSqlQuery q;
+    if (!db.query(q, sql, values) || !q.next())
+        return -1;
+    return q.value(0).toLongLong();
+}
+
+} // namespace
+
+class tst_MovementStore : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { m_archives.clear(); }
+    void numbering_data() { TestSupport::AddBackendRows(); }
+    void numbering();
+    void totalsAndHeader_data() { TestSupport::AddBackendRows(); }
+    void totalsAndHeader();
+    void cancelLeavesNothing_data() { TestSupport::AddBackendRows(); }
+    void cancelLeavesNothing();
+    void availableStockCountsPendingRows_data() { TestSupport::AddBackendRows(); }
+    void availableStockCountsPendingRows();
+    void deleteMovements_data() { TestSupport::AddBackendRows(); }
+    void deleteMovements();
+    void footerLinesAndMessages();
+
+private:
+    TestSupport::ArchivePool m_archives;
+};
+
+void tst_MovementStore::numbering() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int item = addItem(*db);
+    const QDate today(2026, 6, 15);
+    QCOMPARE(NextMovementNumber(*db, MovementType::Carico, today), QStringLiteral("1/2026"));
+    // Earlier years and other types do not count; the last day of the year counts at any hour.
+    QVERIFY(saveMovement(*db, MovementType::Carico, QDateTime(QDate(2025, 12, 31), QTime(18, 0)),
+                         {{item, 1}}) > 0);
+    QVERIFY(saveMovement(*db, MovementType::Scarico, QDateTime(QDate(2026, 2, 1), QTime(9, 0)),
+                         {{item, 1}}) > 0);
+    QCOMPARE(NextMovementNumber(*db, MovementType::Carico, today), QStringLiteral("1/2026"));
+    QVERIFY(saveMovement(*db, MovementType::Carico, QDateTime(QDate(2026, 12, 31), QTime(18, 0)),
+                         {{item, 1}}) > 0);
+    QVERIFY(saveMovement(*db, MovementType::Carico, QDateTime(QDate(2026, 1, 1), QTime(0, 0)),
+                         {{item, 1}}) > 0);
+    QCOMPARE(NextMovementNumber(*db, MovementType::Carico, today), QStringLiteral("3/2026"));
+    QCOMPARE(NextMovementNumber(*db, MovementType::Scarico, today), QStringLiteral("2/2026"));
+    QCOMPARE(NextMovementNumber(*db, MovementType::Carico, QDate(2025, 3, 1)),
+             QStringLiteral("2/2025"));
+}
+
+void tst_MovementStore::totalsAndHeader() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int item = addItem(*db);
+    const int customer = addCounterpart(*db, QStringLiteral("Bar Sport di Rossi"), true);
+
+    MovementEdit edit(*db, MovementType::Scarico);
+    QVERIFY(edit.begin());
+    edit.header().Numero = QStringLiteral("7/2026");
+    edit.header().Data = QDateTime(QDate(2026, 3, 5), QTime(10, 30));
+    edit.header().IDCliFor = customer;
+    SottoMovimentiRecord row;
+    row.IDArticolo = item;
+    row.Qt = 3.0f;
+    row.Prezzo = CurrencyAmount::fromDecimalString(QStringLiteral("10.00"));
+    row.Sconto = 0.10f;
+    row.Iva = 0.22f;
+    QVERIFY(edit.insertRow(row));
+    // An empty VAT field is a rate of 0; a NULL rate (written by other means) adds no tax.
+    SottoMovimentiRecord free = row;
+    free.Iva = 0.0f;
+    free.Sconto = 0.0f;
+    QVERIFY(edit.insertRow(free));
+    SottoMovimentiRecord untaxed = row;
+    untaxed.Iva.reset();
+    untaxed.Sconto = 0.0f;
+    QVERIFY(edit.insertRow(untaxed));
+    QCOMPARE(
+        count(*db, QStringLiteral("SELECT COUNT(*) FROM SottoMovimenti WHERE IDMovimento = 0")), 3);
+    QCOMPARE(edit.save(), MovementEdit::SaveResult::Saved);
+    QCOMPARE(edit.touchedItems(), QList<int>{item});
+
+    MovimentiRecord saved;
+    QVERIFY(LoadRecord(*db, edit.header().IDMovimento, saved));
+    QCOMPARE(saved.Prezzo.toDecimalString(), QStringLiteral("87.0000"));
+    QCOMPARE(saved.Imposta.toDecimalString(), QStringLiteral("5.9400"));
+    QCOMPARE(saved.Totale.toDecimalString(), QStringLiteral("92.9400"));
+    QCOMPARE(saved.CliFor, QStringLiteral("Bar Sport di Rossi"));
+    QCOMPARE(saved.Tipo.value_or(-1), 1);
+    QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM SottoMovimenti WHERE IDMovimento = ?"),
+                   {saved.IDMovimento}),
+             3);
+
+    // The unload becomes a receipt: no counterpart, the number it was given.
+    MovementEdit receipt(*db, MovementType::Scarico);
+    QVERIFY(receipt.begin());
+    receipt.header().Numero = NextMovementNumber(*db, MovementType::Scarico);
+    receipt.header().Data = QDateTime::currentDateTime();
+    receipt.header().IDCliFor = customer;
+    receipt.setType(MovementType::Ricevuta);
+    SottoMovimentiRecord one = row;
+    QVERIFY(receipt.insertRow(one));
+    QCOMPARE(receipt.save(), MovementEdit::SaveResult::Saved);
+    QVERIFY(LoadRecord(*db, receipt.header().IDMovimento, saved));
+    QCOMPARE(saved.Tipo.value_or(-1), 3);
+    QVERIFY(!saved.IDCliFor);
+    QVERIFY(saved.CliFor.isNull());
+    QCOMPARE(saved.Numero, receipt.header().Numero);
+
+    // A load carries no invoice footer whatever the dialog held.
+    MovementEdit load(*db, MovementType::Carico);
+    QVERIFY(load.begin());
+    load.header().Numero = QStringLiteral("1/2026");
+    load.header().Data = QDateTime::currentDateTime();
+    load.header().Banca = QStringLiteral("Banca");
+    QTemporaryDir dir;
+    ApplyFooter(NewUnloadFooter(Profile(dir.filePath(QStringLiteral("p.ini")),
+                                        dir.filePath(QStringLiteral("m.ini")))),
+                load.header());
+    QCOMPARE(load.save(), MovementEdit::SaveResult::Saved);
+    QVERIFY(LoadRecord(*db, load.header().IDMovimento, saved));
+    QVERIFY(saved.Banca.isNull() && saved.Riga1SX.isNull() && saved.Riga3Min.isNull());
+    QCOMPARE(saved.Prezzo.toDecimalString(), QStringLiteral("0.0000"));
+}
+
+void tst_MovementStore::cancelLeavesNothing() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int item = addItem(*db);
+    const int kept = saveMovement(*db, MovementType::Carico, QDateTime::currentDateTime(),
+                                  {{item, 4}, {item, 2}});
+    QVERIFY(kept > 0);
+    QVERIFY(UpdateArtInfo(*db, nullptr, item));
+    // The first row of the movement has a serial code.
+    const int firstRow = int(count(
+        *db,
+        QStringLiteral("SELECT MIN(IDSottoMovimento) FROM SottoMovimenti WHERE IDMovimento = ?"),
+        {kept}));
+    QVERIFY(
+        db->execute(QStringLiteral("INSERT INTO Imei (IDSottoMovimento, CodImei) VALUES (?, ?)"),
+                    {firstRow, QStringLiteral("356938035643809")}));
+    const qint64 rowsBefore = count(*db, QStringLiteral("SELECT COUNT(*) FROM SottoMovimenti"));
+
+    {
+        // A new movement with rows, cancelled.
+        MovementEdit edit(*db, MovementType::Scarico);
+        QVERIFY(edit.begin());
+        SottoMovimentiRecord row;
+        row.IDArticolo = item;
+        row.Qt = 5.0f;
+        QVERIFY(edit.insertRow(row));
+        QVERIFY(edit.insertRow(row));
+        edit.cancel();
+    }
+    {
+        // An edit that removes a row (with its serial code), cancelled by going away.
+        MovementEdit edit(*db, MovementType::Carico);
+        QVERIFY(edit.open(kept));
+        QCOMPARE(edit.rowKeys().size(), 2);
+        QVERIFY(edit.removeRow(firstRow));
+        QCOMPARE(edit.rowKeys().size(), 1);
+        QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM Imei")), 0);
+    }
+    QVERIFY(!db->inTransaction());
+    QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM SottoMovimenti")), rowsBefore);
+    QCOMPARE(
+        count(*db, QStringLiteral("SELECT COUNT(*) FROM SottoMovimenti WHERE IDMovimento = 0")), 0);
+    QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM Imei WHERE IDSottoMovimento = ?"),
+                   {firstRow}),
+             1);
+    QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM Movimenti")), 1);
+    QCOMPARE(AvailableStock(*db, item, 0, nullptr), 6.0);
+
+    // A missing movement cannot be opened, and leaves no transaction behind.
+    MovementEdit missing(*db, MovementType::Carico);
+    QVERIFY(!missing.open(kept + 100));
+    QVERIFY(!db->inTransaction());
+}
+
+void tst_MovementStore::availableStockCountsPendingRows() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int item = addItem(*db, 5.0f);
+    const int other = addItem(*db);
+    const QDateTime now = QDateTime::currentDateTime();
+    QVERIFY(saveMovement(*db, MovementType::Carico, now, {{item, 10}, {other, 50}}) > 0);
+    QVERIFY(saveMovement(*db, MovementType::Scarico, now, {{item, 3}}) > 0);
+    QVERIFY(saveMovement(*db, MovementType::Ricevuta, now, {{item, 1}}) > 0);
+    QVERIFY(saveMovement(*db, MovementType::Reso, now, {{item, 1}}) > 0);
+    QCOMPARE(AvailableStock(*db, item, 0, nullptr), 12.0);
+
+    MovementEdit edit(*db, MovementType::Scarico);
+    QVERIFY(edit.begin());
+    SottoMovimentiRecord row;
+    row.IDArticolo = item;
+    row.Qt = 3.0f;
+    QVERIFY(edit.insertRow(row));
+    SottoMovimentiRecord foreign;
+    foreign.IDArticolo = other;
+    foreign.Qt = 7.0f;
+    QVERIFY(edit.insertRow(foreign));
+    QCOMPARE(AvailableStock(*db, item, 0, &edit), 9.0);
+    // The row being changed is left out of both the ledger and the pending rows.
+    QCOMPARE(AvailableStock(*db, item, row.IDSottoMovimento, &edit), 12.0);
+    edit.setType(MovementType::Carico);
+    QCOMPARE(AvailableStock(*db, item, 0, &edit), 15.0);
+    QCOMPARE(AvailableStock(*db, 0, 0, &edit), 0.0);
+    edit.cancel();
+}
+
+void tst_MovementStore::deleteMovements() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int shared = addItem(*db);
+    const int a = addItem(*db);
+    const int b = addItem(*db);
+    const QDateTime now = QDateTime::currentDateTime();
+    const int first = saveMovement(*db, MovementType::Carico, now, {{shared, 2}, {a, 1}});
+    const int second = saveMovement(*db, MovementType::Carico, now, {{b, 1}, {shared, 3}});
+    const int kept = saveMovement(*db, MovementType::Carico, now, {{shared, 9}});
+    QVERIFY(first > 0 && second > 0 && kept > 0);
+    const int row = int(count(
+        *db,
+        QStringLiteral("SELECT MIN(IDSottoMovimento) FROM SottoMovimenti WHERE IDMovimento = ?"),
+        {first}));
+    QVERIFY(
+        db->execute(QStringLiteral("INSERT INTO Imei (IDSottoMovimento, CodImei) VALUES (?, ?)"),
+                    {row, QStringLiteral("A1")}));
+    QVERIFY(
+        db->execute(QStringLiteral("INSERT INTO PrimaNota (IDMovimento) VALUES (?)"), {second}));
+
+    const DeleteOutcome outcome = DeleteMovements(*db, {first, second});
+    QCOMPARE(outcome.deleted, (QList<int>{first, second}));
+    QVERIFY(outcome.failed.isEmpty());
+    // One recomputation per item, the shared one included once.
+    QCOMPARE(outcome.items, (QList<int>{shared, a, b}));
+    QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM Movimenti")), 1);
+    QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM SottoMovimenti")), 1);
+    QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM Imei")), 0);
+    QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM PrimaNota")), 0);
+    QCOMPARE(AvailableStock(*db, shared, 0, nullptr), 9.0);
+}
+
+void tst_MovementStore::footerLinesAndMessages() {
+    QTemporaryDir dir;
+    Profile profile(dir.filePath(QStringLiteral("p.ini")), dir.filePath(QStringLiteral("m.ini")));
+    FooterLines lines = NewUnloadFooter(profile);
+    QCOMPARE(lines.riga1SX, QStringLiteral("CONTRIBUTO AMBIENTALE CONAI ASSOLTO OVE DOVUTO"));
+    QCOMPARE(lines.riga3Min, QStringLiteral("Bollo di €. 2,00 su originale"));
+    profile.setValue(Profile::Section::Settings, QStringLiteral("Riga2"), QStringLiteral("Nostro"));
+    QCOMPARE(NewUnloadFooter(profile).riga2, lines.riga2);
+    profile.setValue(Profile::Section::Settings, QStringLiteral("RowsSaved"), 1);
+    lines = NewUnloadFooter(profile);
+    QCOMPARE(lines.riga2, QStringLiteral("Nostro"));
+    QVERIFY(lines.riga1SX.isEmpty());
+
+    using M = MovementMessages::Id;
+    QCOMPARE(MovementMessages::Get(M::NoUnits).icon, IPrompt::Icon::Information);
+    QCOMPARE(MovementMessages::Get(M::RowDeleteFailed).icon, IPrompt::Icon::Warning);
+    QCOMPARE(MovementMessages::Get(MovementMessages::SaveFailedFor(MovementType::Ricevuta)).text,
+             QStringLiteral("Impossibile salvare lo scarico!"));
+    QCOMPARE(MovementMessages::Get(MovementMessages::InsertFailedFor(MovementType::Reso)).text,
+             QStringLiteral("Impossibile inserire il reso!"));
+    for (int id = 20069; id <= 20090; ++id)
+        if (id != 20075 && id != 20077 && id != 20079 && id != 20084)
+            QVERIFY2(!MovementMessages::Get(id).text.isEmpty(), qPrintable(QString::number(id)));
+}
+
+QTEST_GUILESS_MAIN(tst_MovementStore)
+#include "tst_MovementStore.moc"

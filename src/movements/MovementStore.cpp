@@ -215,6 +215,39 @@ void MovementEdit::cancel() {
         m_header.IDMovimento = 0;
 }
 
+bool UpdateMovimento(Database& db, int movementKey) {
+    MovimentiRecord h;
+    if (!LoadRecord(db, movementKey, h))
+        return false;
+    h.CliFor = QString();
+    QSqlQuery q;
+    if (h.IDCliFor) {
+        if (!db.query(q, QStringLiteral("SELECT RagSoc FROM CliFor WHERE IDCliFor = ?"),
+                      {*h.IDCliFor}))
+            return false;
+        if (q.next())
+            h.CliFor = Record::ReadText(q.value(0), 100);
+        q.finish();
+    }
+    MovementTotals totals;
+    TableRecordSet<SottoMovimentiRecord> rows(db);
+    if (!rows.open(QStringLiteral("SELECT * FROM SottoMovimenti WHERE IDMovimento = ?"),
+                   {movementKey}))
+        return false;
+    for (; !rows.atEnd(); rows.moveNext())
+        totals.add(rows.current());
+    if (rows.failed())
+        return false;
+    auto orNull = [](const CurrencyAmount& a) {
+        return a.isValid() && a.units() == 0 ? CurrencyAmount::null() : a;
+    };
+    h.Prezzo = orNull(totals.prezzo());
+    h.Imposta = orNull(totals.imposta());
+    h.Totale = orNull(totals.totale());
+    TableRecordSet<MovimentiRecord> headers(db);
+    return headers.change(h);
+}
+
 // --- Stock and deletion ------------------------------------------------------------------------
 
 double AvailableStock(Database& db, int itemId, int leftOutRow, MovementEdit* edit) {

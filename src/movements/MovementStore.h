@@ -77,6 +77,10 @@ private:
     bool m_wasNew = true;
 };
 
+// Sets a movement header's counterpart name and totals again from its counterpart and rows (a
+// total that is zero is stored as NULL). False when the header cannot be read or written.
+bool UpdateMovimento(Database& db, int movementKey);
+
 // The stock the stock warning compares with: committed loads - unloads + returns of the item,
 // leaving out one row, plus its initial stock, plus or minus the open edit's pending rows.
 double AvailableStock(Database& db, int itemId, int leftOutRow, MovementEdit* edit);

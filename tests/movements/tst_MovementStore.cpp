@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "common/Profile.h"
 #include "items/StockCounters.h"
+#include "movements/MovementListQuery.h"
 #include "movements/MovementMessages.h"
 #include "movements/MovementStore.h"
 #include "movements/MovementTypes.h"
@@ -84,6 +85,10 @@ private Q_SLOTS:
     void deleteMovements_data() { TestSupport::AddBackendRows(); }
     void deleteMovements();
     void footerLinesAndMessages();
+    void listQuery_data() { TestSupport::AddBackendRows(); }
+    void listQuery();
+    void updateMovimento_data() { TestSupport::AddBackendRows(); }
+    void updateMovimento();
 
 private:
     TestSupport::ArchivePool m_archives;
@@ -322,6 +327,97 @@ void tst_MovementStore::footerLinesAndMessages() {
     for (int id = 20069; id <= 20090; ++id)
         if (id != 20075 && id != 20077 && id != 20079 && id != 20084)
             QVERIFY2(!MovementMessages::Get(id).text.isEmpty(), qPrintable(QString::number(id)));
+}
+
+void tst_MovementStore::listQuery() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int item = addItem(*db);
+    const QDateTime day(QDate(2026, 4, 10), QTime(12, 0));
+    const int load = saveMovement(*db, MovementType::Carico, day, {{item, 1}});
+    const int sale = saveMovement(*db, MovementType::Scarico, day.addDays(1), {{item, 1}});
+    const int receipt = saveMovement(*db, MovementType::Ricevuta, day.addDays(2), {{item, 1}});
+    const int ret = saveMovement(*db, MovementType::Reso, day.addDays(3), {{item, 1}});
+    const int old = saveMovement(*db, MovementType::Carico,
+                                 QDateTime(QDate(1900, 1, 1), QTime(0, 0)), {{item, 1}});
+    QVERIFY(load > 0 && sale > 0 && receipt > 0 && ret > 0 && old > 0);
+
+    QTemporaryDir dir;
+    Profile profile(dir.filePath(QStringLiteral("p.ini")), dir.filePath(QStringLiteral("m.ini")));
+    using S = Profile::Section;
+    auto keys = [&] {
+        const MovementListQuery q = BuildMovementListQuery(profile, QStringLiteral("IDMovimento"));
+        QList<int> found;
+        QSqlQuery r;
+        if (db->query(r, q.sql, q.values))
+            while (r.next())
+                found << r.value(0).toInt();
+        return found;
+    };
+    // No filter: everything after 1 January 1900, newest first (the default sort).
+    QCOMPARE(keys(), (QList<int>{ret, receipt, sale, load}));
+    QCOMPARE(profile.string(S::Settings, QStringLiteral("Sort2MovAct")),
+             QStringLiteral("Data DESC"));
+    profile.setValue(S::Settings, QStringLiteral("FilterMov"), 2);
+    QCOMPARE(keys(), (QList<int>{receipt, sale}));
+    profile.setValue(S::Settings, QStringLiteral("FilterMov"), 1);
+    QCOMPARE(keys(), (QList<int>{load}));
+    profile.setValue(S::Settings, QStringLiteral("FilterMov"), 0);
+
+    // The previous sort column orders rows with equal keys.
+    profile.setValue(S::Settings, QStringLiteral("LastMovSort"), 4);
+    QVERIFY(BuildMovementListQuery(profile).sql.endsWith(
+        QStringLiteral(" ORDER BY Prezzo, Data DESC")));
+    QCOMPARE(profile.string(S::Settings, QStringLiteral("Sort2DataMov")),
+             QStringLiteral("Data DESC"));
+    profile.setValue(S::Settings, QStringLiteral("LastMovSort"), -4);
+    QVERIFY(BuildMovementListQuery(profile).sql.endsWith(
+        QStringLiteral(" ORDER BY Prezzo DESC, Data DESC")));
+    QCOMPARE(profile.string(S::Settings, QStringLiteral("Sort2MovAct")),
+             QStringLiteral("Prezzo DESC"));
+    // Only clauses this list writes are ever pasted into the statement.
+    profile.setValue(S::Settings, QStringLiteral("Sort2MovAct"),
+                     QStringLiteral("Data; DELETE FROM Movimenti"));
+    profile.setValue(S::Settings, QStringLiteral("LastMovSort"), 1);
+    QVERIFY(!BuildMovementListQuery(profile).sql.contains(QStringLiteral("DELETE")));
+    QCOMPARE(keys().size(), 4);
+
+    // A date range from the settings, in the user's own date format.
+    profile.setValue(S::Settings, QStringLiteral("MovInitFilter"),
+                     QLocale().toString(QDate(2026, 4, 11), QLocale::ShortFormat));
+    profile.setValue(
+        S::Settings, QStringLiteral("MovEndFilter"),
+        QLocale().toString(QDateTime(QDate(2026, 4, 12), QTime(23, 59, 59)), QLocale::ShortFormat));
+    QVERIFY(BuildMovementListQuery(profile).dateFilterActive);
+    QCOMPARE(keys(), (QList<int>{sale, receipt}));
+    profile.setValue(S::Settings, QStringLiteral("MovEndFilter"), QString());
+    QVERIFY(!BuildMovementListQuery(profile).dateFilterActive);
+}
+
+void tst_MovementStore::updateMovimento() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int item = addItem(*db);
+    const int customer = addCounterpart(*db, QStringLiteral("Rossi"), true);
+    const int sale = saveMovement(*db, MovementType::Scarico, QDateTime::currentDateTime(),
+                                  {{item, 2}}, customer);
+    QVERIFY(sale > 0);
+    QVERIFY(db->execute(
+        QStringLiteral("UPDATE Movimenti SET Totale = 1, CliFor = 'x' WHERE IDMovimento = ?"),
+        {sale}));
+    QVERIFY(db->execute(QStringLiteral("UPDATE CliFor SET RagSoc = ? WHERE IDCliFor = ?"),
+                        {QStringLiteral("Rossi & Figli"), customer}));
+    QVERIFY(UpdateMovimento(*db, sale));
+    MovimentiRecord h;
+    QVERIFY(LoadRecord(*db, sale, h));
+    QCOMPARE(h.CliFor, QStringLiteral("Rossi & Figli"));
+    QCOMPARE(h.Prezzo.toDecimalString(), QStringLiteral("2.0000"));
+    QCOMPARE(h.Totale.toDecimalString(), QStringLiteral("2.4400"));
+    // With no rows the totals are NULL.
+    QVERIFY(
+        db->execute(QStringLiteral("DELETE FROM SottoMovimenti WHERE IDMovimento = ?"), {sale}));
+    QVERIFY(UpdateMovimento(*db, sale));
+    QVERIFY(LoadRecord(*db, sale, h));
+    QVERIFY(h.Prezzo.isNull() && h.Imposta.isNull() && h.Totale.isNull());
+    QVERIFY(!UpdateMovimento(*db, sale + 100));
 }
 
 QTEST_GUILESS_MAIN(tst_MovementStore)

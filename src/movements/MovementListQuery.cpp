@@ -1,0 +1,123 @@
+#include "movements/MovementListQuery.h"
+
+#include "common/Profile.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QStringList>
+
+namespace {
+
+using S = Profile::Section;
+
+// The column a clause sorts on: the text after "ORDER BY", without its direction.
+QString clauseColumn(QString clause) {
+    clause.remove(QStringLiteral("ORDER BY"));
+    clause = clause.trimmed();
+    if (clause.endsWith(QLatin1String(" DESC")))
+        clause.chop(5);
+    else if (clause.endsWith(QLatin1String(" ASC")))
+        clause.chop(4);
+    return clause.trimmed();
+}
+
+// A stored clause is pasted into the statement, so only the forms this list writes are taken.
+bool knownClause(const QString& clause) {
+    static const QStringList columns{QStringLiteral("Data"),    QStringLiteral("Numero"),
+                                     QStringLiteral("CliFor"),  QStringLiteral("Prezzo"),
+                                     QStringLiteral("Imposta"), QStringLiteral("Totale")};
+    for (const QString& c : columns)
+        if (clause == c || clause == c + QStringLiteral(" DESC") ||
+            clause == c + QStringLiteral(" ASC"))
+            return true;
+    return false;
+}
+
+QDateTime parseFilterDate(const QString& text) {
+    const QLocale locale;
+    for (QLocale::FormatType format : {QLocale::ShortFormat, QLocale::LongFormat}) {
+        const QDateTime dt = locale.toDateTime(text, format);
+        if (dt.isValid())
+            return dt;
+        const QDate d = locale.toDate(text, format);
+        if (d.isValid())
+            return QDateTime(d, QTime(0, 0));
+    }
+    const QDateTime iso = QDateTime::fromString(text, Qt::ISODate);
+    return iso;
+}
+
+} // namespace
+
+QString MovementSortClause(int column) {
+    static const char* const columns[] = {"Data",   "Numero",  "CliFor",
+                                          "Prezzo", "Imposta", "Totale"};
+    if (column < 1 || column > 6)
+        column = 2;
+    return QStringLiteral(" ORDER BY %1").arg(QLatin1String(columns[column - 1]));
+}
+
+int NormalizedMovementSort(int stored) {
+    return stored == 0 || stored < -6 || stored > 6 ? 2 : stored;
+}
+
+MovementListQuery BuildMovementListQuery(Profile& profile, const QString& selectColumns) {
+    MovementListQuery q;
+    const QString columns = selectColumns.isEmpty() ? QStringLiteral("*") : selectColumns;
+    const QString start = profile.string(S::Settings, QStringLiteral("MovInitFilter"));
+    const QString end = profile.string(S::Settings, QStringLiteral("MovEndFilter"));
+    const QDateTime from = start.isEmpty() ? QDateTime() : parseFilterDate(start);
+    const QDateTime to = end.isEmpty() ? QDateTime() : parseFilterDate(end);
+    if (from.isValid() && to.isValid()) {
+        q.sql = QStringLiteral("SELECT %1 FROM Movimenti WHERE Data BETWEEN ? AND ?").arg(columns);
+        q.values = {from, to};
+        q.dateFilterActive = true;
+    } else {
+        const QDateTime epoch(QDate(1900, 1, 1), QTime(0, 0));
+        q.sql = QStringLiteral("SELECT %1 FROM Movimenti WHERE Data > ? AND Data > ?").arg(columns);
+        q.values = {epoch, epoch};
+    }
+    switch (profile.integer(S::Settings, QStringLiteral("FilterMov"))) {
+    case 1:
+        q.sql += QStringLiteral(" AND Tipo = 0");
+        break;
+    case 2:
+        q.sql += QStringLiteral(" AND (Tipo = 1 OR Tipo = 3)");
+        break;
+    case 3:
+        q.sql += QStringLiteral(" AND Tipo = 2");
+        break;
+    default:
+        break;
+    }
+
+    const int sort =
+        NormalizedMovementSort(profile.integer(S::Settings, QStringLiteral("LastMovSort"), -1));
+    QString clause = MovementSortClause(qAbs(sort));
+    if (sort < 0)
+        clause += QStringLiteral(" DESC");
+    q.sql += clause;
+
+    // Rows with equal keys keep the order of the previous sort column.
+    const QString bare = clause.mid(clause.indexOf(QLatin1String("ORDER BY ")) + 9);
+    const QString column = clauseColumn(clause);
+    QString active = profile.string(S::Settings, QStringLiteral("Sort2MovAct")).trimmed();
+    QString previous = profile.string(S::Settings, QStringLiteral("Sort2DataMov")).trimmed();
+    if (!knownClause(active))
+        active.clear();
+    if (!knownClause(previous))
+        previous.clear();
+    if (active.isEmpty()) {
+        profile.setValue(S::Settings, QStringLiteral("Sort2MovAct"), bare);
+        profile.setValue(S::Settings, QStringLiteral("Sort2DataMov"), bare);
+    } else if (clauseColumn(active) != column) {
+        profile.setValue(S::Settings, QStringLiteral("Sort2DataMov"), active);
+        profile.setValue(S::Settings, QStringLiteral("Sort2MovAct"), bare);
+        q.sql += QStringLiteral(", %1").arg(active);
+    } else {
+        profile.setValue(S::Settings, QStringLiteral("Sort2MovAct"), bare);
+        if (clauseColumn(previous) != column && !previous.isEmpty())
+            q.sql += QStringLiteral(", %1").arg(previous);
+    }
+    return q;
+}

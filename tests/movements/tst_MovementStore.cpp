@@ -2,12 +2,14 @@
 #include "TestSupport.h"
 #include "common/Profile.h"
 #include "items/StockCounters.h"
+#include "movements/MovListModel.h"
 #include "movements/MovementListQuery.h"
 #include "movements/MovementMessages.h"
 #include "movements/MovementStore.h"
 #include "movements/MovementTypes.h"
 #include "store/TableRecord.h"
 
+#include <QAbstractItemModelTester>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,6 +91,8 @@ private Q_SLOTS:
     void listQuery();
     void updateMovimento_data() { TestSupport::AddBackendRows(); }
     void updateMovimento();
+    void listModel_data() { TestSupport::AddBackendRows(); }
+    void listModel();
 
 private:
     TestSupport::ArchivePool m_archives;
@@ -418,6 +422,65 @@ void tst_MovementStore::updateMovimento() {
     QVERIFY(LoadRecord(*db, sale, h));
     QVERIFY(h.Prezzo.isNull() && h.Imposta.isNull() && h.Totale.isNull());
     QVERIFY(!UpdateMovimento(*db, sale + 100));
+}
+
+void tst_MovementStore::listModel() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int item = addItem(*db);
+    const int customer = addCounterpart(*db, QStringLiteral("Bianchi"), true);
+    const QDateTime day(QDate(2026, 5, 2), QTime(9, 15));
+    const int load = saveMovement(*db, MovementType::Carico, day, {{item, 1}});
+    const int sale =
+        saveMovement(*db, MovementType::Scarico, day.addDays(1), {{item, 2}}, customer);
+    const int receipt = saveMovement(*db, MovementType::Ricevuta, day.addDays(2), {{item, 1}});
+    const int ret = saveMovement(*db, MovementType::Reso, day.addDays(3), {{item, 1}}, customer);
+    QVERIFY(
+        db->execute(QStringLiteral("UPDATE Movimenti SET Contabilizzato = ? WHERE IDMovimento = ?"),
+                    {Record::BindBit(true, db->backend()), receipt}));
+
+    QTemporaryDir dir;
+    Profile profile(dir.filePath(QStringLiteral("p.ini")), dir.filePath(QStringLiteral("m.ini")));
+    MovListModel model(*db, profile);
+    QAbstractItemModelTester tester(&model);
+    QVERIFY(model.refresh());
+    QCOMPARE(model.rowCount(), 4);
+    // Newest first by default.
+    QCOMPARE(model.keyAt(0), ret);
+    QCOMPARE(model.text(1, MovListModel::CliFor), QStringLiteral("- Ricevuta -"));
+    QCOMPARE(model.text(2, MovListModel::CliFor), QStringLiteral("Bianchi"));
+    QCOMPARE(model.text(3, MovListModel::Data), MovListModel::DateText(day));
+    QVERIFY(model.text(3, MovListModel::Data).contains(QStringLiteral("09:15")));
+    QCOMPARE(model.iconAt(0), int(MovListModel::ReturnIcon));
+    QCOMPARE(model.iconAt(1), int(MovListModel::SaleIcon));
+    QCOMPARE(model.iconAt(2), int(MovListModel::UnpaidIcon));
+    QCOMPARE(model.iconAt(3), int(MovListModel::LoadIcon));
+    QVERIFY(!model.text(2, MovListModel::Totale).isEmpty());
+
+    // Nothing is read while an edit runs.
+    model.setBusy(true);
+    QVERIFY(model.text(0, MovListModel::Numero).isEmpty());
+    model.setBusy(false);
+    QVERIFY(!model.text(0, MovListModel::Numero).isEmpty());
+
+    QVERIFY(db->execute(QStringLiteral("UPDATE Movimenti SET Numero = ? WHERE IDMovimento = ?"),
+                        {QStringLiteral("S-99/2026"), sale}));
+    model.recordChanged(sale);
+    QCOMPARE(model.text(2, MovListModel::Numero), QStringLiteral("S-99/2026"));
+    const QString saleNumber = QStringLiteral("s-99");
+    QCOMPARE(model.findRow(0, QString(), saleNumber), 2);
+    QCOMPARE(model.findRow(3, QString(), saleNumber), -1);
+    QCOMPARE(model.findRow(0, MovListModel::DateText(day).toUpper(), QString()), 3);
+
+    // The date column again reverses it; another column sorts ascending.
+    model.sortBy(MovListModel::Data);
+    QCOMPARE(model.sortValue(), 1);
+    QVERIFY(model.refresh());
+    QCOMPARE(model.keyAt(0), load);
+    model.sortBy(MovListModel::Totale);
+    QCOMPARE(model.sortValue(), 6);
+    QCOMPARE(profile.integer(Profile::Section::Settings, QStringLiteral("LastMovAsc")), 0);
+    QVERIFY(model.refresh());
+    QCOMPARE(model.keyAt(3), sale);
 }
 
 QTEST_GUILESS_MAIN(tst_MovementStore)

@@ -10,7 +10,9 @@ int usage(const char* program) {
     std::fprintf(stderr,
                  "usage: %s <output.db>\n"
                  "       %s --postgres \"Provider=QPSQL;Data Source=<host>[:port];User ID=<u>;"
-                 "Password=<p>\" <catalog>\n",
+                 "Password=<p>\" <catalog>\n"
+                 "A value holding ';' goes between double quotes, each quote in it doubled:\n"
+                 "  Password=\"a;b\"\"c\" is the password a;b\"c\n",
                  program, program);
     return 2;
 }

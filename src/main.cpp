@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
 
     CMainApp mainApp(MainAppEnvironment::FromSystem(), startClock);
     if (!mainApp.initInstance())
-        return 1;
+        return mainApp.isTerminationRequested() ? 0 : 1;
     if (!mainApp.isTerminationRequested())
         QApplication::exec();
     return mainApp.exitInstance();

@@ -46,8 +46,14 @@ int checkVersion(CliContext& context, Database& db, CliCommand::Archive mode) {
         return CliError(context, ExitUsage,
                         QStringLiteral("impossibile leggere la versione dell'archivio: %1")
                             .arg(db.errorText()));
-    if (mode == CliCommand::Archive::AnyVersion || version == Schema::kCurrentVersion)
+    if (mode == CliCommand::Archive::AnyVersion || version == Schema::kCurrentVersion) {
+        // Accepted: now, and only now, the archive may be changed (the journal mode).
+        if (mode == CliCommand::Archive::Current && !db.prepareForUse())
+            return CliError(
+                context, ExitUsage,
+                QStringLiteral("impossibile preparare l'archivio: %1").arg(db.errorText()));
         return ExitOk;
+    }
     if (version > Schema::kCurrentVersion)
         return CliError(context, ExitUsage,
                         QStringLiteral("l'archivio è alla versione %1, più recente di questo "
@@ -73,14 +79,6 @@ void describe(CliContext& context, const QString& connectionString) {
 
 } // namespace
 
-QString DescribeConnection(const QString& connectionString) {
-    if (isSqlite(connectionString))
-        return fileOf(connectionString);
-    return QStringLiteral("catalogo \"%1\" sul server %2")
-        .arg(ConnectionString::Value(connectionString, QStringLiteral("Initial Catalog")),
-             ConnectionString::Value(connectionString, QStringLiteral("Data Source")));
-}
-
 int OpenCliArchive(CliContext& context, Database& db, const QString& archiveOption,
                    const QString& connectionOption, CliCommand::Archive mode) {
     QString chosen;
@@ -100,10 +98,10 @@ int OpenCliArchive(CliContext& context, Database& db, const QString& archiveOpti
         if (isSqlite(chosen) && !QFileInfo(fileOf(chosen)).isFile())
             return CliError(context, ExitUsage,
                             QStringLiteral("l'archivio %1 non esiste.").arg(fileOf(chosen)));
-        if (!db.open(chosen))
+        if (!db.openToInspect(chosen))
             return CliError(context, ExitUsage,
                             QStringLiteral("impossibile aprire l'archivio %1: %2")
-                                .arg(DescribeConnection(chosen), db.errorText()));
+                                .arg(ConnectionString::Describe(chosen), db.errorText()));
         describe(context, chosen);
         return checkVersion(context, db, mode);
     }
@@ -113,17 +111,19 @@ int OpenCliArchive(CliContext& context, Database& db, const QString& archiveOpti
     QStringList failures;
     for (const auto& [name, candidate] : profileCandidates()) {
         if (isSqlite(candidate) && !QFileInfo(fileOf(candidate)).isFile()) {
-            failures << QStringLiteral("%1: il file non esiste").arg(DescribeConnection(candidate));
+            failures << QStringLiteral("%1: il file non esiste")
+                            .arg(ConnectionString::Describe(candidate));
             continue;
         }
-        if (!db.open(candidate)) {
-            failures << QStringLiteral("%1: %2").arg(DescribeConnection(candidate), db.errorText());
+        if (!db.openToInspect(candidate)) {
+            failures << QStringLiteral("%1: %2").arg(ConnectionString::Describe(candidate),
+                                                     db.errorText());
             continue;
         }
         for (const QString& f : failures)
             context.err << QStringLiteral("quarzil-cli: attenzione, archivio non aperto (%1); "
                                           "si usa %2.\n")
-                               .arg(f, DescribeConnection(candidate));
+                               .arg(f, ConnectionString::Describe(candidate));
         describe(context, candidate);
         return checkVersion(context, db, mode);
     }

@@ -10,6 +10,3 @@
 // description of the archive. Returns ExitOk, or the exit code after telling why on stderr.
 int OpenCliArchive(CliContext& context, Database& db, const QString& archiveOption,
                    const QString& connectionOption, CliCommand::Archive mode);
-
-// "catalog X on server Y" or the file, for messages: never the password.
-QString DescribeConnection(const QString& connectionString);

@@ -54,6 +54,8 @@ CliCommand CreateCommand() {
             "FILE.db: un archivio SQLite; un file che esiste non viene toccato, salvo con\n"
             "--replace. --server STRINGA CATALOGO: un catalogo nuovo sul server PostgreSQL\n"
             "della stringa (Initial Catalog, se c'è, è il catalogo a cui collegarsi per crearlo).\n"
+            "Un valore che contiene ';' va tra virgolette doppie, ogni virgoletta raddoppiata:\n"
+            "Password=\"a;b\"\"c\" è la password a;b\"c.\n"
             "\nEsempio:\n"
             "  quarzil-cli create --server \"Provider=QPSQL;Data Source=server:5432;User ID=shop;"
             "Password=segreta\" quarzil\n",

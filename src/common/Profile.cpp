@@ -10,16 +10,19 @@ constexpr QFileDevice::Permissions kPrivate = QFileDevice::ReadOwner | QFileDevi
 
 Profile::Profile(const QString& userFile, const QString& machineFile) {
     // The profile may hold a database password: create it private before anything is written.
+    // An existing file keeps its owner's bits: one an administrator made read-only stays so.
     const QFileInfo info(userFile);
     QDir().mkpath(info.absolutePath());
     if (!info.exists()) {
         QFile f(userFile);
-        if (f.open(QIODevice::WriteOnly))
+        if (f.open(QIODevice::WriteOnly)) {
             f.close();
+            QFile::setPermissions(userFile, kPrivate);
+        }
     }
-    QFile::setPermissions(userFile, kPrivate);
     m_user = std::make_unique<QSettings>(userFile, QSettings::IniFormat);
     m_machine = std::make_unique<QSettings>(machineFile, QSettings::IniFormat);
+    keepPrivate();
 }
 
 Profile::~Profile() {
@@ -107,6 +110,11 @@ QStringList Profile::keys(Section section) const {
 void Profile::sync() {
     m_user->sync();
     keepPrivate();
+    if (m_user->status() == QSettings::AccessError && !m_writeFailed) {
+        m_writeFailed = true;
+        if (m_onWriteFailure)
+            m_onWriteFailure();
+    }
 }
 
 QString Profile::fileName() const {
@@ -115,13 +123,19 @@ QString Profile::fileName() const {
 
 void Profile::keepPrivate() {
     const QString file = m_user->fileName();
-    // QFile reports the current user's bits beside the owner's; compare the owner/group/other ones.
-    constexpr QFileDevice::Permissions kModeBits =
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
-        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
-    if (QFile::exists(file) && (QFile::permissions(file) & kModeBits) != kPrivate)
-        QFile::setPermissions(file, kPrivate);
+    if (!QFile::exists(file))
+        return;
+    // Closes the file to group and others and never adds a bit. A file its owner may not
+    // write is one an administrator set up: it is left exactly as it is. (QFile reports the
+    // current user's bits beside these; they are left out.)
+    constexpr QFileDevice::Permissions kOwner =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    constexpr QFileDevice::Permissions kOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                 QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                 QFileDevice::WriteOther | QFileDevice::ExeOther;
+    const QFileDevice::Permissions mode = QFile::permissions(file);
+    if ((mode & QFileDevice::WriteOwner) && (mode & kOthers))
+        QFile::setPermissions(file, mode & kOwner);
 }
 
 void Profile::logStep(const QString& operation, const QString& step) {

@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 // The per-user profile (INI file) with its sections, and the machine-scope settings the
@@ -38,6 +39,13 @@ public:
     // Writes pending changes to disk; the file stays readable by its owner only.
     void sync();
     QString fileName() const;
+    // True once a write to disk has failed (a read-only file or folder, a full disk): what was
+    // set since stays in memory for this run only.
+    bool writeFailed() const { return m_writeFailed; }
+    // Called once, at the first failed write.
+    void setWriteFailureHandler(std::function<void()> handler) {
+        m_onWriteFailure = std::move(handler);
+    }
 
     // Crash log: the last step each long operation reached, written through to disk at once so
     // that it survives a crash.
@@ -57,4 +65,6 @@ private:
 
     std::unique_ptr<QSettings> m_user;
     std::unique_ptr<QSettings> m_machine;
+    std::function<void()> m_onWriteFailure;
+    bool m_writeFailed = false;
 };

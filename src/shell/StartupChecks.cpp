@@ -2,6 +2,8 @@
 
 #include "common/AppPaths.h"
 #include "common/Profile.h"
+#include "store/ConnectionString.h"
+#include "store/DatabaseOpener.h"
 
 #include <QFile>
 #include <QLocale>
@@ -77,6 +79,34 @@ QString ReleaseNotesHtml(const QString& installationFolder) {
     if (!f.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(f.readAll());
+}
+
+QString OpeningFailedText(const OpeningReport& report) {
+    QString text = QStringLiteral("Impossibile aprire l'archivio dei dati!");
+    for (const OpeningReport::Failure& f : report.failures)
+        text += QStringLiteral("\n%1: %2").arg(f.archive, f.error);
+    return text;
+}
+
+QString ChosenArchiveFailedText(const OpeningReport& report, const QString& openConnection) {
+    const OpeningReport::Failure* chosen = report.chosenFailure();
+    if (!chosen)
+        return QString();
+    return QStringLiteral("Impossibile aprire l'archivio dei dati scelto:\n%1\n%2\n\n"
+                          "È aperto invece l'archivio:\n%3\n"
+                          "I dati inseriti ora saranno salvati in questo archivio.")
+        .arg(chosen->archive, chosen->error, ConnectionString::Describe(openConnection));
+}
+
+QString ProfileNotSavedText(const QString& profileFile) {
+    return QStringLiteral("Impossibile salvare le impostazioni nel file %1 (file o cartella in "
+                          "sola lettura, oppure disco pieno): le modifiche alle impostazioni non "
+                          "saranno conservate.")
+        .arg(profileFile);
+}
+
+QString OpenArchiveText(const QString& openConnection) {
+    return QStringLiteral("Archivio: %1").arg(ConnectionString::Describe(openConnection));
 }
 
 } // namespace StartupChecks

@@ -5,6 +5,7 @@
 #include <optional>
 
 class Profile;
+struct OpeningReport;
 
 namespace StartupChecks {
 
@@ -26,5 +27,15 @@ void SyncInstallation(Profile& profile, const QString& executableFolder);
 
 // The release-notes text shipped in the installation folder; empty when there is none.
 QString ReleaseNotesHtml(const QString& installationFolder);
+
+// The refusal when no archive could be opened, with the archive and reason of each attempt.
+QString OpeningFailedText(const OpeningReport& report);
+// The warning when the archive the user chose could not be opened and another one is open.
+// Empty when the chosen one did not fail.
+QString ChosenArchiveFailedText(const OpeningReport& report, const QString& openConnection);
+// The warning when the profile cannot be written.
+QString ProfileNotSavedText(const QString& profileFile);
+// The status bar's text naming the open archive.
+QString OpenArchiveText(const QString& openConnection);
 
 } // namespace StartupChecks

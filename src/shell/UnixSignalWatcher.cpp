@@ -7,8 +7,10 @@
 
 namespace {
 int g_fds[2] = {-1, -1};
+volatile std::sig_atomic_t g_received = 0;
 
 void onSignal(int) {
+    g_received = 1;
     const char c = 1;
     // Only async-signal-safe calls here.
     [[maybe_unused]] const ssize_t n = ::write(g_fds[0], &c, 1);
@@ -16,6 +18,7 @@ void onSignal(int) {
 } // namespace
 
 UnixSignalWatcher::UnixSignalWatcher(QObject* parent) : QObject(parent) {
+    g_received = 0;
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_fds) != 0)
         return;
     m_notifier = new QSocketNotifier(g_fds[1], QSocketNotifier::Read, this);
@@ -38,6 +41,10 @@ UnixSignalWatcher::~UnixSignalWatcher() {
             ::close(fd);
         fd = -1;
     }
+}
+
+bool UnixSignalWatcher::received() const {
+    return g_received != 0;
 }
 
 void UnixSignalWatcher::handle() {

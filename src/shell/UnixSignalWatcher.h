@@ -12,6 +12,10 @@ public:
     explicit UnixSignalWatcher(QObject* parent = nullptr);
     ~UnixSignalWatcher() override;
 
+    // True once a signal has arrived, even while no event loop ran to announce it (a long
+    // blocking connect at start-up).
+    bool received() const;
+
 Q_SIGNALS:
     void terminationRequested();
 

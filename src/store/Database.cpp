@@ -3,10 +3,16 @@
 #include "store/ConnectionString.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QTimeZone>
 #include <QUrl>
+#include <cerrno>
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
 // How long an SQLite statement waits for another connection's lock before it fails.
@@ -15,6 +21,40 @@ constexpr int kConnectTimeoutSeconds = 10;
 
 QSqlError connectionError(const QString& text) {
     return QSqlError(QString(), text, QSqlError::ConnectionError);
+}
+
+QString readOnlyText(const QString& file) {
+    return file.isEmpty()
+               ? QStringLiteral("il file è in sola lettura: i dati non si potrebbero salvare")
+               : QStringLiteral("il file %1 è in sola lettura: i dati non si potrebbero salvare")
+                     .arg(file);
+}
+
+const QString kReadOnlyCatalog =
+    QStringLiteral("il catalogo è in sola lettura: i dati non si potrebbero salvare");
+
+// The journal files SQLite keeps beside an archive. One of them that this process cannot write
+// (left by a run that had the archive read-only) makes every later write fail.
+QString readOnlyCompanion(const QString& file) {
+    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+        const QString companion = file + QLatin1String(suffix);
+        const int fd = ::open(QFile::encodeName(companion).constData(), O_RDWR | O_CLOEXEC);
+        if (fd >= 0)
+            ::close(fd);
+        else if (errno == EACCES || errno == EPERM || errno == EROFS)
+            return companion;
+    }
+    return QString();
+}
+
+// SQLite opens a file it may not write to read-only without a word; it says so here, before any
+// statement has read the file (reading one in WAL mode creates its companions).
+bool openedReadOnly(const QSqlDatabase& db) {
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    return connection && sqlite3_db_readonly(connection, "main") == 1;
 }
 } // namespace
 
@@ -33,7 +73,24 @@ bool Database::isOpen() const {
 }
 
 bool Database::open(const QString& connectionString) {
+    return openConnection(connectionString, true) && prepareForUse();
+}
+
+bool Database::openToInspect(const QString& connectionString) {
     return openConnection(connectionString, true);
+}
+
+bool Database::prepareForUse() {
+    if (m_backend != Backend::SQLite)
+        return isOpen();
+    // A file that is not an SQLite database fails here.
+    if (execute(QStringLiteral("PRAGMA journal_mode=WAL")) &&
+        execute(QStringLiteral("PRAGMA synchronous=NORMAL")))
+        return true;
+    const QSqlError error = m_lastError;
+    close();
+    m_lastError = error;
+    return false;
 }
 
 bool Database::openRaw(const QString& connectionString) {
@@ -56,6 +113,11 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
             // SQLite would create a missing file; an archive must already exist.
             if (source.isEmpty() || !file.isFile()) {
                 m_lastError = connectionError(QStringLiteral("File non trovato: %1").arg(source));
+                return false;
+            }
+            if (const QString companion = readOnlyCompanion(file.absoluteFilePath());
+                !companion.isEmpty()) {
+                m_lastError = connectionError(readOnlyText(companion));
                 return false;
             }
             db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
@@ -91,8 +153,10 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
                 connectionError(QStringLiteral("Provider non supportato: %1").arg(provider));
             return false;
         }
-        if (!db.open()) {
-            m_lastError = db.lastError();
+        const bool opened = db.open();
+        if (!opened || (backend == Backend::SQLite && openedReadOnly(db))) {
+            m_lastError = opened ? connectionError(readOnlyText(QString())) : db.lastError();
+            db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
             m_added = false;
@@ -101,15 +165,22 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
     }
     m_backend = backend;
     m_connectionString = connectionString;
-    // Checked before anything below writes: the WAL switch is stored in the file itself, so a
-    // refused file (an empty one, another program's database) would be left changed.
-    bool ok = !checkSchema || hasQuarzilSchema();
-    if (ok && m_backend == Backend::SQLite) {
-        // WAL lets the items pane's worker read while this connection writes. A file that is not
-        // an SQLite database fails here.
-        ok = execute(QStringLiteral("PRAGMA journal_mode=WAL")) &&
-             execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    } else if (ok) {
+    bool ok = true;
+    if (m_backend == Backend::PostgreSQL) {
+        // A standby server, or a catalog or role set to read-only, takes the connection and
+        // refuses the first save.
+        QSqlQuery q(handle());
+        ok = q.exec(QStringLiteral("SELECT current_setting('transaction_read_only')")) && q.next();
+        if (!ok)
+            m_lastError = q.lastError();
+        else if (q.value(0).toString() == QLatin1String("on")) {
+            m_lastError = connectionError(kReadOnlyCatalog);
+            ok = false;
+        }
+    }
+    // Reads only: whatever would change the file waits for prepareForUse().
+    ok = ok && (!checkSchema || hasQuarzilSchema());
+    if (ok && m_backend == Backend::PostgreSQL) {
         QSqlDatabase db = handle();
         // Amounts arrive as exact decimal text instead of a double.
         db.setNumericalPrecisionPolicy(QSql::HighPrecision);
@@ -133,8 +204,9 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
 }
 
 bool Database::hasQuarzilSchema() {
-    // The columns these name were added last to their tables, so an older or foreign
-    // archive fails one of them. No rows are needed.
+    // Columns that every version of this program's archive has had: they tell its archives
+    // from other files and catalogs, not one version from another (SchemaUpgrade reads the
+    // version). No rows are needed.
     return execute(QStringLiteral("SELECT IDCliFor, Web, PartIva FROM CliFor WHERE 1 = 0")) &&
            execute(
                QStringLiteral("SELECT IDMovimento, IDUM, Qt FROM SottoMovimenti WHERE 1 = 0")) &&

@@ -18,9 +18,16 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens the archive a connection string names and checks that it holds this program's tables.
-    // Never creates a file; on failure the connection stays closed and errorText() tells why.
+    // Opens the archive a connection string names, checks that it holds this program's tables
+    // and prepares it for use. Never creates a file; a file the program could not write to is
+    // refused. On failure the connection stays closed and errorText() tells why.
     bool open(const QString& connectionString);
+    // The same checks, but the archive is left exactly as it was found, for one whose version
+    // is not known to be usable yet; prepareForUse() completes the opening.
+    bool openToInspect(const QString& connectionString);
+    // Switches an SQLite archive to write-ahead logging (stored in the file itself), so that
+    // worker threads can read while this connection writes. Closes the connection on failure.
+    bool prepareForUse();
     // Opens without the table check: for creating a new archive or catalog.
     bool openRaw(const QString& connectionString);
     void close();

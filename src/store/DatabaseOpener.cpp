@@ -10,15 +10,26 @@
 
 namespace {
 const QString kLogKey = QStringLiteral("ConnectDatabase");
+const QString kChosen = QStringLiteral("MyConnection");
 using S = Profile::Section;
 
-bool tryStored(Database& db, Profile& profile, const QString& valueName, int attempt) {
+void noteFailure(OpeningReport* report, const QString& valueName, const QString& connection,
+                 const Database& db) {
+    if (report)
+        report->failures.append(
+            {valueName, ConnectionString::Describe(connection), db.errorText().trimmed()});
+}
+
+bool tryStored(Database& db, Profile& profile, const QString& valueName, int attempt,
+               OpeningReport* report) {
     const QString stored = profile.string(S::Settings, valueName);
     if (!ConnectionString::IsValid(stored))
         return false;
     profile.logStep(kLogKey, QStringLiteral("Inizio apertura %1").arg(attempt));
-    if (!db.open(stored))
+    if (!db.openToInspect(stored)) {
+        noteFailure(report, valueName, stored, db);
         return false;
+    }
     profile.logStep(kLogKey, QStringLiteral("Apertura sessione %1").arg(attempt));
     return true;
 }
@@ -32,7 +43,22 @@ bool finish(Database& db, Profile& profile, const QString& valueName) {
 }
 } // namespace
 
-bool OpenDatabase(Database& db, Profile& profile, const QString& appDataFolder) {
+const OpeningReport::Failure* OpeningReport::chosenFailure() const {
+    for (const Failure& f : failures)
+        if (f.valueName == kChosen)
+            return &f;
+    return nullptr;
+}
+
+bool OpenDatabase(Database& db, Profile& profile, const QString& appDataFolder,
+                  OpeningReport* report, const std::function<bool()>& stopRequested) {
+    const auto stop = [&] {
+        if (!stopRequested || !stopRequested())
+            return false;
+        if (report)
+            report->stopped = true;
+        return true;
+    };
     profile.logStep(kLogKey, QStringLiteral("Inizio apertura database"));
     if (!AppPaths::PrepareDataFolder(appDataFolder))
         return false;
@@ -48,13 +74,21 @@ bool OpenDatabase(Database& db, Profile& profile, const QString& appDataFolder) 
     }
     profile.logStep(kLogKey, QStringLiteral("Trovata cartella database"));
 
-    if (tryStored(db, profile, QStringLiteral("MyConnection"), 1))
-        return finish(db, profile, QStringLiteral("MyConnection"));
-    if (tryStored(db, profile, QStringLiteral("Connection"), 2))
+    if (stop())
+        return false;
+    if (tryStored(db, profile, kChosen, 1, report))
+        return finish(db, profile, kChosen);
+    if (stop())
+        return false;
+    if (tryStored(db, profile, QStringLiteral("Connection"), 2, report))
         return finish(db, profile, QStringLiteral("Connection"));
+    if (stop())
+        return false;
 
     profile.logStep(kLogKey, QStringLiteral("Inizio apertura 3"));
-    if (!db.open(ConnectionString::ForSqlite(file))) {
+    const QString connection = ConnectionString::ForSqlite(file);
+    if (!db.openToInspect(connection)) {
+        noteFailure(report, QString(), connection, db);
         profile.logStep(kLogKey, db.errorText());
         return false;
     }

@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QTest>
 #include <QUuid>
+#include <linux/capability.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace TestSupport {
 
@@ -34,6 +38,67 @@ QString CopyTemplate(const QTemporaryDir& dir, const QString& name) {
 
 QString UniqueName(const QString& prefix) {
     return prefix + QUuid::createUuid().toString(QUuid::Id128).left(12);
+}
+
+QString CliPath() {
+    const QString path = qEnvironmentVariable("QUARZIL_CLI");
+    return path.isEmpty() ? BuildDir() + QStringLiteral("/quarzil-cli") : path;
+}
+
+namespace {
+constexpr __u32 kFileModeOverrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+
+struct Capabilities {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    bool read() { return ::syscall(SYS_capget, &header, data) == 0; }
+    bool write() { return ::syscall(SYS_capset, &header, data) == 0; }
+};
+} // namespace
+
+FileModesEnforced::FileModesEnforced() {
+    if (::geteuid() != 0) {
+        m_ok = true;
+        return;
+    }
+    Capabilities caps;
+    if (!caps.read())
+        return;
+    if ((caps.data[0].effective & kFileModeOverrides) == 0) {
+        m_ok = true;
+        return;
+    }
+    caps.data[0].effective &= ~kFileModeOverrides;
+    m_ok = m_dropped = caps.write();
+}
+
+FileModesEnforced::~FileModesEnforced() {
+    if (!m_dropped)
+        return;
+    Capabilities caps;
+    if (caps.read()) {
+        caps.data[0].effective |= caps.data[0].permitted & kFileModeOverrides;
+        caps.write();
+    }
+}
+
+void EnforceFileModesInChild() {
+    // Runs between fork and exec: system calls only.
+    if (::geteuid() != 0)
+        return;
+    Capabilities caps;
+    bool ok = caps.read();
+    if (ok) {
+        // A root program gets the bounding set at exec, plus what it inherits.
+        caps.data[0].inheritable &= ~kFileModeOverrides;
+        ok = caps.write() && ::prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0) == 0 &&
+             ::prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0) == 0;
+    }
+    if (!ok) {
+        static const char text[] = "cannot drop the file-mode capabilities\n";
+        [[maybe_unused]] const ssize_t n = ::write(2, text, sizeof text - 1);
+        ::_exit(126);
+    }
 }
 
 QString PostgresServer() {

@@ -73,6 +73,31 @@ private:
 
 QString UniqueName(const QString& prefix);
 
+// The command line (quarzil-cli), which also builds archives and catalogs.
+QString CliPath();
+
+// While one lives, the calling thread meets file modes as an ordinary user does. Tests run as
+// root in CI, and root reads and writes any file: this drops the two capabilities that allow it
+// (from the thread's effective set only, so they come back afterwards). For an ordinary user it
+// changes nothing.
+class FileModesEnforced {
+public:
+    FileModesEnforced();
+    ~FileModesEnforced();
+    FileModesEnforced(const FileModesEnforced&) = delete;
+    FileModesEnforced& operator=(const FileModesEnforced&) = delete;
+    bool isValid() const { return m_ok; }
+
+private:
+    bool m_ok = false;
+    bool m_dropped = false;
+};
+
+// The same for a program a test starts: give it to QProcess::setChildProcessModifier. A root
+// child loses the capabilities for good before it runs the program; if it cannot, it ends with
+// exit code 126 and says why on stderr.
+void EnforceFileModesInChild();
+
 } // namespace TestSupport
 
 // In a test over AddBackendRows(): fetches the row's back end and its archive from the pool, and

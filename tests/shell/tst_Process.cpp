@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -99,10 +100,14 @@ private:
 class Run {
 public:
     enum class Prompts { Stderr, OnScreen };
-    explicit Run(const Home& home, Prompts prompts = Prompts::Stderr) {
+    enum class FileModes { AsTheTestRuns, AsAUser };
+    explicit Run(const Home& home, Prompts prompts = Prompts::Stderr,
+                 FileModes modes = FileModes::AsTheTestRuns) {
         QProcessEnvironment env = home.environment();
         if (prompts == Prompts::OnScreen)
             env.remove(QStringLiteral("QUARZIL_NONINTERACTIVE"));
+        if (modes == FileModes::AsAUser)
+            m_process.setChildProcessModifier(&TestSupport::EnforceFileModesInChild);
         m_process.setProcessEnvironment(env);
         m_process.setWorkingDirectory(home.path(QString()));
         m_process.start(TestSupport::BinaryPath(), {});
@@ -151,6 +156,19 @@ bool waitForStart(Run& run, const Home& home) {
     return run.waitUntil([&] { return home.ini(QStringLiteral("Application/Speed")).isValid(); });
 }
 
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList companions(const QString& archive) {
+    QStringList found;
+    for (const char* suffix : {"-wal", "-shm", "-journal"})
+        if (QFile::exists(archive + QLatin1String(suffix)))
+            found << archive + QLatin1String(suffix);
+    return found;
+}
+
 int archiveVersion(const QString& file) {
     const QString name = TestSupport::UniqueName(QStringLiteral("proc_"));
     int version = -1;
@@ -181,6 +199,8 @@ private Q_SLOTS:
     void signalEndsRegularly();
     void refusedStart_data();
     void refusedStart();
+    void readOnlyArchive();
+    void signalWhileTheServerDoesNotAnswer();
     void releaseNotesNeverBlock();
     void signalDuringCompanyWizard();
     void crashDuringStartupIsLogged();
@@ -263,6 +283,7 @@ void tst_Process::refusedStart() {
     QFETCH(QString, line);
     Home home;
     QVERIFY(home.placeArchive(version));
+    const QByteArray bytes = fileBytes(home.archive());
     Run run(home);
     QVERIFY(run.finish());
     QCOMPARE(run.process().exitStatus(), QProcess::NormalExit);
@@ -271,6 +292,62 @@ void tst_Process::refusedStart() {
     QCOMPARE(home.ini(QStringLiteral("Application/CloseUnregular")).toInt(), 0);
     QVERIFY(home.logKeys().isEmpty());
     QVERIFY(!home.ini(QStringLiteral("Application/Speed")).isValid());
+    // A refused archive is left exactly as it was found.
+    QVERIFY(fileBytes(home.archive()) == bytes);
+    QCOMPARE(companions(home.archive()), QStringList());
+}
+
+void tst_Process::readOnlyArchive() {
+    Home home;
+    QVERIFY(home.placeArchive());
+    QVERIFY(QFile::setPermissions(home.archive(), QFileDevice::ReadOwner));
+    const QByteArray bytes = fileBytes(home.archive());
+    Run run(home, Run::Prompts::Stderr, Run::FileModes::AsAUser);
+    QVERIFY(run.finish());
+    QCOMPARE(run.process().exitStatus(), QProcess::NormalExit);
+    QVERIFY2(run.process().exitCode() == 1, qPrintable(run.stderrText()));
+    const QString line = QStringLiteral("quarzil: error: Impossibile aprire l'archivio dei dati!\n"
+                                        "%1: il file è in sola lettura: i dati non si potrebbero "
+                                        "salvare [OK]")
+                             .arg(home.archive());
+    QVERIFY2(run.stderrText().contains(line), qPrintable(run.stderrText()));
+    QCOMPARE(companions(home.archive()), QStringList());
+    QVERIFY(fileBytes(home.archive()) == bytes);
+    QCOMPARE(home.ini(QStringLiteral("Application/CloseUnregular")).toInt(), 0);
+    QVERIFY(home.logKeys().isEmpty());
+}
+
+// A logout while the start-up waits for a server that accepts the connection and never
+// answers: the program ends regularly, without going on to open another archive.
+void tst_Process::signalWhileTheServerDoesNotAnswer() {
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    Home home;
+    QVERIFY(home.placeArchive());
+    home.setIni(QStringLiteral("Settings/MyConnection"),
+                QStringLiteral("Provider=QPSQL;Data Source=127.0.0.1:%1;Initial Catalog=ditta;"
+                               "User ID=mario;Password=x")
+                    .arg(silent.serverPort()));
+    const QByteArray bytes = fileBytes(home.archive());
+    Run run(home);
+    QVERIFY2(run.waitUntil([&] {
+        return home.ini(QStringLiteral("Log/ConnectDatabase")).toString() ==
+               QLatin1String("Inizio apertura 1");
+    }),
+             qPrintable(run.stderrText()));
+    QTest::qWait(300);
+    QVERIFY(run.running());
+    QCOMPARE(::kill(pid_t(run.process().processId()), SIGTERM), 0);
+    QVERIFY(run.finish());
+    QCOMPARE(run.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.process().exitCode(), 0);
+    QCOMPARE(home.ini(QStringLiteral("Application/CloseUnregular")).toInt(), 0);
+    QVERIFY2(home.logKeys().isEmpty(), qPrintable(home.logKeys().join(u',')));
+    QVERIFY(!home.ini(QStringLiteral("Application/Speed")).isValid());
+    // It stopped where it was: no word about another archive, the local one untouched.
+    QVERIFY2(run.stderrText().isEmpty(), qPrintable(run.stderrText()));
+    QVERIFY(!home.ini(QStringLiteral("Settings/Connection")).isValid());
+    QVERIFY(fileBytes(home.archive()) == bytes);
 }
 
 void tst_Process::releaseNotesNeverBlock() {

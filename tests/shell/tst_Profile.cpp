@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +43,8 @@ private Q_SLOTS:
     void logStepIsOnDiskAtOnce();
     void deleteAndClearLog();
     void fileStaysPrivate();
+    void unwritableProfile_data();
+    void unwritableProfile();
 
     // The machine settings.
     void machineScope_data();
@@ -196,6 +199,56 @@ void tst_Profile::fileStaysPrivate() {
                                                   QFileDevice::ReadOther));
     p.logStep(QStringLiteral("Avvio"), QStringLiteral("x"));
     QCOMPARE(unixMode(userFile()), 0600);
+}
+
+void tst_Profile::unwritableProfile_data() {
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<int>("fileMode");
+    QTest::addColumn<int>("folderMode");
+    QTest::newRow("administrator's read-only file") << true << 0444 << 0700;
+    QTest::newRow("read-only folder, no file yet") << false << 0 << 0500;
+}
+
+void tst_Profile::unwritableProfile() {
+    QFETCH(bool, fileExists);
+    QFETCH(int, fileMode);
+    QFETCH(int, folderMode);
+    const QString folder = QFileInfo(userFile()).absolutePath();
+    QVERIFY(QDir().mkpath(folder));
+    const auto restore = qScopeGuard([&] { ::chmod(QFile::encodeName(folder).constData(), 0700); });
+    if (fileExists) {
+        QSettings(userFile(), QSettings::IniFormat).setValue(QStringLiteral("Settings/Style"), 2);
+        QCOMPARE(::chmod(QFile::encodeName(userFile()).constData(), mode_t(fileMode)), 0);
+    }
+    QCOMPARE(::chmod(QFile::encodeName(folder).constData(), mode_t(folderMode)), 0);
+    QFile f(userFile());
+    const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    f.close();
+
+    TestSupport::FileModesEnforced asAUser;
+    QVERIFY(asAUser.isValid());
+    int failures = 0;
+    {
+        Profile p(userFile(), machineFile());
+        p.setWriteFailureHandler([&] { ++failures; });
+        QCOMPARE(p.integer(Profile::Section::Settings, QStringLiteral("Style")),
+                 fileExists ? 2 : 0);
+        p.setValue(Profile::Section::Settings, QStringLiteral("Style"), 3);
+        p.sync();
+        QVERIFY(p.writeFailed());
+        QCOMPARE(failures, 1);
+        // The run goes on with what it set.
+        QCOMPARE(p.integer(Profile::Section::Settings, QStringLiteral("Style")), 3);
+        p.logStep(QStringLiteral("Avvio"), QStringLiteral("x"));
+        p.clearLog();
+    }
+    QCOMPARE(failures, 1);
+    // Not made writable behind the administrator's back, and not changed.
+    QCOMPARE(unixMode(userFile()), fileExists ? fileMode : -1);
+    if (fileExists) {
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), bytes);
+    }
 }
 
 void tst_Profile::machineScope_data() {

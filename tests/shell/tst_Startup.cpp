@@ -4,14 +4,18 @@
 #include "shell/SingleInstance.h"
 #include "shell/ui/CMainApp.h"
 #include "shell/ui/CMainFrame.h"
+#include "store/ConnectionString.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -154,6 +158,35 @@ struct Sandbox {
     }
 };
 
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// The journal files SQLite leaves beside an archive it had open.
+QStringList companions(const QString& archive) {
+    QStringList found;
+    for (const char* suffix : {"-wal", "-shm", "-journal"})
+        if (QFile::exists(archive + QLatin1String(suffix)))
+            found << archive + QLatin1String(suffix);
+    return found;
+}
+
+QString archivePane(CMainApp& app) {
+    auto* pane = app.mainFrame()->statusBar()->findChild<QLabel*>("StatusPane-Archive");
+    return pane ? pane->text() : QStringLiteral("<no archive pane>");
+}
+
+const QString kReadOnly =
+    QStringLiteral("il file è in sola lettura: i dati non si potrebbero salvare");
+
+QString profileNotSaved(const QString& file) {
+    return QStringLiteral("Impossibile salvare le impostazioni nel file %1 (file o cartella in "
+                          "sola lettura, oppure disco pieno): le modifiche alle impostazioni non "
+                          "saranno conservate.")
+        .arg(file);
+}
+
 QStringList texts(const ScriptedPrompt& prompt) {
     QStringList t;
     for (const auto& s : prompt.shown)
@@ -197,6 +230,12 @@ private Q_SLOTS:
     void profileIsPrivate();
     void releaseNotes_data();
     void releaseNotes();
+
+    // Which archive is open, and settings that cannot be saved.
+    void chosenArchive_data();
+    void chosenArchive();
+    void profileCannotBeWritten_data();
+    void profileCannotBeWritten();
 
 private:
     // Accepts whatever modal dialog the start-up opens, so that a dialog never hangs the suite;
@@ -427,6 +466,7 @@ void tst_Startup::schemaVersion() {
     QFETCH(QString, message);
     Sandbox box;
     QVERIFY(box.placeArchive(version));
+    const QByteArray bytes = fileBytes(box.archive());
     if (!message.isEmpty())
         box.prompt->expect(message, answer >= 0 ? Answer(answer) : Answer::Ok);
     auto app = box.makeApp();
@@ -446,9 +486,14 @@ void tst_Startup::schemaVersion() {
     QCOMPARE(app->database().isOpen(), started);
     // The archive is used as it is: nobody rewrites its version.
     QCOMPARE(queryInt(box.archive(), QStringLiteral("SELECT Versione FROM Informazioni")), version);
+    // One that is used goes over to the write-ahead log; a refused one is left byte for byte.
+    const char journal = fileBytes(box.archive()).at(18);
+    QCOMPARE(int(journal), started ? 2 : 1);
     if (started) {
         app->exitInstance();
     } else {
+        QVERIFY(fileBytes(box.archive()) == bytes);
+        QCOMPARE(companions(box.archive()), QStringList());
         QCOMPARE(box.stored(QStringLiteral("Application/CloseUnregular")).toInt(), 0);
         QVERIFY(box.storedLog().isEmpty());
         QVERIFY(box.instanceFree());
@@ -703,6 +748,160 @@ void tst_Startup::releaseNotes() {
     }
     QCOMPARE(box.stored(QStringLiteral("Settings/LastVerRelNotes")).toInt(), stored);
     app->exitInstance();
+}
+
+void tst_Startup::chosenArchive_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason"); // why the chosen archive failed; empty when it opens
+    QTest::newRow("opens") << QStringLiteral("postgres") << QString();
+    QTest::newRow("server down") << QStringLiteral("server down") << QStringLiteral("*");
+    QTest::newRow("catalog missing") << QStringLiteral("catalog missing") << QStringLiteral("*");
+    QTest::newRow("file missing") << QStringLiteral("file missing")
+                                  << QStringLiteral("File non trovato: %1");
+    QTest::newRow("file read-only") << QStringLiteral("file read-only") << kReadOnly;
+}
+
+void tst_Startup::chosenArchive() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    Sandbox box;
+    QVERIFY(box.placeArchive());
+    const QString server =
+        ConnectionString::Value(TestSupport::PostgresServer(), QStringLiteral("Data Source"));
+    std::unique_ptr<TestSupport::PostgresCatalog> catalog;
+    QString chosen;
+    const QString file = box.dir.filePath(QStringLiteral("shared/Quarzil.db"));
+    QString chosenName = file; // as the user is told about it
+    if (kind == QLatin1String("postgres")) {
+        catalog = std::make_unique<TestSupport::PostgresCatalog>();
+        QVERIFY2(catalog->isValid(), qPrintable(catalog->error()));
+        chosen = catalog->connectionString();
+    } else if (kind == QLatin1String("server down")) {
+        chosen =
+            ConnectionString::ForPostgres(QStringLiteral("127.0.0.1:1"), QStringLiteral("ditta"),
+                                          QStringLiteral("mario"), QStringLiteral("segreta"));
+        chosenName = QStringLiteral("ditta sul server 127.0.0.1:1");
+    } else if (kind == QLatin1String("catalog missing")) {
+        QVERIFY2(!server.isEmpty(), "QUARZIL_TEST_PG is not set: run through tools/pgtest.sh");
+        chosen = ConnectionString::ForPostgres(server, QStringLiteral("qz_never_made"),
+                                               QStringLiteral("quarzil"), QString());
+        chosenName = QStringLiteral("qz_never_made sul server ") + server;
+    } else {
+        chosen = ConnectionString::ForSqlite(file);
+        if (kind == QLatin1String("file read-only")) {
+            QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+            QVERIFY(QFile::copy(TestSupport::TemplateFile(), file));
+            QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
+        }
+    }
+    box.writeProfile(QStringLiteral("Settings/MyConnection"), chosen);
+    box.writeProfile(QStringLiteral("Azienda/RagSoc"), QStringLiteral("Rossi Srl"));
+    if (!reason.isEmpty())
+        box.prompt->expect(QStringLiteral("Impossibile aprire l'archivio dei dati scelto:"));
+
+    auto app = box.makeApp();
+    {
+        TestSupport::FileModesEnforced asAUser;
+        QVERIFY(asAUser.isValid());
+        QVERIFY(app->initInstance());
+    }
+    QVERIFY2(box.prompt->unexpected.isEmpty(), qPrintable(box.prompt->unexpected.join(u'\n')));
+    // The title stays the program's; the status bar names the archive in use.
+    QCOMPARE(app->mainFrame()->windowTitle(), QStringLiteral("Magazzino - Quarzil"));
+    if (reason.isEmpty()) {
+        QVERIFY2(box.prompt->shown.isEmpty(), qPrintable(texts(*box.prompt).join(u'\n')));
+        QVERIFY(app->database().isPostgres());
+        QCOMPARE(archivePane(*app),
+                 QStringLiteral("Archivio: %1 sul server %2").arg(catalog->name(), server));
+        app->exitInstance();
+        return;
+    }
+
+    // Told once, naming both archives; the start goes on with the default file.
+    QCOMPARE(box.prompt->shown.size(), 1);
+    const auto& shown = box.prompt->shown.first();
+    QCOMPARE(shown.icon, Icon::Warning);
+    const QString head =
+        QStringLiteral("Impossibile aprire l'archivio dei dati scelto:\n%1\n").arg(chosenName);
+    const QString tail = QStringLiteral("\n\nÈ aperto invece l'archivio:\n%1\nI dati inseriti ora "
+                                        "saranno salvati in questo archivio.")
+                             .arg(box.archive());
+    QVERIFY2(shown.text.startsWith(head) && shown.text.endsWith(tail), qPrintable(shown.text));
+    const QString why = shown.text.mid(head.size(), shown.text.size() - head.size() - tail.size());
+    if (reason == QLatin1String("*"))
+        QVERIFY2(!why.trimmed().isEmpty() && !why.contains(QLatin1String("segreta")),
+                 qPrintable(why));
+    else
+        QCOMPARE(why, reason.contains(QLatin1String("%1")) ? reason.arg(file) : reason);
+    QVERIFY(!app->database().isPostgres());
+    QCOMPARE(archivePane(*app), QStringLiteral("Archivio: %1").arg(box.archive()));
+    // The choice stays for the next start; the file that opened is remembered as usual.
+    QCOMPARE(box.stored(QStringLiteral("Settings/MyConnection")).toString(), chosen);
+    QCOMPARE(box.stored(QStringLiteral("Settings/Connection")).toString(),
+             ConnectionString::ForSqlite(box.archive()));
+    if (kind == QLatin1String("file read-only"))
+        QCOMPARE(companions(file), QStringList());
+    app->exitInstance();
+    QCOMPARE(box.prompt->shown.size(), 1);
+}
+
+void tst_Startup::profileCannotBeWritten_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("read-only settings folder") << QStringLiteral("folder");
+    QTest::newRow("administrator's read-only file") << QStringLiteral("file");
+    QTest::newRow("folder made read-only while running") << QStringLiteral("later");
+}
+
+void tst_Startup::profileCannotBeWritten() {
+    QFETCH(QString, kind);
+    Sandbox box;
+    box.writeProfile(QStringLiteral("Azienda/RagSoc"), QStringLiteral("Rossi Srl"));
+    const QString folder = QFileInfo(box.profileFile).absolutePath();
+    const auto restore = qScopeGuard([&] {
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    });
+    constexpr auto kReadOnlyFolder = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    QVERIFY(
+        QFile::setPermissions(box.profileFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QFile::setPermissions(folder, kReadOnlyFolder));
+    if (kind == QLatin1String("file"))
+        QVERIFY(QFile::setPermissions(box.profileFile, QFileDevice::ReadOwner |
+                                                           QFileDevice::ReadGroup |
+                                                           QFileDevice::ReadOther));
+    const int mode = unixMode(box.profileFile);
+    const QByteArray bytes = fileBytes(box.profileFile);
+
+    TestSupport::FileModesEnforced asAUser;
+    QVERIFY(asAUser.isValid());
+    const QStringList expected{profileNotSaved(box.profileFile)};
+    box.prompt->expect(expected.first());
+    auto app = box.makeApp();
+    QVERIFY(app->initInstance());
+    if (kind == QLatin1String("later")) {
+        QVERIFY(box.prompt->shown.isEmpty());
+        QVERIFY(QFile::setPermissions(folder, kReadOnlyFolder));
+        app->logStep(QStringLiteral("Prova"), QStringLiteral("1"));
+        // Told from the event loop, not from inside whatever was writing.
+        QVERIFY(box.prompt->shown.isEmpty());
+        QTRY_COMPARE(texts(*box.prompt), expected);
+    } else {
+        QCOMPARE(texts(*box.prompt), expected);
+        // Left as the administrator set it, and not a byte written.
+        QCOMPARE(unixMode(box.profileFile), mode);
+        QVERIFY(fileBytes(box.profileFile) == bytes);
+    }
+    QCOMPARE(box.prompt->shown.first().icon, Icon::Warning);
+    QVERIFY(app->mainFrame()->isVisible());
+
+    // Once per run: later writes and the exit say nothing more.
+    app->logStep(QStringLiteral("Prova"), QStringLiteral("2"));
+    QTest::qWait(50);
+    app->exitInstance();
+    app.reset();
+    QCOMPARE(texts(*box.prompt), expected);
+    QVERIFY(box.prompt->unexpected.isEmpty());
 }
 
 QTEST_MAIN(tst_Startup)

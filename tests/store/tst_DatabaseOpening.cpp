@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSqlDatabase>
@@ -123,6 +124,33 @@ struct Setup {
     bool logged() const { return profile->contains(S::Log, kLog); }
 };
 
+// A role of the test server whose name holds a ';', dropped with the catalogs it owns.
+class SemicolonRole {
+public:
+    SemicolonRole() : m_name(TestSupport::UniqueName(QStringLiteral("shop;"))) {
+        m_ok = m_server.openRaw(TestSupport::PostgresServer()) &&
+               m_server.execute(QStringLiteral("CREATE ROLE %1 LOGIN SUPERUSER").arg(quoted()));
+    }
+    ~SemicolonRole() {
+        for (const QString& catalog : std::as_const(m_catalogs))
+            m_server.execute(
+                QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(catalog));
+        if (m_ok)
+            m_server.execute(QStringLiteral("DROP ROLE IF EXISTS %1").arg(quoted()));
+    }
+    bool isValid() const { return m_ok; }
+    QString error() const { return m_server.errorText(); }
+    QString name() const { return m_name; }
+    void owns(const QString& catalog) { m_catalogs << catalog; }
+
+private:
+    QString quoted() const { return u'"' + m_name + u'"'; }
+    Database m_server{TestSupport::UniqueName(QStringLiteral("roles_"))};
+    QString m_name;
+    QStringList m_catalogs;
+    bool m_ok = false;
+};
+
 QString dataSource(const QString& connection) {
     return QFileInfo(ConnectionString::Value(connection, QStringLiteral("Data Source")))
         .canonicalFilePath();
@@ -144,6 +172,16 @@ private Q_SLOTS:
     void unusableDefaultFileFails();
     void postgresConnection_data();
     void postgresConnection();
+
+    // Archives that open but could not be written to, and what an opening leaves behind.
+    void readOnlyArchiveIsRefused_data();
+    void readOnlyArchiveIsRefused();
+    void readOnlyCatalogIsRefused();
+
+    // Values with ';' in the strings the program writes and reads.
+    void semicolonInValues_data() { TestSupport::AddBackendRows(); }
+    void semicolonInValues();
+    void cliCreateReadsQuotedValues();
 };
 
 void tst_DatabaseOpening::invalidStoredConnectionFallsBack_data() {
@@ -209,9 +247,19 @@ void tst_DatabaseOpening::invalidStoredConnectionFallsBack() {
     s.profile->setValue(S::Settings, QStringLiteral("Connection"), toDefaultFile ? bad : s.good);
     s.profile->setValue(S::Settings, QStringLiteral("TypeConnection"), 1);
 
-    QVERIFY2(OpenDatabase(s.db, *s.profile, s.appData), qPrintable(s.db.errorText()));
+    OpeningReport report;
+    QVERIFY2(OpenDatabase(s.db, *s.profile, s.appData, &report), qPrintable(s.db.errorText()));
     QVERIFY(s.db.isOpen());
     QCOMPARE(s.db.backend(), Database::Backend::SQLite);
+    // Only a string that was tried can have failed; one that is not a connection string is
+    // no choice at all.
+    const OpeningReport::Failure* chosen = report.chosenFailure();
+    QCOMPARE(bool(chosen), ConnectionString::IsValid(bad));
+    if (chosen) {
+        QCOMPARE(chosen->archive, ConnectionString::Describe(bad));
+        QVERIFY(!chosen->error.isEmpty());
+    }
+    QCOMPARE(report.failures.size(), (chosen ? 1 : 0) + (toDefaultFile && chosen ? 1 : 0));
     if (toDefaultFile)
         QCOMPARE(dataSource(s.db.connectionString()), QFileInfo(s.defaultFile).canonicalFilePath());
     else
@@ -375,6 +423,184 @@ void tst_DatabaseOpening::postgresConnection() {
     QCOMPARE(s.profile->integer(S::Settings, QStringLiteral("TypeConnection"), -1), type);
     QVERIFY(!s.logged());
     s.db.close();
+}
+
+void tst_DatabaseOpening::readOnlyArchiveIsRefused_data() {
+    QTest::addColumn<QString>("readOnly"); // the file the test makes read-only
+    QTest::addColumn<bool>("wal");         // the archive was in use before (write-ahead log)
+    QTest::addColumn<bool>("chosen");      // MyConnection names it; else it is the default file
+    for (const bool chosen : {true, false}) {
+        const char* where = chosen ? "MyConnection" : "default file";
+        QTest::addRow("%s: archive", where) << QString() << false << chosen;
+        QTest::addRow("%s: archive in WAL mode", where) << QString() << true << chosen;
+        QTest::addRow("%s: -wal left read-only", where) << QStringLiteral("-wal") << true << chosen;
+        QTest::addRow("%s: -shm left read-only", where) << QStringLiteral("-shm") << true << chosen;
+    }
+}
+
+void tst_DatabaseOpening::readOnlyArchiveIsRefused() {
+    QFETCH(QString, readOnly);
+    QFETCH(bool, wal);
+    QFETCH(bool, chosen);
+    Setup s;
+    QVERIFY(s.prepare());
+    QString archive = s.defaultFile;
+    if (chosen) {
+        QVERIFY(s.placeDefaultFile());
+        archive = TestSupport::CopyTemplate(s.dir, QStringLiteral("readonly.db"));
+        s.profile->setValue(S::Settings, QStringLiteral("MyConnection"),
+                            ConnectionString::ForSqlite(archive));
+    } else {
+        QVERIFY(QDir().mkpath(AppPaths::DataFolder(s.appData)));
+        QVERIFY(QFile::copy(TestSupport::TemplateFile(), archive));
+    }
+    if (wal)
+        QVERIFY(makeSqlite(archive, {QStringLiteral("PRAGMA journal_mode=WAL")}));
+    QVERIFY(siblings(archive).isEmpty());
+    const QString target = archive + readOnly;
+    if (!readOnly.isEmpty())
+        QVERIFY(writeFile(target, QByteArray()));
+    QVERIFY(QFile::setPermissions(archive, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner));
+    const QStringList before = siblings(archive);
+    const QByteArray bytes = readFile(archive);
+
+    OpeningReport report;
+    bool opened;
+    {
+        TestSupport::FileModesEnforced asAUser;
+        QVERIFY(asAUser.isValid());
+        opened = OpenDatabase(s.db, *s.profile, s.appData, &report);
+    }
+    const QString reason =
+        readOnly.isEmpty()
+            ? QStringLiteral("il file è in sola lettura: i dati non si potrebbero salvare")
+            : QStringLiteral("il file %1 è in sola lettura: i dati non si potrebbero salvare")
+                  .arg(QFileInfo(target).absoluteFilePath());
+    QVERIFY(!report.failures.isEmpty());
+    QCOMPARE(report.failures.last().archive, archive);
+    QCOMPARE(report.failures.last().error, reason);
+    if (chosen) {
+        // The next archive opens instead; the caller tells the user.
+        QVERIFY(opened);
+        QCOMPARE(dataSource(s.db.connectionString()), QFileInfo(s.defaultFile).canonicalFilePath());
+        QCOMPARE(report.failures.size(), 1);
+        QVERIFY(report.chosenFailure());
+    } else {
+        QVERIFY(!opened);
+        QVERIFY(!s.db.isOpen());
+        QVERIFY(!s.profile->contains(S::Settings, QStringLiteral("Connection")));
+    }
+    s.db.close();
+    // Nothing beside it that the owner would have to remove once writing is allowed again.
+    QCOMPARE(siblings(archive), before);
+    QVERIFY(readFile(archive) == bytes);
+}
+
+void tst_DatabaseOpening::readOnlyCatalogIsRefused() {
+    TestSupport::PostgresCatalog catalog;
+    QVERIFY2(catalog.isValid(), qPrintable(catalog.error()));
+    {
+        Database server(TestSupport::UniqueName(QStringLiteral("server_")));
+        QVERIFY2(server.openRaw(TestSupport::PostgresServer()), qPrintable(server.errorText()));
+        QVERIFY2(server.execute(QStringLiteral("ALTER DATABASE %1 SET "
+                                               "default_transaction_read_only = on")
+                                    .arg(catalog.name())),
+                 qPrintable(server.errorText()));
+    }
+    Setup s;
+    QVERIFY(s.prepare());
+    QVERIFY(s.placeDefaultFile());
+    s.profile->setValue(S::Settings, QStringLiteral("MyConnection"), catalog.connectionString());
+    OpeningReport report;
+    QVERIFY2(OpenDatabase(s.db, *s.profile, s.appData, &report), qPrintable(s.db.errorText()));
+    QVERIFY(!s.db.isPostgres());
+    QVERIFY(report.chosenFailure());
+    QCOMPARE(report.chosenFailure()->archive,
+             ConnectionString::Describe(catalog.connectionString()));
+    QCOMPARE(report.chosenFailure()->error,
+             QStringLiteral("il catalogo è in sola lettura: i dati non si potrebbero salvare"));
+    s.db.close();
+}
+
+void tst_DatabaseOpening::semicolonInValues() {
+    QFETCH(QString, backend);
+    Setup s;
+    QVERIFY(s.prepare());
+    QVERIFY(s.placeDefaultFile());
+    QString chosen;
+    std::unique_ptr<TestSupport::PostgresCatalog> catalog;
+    std::unique_ptr<SemicolonRole> role;
+    if (backend == QLatin1String("sqlite")) {
+        const QString folder = s.dir.filePath(QStringLiteral("Ditta;Rossi \"2024\""));
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + QStringLiteral("/Quarzil.db");
+        QVERIFY(QFile::copy(TestSupport::TemplateFile(), file));
+        QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        chosen = ConnectionString::ForSqlite(file);
+    } else {
+        catalog = std::make_unique<TestSupport::PostgresCatalog>();
+        QVERIFY2(catalog->isValid(), qPrintable(catalog->error()));
+        role = std::make_unique<SemicolonRole>();
+        QVERIFY2(role->isValid(), qPrintable(role->error()));
+        const QString server =
+            ConnectionString::Value(TestSupport::PostgresServer(), QStringLiteral("Data Source"));
+        chosen = ConnectionString::ForPostgres(server, catalog->name(), role->name(),
+                                               QStringLiteral("pa;ss\"word"));
+    }
+    s.profile->setValue(S::Settings, QStringLiteral("MyConnection"), chosen);
+
+    OpeningReport report;
+    QVERIFY2(OpenDatabase(s.db, *s.profile, s.appData, &report), qPrintable(s.db.errorText()));
+    QVERIFY2(report.failures.isEmpty(), qPrintable(report.failures.value(0).error));
+    QCOMPARE(s.db.connectionString(), chosen);
+    // What the next start reads back from the file opens the same archive. (A copy: QSettings
+    // objects of one process share their cache of a file.)
+    s.db.close();
+    s.profile->sync();
+    const QString copy = s.dir.filePath(QStringLiteral("copy.ini"));
+    QVERIFY(QFile::copy(s.profile->fileName(), copy));
+    const QString stored = QSettings(copy, QSettings::IniFormat)
+                               .value(QStringLiteral("Settings/MyConnection"))
+                               .toString();
+    QCOMPARE(stored, chosen);
+    QVERIFY2(s.db.open(stored), qPrintable(s.db.errorText()));
+    QCOMPARE(s.db.isPostgres(), backend == QLatin1String("postgres"));
+    s.db.close();
+}
+
+void tst_DatabaseOpening::cliCreateReadsQuotedValues() {
+    // The tool reads a server string the way the program does: a quoted user name whole.
+    const QString serverString = TestSupport::PostgresServer();
+    QVERIFY2(!serverString.isEmpty(), "QUARZIL_TEST_PG is not set: run through tools/pgtest.sh");
+    SemicolonRole role;
+    QVERIFY2(role.isValid(), qPrintable(role.error()));
+    const QString catalog = TestSupport::UniqueName(QStringLiteral("qz_tool;"));
+    role.owns(catalog);
+    const QString server = ConnectionString::Value(serverString, QStringLiteral("Data Source"));
+    const QString typed =
+        QStringLiteral("Provider=QPSQL;Data Source=%1;User ID=\"%2\";Password=\"a;b\"\"c\"")
+            .arg(server, role.name());
+
+    QProcess tool;
+    tool.start(TestSupport::CliPath(),
+               {QStringLiteral("create"), QStringLiteral("--server"), typed, catalog});
+    QVERIFY2(tool.waitForFinished(60000), qPrintable(TestSupport::CliPath()));
+    QVERIFY2(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0,
+             tool.readAllStandardError().constData());
+
+    Database db(TestSupport::UniqueName(QStringLiteral("tool_")));
+    QVERIFY2(db.open(ConnectionString::ForPostgres(server, catalog, role.name(),
+                                                   QStringLiteral("a;b\"c"))),
+             qPrintable(db.errorText()));
+    QSqlQuery q;
+    QVERIFY(db.query(q, QStringLiteral("SELECT pg_get_userbyid(datdba) FROM pg_database WHERE "
+                                       "datname = current_database()")));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toString(), role.name());
+    QVERIFY(db.query(q, QStringLiteral("SELECT Versione FROM Informazioni")) && q.next());
+    QCOMPARE(q.value(0).toInt(), Schema::kCurrentVersion);
+    db.close();
 }
 
 QTEST_MAIN(tst_DatabaseOpening)

@@ -115,6 +115,10 @@ private Q_SLOTS:
     void connectionStringValidity_data();
     void connectionStringValidity();
     void connectionStringValues();
+    void connectionStringQuoting_data();
+    void connectionStringQuoting();
+    void connectionStringHandWritten_data();
+    void connectionStringHandWritten();
     void currencyFromText_data();
     void currencyFromText();
     void currencyToText_data();
@@ -280,6 +284,69 @@ void tst_StoreHelpers::connectionStringValues() {
     QVERIFY(pairs.contains(QStringLiteral("password")));
     QVERIFY(pairs.value(QStringLiteral("password")).isEmpty());
     QCOMPARE(pairs.size(), 3);
+}
+
+void tst_StoreHelpers::connectionStringQuoting_data() {
+    QTest::addColumn<QString>("value");
+    QTest::newRow("semicolon") << QStringLiteral("pa;ss");
+    QTest::newRow("semicolon and quote") << QStringLiteral("a;b\"c");
+    QTest::newRow("only a semicolon") << QStringLiteral(";");
+    QTest::newRow("leading quote") << QStringLiteral("\"abc");
+    QTest::newRow("quoted already") << QStringLiteral("\"a;b\"");
+    QTest::newRow("quote inside") << QStringLiteral("a\"b");
+    QTest::newRow("equals and spaces") << QStringLiteral(" a=b; Password=x ");
+    QTest::newRow("empty") << QString();
+}
+
+void tst_StoreHelpers::connectionStringQuoting() {
+    // Every field the writers fill comes back whole, and the fields around it stay in place.
+    QFETCH(QString, value);
+    const QString pg = ConnectionString::ForPostgres(value, value + u'1', value + u'2', value);
+    QCOMPARE(ConnectionString::Value(pg, QStringLiteral("Data Source")), value);
+    QCOMPARE(ConnectionString::Value(pg, QStringLiteral("Initial Catalog")), value + u'1');
+    QCOMPARE(ConnectionString::Value(pg, QStringLiteral("User ID")), value + u'2');
+    QCOMPARE(ConnectionString::Value(pg, QStringLiteral("Password")), value);
+    QCOMPARE(ConnectionString::Parse(pg).size(), 5);
+    QCOMPARE(ConnectionString::Value(pg, QStringLiteral("Provider")), QStringLiteral("QPSQL"));
+    QVERIFY(ConnectionString::IsValid(pg));
+
+    const QString file = QStringLiteral("/home/anna/") + value + QStringLiteral("/Quarzil.db");
+    const QString sqlite = ConnectionString::ForSqlite(file);
+    QCOMPARE(ConnectionString::Value(sqlite, QStringLiteral("Data Source")), file);
+    QCOMPARE(ConnectionString::Parse(sqlite).size(), 2);
+}
+
+void tst_StoreHelpers::connectionStringHandWritten_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("user");
+    QTest::newRow("quoted") << QStringLiteral("Provider=QPSQL;Password=\"a;b\";User ID=u")
+                            << QStringLiteral("a;b") << QStringLiteral("u");
+    QTest::newRow("doubled quotes")
+        << QStringLiteral("Provider=QPSQL;Password=\"x\"\";\"\"y\";User ID=u")
+        << QStringLiteral("x\";\"y") << QStringLiteral("u");
+    QTest::newRow("spaces after the closing quote")
+        << QStringLiteral("Provider=QPSQL;Password=\"a;b\"  ;User ID=u") << QStringLiteral("a;b")
+        << QStringLiteral("u");
+    QTest::newRow("quoted last") << QStringLiteral("Provider=QPSQL;User ID=u;Password=\"a;b\"")
+                                 << QStringLiteral("a;b") << QStringLiteral("u");
+    // Strings stored before values were quoted: a quote that does not enclose the value is text.
+    QTest::newRow("never closed") << QStringLiteral("Provider=QPSQL;Password=\"ab;User ID=u")
+                                  << QStringLiteral("\"ab") << QStringLiteral("u");
+    QTest::newRow("text after the closing quote")
+        << QStringLiteral("Provider=QPSQL;Password=\"a\"b;User ID=u") << QStringLiteral("\"a\"b")
+        << QStringLiteral("u");
+    QTest::newRow("quote inside a plain value")
+        << QStringLiteral("Provider=QPSQL;Password=a\"b;User ID=u") << QStringLiteral("a\"b")
+        << QStringLiteral("u");
+}
+
+void tst_StoreHelpers::connectionStringHandWritten() {
+    QFETCH(QString, text);
+    QFETCH(QString, password);
+    QFETCH(QString, user);
+    QCOMPARE(ConnectionString::Value(text, QStringLiteral("Password")), password);
+    QCOMPARE(ConnectionString::Value(text, QStringLiteral("User ID")), user);
 }
 
 void tst_StoreHelpers::currencyFromText_data() {

@@ -8,11 +8,13 @@
 #include "shell/UnixSignalWatcher.h"
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CRelNotesDialog.h"
+#include "store/ConnectionString.h"
 #include "store/DatabaseOpener.h"
 #include "store/SchemaUpgrade.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 using S = Profile::Section;
@@ -54,6 +56,7 @@ CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
                           : std::make_pair(QSize(), 0);
         };
     m_profile = std::make_unique<Profile>(m_env.userProfileFile, m_env.machineProfileFile);
+    m_profile->setWriteFailureHandler([this] { warnProfileNotSaved(); });
     runCompanyWizard = [this] {
         // Nobody would answer the wizard in a run without a user.
         if (IsNonInteractive())
@@ -65,8 +68,28 @@ CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
 }
 
 CMainApp::~CMainApp() {
+    // What is written from here on is written by destructors: no message box from them.
+    m_profile->setWriteFailureHandler({});
     m_frame.reset();
     m_db.close();
+}
+
+bool CMainApp::isTerminationRequested() const {
+    return m_terminationRequested || (m_signals && m_signals->received());
+}
+
+void CMainApp::warnProfileNotSaved() {
+    if (m_profileWarned)
+        return;
+    m_profileWarned = true;
+    const QString text = StartupChecks::ProfileNotSavedText(m_profile->fileName());
+    // The start-up and the exit run straight through; at any other time the failed write may
+    // come from deep inside a window's work, so the box waits for the event loop.
+    if (m_startupInProgress || m_exited)
+        prompt().message(text, IPrompt::Icon::Warning);
+    else
+        QTimer::singleShot(0, this,
+                           [this, text] { prompt().message(text, IPrompt::Icon::Warning); });
 }
 
 bool CMainApp::fail(const QString& message) {
@@ -94,6 +117,16 @@ bool CMainApp::initInstance() {
         return false;
     }
 
+    // From here on a logout or Ctrl+C ends the program regularly, even while it waits for a
+    // server that does not answer.
+    m_signals = std::make_unique<UnixSignalWatcher>();
+    connect(m_signals.get(), &UnixSignalWatcher::terminationRequested, this, [this] {
+        m_terminationRequested = true;
+        // exit() leaves every running event loop, a start-up dialog's included; quit() would
+        // do nothing before the main loop runs.
+        QCoreApplication::exit(0);
+    });
+
     if (m_profile->integer(S::Application, QStringLiteral("CloseUnregular")) != 0 &&
         offerSystemReport)
         offerSystemReport();
@@ -112,9 +145,56 @@ bool CMainApp::initInstance() {
     if (const auto problem = StartupChecks::DisplayProblem(size, depth))
         return fail(*problem);
 
-    if (!OpenDatabase(m_db, *m_profile, m_env.applicationDataFolder))
-        return fail(QStringLiteral("Impossibile aprire l'archivio dei dati!"));
+    if (!openArchive())
+        return false;
+
+    if (!m_internetConnected) {
+        // Only a known disconnection warns; an unknown state counts as connected.
+        if (m_env.internetState() == StartupChecks::InternetState::Disconnected)
+            prompt().message(QStringLiteral("Consiglio di connettere il computer ad internet per "
+                                            "avere più caratteristiche del software e controllare "
+                                            "gli ultimi aggiornamenti!"),
+                             IPrompt::Icon::Warning);
+        else
+            m_internetConnected = true;
+    }
+
+    m_frame = std::make_unique<CMainFrame>(*this);
+
+    m_startupInProgress = false;
+    m_frame->setWindowTitle(QStringLiteral("Magazzino - Quarzil"));
+    m_frame->showWithState(m_profile->integer(S::Settings, QStringLiteral("Style"), 1));
+    m_frame->activateWindow();
+
+    if (m_profile->string(S::Azienda, QStringLiteral("RagSoc")).isEmpty() && runCompanyWizard)
+        runCompanyWizard();
+
+    showReleaseNotes();
+
+    m_profile->setValue(S::Application, QStringLiteral("Speed"), int(m_startClock.elapsed()));
+    m_profile->clearLog();
+    return true;
+}
+
+bool CMainApp::openArchive() {
+    OpeningReport report;
+    const bool opened = OpenDatabase(m_db, *m_profile, m_env.applicationDataFolder, &report,
+                                     [this] { return isTerminationRequested(); });
+    // Asked to end while it waited: a regular end, with nothing more to tell.
+    if (isTerminationRequested())
+        return fail(QString());
+    if (!opened)
+        return fail(StartupChecks::OpeningFailedText(report));
     logStep(kStartup, QStringLiteral("Connessione al database completata"));
+
+    // Whoever goes on typing must know the data go to another archive than the one chosen.
+    const QString fallback =
+        StartupChecks::ChosenArchiveFailedText(report, m_db.connectionString());
+    if (!fallback.isEmpty()) {
+        prompt().message(fallback, IPrompt::Icon::Warning);
+        if (isTerminationRequested())
+            return fail(QString());
+    }
 
     switch (SchemaUpgrade::Run(m_db)) {
     case SchemaUpgrade::Failed:
@@ -133,39 +213,15 @@ bool CMainApp::initInstance() {
     case SchemaUpgrade::UpToDate:
         break;
     }
+    if (isTerminationRequested())
+        return fail(QString());
 
-    if (!m_internetConnected) {
-        // Only a known disconnection warns; an unknown state counts as connected.
-        if (m_env.internetState() == StartupChecks::InternetState::Disconnected)
-            prompt().message(QStringLiteral("Consiglio di connettere il computer ad internet per "
-                                            "avere più caratteristiche del software e controllare "
-                                            "gli ultimi aggiornamenti!"),
-                             IPrompt::Icon::Warning);
-        else
-            m_internetConnected = true;
+    // Accepted: only now may the opening change the file.
+    const QString archive = ConnectionString::Describe(m_db.connectionString());
+    if (!m_db.prepareForUse()) {
+        report.failures = {{QString(), archive, m_db.errorText().trimmed()}};
+        return fail(StartupChecks::OpeningFailedText(report));
     }
-
-    m_frame = std::make_unique<CMainFrame>(*this);
-    m_signals = std::make_unique<UnixSignalWatcher>();
-    connect(m_signals.get(), &UnixSignalWatcher::terminationRequested, this, [this] {
-        m_terminationRequested = true;
-        // exit() leaves every running event loop, a start-up dialog's included; quit() would
-        // do nothing before the main loop runs.
-        QCoreApplication::exit(0);
-    });
-
-    m_startupInProgress = false;
-    m_frame->setWindowTitle(QStringLiteral("Magazzino - Quarzil"));
-    m_frame->showWithState(m_profile->integer(S::Settings, QStringLiteral("Style"), 1));
-    m_frame->activateWindow();
-
-    if (m_profile->string(S::Azienda, QStringLiteral("RagSoc")).isEmpty() && runCompanyWizard)
-        runCompanyWizard();
-
-    showReleaseNotes();
-
-    m_profile->setValue(S::Application, QStringLiteral("Speed"), int(m_startClock.elapsed()));
-    m_profile->clearLog();
     return true;
 }
 

@@ -62,9 +62,9 @@ public:
     const QString& applicationDataFolder() const { return m_env.applicationDataFolder; }
 
     bool isStartupInProgress() const { return m_startupInProgress; }
-    // A termination signal arrived (possibly while a start-up dialog was open): do not enter
-    // the event loop, go straight to the exit.
-    bool isTerminationRequested() const { return m_terminationRequested; }
+    // A termination signal arrived (possibly while a start-up dialog was open, or while the
+    // start-up waited for a server): do not enter the event loop, go straight to the exit.
+    bool isTerminationRequested() const;
     bool isInternetConnected() const { return m_internetConnected; }
     // Unless a test already succeeded, asks the system now; remembers a success. An unknown
     // state counts as connected, as at start-up.
@@ -89,7 +89,9 @@ public:
 
 private:
     bool fail(const QString& message);
+    bool openArchive();
     void showReleaseNotes();
+    void warnProfileNotSaved();
 
     MainAppEnvironment m_env;
     QElapsedTimer m_startClock;
@@ -104,4 +106,5 @@ private:
     bool m_busy = false;
     bool m_exited = false;
     bool m_terminationRequested = false;
+    bool m_profileWarned = false;
 };

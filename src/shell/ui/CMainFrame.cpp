@@ -16,6 +16,7 @@
 #include "shell/FrameRules.h"
 #include "shell/FrameTimers.h"
 #include "shell/RibbonLayout.h"
+#include "shell/StartupChecks.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CMainApp.h"
 #include "shell/ui/CPlaceholderView.h"
@@ -364,12 +365,24 @@ void CMainFrame::createStatusBar() {
     m_statusText->setAccessibleName(QStringLiteral("Conteggio Dati"));
     m_statusText->setMinimumWidth(1);
     statusBar()->addWidget(m_statusText, 1);
+    m_archiveText = new QLabel;
+    m_archiveText->setObjectName(QStringLiteral("StatusPane-Archive"));
+    // A long path may be cut short rather than widen the window; the tip holds all of it.
+    m_archiveText->setMinimumWidth(1);
+    statusBar()->addPermanentWidget(m_archiveText);
+    showOpenArchive();
     auto* help = new QLabel(QStringLiteral("Per visualizzare il manuale online premere F1"));
     help->setObjectName(QStringLiteral("StatusPane-120"));
     statusBar()->addPermanentWidget(help);
     auto* product = new QLabel(QStringLiteral("Quarzil"));
     product->setObjectName(QStringLiteral("StatusPane-121"));
     statusBar()->addPermanentWidget(product);
+}
+
+void CMainFrame::showOpenArchive() {
+    const QString text = StartupChecks::OpenArchiveText(m_app.database().connectionString());
+    m_archiveText->setText(text);
+    m_archiveText->setToolTip(text);
 }
 
 void CMainFrame::showRowCount(int kind, int count) {

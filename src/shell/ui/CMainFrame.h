@@ -50,6 +50,8 @@ public:
     QAction* viewCommand(int viewIndex, int id) const;
 
     QLabel* statusText() const { return m_statusText; }
+    // The status bar names the open archive, so that nobody types into the wrong one unaware.
+    void showOpenArchive();
     // The row count a view reports (kind 1 to 4; any other kind empties the text).
     void showRowCount(int kind, int count);
 
@@ -93,6 +95,7 @@ private:
     QHash<QAction*, QKeySequence> m_keys;
     QActionGroup* m_looks = nullptr;
     QLabel* m_statusText = nullptr;
+    QLabel* m_archiveText = nullptr;
     FrameTimers* m_timers = nullptr;
     QPointer<QWidget> m_infoWindow;
     int m_activeView = -1;

@@ -45,6 +45,17 @@ enum Id : int {
     VariazioniVeloci = 32873,
     CategoriaReparto = 32880,
     OffertePromozioni = 32881,
+    // The movements view.
+    MovNuovoCarico = 32776,
+    MovNuovoScarico = 32777,
+    MovNuovoReso = 32778,
+    MovApri = 32779,
+    MovElimina = 32780,
+    MovTutti = 32863,
+    MovSoloCarichi = 32861,
+    MovSoloScarichi = 32862,
+    MovSoloResi = 32850,
+    MovFatturaElettronica = 32964,
     // The counterparts view.
     AnaNuovoCliente = 32784,
     AnaNuovoFornitore = 32785,

@@ -35,6 +35,10 @@ bool knownClause(const QString& clause) {
 
 QDateTime parseFilterDate(const QString& text) {
     const QLocale locale;
+    const QDateTime written = locale.toDateTime(text, FilterDateFormat());
+    if (written.isValid())
+        return written;
+    // A date typed into the profile by hand, with or without its time.
     for (QLocale::FormatType format : {QLocale::ShortFormat, QLocale::LongFormat}) {
         const QDateTime dt = locale.toDateTime(text, format);
         if (dt.isValid())
@@ -43,11 +47,23 @@ QDateTime parseFilterDate(const QString& text) {
         if (d.isValid())
             return QDateTime(d, QTime(0, 0));
     }
-    const QDateTime iso = QDateTime::fromString(text, Qt::ISODate);
-    return iso;
+    return QDateTime::fromString(text, Qt::ISODate);
 }
 
 } // namespace
+
+QString FilterDateFormat() {
+    // The user's short date with a four-digit year (a two-digit one would read back as 19xx),
+    // and the time to the second, so that the end of the last day is kept.
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format + QStringLiteral(" HH:mm:ss");
+}
+
+QString FilterDateText(const QDateTime& when) {
+    return QLocale().toString(when, FilterDateFormat());
+}
 
 QString MovementSortClause(int column) {
     static const char* const columns[] = {"Data",   "Numero",  "CliFor",

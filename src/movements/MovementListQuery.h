@@ -14,6 +14,10 @@ struct MovementListQuery {
     bool dateFilterActive = false;
 };
 
+// The date range's settings are written as the user's date with the time.
+QString FilterDateFormat();
+QString FilterDateText(const QDateTime& when);
+
 // Column n (1 to 6) of the list: Data, Numero, CliFor, Prezzo, Imposta, Totale.
 QString MovementSortClause(int column);
 // The sort value to use: 0 and anything outside -6..6 read as 2 (by number).

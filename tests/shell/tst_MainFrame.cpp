@@ -12,6 +12,8 @@
 #include "items/ui/CUniMisDialog.h"
 #include "items/ui/CVarArtDialog.h"
 #include "items/ui/CVarOtherDialog.h"
+#include "movements/ui/CMovRowBar.h"
+#include "movements/ui/CMovimentiView.h"
 #include "shell/ApplicationLook.h"
 #include "shell/FrameRules.h"
 #include "shell/FrameTimers.h"
@@ -218,11 +220,18 @@ void tst_MainFrame::categoriesShowTheirViewAndPane() {
         QCOMPARE(frame->activeViewIndex(), i);
         auto* stack = qobject_cast<QStackedWidget*>(frame->centralWidget());
         QCOMPARE(stack->currentWidget(), frame->view(i));
-        // The items and counterparts views are the real ones; the others stand in for theirs.
+        // The items, movements and counterparts views are the real ones; the agenda's stands in.
         auto* placeholder = qobject_cast<CPlaceholderView*>(frame->view(i));
         QCOMPARE(bool(qobject_cast<CArticoliView*>(frame->view(i))), i == 0);
+        QCOMPARE(bool(qobject_cast<CMovimentiView*>(frame->view(i))), i == 1);
         QCOMPARE(bool(qobject_cast<CAnagraficheView*>(frame->view(i))), i == 2);
-        QCOMPARE(!placeholder, i == 0 || i == 2);
+        QCOMPARE(!placeholder, i != 3);
+        if (i == 1) {
+            QCOMPARE(frame->windowTitle(), QStringLiteral("Movimenti di Magazzino - Quarzil"));
+            QCOMPARE(frame->statusText()->text(),
+                     QStringLiteral("Numero di movimenti nella lista: 0"));
+            QVERIFY(qobject_cast<CMovRowBar*>(frame->pane(1)));
+        }
         if (i == 2) {
             QCOMPARE(frame->windowTitle(), QStringLiteral("Anagrafiche - Quarzil"));
             QCOMPARE(frame->statusText()->text(),
@@ -248,7 +257,11 @@ void tst_MainFrame::categoriesShowTheirViewAndPane() {
             QCOMPARE(a->shortcut().toString(), views[k] == i ? f3 : QString());
         }
         QVERIFY(frame->viewCommand(i, RL::Aggiorna));
-        QCOMPARE(frame->viewCommand(i, RL::Aggiorna)->isEnabled(), i == 0 || i == 2);
+        QCOMPARE(frame->viewCommand(i, RL::Aggiorna)->isEnabled(), i != 3);
+        // A new unload waits for the movement dialog, its key already the view's.
+        QAction* newUnload = frame->viewCommand(1, 32777);
+        QVERIFY(newUnload && !newUnload->isEnabled());
+        QCOMPARE(newUnload->shortcut().toString(), i == 1 ? f3 : QString());
     }
     QVERIFY(frame->command(RL::DatiAziendali)->isEnabled());
     QVERIFY(frame->command(RL::UnitaMisura)->isEnabled());
@@ -482,7 +495,7 @@ void tst_MainFrame::itemsViewKeysReachIt() {
     frame->viewCommand(0, RL::Aggiorna)->trigger();
     QCOMPARE(counts.size(), 2);
     // Back from another category, the status bar counts the items again.
-    frame->setActiveView(1);
+    frame->setActiveView(3);
     QCOMPARE(frame->statusText()->text(), QString());
     frame->setActiveView(0);
     QCOMPARE(frame->statusText()->text(), QStringLiteral("Numero di articoli nella lista: 0"));

@@ -100,7 +100,7 @@ QAction* CKeyedListView::addCommand(int id, const QList<QKeySequence>& keys,
     return action;
 }
 
-void CKeyedListView::addMenuEntries(std::initializer_list<MenuEntry> entries) {
+void CKeyedListView::addMenuEntries(std::initializer_list<MenuEntry> entries, int defaultId) {
     for (const MenuEntry& e : entries) {
         if (!e.id) {
             m_menu->addSeparator();
@@ -110,7 +110,7 @@ void CKeyedListView::addMenuEntries(std::initializer_list<MenuEntry> entries) {
         item->setObjectName(QStringLiteral("Menu-%1").arg(e.id));
         item->setCheckable(e.checkable);
         connect(item, &QAction::triggered, this, m_handlers.value(e.id));
-        if (!m_menu->defaultAction())
+        if (defaultId ? e.id == defaultId : !m_menu->defaultAction())
             m_menu->setDefaultAction(item);
     }
 }

@@ -56,8 +56,8 @@ protected:
     void setUpList(KeyedListModel* model, const ListSetup& setup);
     // The view's own command, working while the focus is in the view.
     QAction* addCommand(int id, const QList<QKeySequence>& keys, std::function<void()> handler);
-    // The context menu's entries run the commands; the first is the default.
-    void addMenuEntries(std::initializer_list<MenuEntry> entries);
+    // The context menu's entries run the commands; the default is defaultId's, else the first.
+    void addMenuEntries(std::initializer_list<MenuEntry> entries, int defaultId = 0);
     // Sets the command, its own action and (through updateMenu) its menu entry alike.
     void setCommandEnabled(int id, bool enabled);
     void setCommandChecked(int id, bool checked);

@@ -37,7 +37,7 @@ CMovementListBar::CMovementListBar(int commandId, const QString& title, Profile&
 }
 
 QString CMovementListBar::widthKey(int column) const {
-    return m_columns.widthKey + QString::number(column + 1);
+    return m_columns.widthKey + QString::number(m_columns.widthNumbers.value(column, column + 1));
 }
 
 void CMovementListBar::applyRowColours() {
@@ -64,7 +64,14 @@ void CMovementListBar::appendRow(int movementId, const QStringList& texts) {
     for (const QString& text : texts)
         items << new QStandardItem(text);
     items.first()->setData(movementId, Qt::UserRole);
+    for (int c : std::as_const(m_rightAligned))
+        if (c < items.size())
+            items.at(c)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_model->appendRow(items);
+}
+
+void CMovementListBar::alignRight(int column) {
+    m_rightAligned << column;
 }
 
 void CMovementListBar::clear() {

@@ -25,11 +25,15 @@ protected:
         QStringList headings;
         QList<int> defaultWidths;
         QString widthKey;
+        // The width keys' numbers by column when they are not 1, 2, 3, ...
+        QList<int> widthNumbers = {};
     };
     CMovementListBar(int commandId, const QString& title, Profile& profile, const QString& listName,
                      const Columns& columns, QWidget* parent);
 
     void appendRow(int movementId, const QStringList& texts);
+    // Right-aligns the texts of one column (amounts and quantities).
+    void alignRight(int column);
     void changeEvent(QEvent* event) override;
 
 private:
@@ -40,4 +44,5 @@ private:
     Columns m_columns;
     QTreeView* m_list;
     QStandardItemModel* m_model;
+    QList<int> m_rightAligned;
 };

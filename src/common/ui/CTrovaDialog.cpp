@@ -24,6 +24,11 @@ CTrovaDialog::CTrovaDialog(Mode mode, QWidget* parent) : QDialog(parent) {
                     QStringLiteral("oppure che ha codice fiscale"),
                     QStringLiteral("Non utilizzato in questa ricerca")};
         break;
+    case Mode::Movements:
+        captions = {QStringLiteral("Cerca un movimento che ha data"),
+                    QStringLiteral("oppure che ha numero"),
+                    QStringLiteral("Non utilizzato in questa ricerca")};
+        break;
     }
     auto* layout = new QVBoxLayout(this);
     for (int i = 0; i < 3; ++i) {
@@ -41,7 +46,7 @@ CTrovaDialog::CTrovaDialog(Mode mode, QWidget* parent) : QDialog(parent) {
         hint->setEnabled(false);
         layout->addWidget(hint);
     } else {
-        // Names and tax codes only: the third field has nothing to search.
+        // Two texts only: the third field has nothing to search.
         m_edits[2]->setEnabled(false);
         m_labels[2]->setEnabled(false);
         m_fromFirst = new QCheckBox(QStringLiteral("&Inizia la ricerca dalla prima riga"), this);

@@ -14,7 +14,7 @@ class QPushButton;
 class CTrovaDialog : public QDialog {
     Q_OBJECT
 public:
-    enum class Mode { Items, Counterparts };
+    enum class Mode { Items, Counterparts, Movements };
 
     explicit CTrovaDialog(Mode mode, QWidget* parent = nullptr);
 
@@ -22,7 +22,8 @@ public:
     QLineEdit* edit(int field) const;
     QLabel* label(int field) const;
 
-    // Counterparts mode: whether the search starts at the first row (set on opening).
+    // Counterparts and movements modes: whether the search starts at the first row (set on
+    // opening).
     bool fromFirstRow() const;
     QCheckBox* fromFirstRowBox() const { return m_fromFirst; }
     // Shows the "&Aiuto" button, which opens this page.

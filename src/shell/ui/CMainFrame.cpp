@@ -12,6 +12,8 @@
 #include "items/ui/CUniMisDialog.h"
 #include "items/ui/CVarArtDialog.h"
 #include "items/ui/CVarOtherDialog.h"
+#include "movements/ui/CMovRowBar.h"
+#include "movements/ui/CMovimentiView.h"
 #include "shell/ApplicationLook.h"
 #include "shell/FrameRules.h"
 #include "shell/FrameTimers.h"
@@ -235,6 +237,7 @@ void CMainFrame::createViews() {
     setView(0, items);
     for (int i = 1; i < kViewCount; ++i)
         setView(i, new CPlaceholderView(*m_doc, QString::fromUtf8(kViewTitles[i])));
+    setView(1, new CMovimentiView(*m_doc, m_app.prompt(), m_app.browser()));
     setView(2, new CAnagraficheView(*m_doc, m_app.prompt(), m_app.browser()));
 
     // Renaming a category, department or shelf opens a help page, so the frame, which holds the
@@ -401,6 +404,11 @@ void CMainFrame::createPanes() {
             auto* bar = new CMovArtBar(info.commandId, m_app.profile(), this);
             if (auto* items = qobject_cast<CArticoliView*>(m_views[0]))
                 items->setMovArtBar(bar);
+            pane = bar;
+        } else if (i == 1) {
+            auto* bar = new CMovRowBar(info.commandId, m_app.database(), m_app.profile(), this);
+            if (auto* movements = qobject_cast<CMovimentiView*>(m_views[1]))
+                movements->setMovRowBar(bar);
             pane = bar;
         } else if (i == 2) {
             auto* bar = new CAnaMovBar(info.commandId, m_app.database(), m_app.profile(), this);

@@ -1,0 +1,310 @@
+#include "movements/ui/CMovimentiView.h"
+
+#include "common/ChangeNotifier.h"
+#include "common/IPrompt.h"
+#include "common/Profile.h"
+#include "common/WebPages.h"
+#include "common/ui/CMainDoc.h"
+#include "common/ui/CTrovaDialog.h"
+#include "movements/MovListModel.h"
+#include "movements/MovementListQuery.h"
+#include "movements/MovementMessages.h"
+#include "movements/MovementStore.h"
+#include "movements/ui/CFiltroMovDialog.h"
+#include "movements/ui/CMovRowBar.h"
+#include "store/Database.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTableView>
+
+namespace {
+
+using S = Profile::Section;
+
+// The row icons by index: 2 a load (an arrow into a box), 3 a sale, 4 a return, 10 an unpaid
+// sale (the sale's arrow in red).
+QList<QIcon> RowIcons() {
+    QList<QIcon> icons(11);
+    auto draw = [](const QColor& colour, bool down, bool back) {
+        QIcon icon;
+        for (int size : {16, 32}) {
+            QPixmap pixmap(size, size);
+            pixmap.fill(Qt::transparent);
+            QPainter p(&pixmap);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(size / 16.0, size / 16.0);
+            p.setPen(QPen(QColor(120, 90, 40), 0.8));
+            p.setBrush(QColor(222, 184, 120));
+            p.drawRect(QRectF(2.5, 8.5, 11, 6));
+            p.setPen(QPen(colour, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            if (back) {
+                p.drawArc(QRectF(4, 1.5, 8, 7), 0, 180 * 16);
+                p.drawLine(QPointF(4, 5), QPointF(2.5, 3));
+                p.drawLine(QPointF(4, 5), QPointF(6, 3.5));
+            } else {
+                const qreal tip = down ? 7.5 : 1.5;
+                const qreal tail = down ? 1.5 : 7.5;
+                p.drawLine(QPointF(8, tail), QPointF(8, tip));
+                p.drawLine(QPointF(8, tip), QPointF(5.5, down ? tip - 2.5 : tip + 2.5));
+                p.drawLine(QPointF(8, tip), QPointF(10.5, down ? tip - 2.5 : tip + 2.5));
+            }
+            p.end();
+            icon.addPixmap(pixmap);
+        }
+        return icon;
+    };
+    icons[MovListModel::LoadIcon] = draw(QColor(30, 120, 40), true, false);
+    icons[MovListModel::SaleIcon] = draw(QColor(40, 90, 170), false, false);
+    icons[MovListModel::ReturnIcon] = draw(QColor(150, 80, 10), false, true);
+    icons[MovListModel::UnpaidIcon] = draw(QColor(200, 30, 30), false, false);
+    return icons;
+}
+
+int FilterOf(int command) {
+    switch (command) {
+    case CMovimentiView::FilterCarichi:
+        return 1;
+    case CMovimentiView::FilterScarichi:
+        return 2;
+    case CMovimentiView::FilterResi:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+CMovimentiView::CMovimentiView(CMainDoc& doc, IPrompt& prompt, IBrowser& browser, QWidget* parent)
+    : CKeyedListView(doc, parent), m_prompt(prompt), m_browser(browser) {
+    m_model = new MovListModel(doc.database(), doc.profile(), this);
+    m_model->setIcons(RowIcons());
+    setUpList(m_model, {.name = QStringLiteral("Movimenti"),
+                        .countKind = 2,
+                        .ribbonView = 1,
+                        .widthKey = &MovListModel::WidthKey,
+                        .defaultWidth = &MovListModel::DefaultWidth,
+                        .alternatingRows = true});
+    QTableView* list = table();
+    connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        const QList<int> keys = selectedKeys();
+        m_model->sortBy(column);
+        reloadList(QStringLiteral("MovimentiView:OnSort"), keys.isEmpty() ? 0 : keys.first());
+        updateSortLook();
+    });
+
+    askFind = [this](FindTexts* texts) {
+        CTrovaDialog dialog(CTrovaDialog::Mode::Movements, this);
+        dialog.setHelpPage(m_browser, WebPages::FindHelp(document().profile()));
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        *texts = {dialog.text(0), dialog.text(1), dialog.fromFirstRow()};
+        return true;
+    };
+    askPeriod = [this](Period* period) {
+        CFiltroMovDialog dialog(this);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        *period = {dialog.start(), dialog.end()};
+        return true;
+    };
+
+    createCommands();
+    updateSortLook();
+    updateCommandStates();
+}
+
+// --- Commands -----------------------------------------------------------------------------------
+
+void CMovimentiView::createCommands() {
+    const auto key = [](auto k) { return QList<QKeySequence>{QKeySequence(k)}; };
+    // New and open wait for the movement dialog: present, never pretending to work.
+    addCommand(NewCarico, key(Qt::Key_F2), [] {});
+    addCommand(NewScarico, key(Qt::Key_F3), [] {});
+    addCommand(NewReso, key(Qt::Key_F4), [] {});
+    addCommand(Open, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, [] {});
+    addCommand(Delete, key(QStringLiteral("Ctrl+D")), [this] { onDelete(); });
+    addCommand(Update, key(Qt::Key_F5), [this] { onUpdate(); });
+    addCommand(Find, key(Qt::Key_F6), [this] { onFind(); });
+    addCommand(Filter, {}, [this] { onDateFilter(); })->setCheckable(true);
+    for (int id : {FilterAll, FilterCarichi, FilterScarichi, FilterResi})
+        addCommand(id, {}, [this, id] { onTypeFilter(FilterOf(id)); })->setCheckable(true);
+    addCommand(FatturaElettronica, {}, [this] {
+        m_prompt.message(QStringLiteral("Fatturazione Elettronica!"), IPrompt::Icon::Information);
+    });
+
+    addMenuEntries({{NewCarico, "Nuovo Carico ( F2 )"},
+                    {NewScarico, "Nuovo Scarico ( F3 )"},
+                    {NewReso, "Nuovo Reso ( F4 )"},
+                    {Open, "Apri Movimento Selezionato ( Invio )"},
+                    {Delete, "Elimina Movimenti Selezionati ( Ctrl+D )"},
+                    {0, nullptr},
+                    {Filter, "Filtro Date", true},
+                    {Find, "Trova Movimento ( F6 )"}},
+                   Open);
+}
+
+void CMovimentiView::updateCommandStates() {
+    for (int id : {NewCarico, NewScarico, NewReso, Open})
+        setCommandEnabled(id, false);
+    setCommandEnabled(Delete, table()->selectionModel()->hasSelection());
+    setCommandEnabled(Update, true);
+    setCommandEnabled(Find, m_model->rowCount() > 0);
+    setCommandEnabled(Filter, true);
+    setCommandChecked(Filter, m_model->dateFilterActive());
+    const int filter = document().profile().integer(S::Settings, QStringLiteral("FilterMov"));
+    for (int id : {FilterAll, FilterCarichi, FilterScarichi, FilterResi}) {
+        setCommandEnabled(id, true);
+        setCommandChecked(id, FilterOf(id) == (filter >= 0 && filter <= 3 ? filter : 0));
+    }
+    setCommandEnabled(FatturaElettronica, m_model->rowCount() > 0);
+    updateMenu();
+}
+
+void CMovimentiView::setMovRowBar(CMovRowBar* bar) {
+    m_bar = bar;
+    selectionChanged();
+}
+
+// --- Frame requests -----------------------------------------------------------------------------
+
+void CMovimentiView::becameVisible() {
+    if (window() != this)
+        window()->setWindowTitle(QStringLiteral("Movimenti di Magazzino - Quarzil"));
+    setComingToFront(true);
+    if (!m_initialised) {
+        m_initialised = true;
+        reloadList(QStringLiteral("MovimentiView:FillData"),
+                   document().profile().integer(S::Settings, QStringLiteral("LastMov")));
+        // Only the movement that was selected: none when it has gone.
+        const int last = document().profile().integer(S::Settings, QStringLiteral("LastMov"));
+        if (m_model->rowOfKey(last) < 0)
+            table()->clearSelection();
+        updateCommandStates();
+    } else {
+        reportRowCount();
+    }
+    setComingToFront(false);
+}
+
+void CMovimentiView::reload() {
+    if (m_initialised)
+        onUpdate();
+}
+
+void CMovimentiView::refresh() {
+    if (m_initialised)
+        onUpdate();
+}
+
+void CMovimentiView::saveState() {
+    CKeyedListView::saveState();
+    Profile& profile = document().profile();
+    profile.setValue(S::Settings, QStringLiteral("FilterMov"),
+                     profile.integer(S::Settings, QStringLiteral("FilterMov")));
+    const QList<int> keys = selectedKeys();
+    profile.setValue(S::Settings, QStringLiteral("LastMov"), keys.isEmpty() ? 0 : keys.first());
+    if (m_bar)
+        m_bar->saveState();
+}
+
+void CMovimentiView::recomputeMovement(int movementId) {
+    if (!UpdateMovimento(document().database(), movementId))
+        return;
+    m_model->recordChanged(movementId);
+    const int row = m_model->rowOfKey(movementId);
+    if (row >= 0)
+        selectRow(row);
+}
+
+// --- List ---------------------------------------------------------------------------------------
+
+void CMovimentiView::selectionChanged() {
+    if (m_bar) {
+        const int row = singleSelectedRow();
+        if (row >= 0 && !m_model->isBusy())
+            m_bar->showMovement(m_model->keyAt(row));
+        else
+            m_bar->clear();
+    }
+    updateCommandStates();
+}
+
+void CMovimentiView::onUpdate() {
+    const QList<int> keys = selectedKeys();
+    reloadList(QStringLiteral("MovimentiView:OnUpdate"), keys.isEmpty() ? 0 : keys.first());
+    updateCommandStates();
+}
+
+void CMovimentiView::onDateFilter() {
+    Profile& profile = document().profile();
+    if (m_model->dateFilterActive()) {
+        profile.setValue(S::Settings, QStringLiteral("MovInitFilter"), QString());
+        profile.setValue(S::Settings, QStringLiteral("MovEndFilter"), QString());
+    } else {
+        Period period;
+        if (!askPeriod || !askPeriod(&period)) {
+            updateCommandStates();
+            return;
+        }
+        profile.setValue(S::Settings, QStringLiteral("MovInitFilter"),
+                         FilterDateText(period.start));
+        profile.setValue(S::Settings, QStringLiteral("MovEndFilter"), FilterDateText(period.end));
+    }
+    onUpdate();
+}
+
+void CMovimentiView::onTypeFilter(int filter) {
+    document().profile().setValue(S::Settings, QStringLiteral("FilterMov"), filter);
+    onUpdate();
+}
+
+void CMovimentiView::onDelete() {
+    const QList<int> keys = selectedKeys();
+    if (keys.isEmpty())
+        return;
+    const MovementMessage question = MovementMessages::Get(MovementMessages::DeleteQuestion);
+    if (!m_prompt.question(question.text))
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const DeleteOutcome outcome = DeleteMovements(document().database(), keys);
+    m_model->removeKeys(outcome.deleted);
+    QGuiApplication::restoreOverrideCursor();
+    for (int item : outcome.items)
+        Q_EMIT document().notifier().itemRecomputeRequested(item);
+    if (!outcome.items.isEmpty())
+        Q_EMIT document().notifier().viewReloadRequested(0);
+    if (!outcome.failed.isEmpty())
+        m_prompt.message(QStringLiteral("Impossibile eliminare %1 dei movimenti selezionati: %2")
+                             .arg(outcome.failed.size())
+                             .arg(document().database().errorText()),
+                         IPrompt::Icon::Warning);
+    if (m_model->rowCount() > 0 && !table()->selectionModel()->hasSelection())
+        selectRow(0);
+    else
+        selectionChanged();
+    reportRowCount();
+    updateCommandStates();
+}
+
+void CMovimentiView::onFind() {
+    FindTexts texts;
+    if (!askFind || !askFind(&texts))
+        return;
+    int from = 0;
+    if (!texts.fromFirstRow) {
+        const QList<int> keys = selectedKeys();
+        from = keys.isEmpty() ? 0 : m_model->rowOfKey(keys.last()) + 1;
+    }
+    const int row = m_model->findRow(from, texts.date, texts.number);
+    if (row < 0) {
+        const MovementMessage m = MovementMessages::Get(MovementMessages::MovementNotFound);
+        m_prompt.message(m.text, m.icon);
+        return;
+    }
+    selectRow(row);
+    table()->setFocus();
+}

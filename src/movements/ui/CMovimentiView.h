@@ -1,0 +1,81 @@
+#pragma once
+
+#include "common/Commands.h"
+#include "common/ui/CKeyedListView.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <functional>
+
+class CMovRowBar;
+class IBrowser;
+class IPrompt;
+class MovListModel;
+
+// "Movimenti / Fatture": the movement headers of a period, with the type filter, the sort by
+// any column, the rows of the selected movement in the rows pane, and the commands that delete,
+// find and filter them. Creating and opening a movement and the prints come with their windows.
+class CMovimentiView : public CKeyedListView {
+    Q_OBJECT
+public:
+    enum Id : int {
+        NewCarico = Commands::MovNuovoCarico,
+        NewScarico = Commands::MovNuovoScarico,
+        NewReso = Commands::MovNuovoReso,
+        Open = Commands::MovApri,
+        Delete = Commands::MovElimina,
+        Update = Commands::Aggiorna,
+        Filter = Commands::Filtro,
+        Find = Commands::Trova,
+        FilterAll = Commands::MovTutti,
+        FilterCarichi = Commands::MovSoloCarichi,
+        FilterScarichi = Commands::MovSoloScarichi,
+        FilterResi = Commands::MovSoloResi,
+        FatturaElettronica = Commands::MovFatturaElettronica,
+    };
+    // What the find dialog gave.
+    struct FindTexts {
+        QString date;
+        QString number;
+        bool fromFirstRow = true;
+    };
+    struct Period {
+        QDateTime start;
+        QDateTime end;
+    };
+
+    CMovimentiView(CMainDoc& doc, IPrompt& prompt, IBrowser& browser, QWidget* parent = nullptr);
+
+    void setMovRowBar(CMovRowBar* bar);
+    CMovRowBar* movRowBar() const { return m_bar; }
+    MovListModel* model() const { return m_model; }
+
+    // The find dialog; false when cancelled. The default shows CTrovaDialog.
+    std::function<bool(FindTexts*)> askFind;
+    // The period dialog; false when cancelled. The default shows CFiltroMovDialog.
+    std::function<bool(Period*)> askPeriod;
+
+    void becameVisible() override;
+    void reload() override;
+    void refresh() override;
+    void saveState() override;
+    void recomputeMovement(int movementId) override;
+
+public Q_SLOTS:
+    void onDelete();
+    void onFind();
+    void onUpdate();
+    void onDateFilter();
+    void onTypeFilter(int filter);
+
+private:
+    void createCommands();
+    void updateCommandStates() override;
+    void selectionChanged() override;
+
+    IPrompt& m_prompt;
+    IBrowser& m_browser;
+    MovListModel* m_model;
+    QPointer<CMovRowBar> m_bar;
+    bool m_initialised = false;
+};

@@ -1,12 +1,14 @@
 // label: db
 #include "TestSupport.h"
 #include "common/Profile.h"
+#include "items/ActivePromotion.h"
 #include "items/StockCounters.h"
 #include "movements/MovListModel.h"
 #include "movements/MovementListQuery.h"
 #include "movements/MovementMessages.h"
 #include "movements/MovementStore.h"
 #include "movements/MovementTypes.h"
+#include "movements/RowPricing.h"
 #include "store/TableRecord.h"
 
 #include <QAbstractItemModelTester>
@@ -93,6 +95,9 @@ private Q_SLOTS:
     void updateMovimento();
     void listModel_data() { TestSupport::AddBackendRows(); }
     void listModel();
+    void rowPricing();
+    void activePromotion_data() { TestSupport::AddBackendRows(); }
+    void activePromotion();
 
 private:
     TestSupport::ArchivePool m_archives;
@@ -481,6 +486,84 @@ void tst_MovementStore::listModel() {
     QCOMPARE(profile.integer(Profile::Section::Settings, QStringLiteral("LastMovAsc")), 0);
     QVERIFY(model.refresh());
     QCOMPARE(model.keyAt(3), sale);
+}
+
+void tst_MovementStore::rowPricing() {
+    auto money = [](const char* text) {
+        return CurrencyAmount::fromDecimalString(QLatin1String(text));
+    };
+    ItemPricing item;
+    item.prezzo = money("10.00");
+    item.ricarico = 0.25f;
+    item.iva = 0.22f;
+    // A sale adds the mark-up; a load takes the price as it is.
+    RowPrice sale = PriceRow(item, 1, nullptr, 1, 0);
+    QCOMPARE(sale.net.toDecimalString(), QStringLiteral("12.5000"));
+    QCOMPARE(sale.gross.toDecimalString(), QStringLiteral("15.2500"));
+    QCOMPARE(PriceRow(item, 0, nullptr, 1, 0).net.toDecimalString(), QStringLiteral("10.0000"));
+    QVERIFY(!PriceRow(item, 0, nullptr, 1, 0.5f).discountSet);
+    // A price with VAT in it; no VAT rate is 22 %.
+    ItemPricing gross;
+    gross.prezzo = money("12.20");
+    gross.incIva = true;
+    const RowPrice split = PriceRow(gross, 0, nullptr, 1, 0);
+    QCOMPARE(split.vat, 0.22f);
+    QCOMPARE(split.net.toDecimalString(), QStringLiteral("10.0000"));
+    QCOMPARE(split.gross.toDecimalString(), QStringLiteral("12.2000"));
+
+    const CurrencyAmount ten = money("10.00");
+    ActivePromotion twoForOne{true, std::nullopt, true, false};
+    QCOMPARE(PromotedPrice(ten, twoForOne, 1).toDecimalString(), QStringLiteral("10.0000"));
+    QCOMPARE(PromotedPrice(ten, twoForOne, 2).toDecimalString(), QStringLiteral("5.0000"));
+    QCOMPARE(PromotedPrice(ten, twoForOne, 3).toDecimalString(), QStringLiteral("6.6667"));
+    ActivePromotion threeForTwo{true, std::nullopt, false, true};
+    QCOMPARE(PromotedPrice(ten, threeForTwo, 2).toDecimalString(), QStringLiteral("10.0000"));
+    QCOMPARE(PromotedPrice(ten, threeForTwo, 3).toDecimalString(), QStringLiteral("6.6667"));
+    QCOMPARE(PromotedPrice(ten, threeForTwo, 4).toDecimalString(), QStringLiteral("7.5000"));
+    // A discount rate wins over the quantity offers.
+    ActivePromotion both{true, 0.2f, true, true};
+    QCOMPARE(PromotedPrice(ten, both, 2).toDecimalString(), QStringLiteral("8.0000"));
+    item.ricarico.reset();
+    QCOMPARE(PriceRow(item, 3, &twoForOne, 2, 0).net.toDecimalString(), QStringLiteral("5.0000"));
+    QCOMPARE(PriceRow(item, 0, &twoForOne, 2, 0).net.toDecimalString(), QStringLiteral("10.0000"));
+
+    bool set = false;
+    QCOMPARE(CascadeDiscount(0.1f, 0.2f, &set), (100.0f - (100.0f - 10.0f) * 0.8f) / 100.0f);
+    QVERIFY(set);
+    QCOMPARE(CascadeDiscount(std::nullopt, 0.15f, &set), 0.15f);
+    QCOMPARE(CascadeDiscount(0.3f, 0, &set), 0.3f);
+    QCOMPARE(CascadeDiscount(0, 0, &set), 0.0f);
+}
+
+void tst_MovementStore::activePromotion() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int item = addItem(*db);
+    const QDateTime day(QDate(2026, 3, 5), QTime(12, 0));
+    auto add = [&](bool active, bool always, const QDateTime& from, const QDateTime& to,
+                   std::optional<float> discount, bool twoForOne) {
+        return db->execute(QStringLiteral("INSERT INTO Offerte (IDArticolo, DataInit, DataEnd, "
+                                          "Attivo, Sempre, TreXDue, DueXUno, Sconto) VALUES (?, ?, "
+                                          "?, ?, ?, ?, ?, ?)"),
+                           {item, from, to, Record::BindBit(active, db->backend()),
+                            Record::BindBit(always, db->backend()),
+                            Record::BindBit(false, db->backend()),
+                            Record::BindBit(twoForOne, db->backend()), Record::BindReal(discount)});
+    };
+    ActivePromotion found;
+    QVERIFY(FindActivePromotion(*db, item, day, &found));
+    QVERIFY(!found.found);
+    QVERIFY(add(true, true, {}, {}, std::nullopt, true));
+    QVERIFY(add(true, false, day.addDays(-10), day.addDays(-1), 0.5f, false)); // over
+    QVERIFY(add(false, false, day.addDays(-1), day.addDays(1), 0.4f, false));  // not active
+    QVERIFY(FindActivePromotion(*db, item, day, &found));
+    QVERIFY(found.found && found.dueXUno && !found.sconto);
+    // The newest that holds the day wins, its last second included.
+    QVERIFY(add(true, false, QDateTime(day.date(), QTime(0, 0)),
+                QDateTime(day.date(), QTime(23, 59, 59)), 0.25f, false));
+    QVERIFY(FindActivePromotion(*db, item, day, &found));
+    QCOMPARE(found.sconto.value_or(0), 0.25f);
+    QVERIFY(FindActivePromotion(*db, item, day.addDays(1), &found));
+    QVERIFY(found.dueXUno && !found.sconto);
 }
 
 QTEST_GUILESS_MAIN(tst_MovementStore)

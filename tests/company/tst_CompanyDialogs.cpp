@@ -198,20 +198,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("currencyExample");
         QTest::addColumn<QString>("numberExample");
         QTest::addColumn<QString>("sampleAmount");
+        QTest::addColumn<QString>("sampleText");
         QTest::newRow("it_IT") << "it_IT"
                                << "€" << 2 << ","
                                << "."
                                << ""
                                << "Esempio: € 12.345.678,58"
                                << "Esempio: 12.345.678,58"
-                               << "12345.24";
+                               << "12345.24"
+                               << "€ 12.345,24";
         QTest::newRow("en_US") << "en_US"
                                << "$" << 2 << "."
                                << ","
                                << "$"
                                << "Esempio: $ 12,345,678.58"
                                << "Esempio: 12,345,678.58"
-                               << "12345.24";
+                               << "12345.24"
+                               << "$ 12,345.24";
         // Currencies without decimals: what follows the thousands is a grouping symbol, and
         // the decimal symbol is the locale's own.
         QTest::newRow("ja_JP") << "ja_JP"
@@ -220,35 +223,40 @@ private Q_SLOTS:
                                << "￥"
                                << "Esempio: ￥ 12,345,679"
                                << "Esempio: 12,345,678.58"
-                               << "12345";
+                               << "12345"
+                               << "￥ 12,345";
         QTest::newRow("ko_KR") << "ko_KR"
                                << "₩" << 0 << "."
                                << ","
                                << "₩"
                                << "Esempio: ₩ 12,345,679"
                                << "Esempio: 12,345,678.58"
-                               << "12345";
+                               << "12345"
+                               << "₩ 12,345";
         QTest::newRow("vi_VN") << "vi_VN"
                                << "₫" << 0 << ","
                                << "."
                                << ""
                                << "Esempio: ₫ 12.345.679"
                                << "Esempio: 12.345.678,58"
-                               << "12345";
+                               << "12345"
+                               << "₫ 12.345";
         QTest::newRow("is_IS") << "is_IS"
                                << "ISK" << 0 << ","
                                << "."
                                << ""
                                << "Esempio: ISK 12.345.679"
                                << "Esempio: 12.345.678,58"
-                               << "12345";
+                               << "12345"
+                               << "ISK 12.345";
         QTest::newRow("es_CL") << "es_CL"
                                << "$" << 0 << ","
                                << "."
                                << "$"
                                << "Esempio: $ 12.345.679"
                                << "Esempio: 12.345.678,58"
-                               << "12345";
+                               << "12345"
+                               << "$ 12.345";
     }
     void localeDerivation() {
         QFETCH(QString, locale);
@@ -260,6 +268,7 @@ private Q_SLOTS:
         QFETCH(QString, currencyExample);
         QFETCH(QString, numberExample);
         QFETCH(QString, sampleAmount);
+        QFETCH(QString, sampleText);
         QLocale::setDefault(QLocale(locale));
 
         const CurrencyConvention currency = LocaleCurrencyConvention();
@@ -299,7 +308,8 @@ private Q_SLOTS:
         // The written format reads the locale's own amounts, and its own, as they are.
         const CurrencyAmount sample = CurrencyAmount::fromDecimalString(sampleAmount);
         QCOMPARE(ParseCurrency(w.profile, QLocale().toCurrencyString(12345.24)), sample);
-        QCOMPARE(ParseCurrency(w.profile, FormatCurrency(w.profile, sample)), sample);
+        QCOMPARE(FormatCurrency(w.profile, sample), sampleText);
+        QCOMPARE(ParseCurrency(w.profile, sampleText), sample);
         QVERIFY2(w.prompt.shown.isEmpty() && w.prompt.balloons.isEmpty(), qPrintable(w.prompts()));
 
         // Cancelled, neither the wizard nor the sheet writes anything.

@@ -2,6 +2,8 @@
 
 #include "common/Profile.h"
 
+#include <cmath>
+
 namespace {
 using S = Profile::Section;
 
@@ -46,6 +48,44 @@ QString DigitSpan(const QString& text) {
     }
     return first < 0 ? QString() : text.mid(first, last - first + 1);
 }
+
+// Whether a convention reads the locale's own sample text back as the amount the sample
+// shows: the sample value rounded to the convention's decimals, in ten-thousandths. Texts it
+// formats then read back too, since it puts its symbol in front of the digits and its two
+// separators differ.
+bool ReadsSampleBack(const CurrencyConvention& c, const QString& sample, double value) {
+    if (c.symbol.isEmpty() || c.decimal.size() != 1 || c.grouping.isEmpty() ||
+        c.decimal == c.grouping || c.decimals < 0 || c.decimals > 4)
+        return false;
+    qint64 whole = 0;
+    qint64 fraction = 0;
+    int fractionDigits = -1;
+    for (const QChar ch : DigitSpan(sample)) {
+        if (ch.isDigit()) {
+            if (fractionDigits < 0) {
+                whole = whole * 10 + ch.digitValue();
+            } else {
+                fraction = fraction * 10 + ch.digitValue();
+                ++fractionDigits;
+            }
+        } else if (ch == c.decimal.at(0)) {
+            if (fractionDigits >= 0)
+                return false;
+            fractionDigits = 0;
+        }
+    }
+    if (fractionDigits < 0)
+        fractionDigits = 0;
+    if (fractionDigits > 4)
+        return false;
+    for (int d = fractionDigits; d < 4; ++d)
+        fraction *= 10;
+    qint64 step = 1;
+    for (int d = c.decimals; d < 4; ++d)
+        step *= 10;
+    const qint64 shown = qint64(std::llround(value * 10000.0 / double(step))) * step;
+    return whole * 10000 + fraction == shown;
+}
 } // namespace
 
 CurrencyConvention CurrencyConventionFromText(const QString& text, bool symbolAfterNumber) {
@@ -84,12 +124,27 @@ NumberConvention NumberConventionFromText(const QString& text) {
 }
 
 CurrencyConvention LocaleCurrencyConvention(const QLocale& locale, bool symbolAfterNumber) {
-    CurrencyConvention convention =
-        CurrencyConventionFromText(locale.toCurrencyString(12345.24), symbolAfterNumber);
+    constexpr double kSample = 12345.24;
+    const QString sample = locale.toCurrencyString(kSample);
+    CurrencyConvention convention = CurrencyConventionFromText(sample, symbolAfterNumber);
+    // A currency without decimals (yen, won, dong, Icelandic and Chilean pesos: "￥12,345")
+    // ends in three digits after the locale's grouping symbol, which is no decimal symbol.
+    const QString group = locale.groupSeparator();
+    if (convention.decimals == 3 && convention.decimal == group && group != locale.decimalPoint()) {
+        convention.decimals = 0;
+        convention.grouping = group;
+        convention.decimal = locale.decimalPoint();
+    }
     // Some locales leave short numbers ungrouped; the convention still needs the symbol.
     if (convention.grouping.isEmpty() && !convention.decimal.isEmpty() &&
         !(locale.numberOptions() & QLocale::OmitGroupSeparator))
-        convention.grouping = locale.groupSeparator();
+        convention.grouping = group;
+    // What would misread the locale's own amounts is not offered: without separators the
+    // convention is incomplete, and amounts keep the locale's format until the user sets one.
+    if (!convention.symbol.isEmpty() && !ReadsSampleBack(convention, sample, kSample)) {
+        convention.decimal.clear();
+        convention.grouping.clear();
+    }
     return convention;
 }
 
@@ -132,20 +187,16 @@ void WriteNumberConvention(Profile& profile, const NumberConvention& convention)
     profile.setValue(S::Azienda, QStringLiteral("NDecValNum"), convention.decimals);
 }
 
-CurrencyConvention OpenCompanyCurrencyConvention(Profile& profile, const QLocale& locale) {
+CurrencyConvention OpenCompanyCurrencyConvention(const Profile& profile, const QLocale& locale) {
     if (auto stored = StoredCurrencyConvention(profile))
         return *stored;
-    const CurrencyConvention derived = LocaleCurrencyConvention(locale, true);
-    WriteCurrencyConvention(profile, derived);
-    return derived;
+    return LocaleCurrencyConvention(locale, true);
 }
 
-NumberConvention OpenCompanyNumberConvention(Profile& profile, const QLocale& locale) {
+NumberConvention OpenCompanyNumberConvention(const Profile& profile, const QLocale& locale) {
     if (auto stored = StoredNumberConvention(profile))
         return *stored;
-    const NumberConvention derived = LocaleNumberConvention(locale);
-    WriteNumberConvention(profile, derived);
-    return derived;
+    return LocaleNumberConvention(locale);
 }
 
 int DecimalsFromText(const QString& text) {

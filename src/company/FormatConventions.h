@@ -30,6 +30,9 @@ CurrencyConvention CurrencyConventionFromText(const QString& text, bool symbolAf
 // Reads a convention off a locale's number text of 1000.5 ("1.000,50").
 NumberConvention NumberConventionFromText(const QString& text);
 
+// The locale's currency convention, read off its text of 12345.24 so that it reads that text
+// back as the amount shown (a currency without decimals gets 0 of them); when no convention
+// does, the separators stay empty and amounts keep following the locale.
 CurrencyConvention LocaleCurrencyConvention(const QLocale& locale = QLocale(),
                                             bool symbolAfterNumber = true);
 NumberConvention LocaleNumberConvention(const QLocale& locale = QLocale());
@@ -41,11 +44,12 @@ std::optional<NumberConvention> StoredNumberConvention(const Profile& profile);
 void WriteCurrencyConvention(Profile& profile, const CurrencyConvention& convention);
 void WriteNumberConvention(Profile& profile, const NumberConvention& convention);
 
-// What the company's format page opens with: the stored convention, else the locale's, which
-// is written at once so that from then on every amount follows it.
-CurrencyConvention OpenCompanyCurrencyConvention(Profile& profile,
+// What the company's format page opens with: the stored convention, else the locale's. Nothing
+// is written: the page writes what it shows when the user confirms it.
+CurrencyConvention OpenCompanyCurrencyConvention(const Profile& profile,
                                                  const QLocale& locale = QLocale());
-NumberConvention OpenCompanyNumberConvention(Profile& profile, const QLocale& locale = QLocale());
+NumberConvention OpenCompanyNumberConvention(const Profile& profile,
+                                             const QLocale& locale = QLocale());
 
 // A decimals count as typed: non-numeric text counts as 0.
 int DecimalsFromText(const QString& text);

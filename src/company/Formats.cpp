@@ -237,23 +237,26 @@ QStringList groupingVariants(const QString& grouping) {
     return {grouping};
 }
 
-// The amount's magnitude times (or divided by) a real, given the amount's sign, through the
-// six-decimal text and back. The product is taken in extended precision from the exact count,
-// so the sixth decimal is right for amounts a double cannot hold exactly.
+// An amount times (or divided by) a real, through the six-decimal text and back: value is the
+// amount's magnitude in ten-thousandths already scaled, so the product is taken in extended
+// precision from the exact count and the sixth decimal is right for amounts a double cannot
+// hold exactly. The result is negative when exactly one of the amount and the operand is, and
+// rounds half away from zero like a positive one.
 CurrencyAmount scaleAmount(const CurrencyAmount& amount, long double value) {
     if (!std::isfinite(static_cast<double>(value)))
         return CurrencyAmount::null();
+    const bool negative = (amount.units() < 0) != std::signbit(value);
     // value counts ten-thousandths: its text with two decimals is the currency's six decimals.
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::fixed, 2);
     if (result.ec != std::errc())
         return CurrencyAmount::null();
     QString text = QString::fromLatin1(buffer, result.ptr - buffer);
-    text = text.rightJustified(7, u'0'); // at least "0000.00": four whole digits to shift
+    text = text.rightJustified(8, u'0'); // at least "00000.00": a whole digit once shifted
     text.remove(text.size() - 3, 1);
     text.insert(text.size() - 6, u'.');
-    if (amount.units() < 0)
+    if (negative)
         text.prepend(u'-');
     const CurrencyAmount converted = CurrencyAmount::fromDecimalString(text);
     return converted.isValid() ? converted : CurrencyAmount::null();

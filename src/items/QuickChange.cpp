@@ -2,6 +2,9 @@
 
 #include "company/Formats.h"
 #include "store/Database.h"
+#include "store/TableRecord.h"
+
+#include <QSqlQuery>
 
 #include <cmath>
 
@@ -69,28 +72,59 @@ Value ParseValue(const Profile& profile, const QString& text) {
     return result;
 }
 
-QString Statement(Field field, Operation operation, bool percent, Base base) {
+namespace {
+
+// The value a row's column takes, with the typed value as its parameter.
+QString NewValue(Field field, Operation operation, bool percent) {
     const QString c = ColumnOf(field);
     // Rates change by a share of themselves whatever was typed; only a price takes an amount.
     const bool share = percent || field != Field::Prezzo;
-    QString clause;
     switch (operation) {
     case Operation::Increase:
-        clause = share ? QStringLiteral("%1 = %1 + %1 * ?") : QStringLiteral("%1 = %1 + ?");
-        break;
+        return (share ? QStringLiteral("%1 + %1 * ?") : QStringLiteral("%1 + ?")).arg(c);
     case Operation::Decrease:
-        clause = share ? QStringLiteral("%1 = %1 - %1 * ?") : QStringLiteral("%1 = %1 - ?");
-        break;
+        return (share ? QStringLiteral("%1 - %1 * ?") : QStringLiteral("%1 - ?")).arg(c);
     case Operation::Fixed:
-        clause = QStringLiteral("%1 = ?");
         break;
     }
-    return QStringLiteral("UPDATE Articoli SET ") + clause.arg(c) + QStringLiteral(" WHERE ") +
-           KeyColumnOf(base) + QStringLiteral(" = ?");
+    return QStringLiteral("?");
+}
+
+// No price may grow beyond what the archive keeps exactly: the change is refused as a whole
+// (and the database's error says why) before any row is written.
+bool PricesFit(Database& db, Operation operation, const Value& value, Base base, int key) {
+    CurrencyAmount largest = CurrencyAmount::fromDouble(value.value);
+    if (operation != Operation::Fixed) {
+        QSqlQuery q;
+        if (!db.query(q,
+                      QStringLiteral("SELECT MAX(ABS(") +
+                          NewValue(Field::Prezzo, operation, value.percent) +
+                          QStringLiteral(")) FROM Articoli WHERE ") + KeyColumnOf(base) +
+                          QStringLiteral(" = ?"),
+                      {QVariant(value.value), QVariant(key)}) ||
+            !q.next())
+            return false;
+        largest =
+            q.value(0).isNull() ? CurrencyAmount::fromUnits(0) : Record::ReadCurrency(q.value(0));
+    }
+    if (Record::AmountFits(largest) && largest.isValid())
+        return true;
+    db.setError(AmountTooLargeError(largest));
+    return false;
+}
+
+} // namespace
+
+QString Statement(Field field, Operation operation, bool percent, Base base) {
+    return QStringLiteral("UPDATE Articoli SET ") + ColumnOf(field) + QStringLiteral(" = ") +
+           NewValue(field, operation, percent) + QStringLiteral(" WHERE ") + KeyColumnOf(base) +
+           QStringLiteral(" = ?");
 }
 
 bool Apply(Database& db, Field field, Operation operation, const Value& value, Base base, int key) {
     if (!value.valid)
+        return false;
+    if (field == Field::Prezzo && !PricesFit(db, operation, value, base, key))
         return false;
     return db.execute(Statement(field, operation, value.percent, base),
                       {QVariant(value.value), QVariant(key)});

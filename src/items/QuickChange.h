@@ -32,7 +32,8 @@ inline bool Fits(Operation operation, const Value& value) {
 // back ends.
 QString Statement(Field field, Operation operation, bool percent, Base base);
 
-// Runs the change; false when the value is not valid or the statement fails.
+// Runs the change; false when the value is not valid, when a price would grow beyond what the
+// archive keeps exactly (IsStoreRefusal(db.lastError())), or when the statement fails.
 bool Apply(Database& db, Field field, Operation operation, const Value& value, Base base, int key);
 
 } // namespace QuickChange

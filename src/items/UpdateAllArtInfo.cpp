@@ -59,7 +59,7 @@ bool writeBatches(Database& db, const ItemInputs& items) {
             QVariantList values = ArtCountersValues(ComputeArtCounters(in), itemId);
             q.bindValue(index++, values.takeLast());
             for (const QVariant& v : values)
-                q.bindValue(index++, v);
+                q.bindValue(index++, db.bindable(v));
         }
         if (!q.exec()) {
             db.setError(q.lastError());
@@ -156,7 +156,7 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
         for (const auto& [itemId, in] : items) {
             const QVariantList values = ArtCountersValues(ComputeArtCounters(in), itemId);
             for (int i = 0; i < values.size(); ++i)
-                write.bindValue(i, values.at(i));
+                write.bindValue(i, db.bindable(values.at(i)));
             if (!write.exec()) {
                 db.setError(write.lastError());
                 return -1;

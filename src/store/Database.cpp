@@ -2,12 +2,12 @@
 
 #include "store/ConnectionString.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlQuery>
-#include <QTimeZone>
 #include <QUrl>
 #include <cerrno>
 #include <fcntl.h>
@@ -181,18 +181,8 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
     // Reads only: whatever would change the file waits for prepareForUse().
     ok = ok && (!checkSchema || hasQuarzilSchema());
     if (ok && m_backend == Backend::PostgreSQL) {
-        QSqlDatabase db = handle();
         // Amounts arrive as exact decimal text instead of a double.
-        db.setNumericalPrecisionPolicy(QSql::HighPrecision);
-        // Timestamps travel through UTC; the session must use the zone this process reads
-        // local times in, or every stored date would shift.
-        ok = execute(QStringLiteral("SELECT set_config('TimeZone', ?, false)"),
-                     {QString::fromUtf8(QTimeZone::systemTimeZoneId())});
-        if (!ok)
-            ok = execute(QStringLiteral("SELECT set_config('TimeZone', ?, false)"),
-                         {QStringLiteral("UTC%1").arg(-QTimeZone::systemTimeZone().offsetFromUtc(
-                                                          QDateTime::currentDateTime()) /
-                                                      3600)});
+        handle().setNumericalPrecisionPolicy(QSql::HighPrecision);
     }
     if (!ok) {
         const QSqlError error = m_lastError;
@@ -234,11 +224,8 @@ bool Database::openClone(const Database& source) {
     }
     m_backend = source.backend();
     m_connectionString = source.connectionString();
-    if (m_backend == Backend::PostgreSQL) {
+    if (m_backend == Backend::PostgreSQL)
         handle().setNumericalPrecisionPolicy(QSql::HighPrecision);
-        execute(QStringLiteral("SELECT set_config('TimeZone', ?, false)"),
-                {QString::fromUtf8(QTimeZone::systemTimeZoneId())});
-    }
     return true;
 }
 
@@ -259,6 +246,30 @@ void Database::close() {
     m_inTransaction = false;
 }
 
+QVariant Database::bindable(const QVariant& value) const {
+    if (value.isNull())
+        return value;
+    if (value.typeId() == QMetaType::QString) {
+        QString text = value.toString();
+        if (!text.contains(QChar(0)))
+            return value;
+        text.remove(QChar(0));
+        return text;
+    }
+    if (value.typeId() == QMetaType::QDateTime) {
+        QDateTime local = value.toDateTime();
+        if (local.timeSpec() != Qt::LocalTime)
+            local = local.toLocalTime();
+        // The driver would send a date as UTC for the session to turn back into its own zone:
+        // a timestamp column then holds the wall clock of the server's zone, not ours. A text
+        // with no zone goes into the column as it is, and the driver reads it back as local.
+        if (m_backend == Backend::PostgreSQL)
+            return local.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+        return local;
+    }
+    return value;
+}
+
 bool Database::execute(const QString& sql, const QVariantList& values) {
     QSqlQuery q(handle());
     bool ok;
@@ -268,7 +279,7 @@ bool Database::execute(const QString& sql, const QVariantList& values) {
         ok = q.prepare(sql);
         if (ok) {
             for (const QVariant& v : values)
-                q.addBindValue(v);
+                q.addBindValue(bindable(v));
             ok = q.exec();
         }
     }
@@ -283,7 +294,7 @@ bool Database::query(QSqlQuery& q, const QString& sql, const QVariantList& value
     bool ok = q.prepare(sql);
     if (ok) {
         for (const QVariant& v : values)
-            q.addBindValue(v);
+            q.addBindValue(bindable(v));
         ok = q.exec();
     }
     if (!ok)

@@ -29,7 +29,7 @@ bool Read(Database& db, const QString& sql, const QVariantList& values, std::vec
     }
     int rc = SQLITE_OK;
     for (int i = 0; i < values.size() && rc == SQLITE_OK; ++i) {
-        const QVariant& v = values.at(i);
+        const QVariant v = db.bindable(values.at(i));
         if (v.isNull())
             rc = sqlite3_bind_null(statement, i + 1);
         else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong ||
@@ -38,7 +38,10 @@ bool Read(Database& db, const QString& sql, const QVariantList& values, std::vec
         else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float)
             rc = sqlite3_bind_double(statement, i + 1, v.toDouble());
         else {
-            const QString text = v.toString();
+            // Dates as the driver writes them: ISO text of the local wall clock.
+            const QString text = v.typeId() == QMetaType::QDateTime
+                                     ? v.toDateTime().toString(Qt::ISODateWithMs)
+                                     : v.toString();
             rc = sqlite3_bind_text16(statement, i + 1, text.utf16(),
                                      int(text.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
         }

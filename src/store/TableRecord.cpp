@@ -3,6 +3,8 @@
 #include <QMetaType>
 #include <QStringList>
 
+#include <charconv>
+
 namespace Record {
 
 QString CutText(const QString& text, int width) {
@@ -12,6 +14,24 @@ QString CutText(const QString& text, int width) {
     if (cut.back().isHighSurrogate())
         cut.chop(1);
     return cut;
+}
+
+bool AmountFits(const CurrencyAmount& amount) {
+    return !amount.isValid() ||
+           (amount.units() <= kLargestStoredUnits && amount.units() >= -kLargestStoredUnits);
+}
+
+double StoredReal(float value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    double stored = double(value);
+    if (written.ec == std::errc())
+        std::from_chars(text, written.ptr, stored);
+    return stored;
+}
+
+bool SameRate(double a, double b) {
+    return float(a) == float(b);
 }
 
 QString ReadText(const QVariant& v, int width) {
@@ -113,9 +133,12 @@ QByteArray ReadBinary(const QVariant& v) {
 }
 
 QVariant BindText(const QString& text, int width) {
-    if (text.isEmpty())
+    // PostgreSQL cannot take U+0000 in a text at all; SQLite would keep it, so neither does.
+    QString kept = text;
+    kept.remove(QChar(0));
+    if (kept.isEmpty())
         return QVariant(QMetaType::fromType<QString>());
-    return CutText(text, width > 0 ? width : kMemoChars);
+    return CutText(kept, width > 0 ? width : kMemoChars);
 }
 
 QVariant BindInt(const std::optional<qint32>& value) {
@@ -123,7 +146,7 @@ QVariant BindInt(const std::optional<qint32>& value) {
 }
 
 QVariant BindReal(const std::optional<float>& value) {
-    return value ? QVariant(double(*value)) : QVariant(QMetaType::fromType<double>());
+    return value ? QVariant(StoredReal(*value)) : QVariant(QMetaType::fromType<double>());
 }
 
 QVariant BindCurrency(const CurrencyAmount& amount, Database::Backend backend) {
@@ -138,14 +161,15 @@ QVariant BindCurrency(const CurrencyAmount& amount, Database::Backend backend) {
 QVariant BindDateTime(const QDateTime& value) {
     if (!value.isValid())
         return QVariant(QMetaType::fromType<QDateTime>());
-    // Stored dates carry no offset: always bind local time.
+    // Stored dates carry no offset: always bind local time (Database::bindable() sends it to
+    // PostgreSQL as the wall clock).
     return value.timeSpec() == Qt::LocalTime ? value : value.toLocalTime();
 }
 
 QVariant BindBit(const std::optional<bool>& value, Database::Backend backend) {
     if (!value)
         return backend == Database::Backend::PostgreSQL ? QVariant(QMetaType::fromType<bool>())
-                                                         : QVariant(QMetaType::fromType<int>());
+                                                        : QVariant(QMetaType::fromType<int>());
     if (backend == Database::Backend::PostgreSQL)
         return *value;
     return *value ? 1 : 0;
@@ -186,21 +210,24 @@ std::vector<int> ColumnIndexes(const QSqlRecord& record, const std::vector<Field
     return index;
 }
 
-QString InsertStatement(const QString& table, const QString& key, const std::vector<Field>& layout) {
+QString InsertStatement(const QString& table, const QString& key,
+                        const std::vector<Field>& layout) {
     QStringList names;
     QStringList marks;
     for (const Field& f : layout) {
         names << f.name;
         marks << QStringLiteral("?");
     }
-    QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+    QString sql =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
     if (!key.isEmpty())
         sql += QStringLiteral(" RETURNING ") + key;
     return sql;
 }
 
-QString UpdateStatement(const QString& table, const QString& key, const std::vector<Field>& layout) {
+QString UpdateStatement(const QString& table, const QString& key,
+                        const std::vector<Field>& layout) {
     QStringList sets;
     for (const Field& f : layout)
         sets << f.name + QStringLiteral(" = ?");

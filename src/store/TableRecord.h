@@ -21,6 +21,7 @@
 
 #include "common/CurrencyAmount.h"
 #include "store/Database.h"
+#include "store/DbError.h"
 #include "store/Schema.h"
 
 #include <QByteArray>
@@ -40,6 +41,19 @@ constexpr int kMaxBinaryBytes = 150001;
 
 // Cuts a text to at most `width` UTF-16 characters, never leaving half a surrogate pair.
 QString CutText(const QString& text, int width);
+
+// The largest amount, in ten-thousandths and either sign, that both back ends keep exactly:
+// SQLite holds amounts as doubles, whose steps grow wider than a ten-thousandth beyond 2^38
+// units. The catalog could hold more, but an archive must be able to move between the two.
+constexpr qint64 kLargestStoredUnits = (qint64(1) << 38) * CurrencyAmount::kScale - 1;
+bool AmountFits(const CurrencyAmount& amount);
+
+// A single-precision value (rates, quantities) as it is stored: the double of its shortest
+// decimal text, so that 22 % is 0.22 on both back ends whichever path wrote it, not the float
+// 0.219999998807907 widened.
+double StoredReal(float value);
+// Whether two rates are the same rate: compared as the floats the records hold.
+bool SameRate(double a, double b);
 
 // Conversions between column values as the drivers return them and the in-memory forms.
 QString ReadText(const QVariant& v, int width);
@@ -111,7 +125,8 @@ private:
     size_t m_i = 0;
 };
 
-// Turns a record's data columns into bound values, in layout order.
+// Turns a record's data columns into bound values, in layout order. An amount too large to be
+// stored exactly is kept in refused, and the record must not be written.
 class RowWriter {
 public:
     RowWriter(Database::Backend backend, const std::vector<Field>& layout)
@@ -121,11 +136,16 @@ public:
     }
     void operator()(const char*, std::optional<qint32>& v) { values << BindInt(v); }
     void operator()(const char*, std::optional<float>& v) { values << BindReal(v); }
-    void operator()(const char*, CurrencyAmount& v) { values << BindCurrency(v, m_backend); }
+    void operator()(const char*, CurrencyAmount& v) {
+        if (!AmountFits(v) && !refused)
+            refused = v;
+        values << BindCurrency(v, m_backend);
+    }
     void operator()(const char*, QDateTime& v) { values << BindDateTime(v); }
     void operator()(const char*, std::optional<bool>& v) { values << BindBit(v, m_backend); }
     void operator()(const char*, QByteArray& v) { values << BindBinary(v); }
     QVariantList values;
+    std::optional<CurrencyAmount> refused;
 
 private:
     Database::Backend m_backend;
@@ -196,8 +216,12 @@ public:
             return false;
         Record::RowWriter writer(m_db.backend(), Record::Layout<R>());
         record.fields(writer);
+        if (writer.refused) {
+            m_db.setError(AmountTooLargeError(*writer.refused));
+            return false;
+        }
         for (const QVariant& v : writer.values)
-            m_insert.addBindValue(v);
+            m_insert.addBindValue(m_db.bindable(v));
         if (!m_insert.exec()) {
             m_db.setError(m_insert.lastError());
             return false;
@@ -207,20 +231,32 @@ public:
         m_insert.finish();
         return true;
     }
-    // Writes the record's data columns over the row with the record's key.
+    // Writes the record's data columns over the row with the record's key. A row that is no
+    // longer there (another computer deleted it) is a failure: IsMissingRow(lastError()).
     bool change(R& record) {
         if (!prepare(m_update, m_updateReady,
                      Record::UpdateStatement(table(), key(), Record::Layout<R>())))
             return false;
         Record::RowWriter writer(m_db.backend(), Record::Layout<R>());
         record.fields(writer);
+        if (writer.refused) {
+            m_db.setError(AmountTooLargeError(*writer.refused));
+            return false;
+        }
         for (const QVariant& v : writer.values)
-            m_update.addBindValue(v);
+            m_update.addBindValue(m_db.bindable(v));
         m_update.addBindValue(keyOf(record));
-        const bool ok = m_update.exec();
-        if (!ok)
+        if (!m_update.exec()) {
             m_db.setError(m_update.lastError());
-        return ok;
+            return false;
+        }
+        const int changed = m_update.numRowsAffected();
+        m_update.finish();
+        if (changed == 0) {
+            m_db.setError(MissingRowError(MissingRow::Write));
+            return false;
+        }
+        return true;
     }
     bool remove(qint32 keyValue) {
         return m_db.execute(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table(), key()),
@@ -256,11 +292,16 @@ private:
     bool m_failed = false;
 };
 
-// Loads one row by key; false when it is missing or the query fails.
+// Loads one row by key; false when the query fails or the row is missing (then
+// IsMissingRow(db.lastError())).
 template <class R> bool LoadRecord(Database& db, qint32 key, R& record) {
     TableRecordSet<R> set(db);
-    if (!set.openKey(key) || set.atEnd())
+    if (!set.openKey(key))
         return false;
+    if (set.atEnd()) {
+        db.setError(MissingRowError(MissingRow::Read));
+        return false;
+    }
     record = set.current();
     return true;
 }

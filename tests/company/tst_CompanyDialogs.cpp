@@ -7,6 +7,7 @@
 #include "company/CompanyLogo.h"
 #include "company/DocumentCurrency.h"
 #include "company/FormatConventions.h"
+#include "company/Formats.h"
 #include "company/ui/CAziendaSheet.h"
 #include "company/ui/CDittaDialog.h"
 #include "company/ui/CFormatDialog.h"
@@ -34,6 +35,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -189,64 +191,165 @@ private Q_SLOTS:
     void localeDerivation_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("symbol");
+        QTest::addColumn<int>("decimals");
         QTest::addColumn<QString>("decimal");
         QTest::addColumn<QString>("grouping");
         QTest::addColumn<QString>("symbolInFrontOnly");
         QTest::addColumn<QString>("currencyExample");
         QTest::addColumn<QString>("numberExample");
+        QTest::addColumn<QString>("sampleAmount");
+        QTest::addColumn<QString>("sampleText");
         QTest::newRow("it_IT") << "it_IT"
-                               << "€"
-                               << ","
+                               << "€" << 2 << ","
                                << "."
                                << ""
                                << "Esempio: € 12.345.678,58"
-                               << "Esempio: 12.345.678,58";
+                               << "Esempio: 12.345.678,58"
+                               << "12345.24"
+                               << "€ 12.345,24";
         QTest::newRow("en_US") << "en_US"
-                               << "$"
-                               << "."
+                               << "$" << 2 << "."
                                << ","
                                << "$"
                                << "Esempio: $ 12,345,678.58"
-                               << "Esempio: 12,345,678.58";
+                               << "Esempio: 12,345,678.58"
+                               << "12345.24"
+                               << "$ 12,345.24";
+        // Currencies without decimals: what follows the thousands is a grouping symbol, and
+        // the decimal symbol is the locale's own.
+        QTest::newRow("ja_JP") << "ja_JP"
+                               << "￥" << 0 << "."
+                               << ","
+                               << "￥"
+                               << "Esempio: ￥ 12,345,679"
+                               << "Esempio: 12,345,678.58"
+                               << "12345"
+                               << "￥ 12,345";
+        QTest::newRow("ko_KR") << "ko_KR"
+                               << "₩" << 0 << "."
+                               << ","
+                               << "₩"
+                               << "Esempio: ₩ 12,345,679"
+                               << "Esempio: 12,345,678.58"
+                               << "12345"
+                               << "₩ 12,345";
+        QTest::newRow("vi_VN") << "vi_VN"
+                               << "₫" << 0 << ","
+                               << "."
+                               << ""
+                               << "Esempio: ₫ 12.345.679"
+                               << "Esempio: 12.345.678,58"
+                               << "12345"
+                               << "₫ 12.345";
+        QTest::newRow("is_IS") << "is_IS"
+                               << "ISK" << 0 << ","
+                               << "."
+                               << ""
+                               << "Esempio: ISK 12.345.679"
+                               << "Esempio: 12.345.678,58"
+                               << "12345"
+                               << "ISK 12.345";
+        QTest::newRow("es_CL") << "es_CL"
+                               << "$" << 0 << ","
+                               << "."
+                               << "$"
+                               << "Esempio: $ 12.345.679"
+                               << "Esempio: 12.345.678,58"
+                               << "12345"
+                               << "$ 12.345";
     }
     void localeDerivation() {
         QFETCH(QString, locale);
         QFETCH(QString, symbol);
+        QFETCH(int, decimals);
         QFETCH(QString, decimal);
         QFETCH(QString, grouping);
         QFETCH(QString, symbolInFrontOnly);
         QFETCH(QString, currencyExample);
         QFETCH(QString, numberExample);
+        QFETCH(QString, sampleAmount);
+        QFETCH(QString, sampleText);
         QLocale::setDefault(QLocale(locale));
 
         const CurrencyConvention currency = LocaleCurrencyConvention();
-        QCOMPARE(currency, (CurrencyConvention{symbol, 2, decimal, grouping}));
+        QCOMPARE(currency, (CurrencyConvention{symbol, decimals, decimal, grouping}));
         QCOMPARE(LocaleNumberConvention(), (NumberConvention{2, decimal, grouping}));
         // The document's dialog finds a symbol only in front of the number.
         QCOMPARE(LocaleCurrencyConvention(QLocale(), false),
-                 (CurrencyConvention{symbolInFrontOnly, 2, decimal, grouping}));
+                 (CurrencyConvention{symbolInFrontOnly, decimals, decimal, grouping}));
 
-        // The page derives them on an empty profile and writes them at once.
+        // On an empty profile the page shows them; nothing is written before OK.
         World w;
-        CFormatDialog page(w.profile, w.prompt, w.browser);
-        CFormatFields* f = page.fields();
+        CAziendaSheet sheet(CAziendaSheet::Mode::Sheet, w.profile, w.prompt, w.files, w.browser,
+                            w.appData(), nullptr);
+        sheet.show();
+        CFormatFields* f = sheet.formatPage()->fields();
         QCOMPARE(f->currencySymbol()->text(), symbol);
-        QCOMPARE(f->currencyDecimals()->text(), QStringLiteral("2"));
+        QCOMPARE(f->currencyDecimals()->text(), QString::number(decimals));
         QCOMPARE(f->currencyDecimal()->text(), decimal);
         QCOMPARE(f->currencyGrouping()->text(), grouping);
         QCOMPARE(f->numberDecimals()->text(), QStringLiteral("2"));
         QCOMPARE(f->numberDecimal()->text(), decimal);
         QCOMPARE(f->numberGrouping()->text(), grouping);
+        QCOMPARE(f->currencyExample()->text(), currencyExample);
+        QCOMPARE(f->numberExample()->text(), numberExample);
+        QCOMPARE(w.profile.keys(S::Azienda), QStringList());
+
+        sheet.dittaPage()->field(QStringLiteral("RagSoc"))->setText(QStringLiteral("Rossi Srl"));
+        QTest::mouseClick(Button(&sheet, "OK"), Qt::LeftButton);
+        QVERIFY(!sheet.isVisible());
         QCOMPARE(w.azienda("SimbVal"), symbol);
         QCOMPARE(w.azienda("DecVal"), decimal);
         QCOMPARE(w.azienda("MigVal"), grouping);
-        QCOMPARE(w.profile.integer(S::Azienda, QStringLiteral("NDecVal"), -1), 2);
+        QCOMPARE(w.profile.integer(S::Azienda, QStringLiteral("NDecVal"), -1), decimals);
         QCOMPARE(w.azienda("DecValNum"), decimal);
         QCOMPARE(w.azienda("MigValNum"), grouping);
         QCOMPARE(w.profile.integer(S::Azienda, QStringLiteral("NDecValNum"), -1), 2);
-        QCOMPARE(f->currencyExample()->text(), currencyExample);
-        QCOMPARE(f->numberExample()->text(), numberExample);
+        // The written format reads the locale's own amounts, and its own, as they are.
+        const CurrencyAmount sample = CurrencyAmount::fromDecimalString(sampleAmount);
+        QCOMPARE(ParseCurrency(w.profile, QLocale().toCurrencyString(12345.24)), sample);
+        QCOMPARE(FormatCurrency(w.profile, sample), sampleText);
+        QCOMPARE(ParseCurrency(w.profile, sampleText), sample);
         QVERIFY2(w.prompt.shown.isEmpty() && w.prompt.balloons.isEmpty(), qPrintable(w.prompts()));
+
+        // Cancelled, neither the wizard nor the sheet writes anything.
+        World other;
+        for (auto mode : {CAziendaSheet::Mode::Wizard, CAziendaSheet::Mode::Sheet}) {
+            CAziendaSheet cancelled(mode, other.profile, other.prompt, other.files, other.browser,
+                                    other.appData(), nullptr);
+            cancelled.show();
+            QTest::mouseClick(Button(&cancelled, "Annulla"), Qt::LeftButton);
+            QVERIFY(!cancelled.isVisible());
+        }
+        QCOMPARE(other.profile.keys(S::Azienda), QStringList());
+    }
+
+    // Wherever a locale yields a whole convention, that convention reads the locale's own
+    // amounts and its own texts back as the amounts they show.
+    void everyLocaleReadsItsOwnAmounts() {
+        QStringList wrong;
+        QSet<QString> seen;
+        World w;
+        for (const QLocale& locale : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            if (seen.contains(locale.name()))
+                continue;
+            seen.insert(locale.name());
+            const CurrencyConvention c = LocaleCurrencyConvention(locale);
+            if (c.symbol.isEmpty() || c.decimal.isEmpty() || c.grouping.isEmpty())
+                continue;
+            WriteCurrencyConvention(w.profile, c);
+            qint64 step = 1;
+            for (int d = c.decimals; d < 4; ++d)
+                step *= 10;
+            const CurrencyAmount shown =
+                CurrencyAmount::fromUnits((123452400 + step / 2) / step * step);
+            const QString sample = locale.toCurrencyString(12345.24);
+            if (c.decimal == c.grouping || ParseCurrency(w.profile, sample) != shown ||
+                ParseCurrency(w.profile, FormatCurrency(w.profile, shown)) != shown)
+                wrong << locale.name() + u' ' + sample;
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
 
     void conventionTexts() {

@@ -345,6 +345,21 @@ private Q_SLOTS:
         QTest::newRow("by zero") << "5" << true << 0.0 << "null";
         QTest::newRow("zero by zero") << "0" << true << 0.0 << "null";
         QTest::newRow("null amount") << "" << false << 2.0 << "null";
+        // A negative operand or amount gives the product's sign; results below a tenth keep
+        // their digits, and negative halves round away from zero as positive ones do.
+        QTest::newRow("negative mark-up") << "1" << false << -0.05 << "-0.0500";
+        QTest::newRow("negative factor") << "12345678.5834" << false << -3.0 << "-37037035.7502";
+        QTest::newRow("both negative") << "-2" << false << -1.5 << "3.0000";
+        QTest::newRow("negative small") << "-0.05" << false << 1.0 << "-0.0500";
+        QTest::newRow("positive small") << "0.05" << false << 1.0 << "0.0500";
+        QTest::newRow("negative fifth decimal up") << "-0.0001" << false << 0.5 << "-0.0001";
+        QTest::newRow("negative fifth decimal down") << "-0.0001" << false << 0.4 << "0.0000";
+        QTest::newRow("negative factor fifth decimal up") << "0.0003" << false << -0.5 << "-0.0002";
+        QTest::newRow("negative times zero") << "-5" << false << 0.0 << "0.0000";
+        QTest::newRow("by negative") << "10" << true << -4.0 << "-2.5000";
+        QTest::newRow("negative by negative") << "-1" << true << -3.0 << "0.3333";
+        QTest::newRow("small by negative") << "0.0002" << true << -3.0 << "-0.0001";
+        QTest::newRow("negative overflow") << "-922337203685477.5807" << false << -2.0 << "null";
     }
     void multiplyDivide() {
         QFETCH(QString, value);

@@ -12,6 +12,7 @@
 #include "counterparts/AnaListModel.h"
 #include "counterparts/CounterpartStore.h"
 #include "counterparts/ui/CAnaMovBar.h"
+#include "counterparts/ui/CAnagraficaDialog.h"
 #include "counterparts/ui/CAnagraficheView.h"
 
 #include <QAbstractItemModelTester>
@@ -27,6 +28,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
@@ -114,6 +116,8 @@ private Q_SLOTS:
     void find();
     void movementsPane_data() { TestSupport::AddBackendRows(); }
     void movementsPane();
+    void recordDeletedElsewhere_data() { TestSupport::AddBackendRows(); }
+    void recordDeletedElsewhere();
     void findDialog();
     void accelerators();
 };
@@ -448,6 +452,71 @@ void tst_AnagraficheView::accelerators() {
                                QStringLiteral("dialog %1 %2").arg(a).arg(int(C::Edit)), "find"}));
     QVERIFY(bench.prompt.pending().isEmpty());
     QVERIFY(bench.prompt.unexpected.isEmpty());
+}
+
+// Another computer deletes the record while its dialog is open here, or before it is opened:
+// the user is told, the row leaves the list, and nothing is written back.
+void tst_AnagraficheView::recordDeletedElsewhere() {
+    ARCHIVE(db);
+    const int rossi = addRecord(*db, QStringLiteral("Rossi"), Kind::Customer);
+    const int verdi = addRecord(*db, QStringLiteral("Verdi"), Kind::Customer);
+    const int bianchi = addRecord(*db, QStringLiteral("Bianchi"), Kind::Supplier);
+    Database other(TestSupport::UniqueName(QStringLiteral("other_")));
+    QVERIFY2(other.open(m_archives.connectionString(backend)), qPrintable(other.errorText()));
+    Bench bench(*db);
+    QTableView* list = TestSupport::FocusedList(*bench.view);
+    QVERIFY(list);
+    bench.view->selectKey(rossi);
+    QSignalSpy counts(&bench.notifier, &ChangeNotifier::rowCountChanged);
+
+    bool saved = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<CAnagraficaDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        QLineEdit* name = dialog->field(QStringLiteral("RagSoc"));
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("Rossi & C."));
+        if (other.execute(QStringLiteral("DELETE FROM CliFor WHERE IDCliFor = ?"), {rossi}))
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Salva")),
+                              Qt::LeftButton);
+        saved = !dialog->isVisible();
+        if (!saved)
+            dialog->reject();
+    });
+    bench.prompt.expect(QStringLiteral("Impossibile salvare le modifiche"));
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(saved);
+    QCOMPARE(bench.prompt.shown.last().text,
+             QStringLiteral("Impossibile salvare le modifiche: il record non esiste più, è stato "
+                            "eliminato da un altro computer."));
+    QCOMPARE(bench.prompt.shown.last().icon, IPrompt::Icon::Warning);
+    QCOMPARE(bench.names(), QStringList({"Bianchi", "Verdi"}));
+    QCOMPARE(bench.view->selectedKeys(), QList<int>{bianchi});
+    QCOMPARE(counts.last(), QVariantList({3, 2}));
+    QCOMPARE(bench.count(*db, QStringLiteral("SELECT COUNT(*) FROM CliFor")), 2);
+
+    // Opening a record that is already gone says so at once, and its row goes too.
+    bench.view->selectKey(verdi);
+    QApplication::setActiveWindow(bench.view.get());
+    QVERIFY(QTest::qWaitForWindowActive(bench.view.get()));
+    list->setFocus();
+    QVERIFY(other.execute(QStringLiteral("DELETE FROM CliFor WHERE IDCliFor = ?"), {verdi}));
+    // A dialog that opens by mistake is closed again rather than waited on.
+    QTimer::singleShot(500, this, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    bench.prompt.expect(QStringLiteral("Il record non esiste più"));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(bench.prompt.shown.last().text,
+             QStringLiteral("Il record non esiste più: è stato eliminato da un altro computer."));
+    QCOMPARE(bench.prompt.shown.last().icon, IPrompt::Icon::Warning);
+    QCOMPARE(bench.names(), QStringList({"Bianchi"}));
+    QCOMPARE(counts.last(), QVariantList({3, 1}));
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY2(bench.prompt.unexpected.isEmpty(), qPrintable(bench.prompt.unexpected.join(u'|')));
+    QVERIFY(bench.prompt.pending().isEmpty());
 }
 
 QTEST_MAIN(tst_AnagraficheView)

@@ -1,26 +1,32 @@
 // label: gui
 #include "ArchiveTestCase.h"
 #include "KeyedListViewTesting.h"
+#include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
 #include "common/ChangeNotifier.h"
+#include "common/IFileDialogs.h"
 #include "common/Profile.h"
 #include "common/ui/CMainDoc.h"
 #include "company/Formats.h"
 #include "items/ArtListModel.h"
 #include "items/ArtMovementsLoader.h"
 #include "items/ui/CArticoliView.h"
+#include "items/ui/CArticoloDialog.h"
 #include "items/ui/CMovArtBar.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
@@ -96,6 +102,8 @@ private Q_SLOTS:
     void findFilterAndDelete();
     void movementsPane_data() { TestSupport::AddBackendRows(); }
     void movementsPane();
+    void itemDeletedElsewhere_data() { TestSupport::AddBackendRows(); }
+    void itemDeletedElsewhere();
     void accelerators();
 };
 
@@ -303,6 +311,95 @@ void tst_ArticoliView::accelerators() {
     QCOMPARE(log, QStringList({"dialog 0 0", QStringLiteral("dialog %1 0").arg(a), "find"}));
     QVERIFY(bench.prompt.pending().isEmpty());
     QVERIFY(bench.prompt.unexpected.isEmpty());
+}
+
+namespace {
+class NoFileDialogs : public IFileDialogs {
+public:
+    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
+};
+} // namespace
+
+// Another computer deletes the item while its dialog is open here, or before it is opened: the
+// user is told, the row leaves the list, and the item is not written back.
+void tst_ArticoliView::itemDeletedElsewhere() {
+    ARCHIVE(db);
+    const int a = addItem(*db, QStringLiteral("A"), QStringLiteral("Alfa"));
+    const int b = addItem(*db, QStringLiteral("B"), QStringLiteral("Bravo"));
+    addItem(*db, QStringLiteral("C"), QStringLiteral("Charlie"));
+    Database other(TestSupport::UniqueName(QStringLiteral("other_")));
+    QVERIFY2(other.open(m_archives.connectionString(backend)), qPrintable(other.errorText()));
+    Bench bench(*db);
+    RecordingBrowser browser;
+    NoFileDialogs files;
+    bench.view->setItemDialog([&](int id, bool many) {
+        return CArticoloDialog::Run(*db, bench.profile, bench.prompt, browser, files, id, many,
+                                    bench.view.get());
+    });
+    QTableView* list = TestSupport::FocusedList(*bench.view);
+    QVERIFY(list);
+    bench.view->selectKey(a);
+
+    // The dialog is driven as soon as it is open; if a check fails it is closed, so that the
+    // test never waits on it.
+    bool closed = false;
+    QTimer poll;
+    poll.setInterval(10);
+    int tries = 0;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<CArticoloDialog*>(QApplication::activeModalWidget());
+        if (!dialog && ++tries < 500)
+            return;
+        poll.stop();
+        if (!dialog)
+            return;
+        QLineEdit* description = dialog->field(QStringLiteral("Descrizione"));
+        description->selectAll();
+        QTest::keyClicks(description, QStringLiteral("Alfa nuovo"));
+        if (other.execute(QStringLiteral("DELETE FROM Articoli WHERE IDArticolo = ?"), {a}))
+            QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        closed = !dialog->isVisible();
+        if (!closed)
+            dialog->reject();
+    });
+    poll.start();
+    bench.prompt.expect(QStringLiteral("Impossibile salvare le modifiche"));
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(closed);
+    QCOMPARE(bench.prompt.shown.last().text,
+             QStringLiteral("Impossibile salvare le modifiche: il record non esiste più, è stato "
+                            "eliminato da un altro computer."));
+    QCOMPARE(bench.prompt.shown.last().icon, IPrompt::Icon::Warning);
+    QCOMPARE(bench.codes(), QStringList({"B", "C"}));
+    {
+        QSqlQuery q;
+        QVERIFY(db->query(q, QStringLiteral("SELECT COUNT(*) FROM Articoli")) && q.next());
+        QCOMPARE(q.value(0).toInt(), 2);
+    }
+
+    // Opened after it has gone: told at once, no dialog, the row goes.
+    bench.view->selectKey(b);
+    QVERIFY(other.execute(QStringLiteral("DELETE FROM Articoli WHERE IDArticolo = ?"), {b}));
+    QApplication::setActiveWindow(bench.view.get());
+    QVERIFY(QTest::qWaitForWindowActive(bench.view.get()));
+    list->setFocus();
+    // A dialog that opens by mistake is closed again rather than waited on.
+    QTimer::singleShot(500, this, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    bench.prompt.expect(QStringLiteral("Il record non esiste più"));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(bench.prompt.shown.last().text,
+             QStringLiteral("Il record non esiste più: è stato eliminato da un altro computer."));
+    QCOMPARE(bench.codes(), QStringList({"C"}));
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY2(bench.prompt.unexpected.isEmpty(), qPrintable(bench.prompt.unexpected.join(u'|')));
+    QVERIFY(bench.prompt.pending().isEmpty());
 }
 
 QTEST_MAIN(tst_ArticoliView)

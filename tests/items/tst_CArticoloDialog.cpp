@@ -8,6 +8,7 @@
 #include "items/ItemStore.h"
 #include "items/MarkupRules.h"
 #include "items/PriceChain.h"
+#include "items/QuickChange.h"
 #include "items/ui/CArticoloDialog.h"
 #include "items/ui/CFotoWnd.h"
 #include "store/Database.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -71,6 +73,10 @@ private Q_SLOTS:
     void toolbars();
     void readerMode_data() { TestSupport::AddBackendRows(); }
     void readerMode();
+    void typedValuesAreStoredAsTyped_data() { TestSupport::AddBackendRows(); }
+    void typedValuesAreStoredAsTyped();
+    void supplierDeletedElsewhere_data() { TestSupport::AddBackendRows(); }
+    void supplierDeletedElsewhere();
 
 private:
     std::unique_ptr<CArticoloDialog> open(Database& db, int itemId = 0);
@@ -515,6 +521,108 @@ void tst_CArticoloDialog::readerMode() {
     QVERIFY(n->isVisible());
     QTest::keyClick(n->field(QStringLiteral("Matricola")), Qt::Key_Return);
     QCOMPARE(n->result(), int(QDialog::Accepted));
+}
+
+// What the user types is what the archive keeps, on both back ends: a rate or a quantity is one
+// stored value whichever path wrote it, a pasted NUL character goes, a negative mark-up prices
+// the item, and a price too large to keep exactly is refused with everything else of the save.
+void tst_CArticoloDialog::typedValuesAreStoredAsTyped() {
+    ARCHIVE(db);
+    auto d = open(*db);
+    QVERIFY(d);
+    QTest::keyClicks(d->field(QStringLiteral("Matricola")), QStringLiteral("V1"));
+    QLineEdit* description = d->field(QStringLiteral("Descrizione"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Vite") + QChar(0) +
+                                          QStringLiteral(" M4"));
+    description->setFocus();
+    QTest::keyClick(description, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(description->text().size(), 8);
+    QLineEdit* price = d->field(QStringLiteral("Prezzo"));
+    QLineEdit* markup = d->field(QStringLiteral("Ricarico"));
+    QTest::keyClicks(price, QStringLiteral("1,00"));
+    QTest::keyClicks(markup, QStringLiteral("-5"));
+    QCOMPARE(d->sellingLine()->text(), QStringLiteral("Prezzo totale vendita: € 1,16"));
+    QTest::keyClicks(d->field(QStringLiteral("Sconto")), QStringLiteral("12,5"));
+    QTest::keyClicks(d->field(QStringLiteral("ScortaMin")), QStringLiteral("1,1"));
+    QComboBox* category = d->combo(QStringLiteral("IDCategoria"));
+    category->lineEdit()->clear();
+    QTest::keyClicks(category->lineEdit(), QStringLiteral("Minuteria"));
+
+    price->clear();
+    QTest::keyClicks(price, QStringLiteral("300.000.000.000"));
+    m_prompt.expect(QStringLiteral("L'importo 300.000.000.000,0000 è troppo grande"));
+    QTest::mouseClick(d->okButton(), Qt::LeftButton);
+    QVERIFY(d->isVisible());
+    QCOMPARE(m_prompt.shown.last().text,
+             QStringLiteral("L'importo 300.000.000.000,0000 è troppo grande per l'archivio, che "
+                            "conserva esattamente importi fino a 274.877.906.943,9999 in più o "
+                            "in meno: non è stato salvato."));
+    QCOMPARE(m_prompt.shown.last().icon, IPrompt::Icon::Warning);
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Articoli")).toInt(), 0);
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Categorie")).toInt(), 0);
+
+    price->clear();
+    QTest::keyClicks(price, QStringLiteral("274.877.906.943,99"));
+    QTest::mouseClick(d->okButton(), Qt::LeftButton);
+    QCOMPARE(d->result(), int(QDialog::Accepted));
+    const int saved = d->record().IDArticolo;
+    QSqlQuery q;
+    QVERIFY(db->query(q,
+                      db->isPostgres()
+                          ? QStringLiteral("SELECT Descrizione, Prezzo::text, Iva::text, "
+                                           "Sconto::text, Ricarico::text, ScortaMin::text FROM "
+                                           "Articoli WHERE IDArticolo = ?")
+                          : QStringLiteral("SELECT Descrizione, CAST(Prezzo AS TEXT), CAST(Iva "
+                                           "AS TEXT), CAST(Sconto AS TEXT), CAST(Ricarico AS "
+                                           "TEXT), CAST(ScortaMin AS TEXT) FROM Articoli WHERE "
+                                           "IDArticolo = ?"),
+                      {saved}) &&
+            q.next());
+    QCOMPARE(q.value(0).toString(), QStringLiteral("Vite M4"));
+    QVERIFY(q.value(1).toString().startsWith(QLatin1String("274877906943.99")));
+    QCOMPARE(q.value(2).toString(), QStringLiteral("0.22"));
+    QCOMPARE(q.value(3).toString(), QStringLiteral("0.125"));
+    QCOMPARE(q.value(4).toString(), QStringLiteral("-0.05"));
+    QCOMPARE(q.value(5).toString(), QStringLiteral("1.1"));
+    q.finish();
+
+    // The quick change's 22 % is the same rate: one VAT group, and the item reopens on "22%".
+    const int other = Classifications::CreateByName(*db, Classifications::Table::Categorie,
+                                                    QStringLiteral("Altra"));
+    QVERIFY(addItem(*db, QStringLiteral("V2"), QString(), other) > 0);
+    QVERIFY(QuickChange::Apply(*db, QuickChange::Field::Iva, QuickChange::Operation::Fixed,
+                               QuickChange::ParseValue(*m_profile, QStringLiteral("22%")),
+                               QuickChange::Base::Categoria, other));
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT Iva) FROM Articoli")).toInt(), 1);
+    auto e = open(*db, saved);
+    QVERIFY(e);
+    QCOMPARE(e->combo(QStringLiteral("Iva"))->currentIndex(), 3);
+    QCOMPARE(e->field(QStringLiteral("ScortaMin"))->text(), QStringLiteral("1,10"));
+}
+
+// The usual supplier was deleted on another computer: editing it says so and empties the box.
+void tst_CArticoloDialog::supplierDeletedElsewhere() {
+    ARCHIVE(db);
+    CliForRecord supplier = CounterpartStore::NewRecord(CounterpartStore::Kind::Supplier);
+    supplier.RagSoc = QStringLiteral("Fornitore Uno");
+    QVERIFY(CounterpartStore(*db).save(supplier));
+    Database other(TestSupport::UniqueName(QStringLiteral("other_")));
+    QVERIFY2(other.open(m_archives.connectionString(backend)), qPrintable(other.errorText()));
+    auto d = open(*db);
+    QVERIFY(d);
+    QComboBox* suppliers = d->combo(QStringLiteral("IDFornitore"));
+    suppliers->setCurrentIndex(1);
+    QCOMPARE(suppliers->currentText(), QStringLiteral("Fornitore Uno"));
+    QVERIFY(other.execute(QStringLiteral("DELETE FROM CliFor WHERE IDCliFor = ?"),
+                          {supplier.IDCliFor}));
+    m_prompt.expect(QStringLiteral("Il record non esiste più"));
+    QTest::mouseClick(d->toolButton(3131), Qt::LeftButton);
+    QCOMPARE(m_prompt.shown.last().text,
+             QStringLiteral("Il record non esiste più: è stato eliminato da un altro computer."));
+    QCOMPARE(m_prompt.shown.last().icon, IPrompt::Icon::Warning);
+    QCOMPARE(suppliers->currentText(), QStringLiteral("<Nessuno>"));
+    QCOMPARE(suppliers->count(), 1);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 QTEST_MAIN(tst_CArticoloDialog)

@@ -10,7 +10,9 @@
 #include "store/records/ArticoliRecord.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +79,8 @@ private Q_SLOTS:
     void changesOneCategory_data();
     void changesOneCategory();
     void refusedValuesAndNoKeepTheDialogOpen();
+    void pricesBeyondTheArchiveAreRefused_data() { TestSupport::AddBackendRows(); }
+    void pricesBeyondTheArchiveAreRefused();
 
 private:
     TestSupport::ArchivePool m_pool;
@@ -184,6 +188,56 @@ void tst_QuickChange::refusedValuesAndNoKeepTheDialogOpen() {
     dialog.showHelp();
     QVERIFY(w.browser.opened.value(0).path().endsWith(QLatin1String("/variazioni-veloci.php")));
     QVERIFY(w.prompt.unexpected.isEmpty() && w.prompt.pending().isEmpty());
+}
+
+// A price the archive could not keep exactly is refused for the whole group, with its reason,
+// and no row changes; below that limit the change goes through.
+void tst_QuickChange::pricesBeyondTheArchiveAreRefused() {
+    QUARZIL_FETCH_ARCHIVE(m_pool, db);
+    World w;
+    const int category = Classifications::CreateByName(
+        *db, Table::Categorie, TestSupport::UniqueName(QStringLiteral("Grandi")));
+    const int first = AddItem(*db, category);
+    const int second = AddItem(*db, category);
+    CVarArtDialog dialog(*db, w.profile, w.prompt, w.browser, &w.notifier);
+    dialog.show();
+    dialog.keyBox()->setCurrentIndex(dialog.keyBox()->findData(category));
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    const struct {
+        int operation;
+        const char* typed;
+        const char* shown;
+    } refused[] = {
+        {2, "300.000.000.000", "300.000.000.000,0000"},
+        {0, "274.877.906.934", "274.877.906.944,0000"},
+        {0, "3000000000000%", "300.000.000.010,0000"},
+    };
+    for (const auto& r : refused) {
+        dialog.operationBox()->setCurrentIndex(r.operation);
+        dialog.valueEdit()->setText(QString::fromLatin1(r.typed));
+        w.prompt.expect(kConfirm, IPrompt::Answer::Yes);
+        w.prompt.expect(QStringLiteral("L'importo"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(w.prompt.shown.last().text,
+                 QStringLiteral("L'importo %1 è troppo grande per l'archivio, che conserva "
+                                "esattamente importi fino a 274.877.906.943,9999 in più o in "
+                                "meno: non è stato salvato.")
+                     .arg(QLatin1String(r.shown)));
+        QCOMPARE(w.prompt.shown.last().icon, IPrompt::Icon::Warning);
+        for (int item : {first, second})
+            QCOMPARE(Item(*db, item).Prezzo, CurrencyAmount::fromUnits(100000));
+    }
+    dialog.operationBox()->setCurrentIndex(0);
+    dialog.valueEdit()->setText(QStringLiteral("274.877.906.933"));
+    w.prompt.expect(kConfirm, IPrompt::Answer::Yes);
+    w.prompt.expect(QStringLiteral("Variazioni avvenute con successo!"));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(Item(*db, second).Prezzo,
+             CurrencyAmount::fromDecimalString(QStringLiteral("274877906943.0000")));
+    QVERIFY2(w.prompt.unexpected.isEmpty() && w.prompt.pending().isEmpty(),
+             qPrintable(w.prompt.unexpected.join(u'|')));
 }
 
 QTEST_MAIN(tst_QuickChange)

@@ -9,6 +9,7 @@
 #include "store/records/GruppiRecord.h"
 #include "store/records/ImeiRecord.h"
 #include "store/records/InformazioniRecord.h"
+#include "store/records/ItemEditRecord.h"
 #include "store/records/MacchProdRecord.h"
 #include "store/records/MovimentiRecord.h"
 #include "store/records/OfferteRecord.h"
@@ -24,7 +25,10 @@
 #include "store/records/SottoOrdiniRecord.h"
 #include "store/records/UnMisRecord.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <ctime>
@@ -140,8 +144,18 @@ private Q_SLOTS:
     void valuesRoundTrip();
     void currencyIsExact_data();
     void currencyIsExact();
+    void amountsBeyondExactAreRefused_data() { TestSupport::AddBackendRows(); }
+    void amountsBeyondExactAreRefused();
     void dateTimeKeepsLocalWallClock_data();
     void dateTimeKeepsLocalWallClock();
+    void datesIgnoreTheServersZone_data();
+    void datesIgnoreTheServersZone();
+    void realsAreStoredAsTheirShortestDecimal_data() { TestSupport::AddBackendRows(); }
+    void realsAreStoredAsTheirShortestDecimal();
+    void nulCharactersAreDropped_data() { TestSupport::AddBackendRows(); }
+    void nulCharactersAreDropped();
+    void rowDeletedElsewhere_data() { TestSupport::AddBackendRows(); }
+    void rowDeletedElsewhere();
     void textIsCutToWidth_data();
     void textIsCutToWidth();
     void pictureIsCapped_data();
@@ -291,12 +305,12 @@ void tst_RecordRoundTrip::currencyIsExact_data() {
         row(b, "negative price") << QStringLiteral("-12345678.5834");
         row(b, "zero") << QStringLiteral("0.0000");
     }
-    // SQLite keeps amounts as doubles, which hold four decimals exactly only up to a few hundred
-    // billions; the catalog's NUMERIC holds the whole 64-bit range.
-    const QString pg = QStringLiteral("postgres");
-    row(pg, "900 billion") << QStringLiteral("900000000000.1234");
-    row(pg, "largest") << QStringLiteral("922337203685477.5807");
-    row(pg, "most negative") << QStringLiteral("-922337203685477.5808");
+    // The largest amounts both back ends keep exactly (SQLite holds doubles).
+    for (const QString& b : kBackends) {
+        row(b, "largest") << QStringLiteral("274877906943.9999");
+        row(b, "most negative") << QStringLiteral("-274877906943.9999");
+        row(b, "largest whole") << QStringLiteral("274877906943.0000");
+    }
 }
 
 void tst_RecordRoundTrip::currencyIsExact() {
@@ -319,6 +333,53 @@ void tst_RecordRoundTrip::currencyIsExact() {
                         {line.IDSottoFattura})
                      .toString(),
                  amount);
+}
+
+void tst_RecordRoundTrip::amountsBeyondExactAreRefused() {
+    QFETCH(QString, backend);
+    Database* db = archive(backend);
+    QVERIFY2(db, archiveError(backend));
+    const QString largest = QStringLiteral("274877906943.9999");
+    const QString count = QStringLiteral("SELECT COUNT(*) FROM SottoFatture");
+    const int before = scalar(*db, count).toInt();
+
+    // One ten-thousandth more, of either sign, is refused as a whole: not rounded, not written.
+    TableRecordSet<SottoFattureRecord> lines(*db);
+    for (const char* tooLarge : {"274877906944.0000", "-274877906944.0000"}) {
+        SottoFattureRecord line;
+        line.Prezzo = CurrencyAmount::fromDecimalString(QLatin1String(tooLarge));
+        QVERIFY(!lines.insert(line));
+        QVERIFY(IsStoreRefusal(db->lastError()));
+        QVERIFY(!IsMissingRow(db->lastError()));
+    }
+    QCOMPARE(db->errorText(),
+             QStringLiteral("L'importo -274.877.906.944,0000 è troppo grande per l'archivio, che "
+                            "conserva esattamente importi fino a 274.877.906.943,9999 in più o "
+                            "in meno: non è stato salvato."));
+    QCOMPARE(scalar(*db, count).toInt(), before);
+
+    SottoFattureRecord line;
+    line.Prezzo = CurrencyAmount::fromDecimalString(largest);
+    line.Descrizione = QStringLiteral("Riga");
+    QVERIFY2(lines.insert(line), qPrintable(db->errorText()));
+    SottoFattureRecord changed = line;
+    changed.Descrizione = QStringLiteral("Cambiata");
+    changed.Prezzo = CurrencyAmount::fromDecimalString(QStringLiteral("922337203685477.5807"));
+    QVERIFY(!lines.change(changed));
+    QVERIFY(IsStoreRefusal(db->lastError()));
+    SottoFattureRecord read;
+    QVERIFY(LoadRecord(*db, line.IDSottoFattura, read));
+    QCOMPARE(read.Prezzo.toDecimalString(), largest);
+    QCOMPARE(read.Descrizione, QStringLiteral("Riga"));
+
+    // What another program wrote into the catalog beyond that is still read exactly.
+    if (db->isPostgres()) {
+        QVERIFY(db->execute(QStringLiteral("UPDATE SottoFatture SET Prezzo = "
+                                           "-922337203685477.5808 WHERE IDSottoFattura = ?"),
+                            {line.IDSottoFattura}));
+        QVERIFY(LoadRecord(*db, line.IDSottoFattura, read));
+        QCOMPARE(read.Prezzo.toDecimalString(), QStringLiteral("-922337203685477.5808"));
+    }
 }
 
 void tst_RecordRoundTrip::dateTimeKeepsLocalWallClock_data() {
@@ -355,6 +416,218 @@ void tst_RecordRoundTrip::dateTimeKeepsLocalWallClock() {
                                               "FROM Articoli WHERE IDArticolo = ?");
     QCOMPARE(scalar(*db, wall, {item.IDArticolo}).toString(),
              when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+}
+
+namespace {
+// Points the process at another time zone for one test, and back to Rome after it.
+class ZoneScope {
+public:
+    ZoneScope(const QByteArray& tz, const QByteArray& tzdir) {
+        if (!tzdir.isEmpty())
+            qputenv("TZDIR", tzdir);
+        qputenv("TZ", tz);
+        tzset();
+    }
+    ~ZoneScope() {
+        qunsetenv("TZDIR");
+        qputenv("TZ", "Europe/Rome");
+        tzset();
+    }
+};
+} // namespace
+
+void tst_RecordRoundTrip::datesIgnoreTheServersZone_data() {
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<QString>("zone");
+    for (const QString& b : kBackends) {
+        row(b, "zone file path") << QStringLiteral("path");
+        row(b, "zone the server does not know") << QStringLiteral("unknown");
+        row(b, "session in another zone") << QStringLiteral("session");
+    }
+}
+
+// The process's zone (summer time at +2, winter at +1) is one the server cannot name, or the
+// server's session is elsewhere: what is written is still what is read and what the column
+// holds, on the main connection and on a worker's clone.
+void tst_RecordRoundTrip::datesIgnoreTheServersZone() {
+    QFETCH(QString, backend);
+    QFETCH(QString, zone);
+    QTemporaryDir zones;
+    QVERIFY(QDir().mkpath(zones.filePath(QStringLiteral("Quarzil"))));
+    const QString zoneFile = zones.filePath(QStringLiteral("Quarzil/Roma"));
+    QVERIFY(QFile::copy(QStringLiteral("/usr/share/zoneinfo/Europe/Rome"), zoneFile));
+    std::unique_ptr<ZoneScope> scope;
+    if (zone == QLatin1String("path"))
+        scope = std::make_unique<ZoneScope>(zoneFile.toLocal8Bit(), QByteArray());
+    else if (zone == QLatin1String("unknown"))
+        scope = std::make_unique<ZoneScope>("Quarzil/Roma", zones.path().toLocal8Bit());
+    else
+        scope = std::make_unique<ZoneScope>("Europe/Rome", QByteArray());
+    QCOMPARE(QDateTime(QDate(2024, 7, 15), QTime(9, 0)).offsetFromUtc(), 7200);
+    QCOMPARE(QDateTime(QDate(2024, 1, 15), QTime(9, 0)).offsetFromUtc(), 3600);
+    QVERIFY2(archive(backend), archiveError(backend));
+
+    Database main(TestSupport::UniqueName(QStringLiteral("zone_main_")));
+    QVERIFY2(main.open(m_archives.connectionString(backend)), qPrintable(main.errorText()));
+    Database clone(TestSupport::UniqueName(QStringLiteral("zone_clone_")));
+    QVERIFY2(clone.openClone(main), qPrintable(clone.errorText()));
+    if (zone == QLatin1String("session") && main.isPostgres()) {
+        for (Database* db : {&main, &clone})
+            QVERIFY(db->execute(QStringLiteral("SET TimeZone = 'Pacific/Kiritimati'")));
+    }
+
+    const QString wall = main.isPostgres()
+                             ? QStringLiteral("SELECT to_char(LastMov, 'YYYY-MM-DD HH24:MI:SS') "
+                                              "FROM Articoli WHERE IDArticolo = ?")
+                             : QStringLiteral("SELECT strftime('%Y-%m-%d %H:%M:%S', LastMov) "
+                                              "FROM Articoli WHERE IDArticolo = ?");
+    const QList<QDateTime> dates = {QDateTime(QDate(2024, 7, 15), QTime(9, 8, 7)),
+                                    QDateTime(QDate(2024, 1, 15), QTime(23, 30, 0))};
+    for (Database* writer : {&main, &clone}) {
+        Database* reader = writer == &main ? &clone : &main;
+        for (const QDateTime& when : dates) {
+            // Through a record, and through a statement of its own.
+            ArticoliRecord item;
+            item.LastMov = when;
+            QVERIFY2(TableRecordSet<ArticoliRecord>(*writer).insert(item),
+                     qPrintable(writer->errorText()));
+            ArticoliRecord read;
+            QVERIFY(LoadRecord(*reader, item.IDArticolo, read));
+            QCOMPARE(read.LastMov, when);
+            QCOMPARE(scalar(*reader, wall, {item.IDArticolo}).toString(),
+                     when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+
+            const QDateTime later = when.addSecs(3600);
+            QVERIFY(writer->execute(
+                QStringLiteral("UPDATE Articoli SET LastMov = ? WHERE IDArticolo = ?"),
+                {later, item.IDArticolo}));
+            QVERIFY(LoadRecord(*reader, item.IDArticolo, read));
+            QCOMPARE(read.LastMov, later);
+            QCOMPARE(scalar(*reader,
+                            QStringLiteral("SELECT COUNT(*) FROM Articoli WHERE IDArticolo = ? "
+                                           "AND LastMov = ?"),
+                            {item.IDArticolo, later})
+                         .toInt(),
+                     1);
+        }
+    }
+}
+
+void tst_RecordRoundTrip::realsAreStoredAsTheirShortestDecimal() {
+    QFETCH(QString, backend);
+    Database* db = archive(backend);
+    QVERIFY2(db, archiveError(backend));
+
+    // A rate typed as 22 % is the float 0.22f in memory; a statement of its own binds 0.22.
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM Articoli")));
+    ItemEditRecord item;
+    item.Iva = 0.22f;
+    item.Sconto = 0.125f;
+    item.ScortaMin = 1.1f;
+    QVERIFY2(TableRecordSet<ItemEditRecord>(*db).insert(item), qPrintable(db->errorText()));
+    QVERIFY(db->execute(QStringLiteral("INSERT INTO Articoli (Iva, ScortaMin) VALUES (?, ?)"),
+                        {0.22, 1.1}));
+    const QString text = db->isPostgres()
+                             ? QStringLiteral("SELECT Iva::text, Sconto::text, ScortaMin::text "
+                                              "FROM Articoli WHERE IDArticolo = ?")
+                             : QStringLiteral("SELECT CAST(Iva AS TEXT), CAST(Sconto AS TEXT), "
+                                              "CAST(ScortaMin AS TEXT) FROM Articoli WHERE "
+                                              "IDArticolo = ?");
+    QSqlQuery q;
+    QVERIFY(db->query(q, text, {item.IDArticolo}) && q.next());
+    QCOMPARE(q.value(0).toString(), QStringLiteral("0.22"));
+    QCOMPARE(q.value(1).toString(), QStringLiteral("0.125"));
+    QCOMPARE(q.value(2).toString(), QStringLiteral("1.1"));
+    // One typed value, one stored value: equal rows group together and match a bound rate.
+    QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT Iva) FROM Articoli WHERE Iva IS "
+                                        "NOT NULL"))
+                 .toInt(),
+             1);
+    QCOMPARE(
+        scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Articoli WHERE Iva = ?"), {0.22}).toInt(),
+        2);
+    QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT ScortaMin) FROM Articoli WHERE "
+                                        "ScortaMin IS NOT NULL"))
+                 .toInt(),
+             1);
+    ItemEditRecord read;
+    QVERIFY(LoadRecord(*db, item.IDArticolo, read));
+    QCOMPARE(read.Iva, std::optional<float>(0.22f));
+    QVERIFY(Record::SameRate(*read.Iva, 0.22));
+    QVERIFY(!Record::SameRate(*read.Iva, 0.2201));
+    QCOMPARE(Record::StoredReal(0.22f), 0.22);
+    QCOMPARE(Record::StoredReal(1.0f / 3.0f), 0.33333334);
+    QCOMPARE(Record::StoredReal(16777217.0f), 16777216.0);
+}
+
+void tst_RecordRoundTrip::nulCharactersAreDropped() {
+    QFETCH(QString, backend);
+    Database* db = archive(backend);
+    QVERIFY2(db, archiveError(backend));
+
+    // PostgreSQL refuses U+0000 in a text; neither back end keeps it.
+    const QString typed = QStringLiteral("Vite") + QChar(0) + QStringLiteral("M4") + QChar(0);
+    ArticoliRecord item;
+    item.Matricola = typed;
+    item.Notes = typed + typed;
+    item.CodBarre = QString(QChar(0));
+    TableRecordSet<ArticoliRecord> items(*db);
+    QVERIFY2(items.insert(item), qPrintable(db->errorText()));
+    ArticoliRecord read;
+    QVERIFY(LoadRecord(*db, item.IDArticolo, read));
+    QCOMPARE(read.Matricola, QStringLiteral("ViteM4"));
+    QCOMPARE(read.Notes, QStringLiteral("ViteM4ViteM4"));
+    QVERIFY(read.CodBarre.isNull());
+    read.Descrizione = typed;
+    QVERIFY2(items.change(read), qPrintable(db->errorText()));
+    QVERIFY2(db->execute(QStringLiteral("UPDATE Articoli SET CodForn = ? WHERE IDArticolo = ?"),
+                         {typed, item.IDArticolo}),
+             qPrintable(db->errorText()));
+    QCOMPARE(scalar(*db,
+                    QStringLiteral("SELECT COUNT(*) FROM Articoli WHERE Descrizione = ? AND "
+                                   "CodForn = 'ViteM4'"),
+                    {typed})
+                 .toInt(),
+             1);
+}
+
+void tst_RecordRoundTrip::rowDeletedElsewhere() {
+    QFETCH(QString, backend);
+    Database* db = archive(backend);
+    QVERIFY2(db, archiveError(backend));
+    Database other(TestSupport::UniqueName(QStringLiteral("other_")));
+    QVERIFY2(other.open(m_archives.connectionString(backend)), qPrintable(other.errorText()));
+
+    TableRecordSet<CliForRecord> set(*db);
+    CliForRecord record;
+    record.RagSoc = QStringLiteral("Rossi");
+    QVERIFY2(set.insert(record), qPrintable(db->errorText()));
+    QVERIFY(
+        other.execute(QStringLiteral("DELETE FROM CliFor WHERE IDCliFor = ?"), {record.IDCliFor}));
+
+    // A change that finds no row fails and writes nothing; so does a read.
+    record.RagSoc = QStringLiteral("Rossi & C.");
+    QVERIFY(!set.change(record));
+    QVERIFY(IsMissingRow(db->lastError()));
+    QCOMPARE(db->errorText(), QStringLiteral("Impossibile salvare le modifiche: il record non "
+                                             "esiste più, è stato eliminato da un altro "
+                                             "computer."));
+    QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM CliFor WHERE IDCliFor = ?"),
+                    {record.IDCliFor})
+                 .toInt(),
+             0);
+    CliForRecord read;
+    QVERIFY(!LoadRecord(*db, record.IDCliFor, read));
+    QVERIFY(IsMissingRow(db->lastError()));
+    QCOMPARE(db->errorText(),
+             QStringLiteral("Il record non esiste più: è stato eliminato da un altro computer."));
+
+    // A change of a row that is there succeeds, also with the values it already holds.
+    CliForRecord kept;
+    kept.RagSoc = QStringLiteral("Bianchi");
+    QVERIFY(set.insert(kept));
+    QVERIFY2(set.change(kept), qPrintable(db->errorText()));
+    QVERIFY2(set.change(kept), qPrintable(db->errorText()));
 }
 
 void tst_RecordRoundTrip::textIsCutToWidth_data() {

@@ -12,7 +12,7 @@ class Profile;
 class CFormatDialog : public QWidget {
     Q_OBJECT
 public:
-    // Without stored conventions the locale's are derived and written at once.
+    // Without stored conventions the page shows the locale's; only save() writes.
     CFormatDialog(Profile& profile, IPrompt& prompt, IBrowser& browser, QWidget* parent = nullptr);
 
     static QString title() { return QStringLiteral("Valute e Numeri"); }

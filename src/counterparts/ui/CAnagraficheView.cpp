@@ -12,6 +12,7 @@
 #include "counterparts/ui/CAnaMovBar.h"
 #include "store/Database.h"
 #include "store/DbError.h"
+#include "store/ui/DbErrorDisplay.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -212,7 +213,18 @@ void CAnagraficheView::onUpdate() {
 // --- Records ------------------------------------------------------------------------------------
 
 void CAnagraficheView::showStoreError() {
-    m_prompt.message(DbErrorText(document().database().lastError()), IPrompt::Icon::Error);
+    ShowDbError(m_prompt, document().database().lastError());
+}
+
+void CAnagraficheView::dropMissingRow(int key) {
+    // Another computer deleted the record: its row goes, as if the list had been refreshed.
+    m_model->removeKeys({key});
+    if (m_model->rowCount() > 0 && !table()->selectionModel()->hasSelection())
+        selectRow(0);
+    else
+        selectionChanged();
+    reportRowCount();
+    updateCommandStates();
 }
 
 void CAnagraficheView::addRecord(bool customer) {
@@ -248,10 +260,10 @@ void CAnagraficheView::onOpen() {
     const int key = m_model->keyAt(row);
     CounterpartStore store(document().database());
     CliForRecord record;
-    // A record someone else deleted meanwhile fails without a driver error: no stale text.
-    document().database().setError(QSqlError());
     if (!store.load(key, record)) {
         showStoreError();
+        if (IsMissingRow(document().database().lastError()))
+            dropMissingRow(key);
         return;
     }
     if (!editRecord(&record, CAnagraficaDialog::Caller::Edit))
@@ -259,6 +271,8 @@ void CAnagraficheView::onOpen() {
     record.IDCliFor = key;
     if (!store.save(record)) {
         showStoreError();
+        if (IsMissingRow(document().database().lastError()))
+            dropMissingRow(key);
         return;
     }
     m_model->recordChanged(key);

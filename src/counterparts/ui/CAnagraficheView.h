@@ -71,6 +71,7 @@ private:
     void selectionChanged() override;
     void addRecord(bool customer);
     void showStoreError();
+    void dropMissingRow(int key);
 
     IPrompt& m_prompt;
     IBrowser& m_browser;

@@ -275,6 +275,8 @@ void CArticoliView::onOpen() {
         m_model->recomputeItem(saved);
         onUpdate();
         selectKey(saved);
+    } else if (saved < 0) {
+        onUpdate();
     }
     profile.deleteLog(QStringLiteral("ArticoliView:OnOpen"));
 }

@@ -31,7 +31,8 @@ public:
     void setMovArtBar(CMovArtBar* bar);
 
     // The item dialog: opens the item with this key (0 for a new one, with `many` set when the
-    // archive holds more than 2500 items) and gives the key of the item saved, 0 when cancelled.
+    // archive holds more than 2500 items) and gives the key of the item saved, 0 when cancelled,
+    // -1 when the item no longer exists (another computer deleted it): the list then refreshes.
     // Until one is given, New and Open stay disabled.
     void setItemDialog(std::function<int(int itemId, bool many)> dialog);
     // The movement dialog, for a double click in the movements pane.

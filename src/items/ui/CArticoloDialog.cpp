@@ -23,6 +23,7 @@
 #include "items/ui/CRicaricoDialog.h"
 #include "items/ui/CUniMisDialog.h"
 #include "store/Database.h"
+#include "store/DbError.h"
 #include "store/ui/DbErrorDisplay.h"
 
 #include <QCheckBox>
@@ -486,7 +487,7 @@ void CArticoloDialog::showRecord() {
     int vatIndex = -1;
     if (r.Iva)
         for (int i = 0; i < vat->count(); ++i)
-            if (qAbs(ParseNumber(m_profile, vat->itemText(i), true) - *r.Iva) < 1e-6)
+            if (Record::SameRate(ParseNumber(m_profile, vat->itemText(i), true), *r.Iva))
                 vatIndex = i;
     vat->setCurrentIndex(vatIndex);
     if (vatIndex < 0)
@@ -684,18 +685,24 @@ void CArticoloDialog::newSupplier() {
 
 void CArticoloDialog::changeSupplier() {
     const int key = chosenSupplier();
-    CliForRecord r;
-    if (key <= 0 || !CounterpartStore(m_db).load(key, r))
+    if (key <= 0)
         return;
+    // A supplier another computer deleted leaves the box once the user is told.
+    auto failed = [this] {
+        ShowDbError(m_prompt, m_db.lastError());
+        if (IsMissingRow(m_db.lastError()))
+            loadSuppliers(0);
+    };
+    CliForRecord r;
+    if (!CounterpartStore(m_db).load(key, r))
+        return failed();
     CAnagraficaDialog dialog(m_db, m_profile, m_prompt, m_browser, r, this);
     dialog.configureFor(CAnagraficaDialog::Caller::DocumentChange);
     if (dialog.exec() != QDialog::Accepted)
         return;
     r = dialog.record();
-    if (!CounterpartStore(m_db).save(r)) {
-        ShowDbError(m_prompt, m_db.lastError());
-        return;
-    }
+    if (!CounterpartStore(m_db).save(r))
+        return failed();
     loadSuppliers(key);
 }
 
@@ -820,6 +827,11 @@ bool CArticoloDialog::save() {
     s.previousCategory = m_existing ? m_openedCategory : 0;
     if (!store.save(s, &m_profile)) {
         ShowDbError(m_prompt, m_db.lastError());
+        // An item another computer deleted has nothing left to save into.
+        if (m_existing && IsMissingRow(m_db.lastError())) {
+            m_recordGone = true;
+            reject();
+        }
         return false;
     }
     m_record = r;
@@ -832,12 +844,12 @@ int CArticoloDialog::Run(Database& db, Profile& profile, IPrompt& prompt, IBrows
     ItemEditRecord record = ItemStore::NewRecord();
     if (itemId > 0 && !ItemStore(db).load(itemId, record)) {
         ShowDbError(prompt, db.lastError());
-        return 0;
+        return IsMissingRow(db.lastError()) ? -1 : 0;
     }
     CArticoloDialog dialog(db, profile, prompt, browser, files, record, parent);
     dialog.setExisting(itemId > 0);
     dialog.setLargeArchive(many);
     if (dialog.exec() != QDialog::Accepted)
-        return 0;
+        return dialog.recordGone() ? -1 : 0;
     return dialog.record().IDArticolo;
 }

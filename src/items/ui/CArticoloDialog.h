@@ -38,7 +38,8 @@ public:
     static QString title() { return QStringLiteral("Dati Articolo"); }
 
     // Opens the item with this key (0 for a new one, with many set when the archive holds more
-    // than 2500 items) and gives the key of the saved item, 0 when cancelled or unreadable.
+    // than 2500 items) and gives the key of the saved item, 0 when cancelled or unreadable, -1
+    // when the item no longer exists (another computer deleted it), which the user is told.
     static int Run(Database& db, Profile& profile, IPrompt& prompt, IBrowser& browser,
                    IFileDialogs& files, int itemId, bool many, QWidget* parent);
 
@@ -58,6 +59,8 @@ public:
     // and record() holds the saved item with its key.
     bool save();
     const ItemEditRecord& record() const { return m_record; }
+    // Set when a save found the item deleted by another computer: the dialog has closed.
+    bool recordGone() const { return m_recordGone; }
 
     // The find dialog for "Trova Fornitore": the name and tax-code texts, false when cancelled.
     std::function<bool(QString* name, QString* taxCode)> askFindSupplier;
@@ -135,6 +138,7 @@ private:
     SupplierListModel* m_supplierModel = nullptr;
 
     bool m_existing = false;
+    bool m_recordGone = false;
     bool m_large = false;
     bool m_enterSaves = false;
     bool m_keyboardReader = false;

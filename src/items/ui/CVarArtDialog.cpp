@@ -5,6 +5,8 @@
 #include "common/IPrompt.h"
 #include "common/MakerSite.h"
 #include "items/Classifications.h"
+#include "store/Database.h"
+#include "store/DbError.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -96,8 +98,11 @@ void CVarArtDialog::accept() {
                                           "Attenzione l'operazione non può essere annullata!")))
         return;
     if (!QuickChange::Apply(m_db, field, operation, value, base, key)) {
+        // A price too large for the archive is told as such; any other failure generically.
         m_prompt.message(
-            QStringLiteral("Errore nella variazione dei dati, impossibile aggiornare!"),
+            IsStoreRefusal(m_db.lastError())
+                ? DbErrorText(m_db.lastError())
+                : QStringLiteral("Errore nella variazione dei dati, impossibile aggiornare!"),
             IPrompt::Icon::Warning);
         return;
     }

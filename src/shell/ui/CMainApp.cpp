@@ -166,8 +166,11 @@ bool CMainApp::initInstance() {
     m_frame->showWithState(m_profile->integer(S::Settings, QStringLiteral("Style"), 1));
     m_frame->activateWindow();
 
-    if (m_profile->string(S::Azienda, QStringLiteral("RagSoc")).isEmpty() && runCompanyWizard)
+    if (m_profile->string(S::Azienda, QStringLiteral("RagSoc")).isEmpty() && runCompanyWizard) {
+        // The wizard waits for the user, maybe for long: a crash meanwhile is told as such.
+        logStep(kStartup, QStringLiteral("Procedura guidata dati aziendali"));
         runCompanyWizard();
+    }
 
     showReleaseNotes();
 

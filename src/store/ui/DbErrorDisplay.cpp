@@ -3,5 +3,6 @@
 #include "store/DbError.h"
 
 void ShowDbError(IPrompt& prompt, const QSqlError& error) {
-    prompt.message(DbErrorText(error), IPrompt::Icon::Error);
+    prompt.message(DbErrorText(error),
+                   IsStoreRefusal(error) ? IPrompt::Icon::Warning : IPrompt::Icon::Error);
 }

@@ -183,7 +183,7 @@ private Q_SLOTS:
     void placementAndLookSurviveRestart();
     void timersCallTheirHooks();
     void offlineUpdateCheckWarns();
-    void unitsDialogIsOneTransaction();
+    void unitsDialogKeepsItsChangesHoweverClosed();
     void itemDialogsFromItems();
     void newsRule_data();
     void newsRule();
@@ -635,9 +635,9 @@ void tst_MainFrame::timersCallTheirHooks() {
     app->exitInstance();
 }
 
-// The units dialog runs inside one transaction: Cancel undoes every unit it inserted, OK keeps
-// them; with no archive to start one on, the command refuses with its message.
-void tst_MainFrame::unitsDialogIsOneTransaction() {
+// The units dialog runs inside one transaction, committed however the user closes it: its
+// button, Escape or the title bar; with no archive to start one on, the command refuses.
+void tst_MainFrame::unitsDialogKeepsItsChangesHoweverClosed() {
     Sandbox box;
     auto app = box.start();
     QVERIFY(app);
@@ -645,26 +645,42 @@ void tst_MainFrame::unitsDialogIsOneTransaction() {
     QVERIFY(command && command->isEnabled());
     auto unitCount = [&] {
         QSqlQuery q;
-        return app->database().query(q,
-                                     QStringLiteral("SELECT COUNT(*) FROM UnMis WHERE Sigla = ?"),
-                                     {QStringLiteral("Bx")}) &&
+        return app->database().query(
+                   q, QStringLiteral("SELECT COUNT(*) FROM UnMis WHERE Sigla LIKE 'B_'")) &&
                        q.next()
                    ? q.value(0).toInt()
                    : -1;
     };
-    for (const bool keep : {false, true}) {
-        QTimer::singleShot(0, this, [keep] {
+    enum class Close { Button, Escape, TitleBar };
+    int expected = 0;
+    for (const auto& [close, sigla] :
+         {std::pair{Close::Button, "Bx"}, std::pair{Close::Escape, "By"},
+          std::pair{Close::TitleBar, "Bz"}}) {
+        QTimer::singleShot(0, this, [close = close, sigla = sigla] {
             auto* dialog = qobject_cast<CUniMisDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            dialog->siglaEdit()->setText(QStringLiteral("Bx"));
-            dialog->descrizioneEdit()->setText(QStringLiteral("Box"));
-            dialog->insertUnit();
-            keep ? dialog->accept() : dialog->reject();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClicks(dialog->siglaEdit(), QLatin1String(sigla));
+            QTest::keyClicks(dialog->descrizioneEdit(), QStringLiteral("Box"));
+            QTest::keyClick(dialog->descrizioneEdit(), Qt::Key_Insert, Qt::ControlModifier);
+            switch (close) {
+            case Close::Button:
+                QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Chiudi")),
+                                  Qt::LeftButton);
+                break;
+            case Close::Escape:
+                QTest::keyClick(dialog->descrizioneEdit(), Qt::Key_Escape);
+                break;
+            case Close::TitleBar:
+                dialog->close();
+                break;
+            }
         });
         command->trigger();
-        QCOMPARE(unitCount(), keep ? 1 : 0);
+        QCOMPARE(unitCount(), ++expected);
         QVERIFY(!app->database().inTransaction());
     }
+    QVERIFY(box.prompt->shown.isEmpty());
 
     app->database().close();
     box.prompt->expect(QStringLiteral("Impossibile aprire l'archivio delle unità di misura!"));

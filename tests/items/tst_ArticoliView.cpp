@@ -1,26 +1,32 @@
 // label: gui
 #include "ArchiveTestCase.h"
 #include "KeyedListViewTesting.h"
+#include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
 #include "common/ChangeNotifier.h"
+#include "common/IFileDialogs.h"
 #include "common/Profile.h"
 #include "common/ui/CMainDoc.h"
 #include "company/Formats.h"
 #include "items/ArtListModel.h"
 #include "items/ArtMovementsLoader.h"
 #include "items/ui/CArticoliView.h"
+#include "items/ui/CArticoloDialog.h"
 #include "items/ui/CMovArtBar.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
@@ -48,6 +54,15 @@ bool addMovement(Database& db, int tipo, const QString& numero, int item, double
                                      "VALUES (?, ?, ?)"),
                       {q.value(0).toInt(), item, qt});
 }
+
+class NoFileDialogs : public IFileDialogs {
+public:
+    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
+};
 
 // One items view on an archive, as the frame would make it.
 struct Bench {
@@ -97,6 +112,8 @@ private Q_SLOTS:
     void movementsPane_data() { TestSupport::AddBackendRows(); }
     void movementsPane();
     void accelerators();
+    void newItemAfterAnotherWriter_data() { TestSupport::AddBackendRows(); }
+    void newItemAfterAnotherWriter();
 };
 
 #define ARCHIVE(db)                                                                                \
@@ -303,6 +320,54 @@ void tst_ArticoliView::accelerators() {
     QCOMPARE(log, QStringList({"dialog 0 0", QStringLiteral("dialog %1 0").arg(a), "find"}));
     QVERIFY(bench.prompt.pending().isEmpty());
     QVERIFY(bench.prompt.unexpected.isEmpty());
+}
+
+// Another computer writes while the new item's dialog is open: the dialog sees what it wrote
+// (the duplicate code is refused) and its own save goes through.
+void tst_ArticoliView::newItemAfterAnotherWriter() {
+    ARCHIVE(db);
+    addItem(*db, QStringLiteral("A"), QStringLiteral("Alfa"));
+    Database other(TestSupport::UniqueName(QStringLiteral("other_")));
+    QVERIFY2(other.open(m_archives.connectionString(backend)), qPrintable(other.errorText()));
+    Bench bench(*db);
+    RecordingBrowser browser;
+    NoFileDialogs files;
+    bench.view->setItemDialog([&](int itemId, bool many) {
+        return CArticoloDialog::Run(*db, bench.profile, bench.prompt, browser, files, itemId, many,
+                                    bench.view.get());
+    });
+    QTableView* table = TestSupport::FocusedList(*bench.view);
+    QVERIFY(table);
+    bool driven = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<CArticoloDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QVERIFY(other.execute(QStringLiteral(
+            "INSERT INTO Articoli (Matricola, Descrizione) VALUES ('DUP', 'Altro')")));
+        QLineEdit* code = dialog->field(QStringLiteral("Matricola"));
+        QTest::keyClicks(code, QStringLiteral("DUP"));
+        QTest::keyClicks(dialog->field(QStringLiteral("Descrizione")), QStringLiteral("Doppio"));
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        QCOMPARE(bench.prompt.balloons,
+                 QStringList{QStringLiteral(
+                     "Errore matricola: La matricola è duplicata, scegliere un altro valore!")});
+        QVERIFY(dialog->isVisible());
+        code->selectAll();
+        QTest::keyClicks(code, QStringLiteral("NUOVO"));
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        driven = true;
+    });
+    QTest::keyClick(table, Qt::Key_F3);
+    QVERIFY(driven);
+    QVERIFY2(bench.prompt.shown.isEmpty(), qPrintable(bench.prompt.shown.value(0).text));
+    QCOMPARE(bench.codes(), QStringList({"A", "DUP", "NUOVO"}));
+    QCOMPARE(bench.view->selectedKeys().size(), 1);
+    QSqlQuery q;
+    QVERIFY(other.query(q, QStringLiteral("SELECT Descrizione FROM Articoli WHERE Matricola = ?"),
+                        {QStringLiteral("NUOVO")}) &&
+            q.next());
+    QCOMPARE(q.value(0).toString(), QStringLiteral("Doppio"));
 }
 
 QTEST_MAIN(tst_ArticoliView)

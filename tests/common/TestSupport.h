@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 
+#include <QImage>
 #include <QString>
 #include <QTemporaryDir>
 #include <map>
@@ -72,6 +73,10 @@ private:
 };
 
 QString UniqueName(const QString& prefix);
+
+// What a barcode reader makes of a picture: zbarimg's "TYPE:data" lines ("CODE-39:ABC"), empty
+// when it finds no symbol. *error is set when zbarimg (zbar-tools) cannot be run.
+QString DecodeBarcodes(const QImage& picture, QString* error);
 
 } // namespace TestSupport
 

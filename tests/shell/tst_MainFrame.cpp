@@ -42,6 +42,8 @@
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -181,6 +183,7 @@ private Q_SLOTS:
     // Routing, persistence, timers, web pages, splash.
     void notifierReachesTheRightViews();
     void placementAndLookSurviveRestart();
+    void disabledFieldsLookDisabled();
     void timersCallTheirHooks();
     void offlineUpdateCheckWarns();
     void unitsDialogKeepsItsChangesHoweverClosed();
@@ -590,6 +593,28 @@ void tst_MainFrame::placementAndLookSurviveRestart() {
     QVERIFY(app);
     QCOMPARE(app->mainFrame()->look(), 215);
     app->exitInstance();
+}
+
+// On every look of its own, a disabled field is drawn unlike one waiting to be filled.
+void tst_MainFrame::disabledFieldsLookDisabled() {
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    QVERIFY(fusion);
+    for (int look = 215; look <= 218; ++look) {
+        QWidget window;
+        window.setStyle(fusion.get());
+        window.setPalette(ApplicationLook::Palette(look));
+        auto* enabled = new QLineEdit(&window);
+        auto* disabled = new QLineEdit(&window);
+        for (QLineEdit* e : {enabled, disabled})
+            e->setStyle(fusion.get());
+        enabled->setGeometry(0, 0, 120, 24);
+        disabled->setGeometry(0, 30, 120, 24);
+        disabled->setEnabled(false);
+        const QImage shot = window.grab(QRect(0, 0, 120, 54)).toImage();
+        QVERIFY2(shot.pixelColor(60, 12) != shot.pixelColor(60, 42),
+                 qPrintable(QString::number(look)));
+        QCOMPARE(shot.pixelColor(60, 42), ApplicationLook::Palette(look).color(QPalette::Window));
+    }
 }
 
 void tst_MainFrame::timersCallTheirHooks() {

@@ -184,6 +184,7 @@ private Q_SLOTS:
     void notifierReachesTheRightViews();
     void placementAndLookSurviveRestart();
     void disabledFieldsLookDisabled();
+    void windowsCarryTheProgramIcon();
     void timersCallTheirHooks();
     void offlineUpdateCheckWarns();
     void unitsDialogKeepsItsChangesHoweverClosed();
@@ -615,6 +616,22 @@ void tst_MainFrame::disabledFieldsLookDisabled() {
                  qPrintable(QString::number(look)));
         QCOMPARE(shot.pixelColor(60, 42), ApplicationLook::Palette(look).color(QPalette::Window));
     }
+}
+
+void tst_MainFrame::windowsCarryTheProgramIcon() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    const QIcon icon = app->mainFrame()->windowIcon();
+    QVERIFY(!icon.isNull());
+    for (int size : {16, 32, 48})
+        QVERIFY2(!icon.pixmap(size, size).isNull(), qPrintable(QString::number(size)));
+    // The dialogs have it too, messages included.
+    {
+        QDialog dialog(app->mainFrame());
+        QCOMPARE(dialog.windowIcon().cacheKey(), icon.cacheKey());
+    }
+    app->exitInstance();
 }
 
 void tst_MainFrame::timersCallTheirHooks() {

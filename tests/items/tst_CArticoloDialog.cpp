@@ -11,6 +11,7 @@
 #include "items/PriceChain.h"
 #include "items/ui/CArticoloDialog.h"
 #include "items/ui/CFotoWnd.h"
+#include "items/ui/CUniMisDialog.h"
 #include "store/Database.h"
 
 #include "RecordingBrowser.h"
@@ -32,6 +33,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <memory>
 
 namespace {
@@ -73,6 +75,8 @@ private Q_SLOTS:
     void toolbars();
     void readerMode_data() { TestSupport::AddBackendRows(); }
     void readerMode();
+    void unitsFromTheItemDialog_data() { TestSupport::AddBackendRows(); }
+    void unitsFromTheItemDialog();
     void openedItemKeepsWhatItHas_data() { TestSupport::AddBackendRows(); }
     void openedItemKeepsWhatItHas();
     void pastedLinesKeepTheFirst_data() { TestSupport::AddBackendRows(); }
@@ -525,6 +529,35 @@ void tst_CArticoloDialog::readerMode() {
     QVERIFY(n->isVisible());
     QTest::keyClick(n->field(QStringLiteral("Matricola")), Qt::Key_Return);
     QCOMPARE(n->result(), int(QDialog::Accepted));
+}
+
+// A unit made in the units dialog opened from the item dialog is kept when that dialog closes and
+// offered at once in the unit box.
+void tst_CArticoloDialog::unitsFromTheItemDialog() {
+    ARCHIVE(db);
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM UnMis WHERE Sigla = 'Zq'")));
+    auto d = open(*db);
+    QVERIFY(d);
+    bool driven = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* units = qobject_cast<CUniMisDialog*>(QApplication::activeModalWidget());
+        QVERIFY(units);
+        // The offscreen platform leaves the item dialog active; a desktop activates the new one.
+        QApplication::setActiveWindow(units);
+        QVERIFY(QTest::qWaitForWindowActive(units));
+        QTest::keyClicks(units->siglaEdit(), QStringLiteral("Zq"));
+        QTest::keyClick(units->siglaEdit(), Qt::Key_Insert, Qt::ControlModifier);
+        QVERIFY(units->list()->currentItem());
+        QCOMPARE(units->list()->currentItem()->text(0), QStringLiteral("Zq"));
+        QTest::mouseClick(units->findChild<QPushButton*>(QStringLiteral("Chiudi")), Qt::LeftButton);
+        driven = true;
+    });
+    d->toolButton(3125)->click();
+    QVERIFY(driven);
+    QVERIFY(!db->inTransaction());
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM UnMis WHERE Sigla = 'Zq'")).toInt(),
+             1);
+    QVERIFY(d->combo(QStringLiteral("IDUM"))->findText(QStringLiteral("Zq")) >= 0);
 }
 
 // An item opened without unit or category is saved unchanged without them; a new one is still

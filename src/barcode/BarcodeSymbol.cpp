@@ -72,6 +72,12 @@ BarcodeSymbol BarcodeSymbol::Encode(const QString& text) {
     return symbol;
 }
 
+int BarcodeSymbol::WidestModules() {
+    static const int widest =
+        int(Encode(QString(kCode39MaxLength, QLatin1Char('a'))).modules.size());
+    return widest;
+}
+
 QString BarcodeSymbol::moduleString() const {
     QString out;
     out.reserve(modules.size());

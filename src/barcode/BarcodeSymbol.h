@@ -32,6 +32,10 @@ struct BarcodeSymbol {
     // Lays out text in the symbology BarcodeKind chooses; kind 0 gives Type::None.
     static BarcodeSymbol Encode(const QString& text);
 
+    // The most modules a drawable text takes: a Code 39 text of the greatest length, every
+    // character of it lower-case (each one is two symbols in full ASCII).
+    static int WidestModules();
+
     // The modules as text, "1" for a bar and "0" for a space: handy to compare and to log.
     QString moduleString() const;
 };

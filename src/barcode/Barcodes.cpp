@@ -47,7 +47,7 @@ int BarcodeKind(const QString& text) {
     const qsizetype n = text.size();
     if ((n == 8 || n == 13) && allDigits(text))
         return 1;
-    if (n >= 1 && n <= 18)
+    if (n >= 1 && n <= kCode39MaxLength)
         return 2;
     return 0;
 }

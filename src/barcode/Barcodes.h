@@ -7,6 +7,9 @@
 // The barcode rules shared by the item dialog, the on-screen picture and the label sheets:
 // which symbology a text is drawn in, its check character and the symbology tables.
 
+// The longest text drawn as Code 39.
+inline constexpr int kCode39MaxLength = 18;
+
 // 0 = not drawable (empty or longer than 18 characters), 1 = EAN (8 or 13 digits),
 // 2 = Code 39 (any other text of 1 to 18 characters).
 int BarcodeKind(const QString& text);

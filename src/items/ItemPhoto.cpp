@@ -14,9 +14,27 @@ namespace {
 constexpr int kQuality = 75;
 } // namespace
 
+bool CouldFit(const QSize& pixels) {
+    // Each 16 x 16 block of a baseline JPEG with the standard tables costs at least 24 bits
+    // (a grey picture: four luminance blocks of a 2-bit DC code and a 4-bit end of block; a
+    // colour one costs more), so a picture with more blocks than this can never fit.
+    constexpr qint64 kMinBytesPerBlock = 3;
+    const qint64 blocks =
+        (qint64(pixels.width()) + 15) / 16 * ((qint64(pixels.height()) + 15) / 16);
+    return blocks * kMinBytesPerBlock <= kMaxBytes;
+}
+
 Result FromFile(const QString& file) {
     QImageReader reader(file);
     reader.setAutoTransform(true);
+    // The header tells the size without decoding anything.
+    const QSize pixels = reader.size();
+    if (pixels.isValid() && !CouldFit(pixels)) {
+        Result result;
+        result.status = Status::TooManyPixels;
+        result.pixels = pixels;
+        return result;
+    }
     const QImage image = reader.read();
     if (image.isNull())
         return Result{};
@@ -28,9 +46,11 @@ Result FromImage(const QImage& image) {
     if (image.isNull())
         return result;
     result.image = image;
-    QImage flat(image.size(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    {
+    result.pixels = image.size();
+    QImage flat = image;
+    if (image.format() != QImage::Format_RGB32) {
+        flat = QImage(image.size(), QImage::Format_RGB32);
+        flat.fill(Qt::white);
         QPainter painter(&flat);
         painter.drawImage(0, 0, image);
     }
@@ -64,6 +84,15 @@ QString TooLargeMessage(const Profile& profile, qint64 bytes) {
                .arg(FormatNumber(profile, double(bytes) / 1024.0)) +
            QStringLiteral(" e non è indicata per essere gestita in un database in quanto "
                           "l'archivio aumenterebbe a dismisura.") +
+           QStringLiteral(" Utilizzare un'immagine minore di 150 KB.");
+}
+
+QString TooManyPixelsMessage(const QSize& pixels) {
+    return QStringLiteral("L'immagine è di %1 x %2 pixel: salvata come JPEG supererebbe comunque "
+                          "i 150 KB e non è indicata per essere gestita in un database in quanto "
+                          "l'archivio aumenterebbe a dismisura.")
+               .arg(pixels.width())
+               .arg(pixels.height()) +
            QStringLiteral(" Utilizzare un'immagine minore di 150 KB.");
 }
 

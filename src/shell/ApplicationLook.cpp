@@ -37,6 +37,8 @@ QPalette Make(const Colours& c) {
     p.setColor(QPalette::Disabled, QPalette::WindowText, mix(c.window, c.windowText));
     p.setColor(QPalette::Disabled, QPalette::ButtonText, mix(c.button, c.windowText));
     p.setColor(QPalette::Disabled, QPalette::Text, mix(c.base, c.text));
+    // A disabled field on the window's colour, so an empty one does not pass for one to fill.
+    p.setColor(QPalette::Disabled, QPalette::Base, c.window);
     return p;
 }
 

@@ -1,5 +1,7 @@
 // label: gui
+#include "TestSupport.h"
 #include "barcode/BarcodeSymbol.h"
+#include "barcode/Barcodes.h"
 #include "barcode/ui/CBarCodeWnd.h"
 
 #include <QDir>
@@ -67,6 +69,8 @@ private Q_SLOTS:
     void ean8();
     void code39();
     void notDrawable();
+    void wholeModulesAtAnyScale_data();
+    void wholeModulesAtAnyScale();
 };
 
 void tst_CBarCodeWnd::ean13() {
@@ -131,6 +135,53 @@ void tst_CBarCodeWnd::notDrawable() {
     p.wnd->setText(QStringLiteral("12345670"));
     QCOMPARE(p.wnd->text(), QStringLiteral("12345670"));
     QVERIFY(darkPixels(p.grab(), QRect(0, 0, 320, 20)) > 0);
+}
+
+void tst_CBarCodeWnd::wholeModulesAtAnyScale_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QString>("text");
+    for (qreal ratio : {1.0, 1.25, 1.5, 2.0, 2.5})
+        for (const char* text : {"4006381333931", "abcdefghijklmnopqr"})
+            QTest::addRow("%g %s", ratio, text) << ratio << QString::fromLatin1(text);
+}
+
+// On a screen scaled by any factor each module is the same whole number of device pixels, so
+// the symbol's runs of bars and spaces are its modules' runs, and a reader decodes it.
+void tst_CBarCodeWnd::wholeModulesAtAnyScale() {
+    QFETCH(qreal, ratio);
+    QFETCH(QString, text);
+    CBarCodeWnd wnd;
+    wnd.setText(text);
+    wnd.resize(wnd.sizeHint());
+    QImage image((QSizeF(wnd.size()) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    wnd.render(&image);
+    image.setDevicePixelRatio(1);
+
+    const BarcodeSymbol symbol = BarcodeSymbol::Encode(text);
+    const int unit = qMax(1, int(ratio));
+    QString expected;
+    for (QChar module : symbol.moduleString())
+        expected += QString(unit, module);
+    const int y = int(10 * ratio);
+    int from = 0;
+    while (from < image.width() && !dark(image, from, y))
+        ++from;
+    QString shown;
+    for (int x = from; x < from + int(expected.size()) && x < image.width(); ++x)
+        shown += dark(image, x, y) ? QLatin1Char('1') : QLatin1Char('0');
+    QCOMPARE(shown, expected);
+    // Nothing more after the last bar.
+    for (int x = from + int(expected.size()); x < image.width(); ++x)
+        QVERIFY2(!dark(image, x, y), qPrintable(QString::number(x)));
+    // The symbol and its quiet zones fit the width the picture asks for.
+    QVERIFY(from + expected.size() + 10 * ratio <= image.width() + 1);
+
+    QString error;
+    const QString read = TestSupport::DecodeBarcodes(image, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY2(read.endsWith(u':' + CodeFullAscii(text, FullAscii::Encode)), qPrintable(read));
 }
 
 QTEST_MAIN(tst_CBarCodeWnd)

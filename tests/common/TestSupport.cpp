@@ -4,6 +4,9 @@
 #include "store/ConnectionString.h"
 
 #include <QFile>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
 #include <linux/capability.h>
@@ -14,8 +17,10 @@
 namespace TestSupport {
 
 QString BuildDir() {
+    // CTest names the folder; a test run by hand, from wherever, falls back on the folder the
+    // build wrote the program and its template to.
     const QString dir = qEnvironmentVariable("QUARZIL_BUILD_DIR");
-    return dir.isEmpty() ? QStringLiteral(".") : dir;
+    return dir.isEmpty() ? QStringLiteral(QUARZIL_DEFAULT_BUILD_DIR) : dir;
 }
 
 QString TemplateFile() {
@@ -99,6 +104,35 @@ void EnforceFileModesInChild() {
         [[maybe_unused]] const ssize_t n = ::write(2, text, sizeof text - 1);
         ::_exit(126);
     }
+}
+
+QString DecodeBarcodes(const QImage& picture, QString* error) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("symbol.png"));
+    // On white, as a label or a screen shows it.
+    QImage flat(picture.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    {
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, picture);
+    }
+    if (!flat.save(file)) {
+        *error = QStringLiteral("cannot write %1").arg(file);
+        return QString();
+    }
+    QProcess zbar;
+    zbar.start(QStringLiteral("zbarimg"), {QStringLiteral("-q"), file});
+    if (!zbar.waitForFinished(30000) || zbar.exitStatus() != QProcess::NormalExit) {
+        *error = QStringLiteral("zbarimg did not run (tools/deps.sh installs zbar-tools): %1")
+                     .arg(zbar.errorString());
+        return QString();
+    }
+    // 4 is "nothing found"; anything else but 0 is a failure of the tool itself.
+    if (zbar.exitCode() != 0 && zbar.exitCode() != 4) {
+        *error = QString::fromLocal8Bit(zbar.readAllStandardError());
+        return QString();
+    }
+    return QString::fromUtf8(zbar.readAllStandardOutput()).trimmed();
 }
 
 QString PostgresServer() {

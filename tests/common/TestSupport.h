@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 
+#include <QImage>
 #include <QString>
 #include <QTemporaryDir>
 #include <map>
@@ -97,6 +98,9 @@ private:
 // child loses the capabilities for good before it runs the program; if it cannot, it ends with
 // exit code 126 and says why on stderr.
 void EnforceFileModesInChild();
+// What a barcode reader makes of a picture: zbarimg's "TYPE:data" lines ("CODE-39:ABC"), empty
+// when it finds no symbol. *error is set when zbarimg (zbar-tools) cannot be run.
+QString DecodeBarcodes(const QImage& picture, QString* error);
 
 } // namespace TestSupport
 

@@ -1,11 +1,16 @@
 // label: gui
+#include "common/ui/CBalloonTip.h"
+#include "common/ui/QtPrompt.h"
 #include "company/ui/FieldHelpers.h"
 
 #include "ScriptedPrompt.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -14,6 +19,8 @@ class tst_FieldHelpers : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void balloonPointsAtItsField();
+    void balloonAboveAtTheScreensBottom();
     void checkFieldLength_data() {
         QTest::addColumn<int>("length");
         QTest::addColumn<bool>("accepted");
@@ -114,6 +121,95 @@ private Q_SLOTS:
         QVERIFY(prompt.shown.isEmpty());
     }
 };
+
+namespace {
+
+// A small dialog with two fields, shown and active at the given place on the screen.
+struct TwoFields {
+    QWidget dialog;
+    QLineEdit* other = new QLineEdit(&dialog);
+    QLineEdit* edit = new QLineEdit(&dialog);
+    explicit TwoFields(const QPoint& at) {
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(other);
+        layout->addWidget(edit);
+        dialog.resize(320, 90);
+        dialog.move(at);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+    }
+    QRect field() const { return QRect(edit->mapToGlobal(QPoint(0, 0)), edit->size()); }
+};
+
+} // namespace
+
+// The validation balloon: icon, title and text, its stem on the refused field, one at a time,
+// gone at the next key.
+void tst_FieldHelpers::balloonPointsAtItsField() {
+    TwoFields w(QPoint(40, 40));
+    QVERIFY(QTest::qWaitForWindowActive(&w.dialog));
+    w.other->setFocus();
+    QtPrompt prompt;
+    prompt.balloon(w.edit, QStringLiteral("Errore codice"),
+                   QStringLiteral("Il codice è duplicato, scegliere un altro valore!"),
+                   IPrompt::Icon::Warning);
+    QPointer<CBalloonTip> tip = CBalloonTip::Current();
+    QVERIFY(tip && tip->isVisible());
+    QCOMPARE(tip->title(), QStringLiteral("Errore codice"));
+    QCOMPARE(tip->text(), QStringLiteral("Il codice è duplicato, scegliere un altro valore!"));
+    QCOMPARE(tip->icon(), IPrompt::Icon::Warning);
+    bool iconShown = false;
+    for (const QLabel* l : tip->findChildren<QLabel*>())
+        iconShown = iconShown || (l->isVisible() && !l->pixmap().isNull());
+    QVERIFY(iconShown);
+    QVERIFY(w.edit->hasFocus());
+
+    // Below the field, the stem's tip on its bottom edge.
+    const QRect field = w.field();
+    QCOMPARE(tip->anchor().y(), field.bottom() + 1);
+    QVERIFY(tip->anchor().x() > field.left() && tip->anchor().x() < field.right());
+    QVERIFY(!tip->above());
+    QCOMPARE(tip->geometry().top(), tip->anchor().y());
+    QVERIFY(tip->mask().contains(tip->mapFromGlobal(tip->anchor()) + QPoint(0, 2)));
+    // Wide enough for the text on one line, which no label clips.
+    QVERIFY(tip->width() > tip->fontMetrics().horizontalAdvance(tip->text()));
+
+    // A second one replaces it; a key ends that one too.
+    prompt.balloon(w.other, QStringLiteral("Errore ragione sociale"),
+                   QStringLiteral("La ragione sociale non può avere un valore nullo!"),
+                   IPrompt::Icon::Warning);
+    QTRY_VERIFY(tip.isNull());
+    tip = CBalloonTip::Current();
+    QVERIFY(tip && tip->field() == w.other);
+    QTest::keyClick(w.other, Qt::Key_A);
+    QTRY_VERIFY(tip.isNull());
+    QVERIFY(!CBalloonTip::Current());
+
+    // So does the dialog moving away from it.
+    prompt.balloon(w.edit, QStringLiteral("T"), QStringLiteral("Testo"), IPrompt::Icon::Warning);
+    tip = CBalloonTip::Current();
+    QVERIFY(tip);
+    w.dialog.move(80, 60);
+    QTRY_VERIFY(tip.isNull());
+}
+
+// With no room under the field, the balloon stands over it.
+void tst_FieldHelpers::balloonAboveAtTheScreensBottom() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    TwoFields w(QPoint(screen.left() + 40, screen.bottom() - 100));
+    QVERIFY(QTest::qWaitForWindowActive(&w.dialog));
+    QVERIFY(w.field().bottom() > screen.bottom() - 60);
+    QtPrompt prompt;
+    prompt.balloon(w.edit, QStringLiteral("Errore"), QStringLiteral("Testo"),
+                   IPrompt::Icon::Warning);
+    CBalloonTip* tip = CBalloonTip::Current();
+    QVERIFY(tip);
+    QVERIFY(tip->above());
+    QCOMPARE(tip->anchor().y(), w.field().top());
+    QCOMPARE(tip->geometry().bottom() + 1, tip->anchor().y());
+    QVERIFY(screen.contains(tip->geometry()));
+    delete tip;
+}
 
 QTEST_MAIN(tst_FieldHelpers)
 #include "tst_FieldHelpers.moc"

@@ -120,6 +120,8 @@ private Q_SLOTS:
     void recordDeletedElsewhere();
     void findDialog();
     void accelerators();
+    void newCustomerAfterAnotherWriter_data() { TestSupport::AddBackendRows(); }
+    void newCustomerAfterAnotherWriter();
 };
 
 #define ARCHIVE(db) QUARZIL_FETCH_EMPTIED_ARCHIVE(m_archives, db, "Ordini", "Movimenti", "CliFor")
@@ -452,6 +454,45 @@ void tst_AnagraficheView::accelerators() {
                                QStringLiteral("dialog %1 %2").arg(a).arg(int(C::Edit)), "find"}));
     QVERIFY(bench.prompt.pending().isEmpty());
     QVERIFY(bench.prompt.unexpected.isEmpty());
+}
+
+// Another computer adds a customer while the new customer's dialog is open: the dialog sees it
+// (its code is refused as a duplicate) and then saves its own.
+void tst_AnagraficheView::newCustomerAfterAnotherWriter() {
+    ARCHIVE(db);
+    addRecord(*db, QStringLiteral("Primo"), Kind::Customer);
+    Database other(TestSupport::UniqueName(QStringLiteral("other_")));
+    QVERIFY2(other.open(m_archives.connectionString(backend)), qPrintable(other.errorText()));
+    Bench bench(*db);
+    QTableView* table = TestSupport::FocusedList(*bench.view);
+    QVERIFY(table);
+    bool driven = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<CAnagraficaDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QVERIFY(other.execute(QStringLiteral("INSERT INTO CliFor (Codice, RagSoc, CliFor, Operaio) "
+                                             "VALUES ('K7', 'Altro', ?, ?)"),
+                              {true, false}));
+        QLineEdit* code = dialog->field(QStringLiteral("Codice"));
+        QTest::keyClicks(code, QStringLiteral("K7"));
+        QTest::keyClicks(dialog->field(QStringLiteral("RagSoc")), QStringLiteral("Nuovo"));
+        auto* save = dialog->findChild<QPushButton*>(QStringLiteral("Salva"));
+        QTest::mouseClick(save, Qt::LeftButton);
+        QCOMPARE(bench.prompt.balloons,
+                 QStringList{QStringLiteral(
+                     "Errore codice: Il codice è duplicato, scegliere un altro valore!")});
+        code->selectAll();
+        QTest::keyClicks(code, QStringLiteral("K9"));
+        QTest::mouseClick(save, Qt::LeftButton);
+        driven = true;
+    });
+    QTest::keyClick(table, Qt::Key_F3);
+    QVERIFY(driven);
+    QVERIFY2(bench.prompt.shown.isEmpty(), qPrintable(bench.prompt.shown.value(0).text));
+    QCOMPARE(bench.names().last(), QStringLiteral("Nuovo"));
+    QCOMPARE(bench.count(other, QStringLiteral("SELECT COUNT(*) FROM CliFor WHERE Codice = 'K9'")),
+             1);
 }
 
 // Another computer deletes the record while its dialog is open here, or before it is opened:

@@ -9,6 +9,9 @@
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,6 +42,8 @@ private Q_SLOTS:
     void discountAndNulls();
     void hostileText_data() { TestSupport::AddBackendRows(); }
     void hostileText();
+    void pastedLinesAndDisabledDiscount_data() { TestSupport::AddBackendRows(); }
+    void pastedLinesAndDisabledDiscount();
 
 private:
     // A dialog on a record, shown so that it takes keys.
@@ -289,6 +294,45 @@ void tst_CAnagraficaDialog::hostileText() {
     f(*e, "Codice")->setText(QString(19, u'x') + QStringLiteral("😀"));
     QVERIFY(e->save());
     QCOMPARE(e->record().Codice, QString(19, u'x'));
+}
+
+// A new supplier: the discount is not to be filled and looks so, label included; text of several
+// lines pasted into any field keeps its first line, and that is what "Salva" stores.
+void tst_CAnagraficaDialog::pastedLinesAndDisabledDiscount() {
+    ARCHIVE(db);
+    auto d = open(*db, CounterpartStore::NewRecord(Kind::Supplier));
+    d->configureFor(CAnagraficaDialog::Caller::NewSupplier);
+    QLineEdit* discount = f(*d, "Sconto");
+    QVERIFY(!discount->isEnabled());
+    QLabel* label = nullptr;
+    for (QLabel* l : d->findChildren<QLabel*>())
+        if (l->buddy() == discount)
+            label = l;
+    QVERIFY(label && !label->isEnabled());
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("Riga uno\nRiga due\r\nRiga tre"));
+    for (QLineEdit* edit : d->findChildren<QLineEdit*>()) {
+        if (!edit->isEnabled())
+            continue;
+        edit->setFocus();
+        edit->setText(QStringLiteral("AB"));
+        edit->setCursorPosition(1);
+        QTest::keySequence(edit, QKeySequence::Paste);
+        QCOMPARE(edit->text(), QStringLiteral("ARiga unoB"));
+    }
+    QLineEdit* name = f(*d, "RagSoc");
+    name->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Rossi Mario\nVia Roma 1\n"));
+    QTest::keySequence(name, QKeySequence::Paste);
+    QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Salva")), Qt::LeftButton);
+    QCOMPARE(d->result(), int(QDialog::Accepted));
+    CliForRecord r = d->record();
+    QVERIFY(CounterpartStore(*db).save(r));
+    CliForRecord stored;
+    QVERIFY(CounterpartStore(*db).load(r.IDCliFor, stored));
+    QCOMPARE(stored.RagSoc, QStringLiteral("Rossi Mario"));
+    QCOMPARE(stored.Comune, QStringLiteral("ARiga unoB"));
+    QCOMPARE(stored.IBAN, QStringLiteral("ARiga unoB"));
 }
 
 QTEST_MAIN(tst_CAnagraficaDialog)

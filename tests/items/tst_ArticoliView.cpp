@@ -55,6 +55,15 @@ bool addMovement(Database& db, int tipo, const QString& numero, int item, double
                       {q.value(0).toInt(), item, qt});
 }
 
+class NoFileDialogs : public IFileDialogs {
+public:
+    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString chooseFolder(const QString&, const QString&) override { return {}; }
+};
+
 // One items view on an archive, as the frame would make it.
 struct Bench {
     QTemporaryDir dir;
@@ -105,6 +114,8 @@ private Q_SLOTS:
     void itemDeletedElsewhere_data() { TestSupport::AddBackendRows(); }
     void itemDeletedElsewhere();
     void accelerators();
+    void newItemAfterAnotherWriter_data() { TestSupport::AddBackendRows(); }
+    void newItemAfterAnotherWriter();
 };
 
 #define ARCHIVE(db)                                                                                \
@@ -313,16 +324,53 @@ void tst_ArticoliView::accelerators() {
     QVERIFY(bench.prompt.unexpected.isEmpty());
 }
 
-namespace {
-class NoFileDialogs : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
-} // namespace
+// Another computer writes while the new item's dialog is open: the dialog sees what it wrote
+// (the duplicate code is refused) and its own save goes through.
+void tst_ArticoliView::newItemAfterAnotherWriter() {
+    ARCHIVE(db);
+    addItem(*db, QStringLiteral("A"), QStringLiteral("Alfa"));
+    Database other(TestSupport::UniqueName(QStringLiteral("other_")));
+    QVERIFY2(other.open(m_archives.connectionString(backend)), qPrintable(other.errorText()));
+    Bench bench(*db);
+    RecordingBrowser browser;
+    NoFileDialogs files;
+    bench.view->setItemDialog([&](int itemId, bool many) {
+        return CArticoloDialog::Run(*db, bench.profile, bench.prompt, browser, files, itemId, many,
+                                    bench.view.get());
+    });
+    QTableView* table = TestSupport::FocusedList(*bench.view);
+    QVERIFY(table);
+    bool driven = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<CArticoloDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QVERIFY(other.execute(QStringLiteral(
+            "INSERT INTO Articoli (Matricola, Descrizione) VALUES ('DUP', 'Altro')")));
+        QLineEdit* code = dialog->field(QStringLiteral("Matricola"));
+        QTest::keyClicks(code, QStringLiteral("DUP"));
+        QTest::keyClicks(dialog->field(QStringLiteral("Descrizione")), QStringLiteral("Doppio"));
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        QCOMPARE(bench.prompt.balloons,
+                 QStringList{QStringLiteral(
+                     "Errore matricola: La matricola è duplicata, scegliere un altro valore!")});
+        QVERIFY(dialog->isVisible());
+        code->selectAll();
+        QTest::keyClicks(code, QStringLiteral("NUOVO"));
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        driven = true;
+    });
+    QTest::keyClick(table, Qt::Key_F3);
+    QVERIFY(driven);
+    QVERIFY2(bench.prompt.shown.isEmpty(), qPrintable(bench.prompt.shown.value(0).text));
+    QCOMPARE(bench.codes(), QStringList({"A", "DUP", "NUOVO"}));
+    QCOMPARE(bench.view->selectedKeys().size(), 1);
+    QSqlQuery q;
+    QVERIFY(other.query(q, QStringLiteral("SELECT Descrizione FROM Articoli WHERE Matricola = ?"),
+                        {QStringLiteral("NUOVO")}) &&
+            q.next());
+    QCOMPARE(q.value(0).toString(), QStringLiteral("Doppio"));
+}
 
 // Another computer deletes the item while its dialog is open here, or before it is opened: the
 // user is told, the row leaves the list, and the item is not written back.

@@ -1,4 +1,5 @@
 // label: db
+#include "barcode/Barcodes.h"
 #include "barcode/ui/CBarCodeWnd.h"
 #include "common/IFileDialogs.h"
 #include "common/Profile.h"
@@ -11,6 +12,7 @@
 #include "items/QuickChange.h"
 #include "items/ui/CArticoloDialog.h"
 #include "items/ui/CFotoWnd.h"
+#include "items/ui/CUniMisDialog.h"
 #include "store/Database.h"
 
 #include "RecordingBrowser.h"
@@ -32,6 +34,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <memory>
 
 namespace {
@@ -73,6 +76,16 @@ private Q_SLOTS:
     void toolbars();
     void readerMode_data() { TestSupport::AddBackendRows(); }
     void readerMode();
+    void unitsFromTheItemDialog_data() { TestSupport::AddBackendRows(); }
+    void unitsFromTheItemDialog();
+    void openedItemKeepsWhatItHas_data() { TestSupport::AddBackendRows(); }
+    void openedItemKeepsWhatItHas();
+    void pastedLinesKeepTheFirst_data() { TestSupport::AddBackendRows(); }
+    void pastedLinesKeepTheFirst();
+    void barcodePictureHoldsTheWidestCode_data() { TestSupport::AddBackendRows(); }
+    void barcodePictureHoldsTheWidestCode();
+    void tabFollowsTheLayout_data() { TestSupport::AddBackendRows(); }
+    void tabFollowsTheLayout();
     void typedValuesAreStoredAsTyped_data() { TestSupport::AddBackendRows(); }
     void typedValuesAreStoredAsTyped();
     void supplierDeletedElsewhere_data() { TestSupport::AddBackendRows(); }
@@ -521,6 +534,181 @@ void tst_CArticoloDialog::readerMode() {
     QVERIFY(n->isVisible());
     QTest::keyClick(n->field(QStringLiteral("Matricola")), Qt::Key_Return);
     QCOMPARE(n->result(), int(QDialog::Accepted));
+}
+
+// A unit made in the units dialog opened from the item dialog is kept when that dialog closes and
+// offered at once in the unit box.
+void tst_CArticoloDialog::unitsFromTheItemDialog() {
+    ARCHIVE(db);
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM UnMis WHERE Sigla = 'Zq'")));
+    auto d = open(*db);
+    QVERIFY(d);
+    bool driven = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* units = qobject_cast<CUniMisDialog*>(QApplication::activeModalWidget());
+        QVERIFY(units);
+        // The offscreen platform leaves the item dialog active; a desktop activates the new one.
+        QApplication::setActiveWindow(units);
+        QVERIFY(QTest::qWaitForWindowActive(units));
+        QTest::keyClicks(units->siglaEdit(), QStringLiteral("Zq"));
+        QTest::keyClick(units->siglaEdit(), Qt::Key_Insert, Qt::ControlModifier);
+        QVERIFY(units->list()->currentItem());
+        QCOMPARE(units->list()->currentItem()->text(0), QStringLiteral("Zq"));
+        QTest::mouseClick(units->findChild<QPushButton*>(QStringLiteral("Chiudi")), Qt::LeftButton);
+        driven = true;
+    });
+    d->toolButton(3125)->click();
+    QVERIFY(driven);
+    QVERIFY(!db->inTransaction());
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM UnMis WHERE Sigla = 'Zq'")).toInt(),
+             1);
+    QVERIFY(d->combo(QStringLiteral("IDUM"))->findText(QStringLiteral("Zq")) >= 0);
+}
+
+// An item opened without unit or category is saved unchanged without them; a new one is still
+// offered the first of each.
+void tst_CArticoloDialog::openedItemKeepsWhatItHas() {
+    ARCHIVE(db);
+    QVERIFY(Classifications::CreateByName(*db, Classifications::Table::Categorie,
+                                          QStringLiteral("Bevande")) > 0);
+    const int plain = addItem(*db, QStringLiteral("P1"));
+    QVERIFY(plain > 0);
+    bool driven = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<CArticoloDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QCOMPARE(dialog->combo(QStringLiteral("IDUM"))->currentText(), QString());
+        QCOMPARE(dialog->combo(QStringLiteral("IDCategoria"))->currentText(),
+                 QStringLiteral("Standard"));
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        driven = true;
+    });
+    QCOMPARE(
+        CArticoloDialog::Run(*db, *m_profile, m_prompt, m_browser, m_files, plain, false, nullptr),
+        plain);
+    QVERIFY(driven);
+    ItemEditRecord r;
+    QVERIFY(ItemStore(*db).load(plain, r));
+    QCOMPARE(r.IDUM.value_or(0), 0);
+    QCOMPARE(r.IDCategoria.value_or(0), 0);
+    QCOMPARE(Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Categorie")).toInt(), 1);
+
+    auto d = open(*db);
+    QVERIFY(d);
+    QCOMPARE(d->combo(QStringLiteral("IDUM"))->currentIndex(), 0);
+    QCOMPARE(d->combo(QStringLiteral("IDCategoria"))->currentText(), QStringLiteral("Bevande"));
+}
+
+// Several lines pasted into a one-line field leave their first line where the cursor was.
+void tst_CArticoloDialog::pastedLinesKeepTheFirst() {
+    ARCHIVE(db);
+    auto d = open(*db);
+    QVERIFY(d);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Riga uno\r\nRiga due\nRiga tre"));
+    const QList<QLineEdit*> edits = d->findChildren<QLineEdit*>();
+    QVERIFY(edits.size() >= 16);
+    for (QLineEdit* edit : edits) {
+        edit->setFocus();
+        edit->setText(QStringLiteral("AB"));
+        edit->setCursorPosition(1);
+        QTest::keySequence(edit, QKeySequence::Paste);
+        QCOMPARE(edit->text(), QStringLiteral("ARiga unoB"));
+    }
+    QGuiApplication::clipboard()->setText(QStringLiteral("C-1\nda non tenere"));
+    QLineEdit* code = d->field(QStringLiteral("Matricola"));
+    code->clear();
+    QTest::keySequence(code, QKeySequence::Paste);
+    QLineEdit* description = d->field(QStringLiteral("Descrizione"));
+    description->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Vino rosso\nannata 2020"));
+    QTest::keySequence(description, QKeySequence::Paste);
+    d->field(QStringLiteral("CodBarre"))->clear();
+    d->field(QStringLiteral("Prezzo"))->clear();
+    d->field(QStringLiteral("ScortaMin"))->clear();
+    d->field(QStringLiteral("GiacInit"))->clear();
+    d->field(QStringLiteral("Sconto"))->clear();
+    d->field(QStringLiteral("Ricarico"))->clear();
+    d->combo(QStringLiteral("Iva"))->setCurrentIndex(3);
+    for (const char* column : {"IDCategoria", "IDGruppo", "IDReparto", "IDScaffale"})
+        d->combo(QLatin1String(column))->lineEdit()->clear();
+    QTest::mouseClick(d->okButton(), Qt::LeftButton);
+    QVERIFY(!d->isVisible());
+    ItemEditRecord r;
+    QVERIFY(ItemStore(*db).load(d->record().IDArticolo, r));
+    QCOMPARE(r.Matricola, QStringLiteral("C-1"));
+    QCOMPARE(r.Descrizione, QStringLiteral("Vino rosso"));
+    QCOMPARE(r.CodForn, QStringLiteral("ARiga unoB"));
+}
+
+// The widest code the field can draw is whole and readable by a scanner, and so is the list of
+// supported codes when there is none.
+void tst_CArticoloDialog::barcodePictureHoldsTheWidestCode() {
+    ARCHIVE(db);
+    auto d = open(*db);
+    QVERIFY(d);
+    QLineEdit* barcode = d->field(QStringLiteral("CodBarre"));
+    CBarCodeWnd* picture = d->barcodePicture();
+    const QString message = QStringLiteral("Codici a barre supportati: EAN8 - EAN13 - CODE39");
+    QVERIFY(picture->width() >= picture->fontMetrics().horizontalAdvance(message));
+    const QString widest = QStringLiteral("abcdefghijklmnopqr");
+    QCOMPARE(widest.size(), kCode39MaxLength);
+    barcode->setFocus();
+    for (const QString& text :
+         {widest, QStringLiteral("4006381333931"), QStringLiteral("ZZ-99.ABC/12345+%")}) {
+        barcode->clear();
+        QTest::keyClicks(barcode, text);
+        QCOMPARE(barcode->text(), text);
+        QString error;
+        const QString read = TestSupport::DecodeBarcodes(picture->grab().toImage(), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QString expected =
+            BarcodeKind(text) == 1
+                ? QStringLiteral("EAN-13:") + text
+                : QStringLiteral("CODE-39:") + CodeFullAscii(text, FullAscii::Encode);
+        QCOMPARE(read, expected);
+    }
+}
+
+// Tab goes through the fields as they are read: along each row, then down.
+void tst_CArticoloDialog::tabFollowsTheLayout() {
+    ARCHIVE(db);
+    auto d = open(*db);
+    QVERIFY(d);
+    QWidget* first = d->field(QStringLiteral("Matricola"));
+    first->setFocus();
+    QList<QWidget*> visited{first};
+    for (int i = 0; i < 80; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (auto* box = qobject_cast<QComboBox*>(now->parentWidget()))
+            now = box;
+        if (now == first)
+            break;
+        visited << now;
+    }
+    auto rect = [&d](QWidget* w) { return QRect(w->mapTo(d.get(), QPoint(0, 0)), w->size()); };
+    auto name = [](QWidget* w) {
+        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                         : w->objectName();
+    };
+    for (qsizetype i = 1; i < visited.size(); ++i) {
+        const QRect a = rect(visited.at(i - 1));
+        const QRect b = rect(visited.at(i));
+        const bool sameRow = qAbs(a.center().y() - b.center().y()) < qMin(a.height(), b.height());
+        QVERIFY2(
+            sameRow ? b.left() > a.left() : b.top() > a.center().y(),
+            qPrintable(name(visited.at(i - 1)) + QStringLiteral(" -> ") + name(visited.at(i))));
+    }
+    for (const char* column : {"Matricola", "CodBarre", "Descrizione", "Prezzo", "ScortaMin",
+                               "GiacInit", "Sconto", "Ricarico", "CodForn"})
+        QVERIFY2(visited.contains(d->field(QLatin1String(column))), column);
+    for (const char* column :
+         {"IDUM", "IDCategoria", "IDGruppo", "IDReparto", "IDScaffale", "Iva", "IDFornitore"})
+        QVERIFY2(visited.contains(d->combo(QLatin1String(column))), column);
+    for (QWidget* w : std::initializer_list<QWidget*>{d->supplierSearch(), d->vatIncluded(),
+                                                      d->serialCodes(), d->notes(), d->okButton()})
+        QVERIFY2(visited.contains(w), qPrintable(name(w)));
 }
 
 // What the user types is what the archive keeps, on both back ends: a rate or a quantity is one

@@ -12,6 +12,8 @@
 #include "store/records/ArticoliRecord.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRandomGenerator>
@@ -84,6 +86,9 @@ private Q_SLOTS:
     void unreadableFileKeepsThePrevious();
     void acceptedPictureSurvivesTheArchive_data();
     void acceptedPictureSurvivesTheArchive();
+    void phonePhotoRefusedForItsPixels();
+    void refusedFromTheHeaderOnlyWhenNothingCouldFit();
+    void archiveFoundFromAnyFolder();
     void zoomedView();
     void markupFromSellingPrice();
 
@@ -201,6 +206,78 @@ void tst_ItemPhoto::acceptedPictureSurvivesTheArchive() {
     TableRecordSet<ArticoliRecord> again(*db);
     QVERIFY(again.openKey(item.IDArticolo) && !again.atEnd());
     QVERIFY(again.current().Foto.isEmpty());
+}
+
+// A 48 megapixel photo decodes to more than Qt's default reader limit; it is refused as too
+// large for the archive, with its size, and not as "not an image".
+void tst_ItemPhoto::phonePhotoRefusedForItsPixels() {
+    World w;
+    const QString file = w.tmp.filePath(QStringLiteral("phone.jpg"));
+    {
+        // Two colours keep the source small; the JPEG is a colour one, decoded at 4 bytes a pixel.
+        QImage photo(8000, 6000, QImage::Format_Indexed8);
+        photo.setColorTable({qRgb(200, 60, 40), qRgb(40, 120, 200)});
+        photo.fill(0);
+        for (int y = 2000; y < 4000; ++y)
+            memset(photo.scanLine(y), 1, size_t(photo.bytesPerLine()));
+        QVERIFY(photo.save(file, "JPEG", 50));
+    }
+    QVERIFY(qint64(8000) * 6000 * 4 > qint64(QImageReader::allocationLimit()) * 1024 * 1024);
+    w.files.answer = file;
+    CFotoWnd wnd(w.profile, w.prompt, w.files);
+    const QByteArray previous = ItemPhoto::FromImage(Photograph(1000)).jpeg;
+    wnd.setPicture(previous);
+    w.prompt.expect(QStringLiteral("L'immagine è di 8000 x 6000 pixel"));
+    wnd.choose();
+    QCOMPARE(w.prompt.shown.size(), 1);
+    QCOMPARE(w.prompt.shown.first().text,
+             QStringLiteral("L'immagine è di 8000 x 6000 pixel: salvata come JPEG supererebbe "
+                            "comunque i 150 KB e non è indicata per essere gestita in un database "
+                            "in quanto l'archivio aumenterebbe a dismisura. Utilizzare "
+                            "un'immagine minore di 150 KB."));
+    QCOMPARE(w.prompt.shown.first().icon, IPrompt::Icon::Warning);
+    QCOMPARE(wnd.picture(), previous);
+}
+
+// The header check refuses only what no picture of that size could do: even a blank one just
+// past the limit makes a JPEG over 150 KB, and one just within it is still decoded and judged
+// by its real size.
+void tst_ItemPhoto::refusedFromTheHeaderOnlyWhenNothingCouldFit() {
+    const QSize within(200 * 16, 250 * 16);
+    const QSize past(201 * 16, 250 * 16);
+    QVERIFY(ItemPhoto::CouldFit(within));
+    QVERIFY(!ItemPhoto::CouldFit(past));
+    for (const QColor& colour : {QColor(Qt::white), QColor(Qt::gray)}) {
+        QImage blank(past, QImage::Format_RGB32);
+        blank.fill(colour);
+        const ItemPhoto::Result result = ItemPhoto::FromImage(blank);
+        QCOMPARE(result.status, ItemPhoto::Status::TooLarge);
+        QVERIFY(result.size > ItemPhoto::kMaxBytes);
+    }
+    World w;
+    QImage blank(within, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    const QString file = w.tmp.filePath(QStringLiteral("blank.png"));
+    QVERIFY(blank.save(file, "PNG"));
+    const ItemPhoto::Result read = ItemPhoto::FromFile(file);
+    QVERIFY(read.status == ItemPhoto::Status::Ok || read.status == ItemPhoto::Status::TooLarge);
+    QVERIFY(read.size > 0);
+}
+
+// Run by hand from any folder, without CTest's variables, a test still finds the template.
+void tst_ItemPhoto::archiveFoundFromAnyFolder() {
+    const QByteArray saved = qgetenv("QUARZIL_BUILD_DIR");
+    const QString here = QDir::currentPath();
+    QTemporaryDir elsewhere;
+    qunsetenv("QUARZIL_BUILD_DIR");
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    const bool found = QFile::exists(TestSupport::TemplateFile());
+    TestSupport::Archive archive(QStringLiteral("sqlite"));
+    QDir::setCurrent(here);
+    if (!saved.isNull())
+        qputenv("QUARZIL_BUILD_DIR", saved);
+    QVERIFY2(found, qPrintable(TestSupport::TemplateFile()));
+    QVERIFY2(archive.isOpen(), qPrintable(archive.error()));
 }
 
 void tst_ItemPhoto::zoomedView() {

@@ -1,4 +1,4 @@
-// label: gui
+// label: db
 #include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
@@ -12,10 +12,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -65,9 +67,14 @@ private Q_SLOTS:
     void unitListAndToolbar();
     void unitInsertAndSaveMessages();
     void unitDelete();
+    void unitShortcutsAndCommitOnClose_data() { TestSupport::AddBackendRows(); }
+    void unitShortcutsAndCommitOnClose();
     void varOtherEmptyValueKeepsDialogOpen();
     void varOtherRenames_data();
     void varOtherRenames();
+
+private:
+    TestSupport::ArchivePool m_archives;
 };
 
 void tst_ItemTableDialogs::unitListAndToolbar() {
@@ -185,6 +192,71 @@ void tst_ItemTableDialogs::unitDelete() {
     QCOMPARE(dialog.siglaEdit()->text(), next);
     QVERIFY2(s.prompt.unexpected.isEmpty() && s.prompt.pending().isEmpty(),
              qPrintable(s.prompts()));
+}
+
+// The toolbar's keys act from the edits as from the list, and closing the dialog commits what
+// they did: until then nobody else sees it.
+void tst_ItemTableDialogs::unitShortcutsAndCommitOnClose() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    Database other(TestSupport::UniqueName(QStringLiteral("other_")));
+    QVERIFY2(other.open(m_archives.connectionString(backend)), qPrintable(other.errorText()));
+    QTemporaryDir tmp;
+    Profile profile(tmp.filePath(QStringLiteral("q.ini")), tmp.filePath(QStringLiteral("m.ini")));
+    ScriptedPrompt prompt;
+    RecordingBrowser browser;
+    prompt.expect(QStringLiteral("Eliminare definitivamente l'unità di misura: Kg?"),
+                  IPrompt::Answer::Yes);
+    auto count = [](Database& on, const QString& where) {
+        return value(on, QStringLiteral("SELECT COUNT(*) FROM UnMis WHERE ") + where).toInt();
+    };
+    bool driven = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<CUniMisDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTreeWidget* list = dialog->list();
+        QLineEdit* sigla = dialog->siglaEdit();
+        QLineEdit* description = dialog->descrizioneEdit();
+        auto click = [list](const QString& unit) {
+            QTreeWidgetItem* row = rowOf(list, unit);
+            list->scrollToItem(row);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(row).center());
+        };
+
+        // Ctrl+Ins from the description inserts what was typed, not the edit's copy.
+        QTest::keyClicks(sigla, QStringLiteral("Zx"));
+        QTest::keyClicks(description, QStringLiteral("Zeta"));
+        QTest::keyClick(description, Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(list->currentItem()->text(0), QStringLiteral("Zx"));
+        QCOMPARE(count(other, QStringLiteral("Sigla = 'Zx'")), 0);
+
+        // Ctrl+S from the abbreviation saves the selected row.
+        click(QStringLiteral("Mt"));
+        QCOMPARE(sigla->text(), QStringLiteral("Mt"));
+        description->selectAll();
+        QTest::keyClicks(description, QStringLiteral("Metri lineari"));
+        QTest::keyClick(sigla, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(rowOf(list, QStringLiteral("Mt"))->text(1), QStringLiteral("Metri lineari"));
+
+        // Ctrl+Canc from the abbreviation deletes the selected row, not a word of the edit.
+        click(QStringLiteral("Kg"));
+        QTest::keyClick(sigla, Qt::Key_Delete, Qt::ControlModifier);
+        QVERIFY(!rowOf(list, QStringLiteral("Kg")));
+        QVERIFY(!sigla->text().isEmpty());
+
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Chiudi")),
+                          Qt::LeftButton);
+        driven = true;
+    });
+    QVERIFY(CUniMisDialog::RunInTransaction(*db, profile, prompt, browser, nullptr));
+    QVERIFY(driven);
+    QVERIFY(!db->inTransaction());
+    QCOMPARE(count(other, QStringLiteral("Sigla = 'Zx' AND Descrizione = 'Zeta'")), 1);
+    QCOMPARE(count(other, QStringLiteral("Sigla = 'Mt' AND Descrizione = 'Metri lineari'")), 1);
+    QCOMPARE(count(other, QStringLiteral("Sigla = 'Kg'")), 0);
+    QVERIFY2(prompt.unexpected.isEmpty() && prompt.pending().isEmpty(),
+             qPrintable(prompt.unexpected.join(u'|') + prompt.pending().join(u'|')));
 }
 
 void tst_ItemTableDialogs::varOtherEmptyValueKeepsDialogOpen() {

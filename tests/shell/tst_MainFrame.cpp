@@ -44,6 +44,8 @@
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -183,9 +185,11 @@ private Q_SLOTS:
     // Routing, persistence, timers, web pages, splash.
     void notifierReachesTheRightViews();
     void placementAndLookSurviveRestart();
+    void disabledFieldsLookDisabled();
+    void windowsCarryTheProgramIcon();
     void timersCallTheirHooks();
     void offlineUpdateCheckWarns();
-    void unitsDialogIsOneTransaction();
+    void unitsDialogKeepsItsChangesHoweverClosed();
     void itemDialogsFromItems();
     void newsRule_data();
     void newsRule();
@@ -605,6 +609,44 @@ void tst_MainFrame::placementAndLookSurviveRestart() {
     app->exitInstance();
 }
 
+// On every look of its own, a disabled field is drawn unlike one waiting to be filled.
+void tst_MainFrame::disabledFieldsLookDisabled() {
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    QVERIFY(fusion);
+    for (int look = 215; look <= 218; ++look) {
+        QWidget window;
+        window.setStyle(fusion.get());
+        window.setPalette(ApplicationLook::Palette(look));
+        auto* enabled = new QLineEdit(&window);
+        auto* disabled = new QLineEdit(&window);
+        for (QLineEdit* e : {enabled, disabled})
+            e->setStyle(fusion.get());
+        enabled->setGeometry(0, 0, 120, 24);
+        disabled->setGeometry(0, 30, 120, 24);
+        disabled->setEnabled(false);
+        const QImage shot = window.grab(QRect(0, 0, 120, 54)).toImage();
+        QVERIFY2(shot.pixelColor(60, 12) != shot.pixelColor(60, 42),
+                 qPrintable(QString::number(look)));
+        QCOMPARE(shot.pixelColor(60, 42), ApplicationLook::Palette(look).color(QPalette::Window));
+    }
+}
+
+void tst_MainFrame::windowsCarryTheProgramIcon() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    const QIcon icon = app->mainFrame()->windowIcon();
+    QVERIFY(!icon.isNull());
+    for (int size : {16, 32, 48})
+        QVERIFY2(!icon.pixmap(size, size).isNull(), qPrintable(QString::number(size)));
+    // The dialogs have it too, messages included.
+    {
+        QDialog dialog(app->mainFrame());
+        QCOMPARE(dialog.windowIcon().cacheKey(), icon.cacheKey());
+    }
+    app->exitInstance();
+}
+
 void tst_MainFrame::timersCallTheirHooks() {
     Sandbox box;
     auto app = box.start();
@@ -648,9 +690,9 @@ void tst_MainFrame::timersCallTheirHooks() {
     app->exitInstance();
 }
 
-// The units dialog runs inside one transaction: Cancel undoes every unit it inserted, OK keeps
-// them; with no archive to start one on, the command refuses with its message.
-void tst_MainFrame::unitsDialogIsOneTransaction() {
+// The units dialog runs inside one transaction, committed however the user closes it: its
+// button, Escape or the title bar; with no archive to start one on, the command refuses.
+void tst_MainFrame::unitsDialogKeepsItsChangesHoweverClosed() {
     Sandbox box;
     auto app = box.start();
     QVERIFY(app);
@@ -658,26 +700,42 @@ void tst_MainFrame::unitsDialogIsOneTransaction() {
     QVERIFY(command && command->isEnabled());
     auto unitCount = [&] {
         QSqlQuery q;
-        return app->database().query(q,
-                                     QStringLiteral("SELECT COUNT(*) FROM UnMis WHERE Sigla = ?"),
-                                     {QStringLiteral("Bx")}) &&
+        return app->database().query(
+                   q, QStringLiteral("SELECT COUNT(*) FROM UnMis WHERE Sigla LIKE 'B_'")) &&
                        q.next()
                    ? q.value(0).toInt()
                    : -1;
     };
-    for (const bool keep : {false, true}) {
-        QTimer::singleShot(0, this, [keep] {
+    enum class Close { Button, Escape, TitleBar };
+    int expected = 0;
+    for (const auto& [close, sigla] :
+         {std::pair{Close::Button, "Bx"}, std::pair{Close::Escape, "By"},
+          std::pair{Close::TitleBar, "Bz"}}) {
+        QTimer::singleShot(0, this, [close = close, sigla = sigla] {
             auto* dialog = qobject_cast<CUniMisDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            dialog->siglaEdit()->setText(QStringLiteral("Bx"));
-            dialog->descrizioneEdit()->setText(QStringLiteral("Box"));
-            dialog->insertUnit();
-            keep ? dialog->accept() : dialog->reject();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClicks(dialog->siglaEdit(), QLatin1String(sigla));
+            QTest::keyClicks(dialog->descrizioneEdit(), QStringLiteral("Box"));
+            QTest::keyClick(dialog->descrizioneEdit(), Qt::Key_Insert, Qt::ControlModifier);
+            switch (close) {
+            case Close::Button:
+                QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Chiudi")),
+                                  Qt::LeftButton);
+                break;
+            case Close::Escape:
+                QTest::keyClick(dialog->descrizioneEdit(), Qt::Key_Escape);
+                break;
+            case Close::TitleBar:
+                dialog->close();
+                break;
+            }
         });
         command->trigger();
-        QCOMPARE(unitCount(), keep ? 1 : 0);
+        QCOMPARE(unitCount(), ++expected);
         QVERIFY(!app->database().inTransaction());
     }
+    QVERIFY(box.prompt->shown.isEmpty());
 
     app->database().close();
     box.prompt->expect(QStringLiteral("Impossibile aprire l'archivio delle unità di misura!"));

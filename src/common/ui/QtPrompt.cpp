@@ -1,8 +1,9 @@
 #include "common/ui/QtPrompt.h"
 
+#include "common/ui/CBalloonTip.h"
+
 #include <QApplication>
 #include <QMessageBox>
-#include <QToolTip>
 #include <QWidget>
 
 namespace {
@@ -68,13 +69,10 @@ IPrompt::Answer QtPrompt::ask(const QString& text, Icon icon, Buttons buttons,
     }
 }
 
-void QtPrompt::balloon(QObject* field, const QString& title, const QString& text, Icon) {
+void QtPrompt::balloon(QObject* field, const QString& title, const QString& text, Icon icon) {
     auto* widget = qobject_cast<QWidget*>(field);
     if (!widget)
         return;
     widget->setFocus();
-    const QPoint at = widget->mapToGlobal(QPoint(widget->width() / 2, widget->height()));
-    QToolTip::showText(
-        at, QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), text.toHtmlEscaped()),
-        widget);
+    CBalloonTip::ShowOn(widget, title, text, icon);
 }

@@ -3,6 +3,7 @@
 #include "common/IBrowser.h"
 #include "common/IPrompt.h"
 #include "common/MakerSite.h"
+#include "common/ui/OneLineFields.h"
 #include "common/ui/SmallToolButton.h"
 #include "company/Formats.h"
 #include "company/ui/FieldHelpers.h"
@@ -159,6 +160,7 @@ CAnagraficaDialog::CAnagraficaDialog(Database& db, Profile& profile, IPrompt& pr
     layout->addWidget(m_notes, 1);
     layout->addLayout(buttons);
 
+    KeepFirstLineIn(this);
     showRecord();
     m_completing = true;
 }
@@ -192,7 +194,12 @@ bool CAnagraficaDialog::discountEnabled() const {
 }
 
 void CAnagraficaDialog::setDiscountEnabled(bool on) {
-    m_fields.value(QStringLiteral("Sconto"))->setEnabled(on);
+    QLineEdit* discount = m_fields.value(QStringLiteral("Sconto"));
+    discount->setEnabled(on);
+    // Its label greys with it, so the field is plainly not one to fill.
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->buddy() == discount)
+            label->setEnabled(on);
 }
 
 void CAnagraficaDialog::showRecord() {

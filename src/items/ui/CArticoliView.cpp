@@ -10,13 +10,13 @@
 #include "items/ArtFilter.h"
 #include "items/ArtListModel.h"
 #include "items/ArtMovementsLoader.h"
+#include "items/ItemStore.h"
 #include "items/ui/CFiltroArtDialog.h"
 #include "items/ui/CMovArtBar.h"
 #include "store/Database.h"
 
 #include <QHeaderView>
 #include <QPainter>
-#include <QSqlQuery>
 #include <QTableView>
 
 namespace {
@@ -250,13 +250,11 @@ void CArticoliView::onNew() {
         return;
     Profile& profile = document().profile();
     profile.logStep(QStringLiteral("ArticoliView:OnNew"), QStringLiteral("Dialog"));
-    qint64 count = 0;
-    QSqlQuery q;
-    if (document().database().query(
-            q, QStringLiteral("SELECT COUNT(IDArticolo) AS Totale FROM Articoli")) &&
-        q.next())
-        count = q.value(0).toLongLong();
-    const int saved = m_itemDialog(0, count > 2500);
+    // Counted and done before the dialog opens: a query still open would hold the SQLite
+    // connection on a snapshot of the archive for as long as the dialog runs, so its checks
+    // would miss what others wrote meanwhile and its save would fail as "database is locked".
+    const bool large = ItemStore(document().database()).isLarge();
+    const int saved = m_itemDialog(0, large);
     if (saved > 0) {
         onUpdate();
         selectKey(saved);

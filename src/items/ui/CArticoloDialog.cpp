@@ -9,6 +9,7 @@
 #include "common/MakerSite.h"
 #include "common/WebPages.h"
 #include "common/ui/CTrovaDialog.h"
+#include "common/ui/OneLineFields.h"
 #include "common/ui/SmallToolButton.h"
 #include "company/Formats.h"
 #include "company/ui/FieldHelpers.h"
@@ -125,6 +126,7 @@ CArticoloDialog::CArticoloDialog(Database& db, Profile& profile, IPrompt& prompt
     };
 
     buildLayout();
+    KeepFirstLineIn(this);
     loadLists();
     showRecord();
     watchChildren();
@@ -254,6 +256,9 @@ void CArticoloDialog::buildLayout() {
     tool(kChangeSupplier, "document-edit", QStyle::SP_FileDialogContentsView, "Modifica Fornitore");
     tool(kFindSupplier, "edit-find", QStyle::SP_FileDialogStart, "Trova Fornitore");
 
+    // One grid for the whole top part, so the labels of every row line up: two pairs of label
+    // and field, the picture in a fifth column, and the barcode picture across all of them
+    // (the widest code needs about as much room as the dialog has).
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -265,11 +270,13 @@ void CArticoloDialog::buildLayout() {
         grid->addWidget(cell, row, col + 1, 1, span);
     };
     put("&Matricola", code, code, 0);
-    put("&Cod. a Barre", barcode, barcode, 2);
+    put("&Cod. a Barre", barcode, barcode, 2, 2);
     ++row;
-    put("&Descrizione", description, description, 0);
-    grid->addWidget(m_barcode, row, 2, 2, 2);
+    put("&Descrizione", description, description, 0, 4);
     ++row;
+    grid->addWidget(m_barcode, row, 0, 1, 5);
+    ++row;
+    const int photoRow = row;
     put("&Unità di Mis.", unit, withTools(unit, {m_tools.value(kUnits)}), 0);
     ++row;
     put("&Prezzo Acq.", price, price, 0);
@@ -304,13 +311,7 @@ void CArticoloDialog::buildLayout() {
     ++row;
     put("Codice Fornitore", supplierCode, supplierCode, 0);
     ++row;
-
-    auto* top = new QHBoxLayout;
-    top->addLayout(grid, 1);
-    auto* photoColumn = new QVBoxLayout;
-    photoColumn->addWidget(m_photo);
-    photoColumn->addStretch(1);
-    top->addLayout(photoColumn);
+    grid->addWidget(m_photo, photoRow, 4, row - photoRow - 2, 1, Qt::AlignTop);
 
     auto* notesLabel = new QLabel(QStringLiteral("Inserire qui le note del prodotto. Premere "
                                                  "Ctrl+Invio per inserire una nuova riga"),
@@ -332,7 +333,7 @@ void CArticoloDialog::buildLayout() {
     connect(help, &QPushButton::clicked, this, &CArticoloDialog::showHelp);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addLayout(grid);
     layout->addWidget(m_imei);
     layout->addWidget(notesLabel);
     layout->addWidget(m_notes, 1);
@@ -377,6 +378,43 @@ void CArticoloDialog::buildLayout() {
         if (m_keyboardReader && !m_enterSaves)
             save();
     });
+
+    // Tab walks the fields in the order they are read: row by row, left to right, each small
+    // button after the field it serves.
+    const QList<QWidget*> order{code,
+                                barcode,
+                                description,
+                                unit,
+                                m_tools.value(kUnits),
+                                price,
+                                vat,
+                                minimum,
+                                m_vatIncluded,
+                                initial,
+                                discount,
+                                category,
+                                m_tools.value(kUnusedCategories),
+                                markup,
+                                m_tools.value(kMarkup),
+                                group,
+                                m_tools.value(kUnusedGroups),
+                                department,
+                                m_tools.value(kUnusedDepartments),
+                                shelf,
+                                m_tools.value(kUnusedShelves),
+                                m_supplierSearch,
+                                supplier,
+                                m_tools.value(kNewSupplier),
+                                m_tools.value(kChangeSupplier),
+                                m_tools.value(kFindSupplier),
+                                supplierCode,
+                                m_imei,
+                                m_notes,
+                                m_ok,
+                                cancel,
+                                help};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void CArticoloDialog::watchChildren() {
@@ -401,7 +439,9 @@ void CArticoloDialog::setEnterSaves(bool on) {
 
 void CArticoloDialog::loadLists() {
     loadUnits(m_record.IDUM.value_or(0));
-    loadClassification(QStringLiteral("IDCategoria"), m_record.IDCategoria.value_or(0), false);
+    // An opened item may have no category: it is in "Standard", which it keeps unless the user
+    // picks another.
+    loadClassification(QStringLiteral("IDCategoria"), m_record.IDCategoria.value_or(0), m_existing);
     loadClassification(QStringLiteral("IDGruppo"), m_record.IDGruppo.value_or(0), false);
     loadClassification(QStringLiteral("IDReparto"), m_record.IDReparto.value_or(0), false);
     loadClassification(QStringLiteral("IDScaffale"), m_record.IDScaffale.value_or(0), false);
@@ -418,8 +458,11 @@ void CArticoloDialog::loadUnits(int selectKey) {
     for (const UnitsOfMeasure::Unit& u : units)
         c->addItem(u.sigla, u.id);
     const int index = c->findData(selectKey);
-    // With entries but none chosen, the first one is offered.
-    c->setCurrentIndex(index >= 0 ? index : (c->count() > 0 ? 0 : -1));
+    // With entries but none chosen, a new item is offered the first one; an opened item keeps
+    // what it has, no unit included.
+    c->setCurrentIndex(index >= 0 ? index : (!m_existing && c->count() > 0 ? 0 : -1));
+    if (c->currentIndex() < 0)
+        c->setEditText(QString());
     m_armed = armed;
 }
 
@@ -441,7 +484,7 @@ void CArticoloDialog::loadClassification(const QString& column, int selectKey, b
     const int index = c->findData(selectKey);
     if (index >= 0)
         c->setCurrentIndex(index);
-    else if (table == Table::Categorie && c->count() > 0)
+    else if (table == Table::Categorie && !m_existing && c->count() > 0)
         c->setCurrentIndex(0);
     else {
         c->setCurrentIndex(-1);

@@ -85,6 +85,9 @@ void CFotoWnd::choose() {
         m_prompt.message(ItemPhoto::TooLargeMessage(m_profile, result.size),
                          IPrompt::Icon::Warning);
         return;
+    case ItemPhoto::Status::TooManyPixels:
+        m_prompt.message(ItemPhoto::TooManyPixelsMessage(result.pixels), IPrompt::Icon::Warning);
+        return;
     case ItemPhoto::Status::Ok:
         break;
     }

@@ -4,6 +4,7 @@
 #include "common/IPrompt.h"
 #include "common/MakerSite.h"
 #include "common/Profile.h"
+#include "common/ui/OneLineFields.h"
 #include "items/UnitsOfMeasure.h"
 #include "store/TransactionGuard.h"
 
@@ -12,6 +13,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -80,9 +82,21 @@ CUniMisDialog::CUniMisDialog(Database& db, Profile& profile, IPrompt& prompt, IB
     form->addRow(QStringLiteral("&Sigla"), m_sigla);
     form->addRow(QStringLiteral("&Descrizione"), m_descrizione);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, &CUniMisDialog::showHelp);
+    // Each insert, save and delete is a deliberate act of its own (a delete is even confirmed),
+    // so however the dialog is closed it keeps them: there is no "Annulla" to take them back.
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* close = buttons->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::AcceptRole);
+    close->setObjectName(QStringLiteral("Chiudi"));
+    QPushButton* help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
+    help->setObjectName(QStringLiteral("Aiuto"));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(help, &QPushButton::clicked, this, &CUniMisDialog::showHelp);
+    // The shortcuts act from the edits too, where Ctrl+Ins would be the edit's Copy and
+    // Ctrl+Canc its delete-word.
+    for (QWidget* w : {static_cast<QWidget*>(m_sigla), static_cast<QWidget*>(m_descrizione),
+                       static_cast<QWidget*>(m_list)})
+        w->installEventFilter(this);
+    KeepFirstLineIn(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(toolbar);
@@ -210,6 +224,25 @@ void CUniMisDialog::showHelp() {
     m_browser.open(MakerPage(m_profile, QStringLiteral("/aiuto/Quarzil/unita-misura.php")));
 }
 
+bool CUniMisDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* a : {m_insert, m_save, m_delete})
+            if (a->shortcut() == pressed) {
+                // Left unaccepted, the key goes to the dialog's shortcut, not to the field.
+                event->ignore();
+                return true;
+            }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CUniMisDialog::reject() {
+    // Escape and the title bar's close end the dialog like "Chiudi".
+    accept();
+}
+
 void CUniMisDialog::done(int result) {
     for (int c = 0; c < 2; ++c)
         m_profile.setValue(Profile::Section::List, QLatin1String(kWidthKeys[c]),
@@ -226,9 +259,14 @@ bool CUniMisDialog::RunInTransaction(Database& db, Profile& profile, IPrompt& pr
         return false;
     }
     CUniMisDialog dialog(db, profile, prompt, browser, parent);
-    if (dialog.exec() == QDialog::Accepted)
-        guard.commit();
-    else
+    if (dialog.exec() != QDialog::Accepted) {
         guard.rollback();
+        return true;
+    }
+    if (!guard.commit()) {
+        prompt.message(QStringLiteral("Impossibile salvare l'unità di misura!"),
+                       IPrompt::Icon::Error);
+        return false;
+    }
     return true;
 }

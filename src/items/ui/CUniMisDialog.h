@@ -23,9 +23,9 @@ public:
 
     static QString title() { return QStringLiteral("Gestione Unità di Misura"); }
 
-    // Runs the dialog with its changes as one transaction: OK keeps them, Cancel undoes them
-    // all. Inside a transaction someone else started, the ending is theirs. False when no
-    // transaction could start (the user has been told).
+    // Runs the dialog with its changes as one transaction, committed when it closes (every way
+    // of closing keeps them). Inside a transaction someone else started, the ending is theirs.
+    // False when no transaction could start or the commit failed (the user has been told).
     static bool RunInTransaction(Database& db, Profile& profile, IPrompt& prompt, IBrowser& browser,
                                  QWidget* parent);
 
@@ -41,8 +41,10 @@ public Q_SLOTS:
     void saveUnit();
     void deleteUnit();
     void showHelp();
+    void reject() override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
 
 private:

@@ -8,6 +8,7 @@
 #include "shell/UnixSignalWatcher.h"
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CRelNotesDialog.h"
+#include "shell/ui/RibbonIcons.h"
 #include "store/ConnectionString.h"
 #include "store/DatabaseOpener.h"
 #include "store/SchemaUpgrade.h"
@@ -107,6 +108,9 @@ bool CMainApp::fail(const QString& message) {
 bool CMainApp::initInstance() {
     // Resource language, OLE and common controls are Windows set-up with nothing to do here;
     // the texts are Italian at the source.
+
+    // Every window, the first messages included, carries the program's icon.
+    QApplication::setWindowIcon(RibbonIcons::Application());
 
     // One copy per computer. Taken before anything else is written, so that a refused second
     // copy neither offers a report about the running one nor touches its profile values.

@@ -138,6 +138,16 @@ QIcon Drawn(const QString& themeName) {
     return icon;
 }
 
+QIcon Application() {
+    const QString name = QStringLiteral("quarzil");
+    if (QIcon::hasThemeIcon(name))
+        return QIcon::fromTheme(name);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(Paint(QStringLiteral("package-x-generic"), size));
+    return icon;
+}
+
 QIcon Icon(const QString& themeName) {
     if (themeName.isEmpty())
         return QIcon();

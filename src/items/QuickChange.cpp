@@ -69,31 +69,60 @@ Value ParseValue(const Profile& profile, const QString& text) {
     return result;
 }
 
-QString Statement(Field field, Operation operation, bool percent, Base base) {
+QString Statement(Database::Backend backend, Field field, Operation operation, bool percent,
+                  Base base) {
     const QString c = ColumnOf(field);
-    // Rates change by a share of themselves whatever was typed; only a price takes an amount.
-    const bool share = percent || field != Field::Prezzo;
+    const bool pg = backend == Database::Backend::PostgreSQL;
     QString clause;
-    switch (operation) {
-    case Operation::Increase:
-        clause = share ? QStringLiteral("%1 = %1 + %1 * ?") : QStringLiteral("%1 = %1 + ?");
-        break;
-    case Operation::Decrease:
-        clause = share ? QStringLiteral("%1 = %1 - %1 * ?") : QStringLiteral("%1 = %1 - ?");
-        break;
-    case Operation::Fixed:
-        clause = QStringLiteral("%1 = ?");
-        break;
+    if (field == Field::Prezzo) {
+        // A price keeps four decimals, rounded half away from zero as PostgreSQL's numeric
+        // rounds. SQLite holds it as a double, so it computes in whole ten-thousandths: a
+        // product such as 10.5555 x 1.10 = 11.61105 is a tie that binary fractions would break
+        // either way.
+        const QChar sign = operation == Operation::Decrease ? u'-' : u'+';
+        if (operation == Operation::Fixed)
+            clause = QStringLiteral("Prezzo = ? / 10000.0");
+        else if (percent)
+            clause = pg ? QStringLiteral("Prezzo = ROUND(Prezzo * (100 %1 ?) / 100, 4)").arg(sign)
+                        : QStringLiteral("Prezzo = ROUND(ROUND(Prezzo * 10000) * (100 %1 ?) / "
+                                         "100.0) / 10000.0")
+                              .arg(sign);
+        else
+            clause =
+                pg ? QStringLiteral("Prezzo = ROUND(Prezzo %1 ? / 10000.0, 4)").arg(sign)
+                   : QStringLiteral("Prezzo = (ROUND(Prezzo * 10000) %1 ?) / 10000.0").arg(sign);
+    } else {
+        // Rates change by a share of themselves whatever was typed.
+        switch (operation) {
+        case Operation::Increase:
+            clause = QStringLiteral("%1 = %1 + %1 * ?").arg(c);
+            break;
+        case Operation::Decrease:
+            clause = QStringLiteral("%1 = %1 - %1 * ?").arg(c);
+            break;
+        case Operation::Fixed:
+            clause = QStringLiteral("%1 = ?").arg(c);
+            break;
+        }
     }
-    return QStringLiteral("UPDATE Articoli SET ") + clause.arg(c) + QStringLiteral(" WHERE ") +
+    return QStringLiteral("UPDATE Articoli SET ") + clause + QStringLiteral(" WHERE ") +
            KeyColumnOf(base) + QStringLiteral(" = ?");
+}
+
+QVariant BoundValue(Field field, Operation operation, const Value& value) {
+    if (field != Field::Prezzo)
+        return value.value;
+    // Whole hundredths of a percentage; an amount (or a fixed price) in ten-thousandths.
+    if (value.percent && operation != Operation::Fixed)
+        return qRound64(value.value * 100.0);
+    return qRound64(value.value * 10000.0);
 }
 
 bool Apply(Database& db, Field field, Operation operation, const Value& value, Base base, int key) {
     if (!value.valid)
         return false;
-    return db.execute(Statement(field, operation, value.percent, base),
-                      {QVariant(value.value), QVariant(key)});
+    return db.execute(Statement(db.backend(), field, operation, value.percent, base),
+                      {BoundValue(field, operation, value), QVariant(key)});
 }
 
 } // namespace QuickChange

@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/ConnectionString.h"
+#include "store/SqliteFunctions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -101,9 +102,11 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
     }
     m_backend = backend;
     m_connectionString = connectionString;
+    // The lists' collation and LIKE come before any statement that needs them.
+    bool ok = m_backend != Backend::SQLite || registerSqliteFunctions();
     // Checked before anything below writes: the WAL switch is stored in the file itself, so a
     // refused file (an empty one, another program's database) would be left changed.
-    bool ok = !checkSchema || hasQuarzilSchema();
+    ok = ok && (!checkSchema || hasQuarzilSchema());
     if (ok && m_backend == Backend::SQLite) {
         // WAL lets the items pane's worker read while this connection writes. A file that is not
         // an SQLite database fails here.
@@ -141,6 +144,13 @@ bool Database::hasQuarzilSchema() {
            execute(QStringLiteral("SELECT IDUM, Sigla FROM UnMis WHERE 1 = 0"));
 }
 
+bool Database::registerSqliteFunctions() {
+    if (SqliteFunctions::Register(handle()))
+        return true;
+    m_lastError = connectionError(QStringLiteral("Funzioni SQLite non registrate"));
+    return false;
+}
+
 bool Database::openClone(const Database& source) {
     close();
     // Runs on the worker's thread, where the source's handle may not be touched: its name is
@@ -162,6 +172,12 @@ bool Database::openClone(const Database& source) {
     }
     m_backend = source.backend();
     m_connectionString = source.connectionString();
+    if (m_backend == Backend::SQLite && !registerSqliteFunctions()) {
+        const QSqlError error = m_lastError;
+        close();
+        m_lastError = error;
+        return false;
+    }
     if (m_backend == Backend::PostgreSQL) {
         handle().setNumericalPrecisionPolicy(QSql::HighPrecision);
         execute(QStringLiteral("SELECT set_config('TimeZone', ?, false)"),

@@ -73,6 +73,10 @@ private:
 
 QString UniqueName(const QString& prefix);
 
+// How the back end would run a statement (without parameters), one line per step: SQLite's
+// EXPLAIN QUERY PLAN details, PostgreSQL's EXPLAIN with scans and sorts made unattractive.
+QString QueryPlan(Database& db, const QString& sql);
+
 } // namespace TestSupport
 
 // In a test over AddBackendRows(): fetches the row's back end and its archive from the pool, and

@@ -247,11 +247,16 @@ int AnaListModel::findRow(int from, const QString& name, const QString& taxCode,
                                          std::pair{QStringLiteral("CodFisc"), taxCode}}) {
         if (wanted.isEmpty())
             continue;
+        // What PostgreSQL's ILIKE does in a UTF-8 catalog, less its lowering of the pattern
+        // again for every row: a third of the time on a long list.
+        const QString condition =
+            m_db.isPostgres() ? QStringLiteral("lower(%1) LIKE lower(?) ESCAPE '!'").arg(column)
+                              : column + LikeOperator(m_db);
         std::vector<qint32> keys;
         if (!SqliteKeys::ReadAny(m_db,
                                  QStringLiteral("SELECT IDCliFor FROM CliFor WHERE IDCliFor > ? "
                                                 "AND ") +
-                                     column + LikeOperator(m_db),
+                                     condition,
                                  {0, LikeContains(wanted)}, &keys)) {
             if (failed)
                 *failed = true;

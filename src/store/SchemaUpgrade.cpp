@@ -34,6 +34,8 @@ void CreateMissingIndexes(Database& db) {
             // A refusal (a read-only file, a catalog the user does not own) leaves the archive
             // as it was.
             db.execute(Schema::CreateIndexStatement(index, dialect));
+    // Nor is it an error that a later message should show.
+    db.setError(QSqlError());
 }
 
 Result Run(Database& db) {

@@ -84,11 +84,21 @@ std::optional<QList<int>> KeysIgnoringCase(Database& db, const QString& table,
     // An empty text is stored as NULL, which nothing equals.
     if (wanted.isEmpty())
         return keys;
+    // The value itself always lies between the bounds, even where a capital form sorts before
+    // it (ß and its capital SS).
+    QString low = wanted.toLower();
+    QString high = wanted.toUpper();
+    for (const QString& form : {wanted, wanted.toLower(), wanted.toUpper()}) {
+        if (Compare(form, low) < 0)
+            low = form;
+        if (Compare(form, high) > 0)
+            high = form;
+    }
     QSqlQuery q;
     if (!db.query(q,
                   QStringLiteral("SELECT %1, %2 FROM %3 WHERE %4 BETWEEN ? AND ? ORDER BY %1")
                       .arg(keyColumn, column, table, Term(db.backend(), column)),
-                  {wanted.toLower(), wanted.toUpper()}))
+                  {low, high}))
         return std::nullopt;
     while (q.next())
         if (SameIgnoringCase(q.value(1).toString(), wanted))

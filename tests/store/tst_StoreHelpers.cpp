@@ -499,6 +499,8 @@ void tst_StoreHelpers::alphabeticalOrder() {
     QCOMPARE(keysOf(QStringLiteral("èLITE")), QStringList({"Èlite"}));
     QCOMPARE(keysOf(QStringLiteral("Elite")), QStringList({"elite", "ELITE"}));
     QCOMPARE(keysOf(QStringLiteral("łÓDŹ")), QStringList({"Łódź"}));
+    QCOMPARE(keysOf(QStringLiteral("ß")), QStringList({"ß"}));
+    QCOMPARE(keysOf(QStringLiteral("SS")), QStringList({"ss"}));
     QCOMPARE(keysOf(QStringLiteral("Zet")), QStringList());
     QCOMPARE(keysOf(QString()), QStringList());
 }

@@ -22,6 +22,16 @@ const int kWidths[] = {100, 100, 100, 20, 20, 50, 16, 30};
 
 const QString kFilterKey = QStringLiteral("FilterAna");
 
+// Whether folding ASCII letters only finds the same records as folding every letter: the
+// only other letters whose small letter is ASCII are İ (i) and the Kelvin sign (k), so a text
+// of ASCII characters without i or k cannot tell the two apart.
+bool AsciiFoldingSuffices(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80 || c.toLower() == u'i' || c.toLower() == u'k')
+            return false;
+    return true;
+}
+
 } // namespace
 
 AnaListModel::AnaListModel(Database& db, Profile& profile, QObject* parent)
@@ -247,11 +257,14 @@ int AnaListModel::findRow(int from, const QString& name, const QString& taxCode,
                                          std::pair{QStringLiteral("CodFisc"), taxCode}}) {
         if (wanted.isEmpty())
             continue;
-        // What PostgreSQL's ILIKE does in a UTF-8 catalog, less its lowering of the pattern
-        // again for every row: a third of the time on a long list.
+        // PostgreSQL: what its ILIKE does in a UTF-8 catalog, less its lowering of the pattern
+        // again for every row; a text of ASCII characters without i or k is compared through
+        // the C collation's ASCII folding, twice as fast and with the same result.
         const QString condition =
-            m_db.isPostgres() ? QStringLiteral("lower(%1) LIKE lower(?) ESCAPE '!'").arg(column)
-                              : column + LikeOperator(m_db);
+            !m_db.isPostgres() ? column + LikeOperator(m_db)
+            : AsciiFoldingSuffices(wanted)
+                ? QStringLiteral("%1 COLLATE \"C\" ILIKE ? ESCAPE '!'").arg(column)
+                : QStringLiteral("lower(%1) LIKE lower(?) ESCAPE '!'").arg(column);
         std::vector<qint32> keys;
         if (!SqliteKeys::ReadAny(m_db,
                                  QStringLiteral("SELECT IDCliFor FROM CliFor WHERE IDCliFor > ? "

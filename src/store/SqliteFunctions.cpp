@@ -87,9 +87,14 @@ void DeleteCollator(void* collator) {
     delete static_cast<QCollator*>(collator);
 }
 
+// Each letter's small letter, as PostgreSQL's lower() gives it in a UTF-8 catalog. Qt keeps
+// İ as it is (its small letter takes two characters in full); PostgreSQL takes i, as does
+// Unicode's one-character mapping.
 char32_t LikeFold(char32_t c) {
     if (c < 0x80)
         return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
+    if (c == 0x130)
+        return 'i';
     return c < 0x110000 ? QChar::toLower(c) : c;
 }
 

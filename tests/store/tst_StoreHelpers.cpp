@@ -527,6 +527,7 @@ void tst_StoreHelpers::likeTakesOnlyStarAsWildcard_data() {
         {"whole", "ART0015", LikeWhole(QStringLiteral("ART001")), false},
         {"accented capitals", "ÈLITE ŁÓDŹ", LikeWhole(QStringLiteral("èlite łódź")), true},
         {"accents count", "Elite", LikeWhole(QStringLiteral("èlite")), false},
+        {"dotted capital I", "İNOX", LikeWhole(QStringLiteral("inox")), true},
         {"contains", "Città di Ès", LikeContains(QStringLiteral("À DI è")), true},
         {"contains a star", "a*b", LikeContains(QStringLiteral("*")), true},
         {"no star", "ab", LikeContains(QStringLiteral("*")), false},

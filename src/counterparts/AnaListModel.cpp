@@ -1,7 +1,10 @@
 #include "counterparts/AnaListModel.h"
 
 #include "common/Profile.h"
+#include "store/LikePattern.h"
+#include "store/SqliteKeys.h"
 #include "store/TableRecord.h"
+#include "store/TextOrder.h"
 
 #include <QSqlQuery>
 #include <algorithm>
@@ -19,6 +22,16 @@ const int kWidths[] = {100, 100, 100, 20, 20, 50, 16, 30};
 
 const QString kFilterKey = QStringLiteral("FilterAna");
 
+// Whether folding ASCII letters only finds the same records as folding every letter: the
+// only other letters whose small letter is ASCII are İ (i) and the Kelvin sign (k), so a text
+// of ASCII characters without i or k cannot tell the two apart.
+bool AsciiFoldingSuffices(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80 || c.toLower() == u'i' || c.toLower() == u'k')
+            return false;
+    return true;
+}
+
 } // namespace
 
 AnaListModel::AnaListModel(Database& db, Profile& profile, QObject* parent)
@@ -31,10 +44,9 @@ int AnaListModel::NormalizedFilter(int stored) {
 }
 
 QString AnaListModel::KeySql(Database::Backend backend, int filter) {
-    // A kind flag left NULL counts as false, as the row's icon reads it. Ties in the name keep
-    // one order on every refresh. SQLite compares texts as UTF-8 bytes; PostgreSQL is told to
-    // do the same, whatever the catalog's collation: code-point order, which is the list's
-    // code-unit order except for characters beyond U+FFFF against U+E000 to U+FFFF.
+    // A kind flag left NULL counts as false, as the row's icon reads it. Names in alphabetical
+    // order without regard to case, as the name index holds them, the same on both back ends
+    // whatever the catalog's collation; ties keep one order on every refresh.
     const bool pg = backend == Database::Backend::PostgreSQL;
     QString sql = QStringLiteral("SELECT IDCliFor FROM CliFor WHERE IDCliFor > ?");
     const QString t = pg ? QStringLiteral("TRUE") : QStringLiteral("1");
@@ -56,8 +68,8 @@ QString AnaListModel::KeySql(Database::Backend backend, int filter) {
     default:
         break;
     }
-    sql += pg ? QStringLiteral(" ORDER BY RagSoc COLLATE \"C\" NULLS FIRST, IDCliFor")
-              : QStringLiteral(" ORDER BY RagSoc, IDCliFor");
+    sql += QStringLiteral(" ORDER BY ") + TextOrder::Term(backend, QStringLiteral("RagSoc")) +
+           (pg ? QStringLiteral(" NULLS FIRST, IDCliFor") : QStringLiteral(", IDCliFor"));
     return sql;
 }
 
@@ -193,29 +205,26 @@ bool AnaListModel::sortBy(int column) {
     QHash<int, QString> texts;
     if (!readColumn(column, &texts))
         return false;
-    std::vector<std::pair<QString, qint32>> rows;
-    rows.reserve(m_keys.size());
+    // In the refresh's order: alphabetical, without regard to case.
+    QList<QString> shown;
+    shown.reserve(qsizetype(m_keys.size()));
     for (qint32 key : m_keys)
-        rows.emplace_back(texts.value(key), key);
+        shown.append(texts.value(key));
     texts.clear();
-    // QString compares UTF-16 code units, with no locale and case-sensitive.
-    if (wanted > 0)
-        std::stable_sort(rows.begin(), rows.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-    else
-        std::stable_sort(rows.begin(), rows.end(),
-                         [](const auto& a, const auto& b) { return b.first < a.first; });
+    const std::vector<qsizetype> order = TextOrder::Sorted(shown, wanted > 0);
+    shown.clear();
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     // Persistent indexes (selection, current row) follow their records.
     const QModelIndexList before = persistentIndexList();
     std::vector<qint32> beforeKeys;
     for (const QModelIndex& i : before)
         beforeKeys.push_back(keyAt(i.row()));
+    const std::vector<qint32> keys = m_keys;
     QHash<qint32, int> newRow;
-    newRow.reserve(qsizetype(rows.size()));
-    for (size_t i = 0; i < rows.size(); ++i) {
-        m_keys[i] = rows[i].second;
-        newRow.insert(rows[i].second, int(i));
+    newRow.reserve(qsizetype(order.size()));
+    for (size_t i = 0; i < order.size(); ++i) {
+        m_keys[i] = keys[size_t(order[i])];
+        newRow.insert(m_keys[i], int(i));
     }
     m_sort = wanted;
     m_rows.clear();
@@ -235,20 +244,40 @@ void AnaListModel::recordChanged(int key) {
 
 // --- Find ---------------------------------------------------------------------------------------
 
-int AnaListModel::findRow(int from, const QString& name, const QString& taxCode) const {
-    const int count = int(m_keys.size());
-    if (from < 0)
-        from = 0;
-    for (const auto& [column, wanted] :
-         {std::pair{int(RagSoc), name.toLower()}, std::pair{int(CodFisc), taxCode.toLower()}}) {
-        if (wanted.isEmpty() || from >= count)
+int AnaListModel::findRow(int from, const QString& name, const QString& taxCode,
+                          bool* failed) const {
+    if (failed)
+        *failed = false;
+    if (from >= int(m_keys.size()))
+        return -1;
+    // The database finds the records whose text contains the wanted one, without regard to
+    // case; the list's own order then picks the first of them from `from`. A text that matches
+    // nothing costs one scan of the column and no walk of the list.
+    for (const auto& [column, wanted] : {std::pair{QStringLiteral("RagSoc"), name},
+                                         std::pair{QStringLiteral("CodFisc"), taxCode}}) {
+        if (wanted.isEmpty())
             continue;
-        QHash<int, QString> texts;
-        if (!readColumn(column, &texts))
+        // PostgreSQL: what its ILIKE does in a UTF-8 catalog, less its lowering of the pattern
+        // again for every row; a text of ASCII characters without i or k is compared through
+        // the C collation's ASCII folding, twice as fast and with the same result.
+        const QString condition =
+            !m_db.isPostgres() ? column + LikeOperator(m_db)
+            : AsciiFoldingSuffices(wanted)
+                ? QStringLiteral("%1 COLLATE \"C\" ILIKE ? ESCAPE '!'").arg(column)
+                : QStringLiteral("lower(%1) LIKE lower(?) ESCAPE '!'").arg(column);
+        std::vector<qint32> keys;
+        if (!SqliteKeys::ReadAny(m_db,
+                                 QStringLiteral("SELECT IDCliFor FROM CliFor WHERE IDCliFor > ? "
+                                                "AND ") +
+                                     condition,
+                                 {0, LikeContains(wanted)}, &keys)) {
+            if (failed)
+                *failed = true;
             continue;
-        for (int r = from; r < count; ++r)
-            if (texts.value(m_keys[size_t(r)]).toLower().contains(wanted))
-                return r;
+        }
+        const int row = firstListedRow(from, std::move(keys));
+        if (row >= 0)
+            return row;
     }
     return -1;
 }

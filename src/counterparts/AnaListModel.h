@@ -10,8 +10,8 @@
 class Profile;
 
 // The counterparts list: the ordered keys of the listed records and the texts of a few
-// screenfuls of rows, read by key a block at a time. Sorting compares the shown texts code
-// unit by code unit, in memory, so both back ends order alike.
+// screenfuls of rows, read by key a block at a time. Sorting compares the shown texts in
+// memory, alphabetically without regard to case as the refresh orders the names.
 class AnaListModel : public KeyedListModel {
     Q_OBJECT
 public:
@@ -63,10 +63,11 @@ public:
     // The record was rewritten: its row is read again.
     void recordChanged(int key);
 
-    // Find: from `from` to the end, the first row whose lower-cased name contains `name`;
-    // failing that (or with no name), the first whose tax code contains `taxCode`. -1 when
-    // none does.
-    int findRow(int from, const QString& name, const QString& taxCode) const;
+    // Find: from `from` to the end, the first row whose name contains `name` without regard to
+    // case; failing that (or with no name), the first whose tax code contains `taxCode`. Every
+    // character is literal. -1 when none does (*failed tells a failed query apart).
+    int findRow(int from, const QString& name, const QString& taxCode,
+                bool* failed = nullptr) const;
 
     // Icons by kind.
     void setIcons(const QIcon& customer, const QIcon& supplier, const QIcon& worker);

@@ -2,8 +2,7 @@
 
 #include "store/CodeCompletion.h"
 #include "store/Database.h"
-
-#include <QSqlQuery>
+#include "store/TextOrder.h"
 
 CliForRecord CounterpartStore::NewRecord(Kind kind) {
     CliForRecord r;
@@ -30,16 +29,12 @@ bool CounterpartStore::save(CliForRecord& record) {
 }
 
 std::optional<int> CounterpartStore::codeCount(const QString& code) {
-    // An empty code is stored as NULL, which no code equals.
-    if (code.isEmpty())
-        return 0;
-    QSqlQuery q;
-    if (!m_db.query(q,
-                    QStringLiteral("SELECT COUNT(IDCliFor) AS Totale FROM CliFor WHERE Codice = ?"),
-                    {Record::CutText(code, kCodeWidth)}) ||
-        !q.next())
+    const auto keys =
+        TextOrder::KeysIgnoringCase(m_db, QStringLiteral("CliFor"), QStringLiteral("IDCliFor"),
+                                    QStringLiteral("Codice"), code, kCodeWidth);
+    if (!keys)
         return std::nullopt;
-    return q.value(0).toInt();
+    return int(keys->size());
 }
 
 QString CounterpartStore::completeCode(const QString& typed) {

@@ -27,7 +27,8 @@ public:
     // discount of 0 or less is stored as NULL.
     bool save(CliForRecord& record);
 
-    // How many records have this code; none when the query fails.
+    // How many records have this code, compared without regard to case ("c001" is "C001");
+    // none when the query fails.
     std::optional<int> codeCount(const QString& code);
 
     // The completion proposed for a typed code, or a null text when there is none (including

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 class Database;
 
-// Finding an item by code, description or barcode, as the find dialog's items mode asks.
+// Finding an item by code, description or barcode, as the find dialog's items mode asks: the
+// list then shows the first listed row among the matches.
 namespace ArtFind {
 
 struct Texts {
@@ -13,10 +15,10 @@ struct Texts {
     QString barcode;
 };
 
-// The key of the first item (lowest key) that matches every non-empty text, 0 when none does
-// or every text is empty, -1 when the query fails. A text is a prefix pattern with "*" as a
-// wildcard; a text ending in "%" is used as it is, and a code ending in "%" without "*" is
-// compared exactly.
-int Find(Database& db, const Texts& texts);
+// The keys of every item that matches all the non-empty texts (trimmed), compared without
+// regard to case. A text is a prefix with "*" the only wildcard; a text that ends with "%" is
+// matched whole instead (its "%" a character like the others). No keys when every text is
+// empty. False when the query fails.
+bool MatchingKeys(Database& db, const Texts& texts, std::vector<int>* keys);
 
 } // namespace ArtFind

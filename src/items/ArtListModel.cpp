@@ -6,6 +6,7 @@
 #include "items/StockCounters.h"
 #include "store/Database.h"
 #include "store/TableRecord.h"
+#include "store/TextOrder.h"
 
 #include <QSqlQuery>
 #include <algorithm>
@@ -52,14 +53,15 @@ int ParseClause(const QString& clause, bool* descending) {
     return SortIndex(words.at(0));
 }
 
-// SQLite puts NULLs first in ascending order; PostgreSQL is told to do the same for the numeric
-// columns, so both back ends list a never-recomputed item in the same place. Code and
-// description are required, and left plain there so that their indexes give the order.
+// Code and description sort alphabetically without regard to case, as their indexes hold them.
+// SQLite puts NULLs first in ascending order; PostgreSQL is told to do the same, so both back
+// ends list a never-recomputed item in the same place.
 QString SortTerm(const Database& db, int index, bool descending) {
-    QString t = QLatin1String(kSortColumns[index]);
+    const QString column = QLatin1String(kSortColumns[index]);
+    QString t = index < 2 ? TextOrder::Term(db.backend(), column) : column;
     if (descending)
         t += QStringLiteral(" DESC");
-    if (db.isPostgres() && index >= 2)
+    if (db.isPostgres())
         t += descending ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST");
     return t;
 }
@@ -119,9 +121,9 @@ QString ArtListModel::orderClause() {
     const int prev = ParseClause(m_profile.string(S::Settings, prevKey), &prevDescending);
     if (prev >= 0 && prev != index)
         sql += QStringLiteral(", ") + SortTerm(m_db, prev, prevDescending);
-    // Equal keys still come in one order, the same on every refresh.
-    if (index != 0 || prev >= 0)
-        sql += QStringLiteral(", IDArticolo");
+    // Equal keys (codes that differ in case only, too) still come in one order, the same on
+    // every refresh, reversed with the sort.
+    sql += descending ? QStringLiteral(", IDArticolo DESC") : QStringLiteral(", IDArticolo");
     return sql;
 }
 
@@ -167,6 +169,14 @@ bool ArtListModel::refresh() {
     m_profile.deleteLog(QStringLiteral("ArticoliView:FillData"));
     endResetModel();
     return ok;
+}
+
+int ArtListModel::findRow(int from, const ArtFind::Texts& texts, bool* failed) const {
+    std::vector<int> keys;
+    const bool ok = ArtFind::MatchingKeys(m_db, texts, &keys);
+    if (failed)
+        *failed = !ok;
+    return ok ? firstListedRow(from, std::move(keys)) : -1;
 }
 
 // --- Rows ---------------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "items/ArtFilter.h"
+#include "items/ArtFind.h"
 #include "store/KeyedListModel.h"
 #include "store/RowBlockCache.h"
 
@@ -61,6 +62,10 @@ public:
     // Stores the filter (or clears it) in the profile; the caller refreshes.
     void setFilter(const ArtFilter& filter);
     void clearFilter();
+
+    // Find: the first listed row, from `from` to the end, whose item matches the texts; -1 when
+    // none does (*failed tells a failed query apart).
+    int findRow(int from, const ArtFind::Texts& texts, bool* failed = nullptr) const;
 
     // Recomputes one item's counters and redraws its row.
     bool recomputeItem(int key);

@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/TableRecord.h"
+#include "store/TextOrder.h"
 
 #include <QSqlQuery>
 
@@ -46,14 +47,15 @@ int CreateByName(Database& db, Table table, const QString& name) {
     const QString cut = Record::CutText(name, NameWidth(table));
     if (cut.isEmpty())
         return 0;
-    QSqlQuery q;
-    if (!db.query(q,
-                  QStringLiteral("SELECT MIN(%1) FROM %2 WHERE %3 = ? AND %1 > 0")
-                      .arg(KeyColumn(table), TableName(table), NameColumn(table)),
-                  {cut}))
+    // "gruppo x" is the group "Gruppo X" already there.
+    const auto same = TextOrder::KeysIgnoringCase(db, TableName(table), KeyColumn(table),
+                                                  NameColumn(table), cut, NameWidth(table));
+    if (!same)
         return -1;
-    if (q.next() && !q.value(0).isNull())
-        return q.value(0).toInt();
+    for (int key : *same)
+        if (key > 0)
+            return key;
+    QSqlQuery q;
     if (!db.query(q,
                   QStringLiteral("INSERT INTO %1 (%2) VALUES (?) RETURNING %3")
                       .arg(TableName(table), NameColumn(table), KeyColumn(table)),

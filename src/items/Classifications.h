@@ -24,8 +24,9 @@ int NameWidth(Table table);
 // The item column that refers to the table (IDCategoria, IDReparto, IDScaffale, IDGruppo).
 QString ItemColumn(Table table);
 
-// The key of the row with this name (cut to the table's width, compared as stored), inserting
-// the row when there is none. 0 for an empty name; -1 on failure.
+// The key of the row with this name (cut to the table's width, compared without regard to
+// case; the lowest key when several match), inserting the row as typed when there is none. 0
+// for an empty name; -1 on failure.
 int CreateByName(Database& db, Table table, const QString& name);
 
 // Deletes every row that no item refers to. The number deleted, or -1 on failure.

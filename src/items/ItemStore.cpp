@@ -6,6 +6,7 @@
 #include "store/CodeCompletion.h"
 #include "store/Database.h"
 #include "store/LikePattern.h"
+#include "store/TextOrder.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlQuery>
@@ -35,19 +36,14 @@ bool ItemStore::isLarge() {
 
 namespace {
 
+// Without regard to case: "art001" is a duplicate of "ART001".
 std::optional<int> CountEqual(Database& db, const QString& column, const QString& value,
                               int width) {
-    // An empty text is stored as NULL, which nothing equals.
-    if (value.isEmpty())
-        return 0;
-    QSqlQuery q;
-    if (!db.query(q,
-                  QStringLiteral("SELECT COUNT(IDArticolo) AS Totale FROM Articoli WHERE %1 = ?")
-                      .arg(column),
-                  {Record::CutText(value, width)}) ||
-        !q.next())
+    const auto keys = TextOrder::KeysIgnoringCase(
+        db, QStringLiteral("Articoli"), QStringLiteral("IDArticolo"), column, value, width);
+    if (!keys)
         return std::nullopt;
-    return q.value(0).toInt();
+    return int(keys->size());
 }
 
 QString SupplierFilter(const Database& db) {

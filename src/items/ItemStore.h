@@ -30,7 +30,8 @@ public:
     std::optional<int> itemCount();
     // True when the archive holds more than kLargeArchive items (false when the count fails).
     bool isLarge();
-    // How many items have this code or barcode; none when the query fails.
+    // How many items have this code or barcode, compared without regard to case; none when
+    // the query fails.
     std::optional<int> codeCount(const QString& code);
     std::optional<int> barcodeCount(const QString& barcode);
     // The code proposed while a new item's code is typed; a null text when there is none.
@@ -44,7 +45,8 @@ public:
     };
     // Suppliers (neither customers nor workers) by name. False on failure.
     bool suppliers(QList<Supplier>* list);
-    // The first supplier by name whose code begins with prefix ("*" a wildcard); 0 for none.
+    // The first supplier by name whose code begins with prefix ("*" the only wildcard); 0 for
+    // none.
     int supplierByCode(const QString& prefix);
 
     // One save of the dialog: the record with the keys of the chosen list entries, and the

@@ -2,6 +2,7 @@
 
 #include "company/Formats.h"
 #include "store/Database.h"
+#include "store/DbError.h"
 #include "store/TableRecord.h"
 
 #include <QSqlQuery>
@@ -43,6 +44,25 @@ double Hundredths(double v) {
     return std::round(v * 100.0) / 100.0;
 }
 
+// The new price of a row, with BoundValue() as its parameter.
+QString PriceExpression(Database::Backend backend, Operation operation, bool percent) {
+    const bool pg = backend == Database::Backend::PostgreSQL;
+    // A price keeps four decimals, rounded half away from zero as PostgreSQL's numeric rounds.
+    // SQLite holds it as a double, so it computes in whole ten-thousandths: a product such as
+    // 10.5555 x 1.10 = 11.61105 is a tie that binary fractions would break either way.
+    const QChar sign = operation == Operation::Decrease ? u'-' : u'+';
+    if (operation == Operation::Fixed)
+        return QStringLiteral("? / 10000.0");
+    if (percent)
+        // The server would type the parameter as an integer from "100 + ?", too small for a
+        // huge percentage.
+        return pg ? QStringLiteral("ROUND(Prezzo * (100 %1 CAST(? AS NUMERIC)) / 100, 4)").arg(sign)
+                  : QStringLiteral("ROUND(ROUND(Prezzo * 10000) * (100 %1 ?) / 100.0) / 10000.0")
+                        .arg(sign);
+    return pg ? QStringLiteral("ROUND(Prezzo %1 CAST(? AS NUMERIC) / 10000.0, 4)").arg(sign)
+              : QStringLiteral("(ROUND(Prezzo * 10000) %1 ?) / 10000.0").arg(sign);
+}
+
 } // namespace
 
 Value ParseValue(const Profile& profile, const QString& text) {
@@ -72,23 +92,40 @@ Value ParseValue(const Profile& profile, const QString& text) {
     return result;
 }
 
-namespace {
-
-// The value a row's column takes, with the typed value as its parameter.
-QString NewValue(Field field, Operation operation, bool percent) {
+QString Statement(Database::Backend backend, Field field, Operation operation, bool percent,
+                  Base base) {
     const QString c = ColumnOf(field);
-    // Rates change by a share of themselves whatever was typed; only a price takes an amount.
-    const bool share = percent || field != Field::Prezzo;
-    switch (operation) {
-    case Operation::Increase:
-        return (share ? QStringLiteral("%1 + %1 * ?") : QStringLiteral("%1 + ?")).arg(c);
-    case Operation::Decrease:
-        return (share ? QStringLiteral("%1 - %1 * ?") : QStringLiteral("%1 - ?")).arg(c);
-    case Operation::Fixed:
-        break;
+    QString clause;
+    if (field == Field::Prezzo) {
+        clause = QStringLiteral("Prezzo = ") + PriceExpression(backend, operation, percent);
+    } else {
+        // Rates change by a share of themselves whatever was typed.
+        switch (operation) {
+        case Operation::Increase:
+            clause = QStringLiteral("%1 = %1 + %1 * ?").arg(c);
+            break;
+        case Operation::Decrease:
+            clause = QStringLiteral("%1 = %1 - %1 * ?").arg(c);
+            break;
+        case Operation::Fixed:
+            clause = QStringLiteral("%1 = ?").arg(c);
+            break;
+        }
     }
-    return QStringLiteral("?");
+    return QStringLiteral("UPDATE Articoli SET ") + clause + QStringLiteral(" WHERE ") +
+           KeyColumnOf(base) + QStringLiteral(" = ?");
 }
+
+QVariant BoundValue(Field field, Operation operation, const Value& value) {
+    if (field != Field::Prezzo)
+        return value.value;
+    // Whole hundredths of a percentage; an amount (or a fixed price) in ten-thousandths.
+    if (value.percent && operation != Operation::Fixed)
+        return qRound64(value.value * 100.0);
+    return qRound64(value.value * 10000.0);
+}
+
+namespace {
 
 // No price may grow beyond what the archive keeps exactly: the change is refused as a whole
 // (and the database's error says why) before any row is written.
@@ -98,10 +135,10 @@ bool PricesFit(Database& db, Operation operation, const Value& value, Base base,
         QSqlQuery q;
         if (!db.query(q,
                       QStringLiteral("SELECT MAX(ABS(") +
-                          NewValue(Field::Prezzo, operation, value.percent) +
+                          PriceExpression(db.backend(), operation, value.percent) +
                           QStringLiteral(")) FROM Articoli WHERE ") + KeyColumnOf(base) +
                           QStringLiteral(" = ?"),
-                      {QVariant(value.value), QVariant(key)}) ||
+                      {BoundValue(Field::Prezzo, operation, value), QVariant(key)}) ||
             !q.next())
             return false;
         largest =
@@ -115,19 +152,13 @@ bool PricesFit(Database& db, Operation operation, const Value& value, Base base,
 
 } // namespace
 
-QString Statement(Field field, Operation operation, bool percent, Base base) {
-    return QStringLiteral("UPDATE Articoli SET ") + ColumnOf(field) + QStringLiteral(" = ") +
-           NewValue(field, operation, percent) + QStringLiteral(" WHERE ") + KeyColumnOf(base) +
-           QStringLiteral(" = ?");
-}
-
 bool Apply(Database& db, Field field, Operation operation, const Value& value, Base base, int key) {
     if (!value.valid)
         return false;
     if (field == Field::Prezzo && !PricesFit(db, operation, value, base, key))
         return false;
-    return db.execute(Statement(field, operation, value.percent, base),
-                      {QVariant(value.value), QVariant(key)});
+    return db.execute(Statement(db.backend(), field, operation, value.percent, base),
+                      {BoundValue(field, operation, value), QVariant(key)});
 }
 
 } // namespace QuickChange

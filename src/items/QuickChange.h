@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "store/Database.h"
 
-class Database;
+#include <QString>
+#include <QVariant>
+
 class Profile;
 
 // One statement that raises, lowers or sets the price, VAT, mark-up or discount of every item of
@@ -28,9 +30,13 @@ inline bool Fits(Operation operation, const Value& value) {
     return value.valid && !(value.percent && operation == Operation::Decrease && value.value > 1.0);
 }
 
-// The statement, with the value and the key as its two parameters; the same text on both
-// back ends.
-QString Statement(Field field, Operation operation, bool percent, Base base);
+// The statement in the back end's own text, with BoundValue() and the key as its two
+// parameters. A price is stored rounded to four decimals.
+QString Statement(Database::Backend backend, Field field, Operation operation, bool percent,
+                  Base base);
+// What the statement binds: a rate's share or value as it is, a price change as an integer
+// (hundredths of a percentage, or ten-thousandths of an amount).
+QVariant BoundValue(Field field, Operation operation, const Value& value);
 
 // Runs the change; false when the value is not valid, when a price would grow beyond what the
 // archive keeps exactly (IsStoreRefusal(db.lastError())), or when the statement fails.

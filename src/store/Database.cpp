@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/ConnectionString.h"
+#include "store/SqliteFunctions.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -165,8 +166,9 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
     }
     m_backend = backend;
     m_connectionString = connectionString;
-    bool ok = true;
-    if (m_backend == Backend::PostgreSQL) {
+    // The lists' collation and LIKE come before any statement that needs them.
+    bool ok = m_backend != Backend::SQLite || registerSqliteFunctions();
+    if (ok && m_backend == Backend::PostgreSQL) {
         // A standby server, or a catalog or role set to read-only, takes the connection and
         // refuses the first save.
         QSqlQuery q(handle());
@@ -203,6 +205,13 @@ bool Database::hasQuarzilSchema() {
            execute(QStringLiteral("SELECT IDUM, Sigla FROM UnMis WHERE 1 = 0"));
 }
 
+bool Database::registerSqliteFunctions() {
+    if (SqliteFunctions::Register(handle()))
+        return true;
+    m_lastError = connectionError(QStringLiteral("Funzioni SQLite non registrate"));
+    return false;
+}
+
 bool Database::openClone(const Database& source) {
     close();
     // Runs on the worker's thread, where the source's handle may not be touched: its name is
@@ -224,6 +233,12 @@ bool Database::openClone(const Database& source) {
     }
     m_backend = source.backend();
     m_connectionString = source.connectionString();
+    if (m_backend == Backend::SQLite && !registerSqliteFunctions()) {
+        const QSqlError error = m_lastError;
+        close();
+        m_lastError = error;
+        return false;
+    }
     if (m_backend == Backend::PostgreSQL)
         handle().setNumericalPrecisionPolicy(QSql::HighPrecision);
     return true;

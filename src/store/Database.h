@@ -68,6 +68,8 @@ public:
 
 private:
     bool openConnection(const QString& connectionString, bool checkSchema);
+    // The collation and LIKE of SqliteFunctions, on this connection.
+    bool registerSqliteFunctions();
 
     QString m_name;
     QString m_connectionString;

@@ -4,7 +4,6 @@
 #include "store/SqliteKeys.h"
 
 #include <QSet>
-#include <QSqlQuery>
 #include <algorithm>
 
 KeyedListModel::KeyedListModel(Database& db, QObject* parent)
@@ -35,26 +34,35 @@ QVariant KeyedListModel::sortTint(const QModelIndex& index) const {
 }
 
 bool KeyedListModel::readKeys(const QString& sql, const QVariantList& values) {
-    m_keys.clear();
-    QString sqliteError;
-    bool ok = SqliteKeys::Read(m_db, sql, values, &m_keys, &sqliteError);
-    if (!ok && !sqliteError.isEmpty()) {
-        m_db.setError(QSqlError(QString(), sqliteError, QSqlError::StatementError));
-    } else if (!ok) {
-        // PostgreSQL: through the driver.
-        QSqlQuery q;
-        ok = m_db.query(q, sql, values);
-        while (ok && q.next())
-            m_keys.push_back(q.value(0).toInt());
-        if (ok && q.lastError().isValid()) {
-            m_db.setError(q.lastError());
-            ok = false;
-        }
-    }
-    if (!ok)
-        m_keys.clear();
+    const bool ok = SqliteKeys::ReadAny(m_db, sql, values, &m_keys);
     m_keys.shrink_to_fit();
     return ok;
+}
+
+int KeyedListModel::firstListedRow(int from, std::vector<qint32> keys) const {
+    if (keys.empty() || from >= int(m_keys.size()))
+        return -1;
+    from = std::max(from, 0);
+    const qint32 top = *std::max_element(keys.begin(), keys.end());
+    // A flag per key when the keys are dense enough, as they are in an archive's own numbering;
+    // a sorted list otherwise.
+    if (top >= 0 && size_t(top) <= 8 * (m_keys.size() + keys.size()) + 1024) {
+        std::vector<bool> wanted(size_t(top) + 1);
+        for (qint32 k : keys)
+            if (k >= 0)
+                wanted[size_t(k)] = true;
+        for (int r = from; r < int(m_keys.size()); ++r) {
+            const qint32 k = m_keys[size_t(r)];
+            if (k >= 0 && k <= top && wanted[size_t(k)])
+                return r;
+        }
+        return -1;
+    }
+    std::sort(keys.begin(), keys.end());
+    for (int r = from; r < int(m_keys.size()); ++r)
+        if (std::binary_search(keys.begin(), keys.end(), m_keys[size_t(r)]))
+            return r;
+    return -1;
 }
 
 std::vector<int> KeyedListModel::blockKeys(int block) const {

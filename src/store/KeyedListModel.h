@@ -43,6 +43,8 @@ protected:
     // when the archive is one. False when the query failed: no keys, the error in the database.
     // The caller resets the model around it.
     bool readKeys(const QString& sql, const QVariantList& values);
+    // The first row from `from` to the end whose record is one of keys; -1 when none is.
+    int firstListedRow(int from, std::vector<qint32> keys) const;
     bool hasRow(int row) const { return row >= 0 && row < int(m_keys.size()); }
     // The keys of one block of rows, and the "?, ?" list that binds them to values.
     std::vector<int> blockKeys(int block) const;

@@ -1,5 +1,7 @@
 #include "store/Schema.h"
 
+#include "store/TextOrder.h"
+
 namespace Schema {
 
 namespace {
@@ -163,6 +165,17 @@ const std::vector<Index>& Indexes() {
     return indexes;
 }
 
+const std::vector<Index>& AlphabeticalIndexes() {
+    // The two lists' orders, and the names and codes looked up without regard to case.
+    static const std::vector<Index> indexes = {
+        {"Articoli", "Matricola", nullptr, true},  {"Articoli", "Descrizione", nullptr, true},
+        {"CliFor", "RagSoc", nullptr, true},       {"CliFor", "Codice", nullptr, true},
+        {"Categorie", "Categoria", nullptr, true}, {"Reparti", "Reparto", nullptr, true},
+        {"Scaffali", "Scaffale", nullptr, true},   {"Gruppi", "Gruppo", nullptr, true},
+    };
+    return indexes;
+}
+
 const std::vector<Unit>& StarterUnits() {
     static const std::vector<Unit> units = {
         {"Pz", "Pezzi"},     {"Nr", "Numero"},          {"Kg", "Chilogrammi"},
@@ -228,17 +241,38 @@ QString CreateTableStatement(const Table& table, Dialect dialect) {
         .arg(QLatin1String(table.name), defs.join(QStringLiteral(", ")));
 }
 
+QString IndexName(const Index& index) {
+    return QStringLiteral("IX_%1_%2%3")
+        .arg(QLatin1String(index.table), QLatin1String(index.column),
+             index.alphabetical ? QStringLiteral("_Alfa") : QString());
+}
+
+QString CreateIndexStatement(const Index& index, Dialect dialect) {
+    const QString column = QLatin1String(index.column);
+    QString columns = column;
+    if (index.alphabetical) {
+        // SQLite's index entries end with the key already; PostgreSQL's are told to, and to put
+        // NULL first as SQLite does, so that one index serves both directions of the order.
+        const Table* table = FindTable(QLatin1String(index.table));
+        const QString key = table ? QLatin1String(table->columns.front().name) : QString();
+        columns = dialect == Dialect::SQLite
+                      ? TextOrder::Term(Database::Backend::SQLite, column)
+                      : TextOrder::Term(Database::Backend::PostgreSQL, column) +
+                            QStringLiteral(" NULLS FIRST, ") + key;
+    }
+    if (index.also)
+        columns += QStringLiteral(", ") + QLatin1String(index.also);
+    return QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+        .arg(IndexName(index), QLatin1String(index.table), columns);
+}
+
 QStringList CreateStatements(Dialect dialect) {
     QStringList statements;
     for (const Table& t : Tables())
         statements << CreateTableStatement(t, dialect);
-    for (const Index& i : Indexes()) {
-        QString columns = QLatin1String(i.column);
-        if (i.also)
-            columns += QStringLiteral(", ") + QLatin1String(i.also);
-        statements << QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%3)")
-                          .arg(QLatin1String(i.table), QLatin1String(i.column), columns);
-    }
+    for (const auto* list : {&Indexes(), &AlphabeticalIndexes()})
+        for (const Index& i : *list)
+            statements << CreateIndexStatement(i, dialect);
     // Fixed texts of our own, so they are written as literals.
     for (const Unit& u : StarterUnits())
         statements << QStringLiteral("INSERT INTO UnMis (Sigla, Descrizione) VALUES ('%1', '%2')")

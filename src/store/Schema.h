@@ -29,6 +29,9 @@ struct Index {
     const char* column;
     // Further key columns, so that the hot query the index serves reads no table row.
     const char* also = nullptr;
+    // In alphabetical order without regard to case (TextOrder), then by the table's key: the
+    // lists' order and the look-ups that ignore case. Named IX_<table>_<column>_Alfa.
+    bool alphabetical = false;
 };
 
 struct Unit {
@@ -38,10 +41,15 @@ struct Unit {
 
 const std::vector<Table>& Tables();
 const std::vector<Index>& Indexes();
+// The indexes in alphabetical order, which an archive made by an earlier build may lack.
+const std::vector<Index>& AlphabeticalIndexes();
 const std::vector<Unit>& StarterUnits();
 
 const Table* FindTable(const QString& name);
 const Column* FindColumn(const QString& table, const QString& column);
+
+QString IndexName(const Index& index);
+QString CreateIndexStatement(const Index& index, Dialect dialect);
 
 QString ColumnTypeText(ColumnType type, int width, Dialect dialect);
 QString CreateTableStatement(const Table& table, Dialect dialect);

@@ -1,8 +1,9 @@
 #include "store/SqliteKeys.h"
 
 #include "store/Database.h"
+#include "store/SqliteFunctions.h"
 
-#include <QSqlDriver>
+#include <QSqlQuery>
 #include <sqlite3.h>
 
 namespace SqliteKeys {
@@ -12,11 +13,7 @@ bool Read(Database& db, const QString& sql, const QVariantList& values, std::vec
     error->clear();
     if (db.backend() != Database::Backend::SQLite)
         return false;
-    const QSqlDatabase handle = db.handle();
-    const QVariant driverHandle = handle.driver() ? handle.driver()->handle() : QVariant();
-    if (!driverHandle.isValid() || qstrcmp(driverHandle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3* connection = *static_cast<sqlite3* const*>(driverHandle.constData());
+    sqlite3* connection = SqliteFunctions::Handle(db.handle());
     if (!connection)
         return false;
 
@@ -55,6 +52,28 @@ bool Read(Database& db, const QString& sql, const QVariantList& values, std::vec
     if (!ok)
         *error = QString::fromUtf8(sqlite3_errmsg(connection));
     sqlite3_finalize(statement);
+    return ok;
+}
+
+bool ReadAny(Database& db, const QString& sql, const QVariantList& values,
+             std::vector<qint32>* keys) {
+    keys->clear();
+    QString sqliteError;
+    bool ok = Read(db, sql, values, keys, &sqliteError);
+    if (!ok && !sqliteError.isEmpty()) {
+        db.setError(QSqlError(QString(), sqliteError, QSqlError::StatementError));
+    } else if (!ok) {
+        QSqlQuery q;
+        ok = db.query(q, sql, values);
+        while (ok && q.next())
+            keys->push_back(q.value(0).toInt());
+        if (ok && q.lastError().isValid()) {
+            db.setError(q.lastError());
+            ok = false;
+        }
+    }
+    if (!ok)
+        keys->clear();
     return ok;
 }
 

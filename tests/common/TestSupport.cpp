@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
@@ -206,6 +209,29 @@ QByteArray ArchivePool::error(const QString& backend) const {
 QString ArchivePool::connectionString(const QString& backend) const {
     const auto it = m_archives.find(backend);
     return it == m_archives.end() ? QString() : it->second->connectionString();
+}
+
+QString QueryPlan(Database& db, const QString& sql) {
+    // PostgreSQL is told to avoid a scan and a sort wherever it can: on a test's few rows it
+    // would rather sort than read an index.
+    const bool pg = db.isPostgres();
+    if (pg && !db.execute(QStringLiteral("SET enable_seqscan = off")))
+        return db.errorText();
+    if (pg && !db.execute(QStringLiteral("SET enable_sort = off")))
+        return db.errorText();
+    QStringList lines;
+    // Not prepared: PostgreSQL prepares no EXPLAIN.
+    QSqlQuery q(db.handle());
+    if (q.exec((pg ? QStringLiteral("EXPLAIN ") : QStringLiteral("EXPLAIN QUERY PLAN ")) + sql))
+        while (q.next())
+            lines << q.value(pg ? 0 : 3).toString();
+    else
+        lines << q.lastError().text();
+    if (pg) {
+        db.execute(QStringLiteral("RESET enable_seqscan"));
+        db.execute(QStringLiteral("RESET enable_sort"));
+    }
+    return lines.join(u'\n');
 }
 
 } // namespace TestSupport

@@ -102,6 +102,10 @@ void EnforceFileModesInChild();
 // when it finds no symbol. *error is set when zbarimg (zbar-tools) cannot be run.
 QString DecodeBarcodes(const QImage& picture, QString* error);
 
+// How the back end would run a statement (without parameters), one line per step: SQLite's
+// EXPLAIN QUERY PLAN details, PostgreSQL's EXPLAIN with scans and sorts made unattractive.
+QString QueryPlan(Database& db, const QString& sql);
+
 } // namespace TestSupport
 
 // In a test over AddBackendRows(): fetches the row's back end and its archive from the pool, and

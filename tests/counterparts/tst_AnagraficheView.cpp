@@ -132,16 +132,19 @@ void tst_AnagraficheView::filtersSortAndState() {
     addRecord(*db, QStringLiteral("Verdi"), Kind::Supplier, QStringLiteral("10"));
     addRecord(*db, QStringLiteral("Neri"), Kind::Worker, QStringLiteral("100"));
     addRecord(*db, QStringLiteral("bianco"), Kind::Customer, QStringLiteral("09"));
+    addRecord(*db, QStringLiteral("Èrcole"), Kind::Customer);
     addRecord(*db, QStringLiteral("Azzurri"), Kind::Customer);
+    const QStringList all{"Azzurri", "Bianchi", "bianco", "Èrcole", "Neri", "Verdi"};
 
-    // A stored filter outside 1 to 4 shows everything, in code-unit order of the names.
+    // A stored filter outside 1 to 4 shows everything, the names in alphabetical order
+    // whatever their case or accents.
     for (int stored : {0, 7}) {
         Bench bench(*db, stored);
         QSignalSpy counts(&bench.notifier, &ChangeNotifier::rowCountChanged);
         bench.view->becameVisible();
-        QCOMPARE(bench.names(), QStringList({"Azzurri", "Bianchi", "Neri", "Verdi", "bianco"}));
+        QCOMPARE(bench.names(), all);
         QCOMPARE(bench.view->model()->filter(), int(AnaListModel::All));
-        QCOMPARE(counts.last(), QVariantList({3, 5}));
+        QCOMPARE(counts.last(), QVariantList({3, 6}));
         QVERIFY(bench.view->command(CAnagraficheView::FilterAll)->isChecked());
     }
 
@@ -154,11 +157,10 @@ void tst_AnagraficheView::filtersSortAndState() {
     const struct {
         int command;
         QStringList names;
-    } filters[] = {
-        {CAnagraficheView::FilterClienti, {"Azzurri", "Bianchi", "bianco"}},
-        {CAnagraficheView::FilterOperai, {"Neri"}},
-        {CAnagraficheView::FilterFornitori, {"Verdi"}},
-        {CAnagraficheView::FilterAll, {"Azzurri", "Bianchi", "Neri", "Verdi", "bianco"}}};
+    } filters[] = {{CAnagraficheView::FilterClienti, {"Azzurri", "Bianchi", "bianco", "Èrcole"}},
+                   {CAnagraficheView::FilterOperai, {"Neri"}},
+                   {CAnagraficheView::FilterFornitori, {"Verdi"}},
+                   {CAnagraficheView::FilterAll, all}};
     for (const auto& f : filters) {
         bench.view->command(f.command)->trigger();
         QCOMPARE(bench.names(), f.names);
@@ -168,20 +170,29 @@ void tst_AnagraficheView::filtersSortAndState() {
     }
     QCOMPARE(bench.profile.integer(S::Settings, QStringLiteral("FilterAna")), 4);
 
-    // Sorting compares the shown text: "10" before "9", an empty cell first; a second click
-    // reverses. The header's arrow points up for ascending (Qt's "descending" indicator).
+    // The names' heading, already sorted ascending, reverses the refresh's order exactly.
     QHeaderView* header = bench.view->table()->horizontalHeader();
+    Q_EMIT header->sectionClicked(0);
+    QStringList reversed = all;
+    std::reverse(reversed.begin(), reversed.end());
+    QCOMPARE(bench.names(), reversed);
+    bench.view->onUpdate();
+
+    // Sorting compares the shown text: "10" before "9", empty cells first (in the order they
+    // had); a second click reverses. The header's arrow points up for ascending (Qt's
+    // "descending" indicator).
     const int bianchi = bench.view->model()->keyAt(1);
     bench.view->selectKey(bianchi);
     Q_EMIT header->sectionClicked(3);
-    QCOMPARE(bench.column(3), QStringList({"", "09", "10", "100", "9"}));
+    QCOMPARE(bench.column(3), QStringList({"", "", "09", "10", "100", "9"}));
+    QCOMPARE(bench.names().mid(0, 2), QStringList({"Azzurri", "Èrcole"}));
     QCOMPARE(header->sortIndicatorSection(), 3);
     QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
     QCOMPARE(bench.view->selectedKeys(), QList<int>{bianchi});
     QVERIFY(bench.view->model()->index(0, 3).data(Qt::BackgroundRole).value<QColor>().isValid());
     QVERIFY(!bench.view->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
     Q_EMIT header->sectionClicked(3);
-    QCOMPARE(bench.column(3), QStringList({"9", "100", "10", "09", ""}));
+    QCOMPARE(bench.column(3), QStringList({"9", "100", "10", "09", "", ""}));
     QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
     // Every refresh goes back to the names, ascending.
     bench.view->onUpdate();
@@ -335,8 +346,9 @@ void tst_AnagraficheView::find() {
     addRecord(*db, QStringLiteral("Rossi Mario"), Kind::Customer, {}, QStringLiteral("RSSMRA"));
     addRecord(*db, QStringLiteral("Bianchi"), Kind::Supplier, {}, QStringLiteral("BNCxyz"));
     addRecord(*db, QStringLiteral("ROSSI Anna"), Kind::Worker);
+    addRecord(*db, QStringLiteral("Città Èlite"), Kind::Customer, {}, QStringLiteral("CTTLTE"));
     Bench bench(*db);
-    bench.view->becameVisible(); // Bianchi, ROSSI Anna, Rossi Mario
+    bench.view->becameVisible(); // Bianchi, Città Èlite, ROSSI Anna, Rossi Mario
     const QString notFound = QStringLiteral("Cliente o fornitore non trovato!");
 
     // Lower-cased both ways; the name wins over the tax code.
@@ -345,14 +357,29 @@ void tst_AnagraficheView::find() {
              QStringLiteral("ROSSI Anna"));
     // From the row after the last selected one, without wrapping.
     bench.find(QStringLiteral("rossi"), {}, false);
-    QCOMPARE(bench.view->selectedKeys(), QList<int>{bench.view->model()->keyAt(2)});
+    QCOMPARE(bench.view->selectedKeys(), QList<int>{bench.view->model()->keyAt(3)});
     bench.prompt.expect(notFound);
     bench.find(QStringLiteral("rossi"), {}, false);
     QCOMPARE(bench.prompt.shown.last().icon, IPrompt::Icon::Information);
-    QCOMPARE(bench.view->selectedKeys(), QList<int>{bench.view->model()->keyAt(2)});
+    QCOMPARE(bench.view->selectedKeys(), QList<int>{bench.view->model()->keyAt(3)});
     // Only the tax code, from the first row.
     bench.find({}, QStringLiteral("XYZ"), true);
     QCOMPARE(bench.view->selectedKeys(), QList<int>{bench.view->model()->keyAt(0)});
+    // Accented capitals are matched as small letters, on both back ends; İ is a capital i.
+    bench.find(QStringLiteral("CITTÀ è"), {}, true);
+    QCOMPARE(bench.view->selectedKeys(), QList<int>{bench.view->model()->keyAt(1)});
+    const int inox = addRecord(*db, QStringLiteral("Zeta İNOX"), Kind::Customer);
+    bench.view->onUpdate();
+    for (const QString& text : {QStringLiteral("a inox"), QStringLiteral("ZETA "),
+                                QStringLiteral("A İn"), QStringLiteral("NOX")}) {
+        bench.view->selectKey(bench.view->model()->keyAt(0));
+        bench.find(text, {}, true);
+        QCOMPARE(bench.view->selectedKeys(), QList<int>{inox});
+    }
+    // An unlisted match is no match.
+    bench.view->onFilter(AnaListModel::Suppliers);
+    bench.prompt.expect(notFound);
+    bench.find(QStringLiteral("rossi"), QStringLiteral("cttlte"), true);
     // Nothing typed finds nothing.
     bench.prompt.expect(notFound);
     bench.find({}, {}, true);
@@ -397,11 +424,19 @@ void tst_AnagraficheView::movementsPane() {
 }
 
 void tst_AnagraficheView::findDialog() {
-    // The counterparts mode of the shared find window; the items mode keeps its own texts.
+    // The counterparts mode of the shared find window; the items mode keeps its own texts,
+    // which say that every text given must match, and starts from the first row unless told.
     CTrovaDialog items(CTrovaDialog::Mode::Items);
     QCOMPARE(items.label(0)->text(), QStringLiteral("Cerca un prodotto che ha matricola"));
+    QCOMPARE(items.label(1)->text(), QStringLiteral("e che ha descrizione"));
+    QCOMPARE(items.label(2)->text(), QStringLiteral("e che ha codice a barre"));
     QVERIFY(items.edit(2)->isEnabled());
+    QCOMPARE(items.fromFirstRowBox()->text(),
+             QStringLiteral("&Inizia la ricerca dalla prima riga"));
     QVERIFY(items.fromFirstRow());
+    items.show();
+    QTest::mouseClick(items.fromFirstRowBox(), Qt::LeftButton);
+    QVERIFY(!items.fromFirstRow());
     QVERIFY(items.helpButton()->isHidden());
 
     CTrovaDialog d(CTrovaDialog::Mode::Counterparts);

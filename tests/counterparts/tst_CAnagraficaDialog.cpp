@@ -189,13 +189,23 @@ void tst_CAnagraficaDialog::codeCompletion() {
     QTest::keyClick(code, Qt::Key_C);
     QCOMPARE(code->text(), QStringLiteral("C003"));
     QCOMPARE(code->selectedText(), QStringLiteral("003"));
+
+    // With C001 to C009 the rule's code for the typed C00 is C010, which would change a typed
+    // character: nothing is proposed, and the code stays as typed.
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM CliFor")));
+    QVERIFY(
+        addCodes(*db, {"C001", "C002", "C003", "C004", "C005", "C006", "C007", "C008", "C009"}));
+    code->clear();
+    QTest::keyClicks(code, QStringLiteral("C005"));
+    QCOMPARE(code->text(), QStringLiteral("C005"));
 }
 
 void tst_CAnagraficaDialog::duplicateCode() {
     ARCHIVE(db);
     QVERIFY(addCodes(*db, {"C001", "C002"}));
     CliForRecord fresh = CounterpartStore::NewRecord(Kind::Customer);
-    fresh.Codice = QStringLiteral("C001");
+    // Another letter case is the same code.
+    fresh.Codice = QStringLiteral("c001");
     fresh.RagSoc = QStringLiteral("Nuovo");
     auto d = open(*db, fresh);
     d->setDuplicateCheck(true);

@@ -1,6 +1,8 @@
 // label: db
+#include "counterparts/AnaListModel.h"
 #include "counterparts/CounterpartStore.h"
 #include "store/Database.h"
+#include "store/TextOrder.h"
 
 #include "TestSupport.h"
 
@@ -76,6 +78,13 @@ void tst_CounterpartCore::proposal_data() {
                               << "";
     QTest::newRow("empty") << "" << 3 << "C003"
                            << "";
+    // Only ever an addition to what was typed or scanned.
+    QTest::newRow("would change a typed digit") << "ART00" << 9 << "ART009"
+                                                << "";
+    QTest::newRow("the codes' case") << "art" << 9 << "ART009"
+                                     << "ART010";
+    QTest::newRow("wildcard typed") << "*00" << 4 << "C003"
+                                    << "";
 }
 
 void tst_CounterpartCore::proposal() {
@@ -92,8 +101,9 @@ void tst_CounterpartCore::completionQueries() {
     QVERIFY(AddCodes(*db, {"C001", "C002", "C003", "F01", "1001", "X'9"}));
     QCOMPARE(store.completeCode(QStringLiteral("C")), QStringLiteral("C004"));
     QCOMPARE(store.completeCode(QStringLiteral("C0")), QStringLiteral("C004"));
-    // "*" is a wildcard: "*00" matches the C codes and 1001 (four), the greatest being C003.
-    QCOMPARE(store.completeCode(QStringLiteral("*00")), QStringLiteral("C005"));
+    // "*" is a wildcard, but a proposal never replaces what was typed: none with one typed.
+    QCOMPARE(store.completeCode(QStringLiteral("C*")), QString());
+    QCOMPARE(store.completeCode(QStringLiteral("*00")), QString());
     QCOMPARE(store.completeCode(QStringLiteral("1")), QString());
     QCOMPARE(store.completeCode(QStringLiteral("Z")), QString());
     QCOMPARE(store.completeCode(QStringLiteral("X'")), QStringLiteral("X'2"));
@@ -101,6 +111,14 @@ void tst_CounterpartCore::completionQueries() {
     QVERIFY(db->execute(QStringLiteral("DELETE FROM CliFor")));
     QVERIFY(AddCodes(*db, {"C001", "C005"}));
     QCOMPARE(store.completeCode(QStringLiteral("C")), QStringLiteral("C003"));
+
+    // Case does not count, in the count nor in the greatest code; "_" and "%" are characters.
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM CliFor")));
+    QVERIFY(AddCodes(*db, {"èl_01", "ÈL_02", "ELX03", "A%B1", "AXB2"}));
+    QCOMPARE(store.completeCode(QStringLiteral("ÈL")), QStringLiteral("ÈL_03"));
+    QCOMPARE(store.completeCode(QStringLiteral("èl_")), QStringLiteral("ÈL_03"));
+    QCOMPARE(store.completeCode(QStringLiteral("el")), QStringLiteral("ELX02"));
+    QCOMPARE(store.completeCode(QStringLiteral("A%")), QStringLiteral("A%B2"));
 }
 
 void tst_CounterpartCore::saveAndLoad() {
@@ -152,6 +170,28 @@ void tst_CounterpartCore::duplicateCount() {
     QCOMPARE(store.codeCount(QStringLiteral("C00")), std::optional<int>(0));
     QCOMPARE(store.codeCount(QStringLiteral("C00%")), std::optional<int>(0));
     QCOMPARE(store.codeCount(QString()), std::optional<int>(0));
+    // Without regard to case, accented letters' too; accents themselves count.
+    QVERIFY(AddCodes(*db, {"èl01", "el02"}));
+    QCOMPARE(store.codeCount(QStringLiteral("c001")), std::optional<int>(1));
+    QCOMPARE(store.codeCount(QStringLiteral("d'01")), std::optional<int>(1));
+    QCOMPARE(store.codeCount(QStringLiteral("ÈL01")), std::optional<int>(1));
+    QCOMPARE(store.codeCount(QStringLiteral("EL01")), std::optional<int>(0));
+    QCOMPARE(store.codeCount(QStringLiteral("ÈL02")), std::optional<int>(0));
+    // The look-up reads the code index, and the list's order its name index.
+    QString plan = TestSupport::QueryPlan(
+        *db, QStringLiteral("SELECT IDCliFor, Codice FROM CliFor WHERE %1 BETWEEN 'c' AND 'C'")
+                 .arg(TextOrder::Term(db->backend(), QStringLiteral("Codice"))));
+    QVERIFY2(plan.contains(QStringLiteral("ix_clifor_codice_alfa"), Qt::CaseInsensitive),
+             qPrintable(plan));
+    for (int filter : {1, 4}) {
+        plan =
+            TestSupport::QueryPlan(*db, AnaListModel::KeySql(db->backend(), filter)
+                                            .replace(QStringLiteral("> ?"), QStringLiteral("> 0")));
+        QVERIFY2(plan.contains(QStringLiteral("ix_clifor_ragsoc_alfa"), Qt::CaseInsensitive) &&
+                     !plan.contains(QStringLiteral("TEMP B-TREE")) &&
+                     !plan.contains(QStringLiteral("Sort")),
+                 qPrintable(plan));
+    }
 }
 
 QTEST_MAIN(tst_CounterpartCore)

@@ -6,6 +6,7 @@
 #include "items/ArtFilter.h"
 #include "items/ArtFind.h"
 #include "items/ArtListModel.h"
+#include "store/TextOrder.h"
 
 #include <QAbstractItemModelTester>
 #include <QSqlQuery>
@@ -48,6 +49,15 @@ int addItem(Database& db, const Item& item, bool recomputed = true) {
     return q.value(0).toInt();
 }
 
+int keyOf(Database& db, const QString& code) {
+    QSqlQuery q;
+    return db.query(q, QStringLiteral("SELECT IDArticolo FROM Articoli WHERE Matricola = ?"),
+                    {code}) &&
+                   q.next()
+               ? q.value(0).toInt()
+               : 0;
+}
+
 // The column texts of every row, one line each.
 QStringList Column(ArtListModel& model, int column) {
     QStringList texts;
@@ -69,6 +79,8 @@ private Q_SLOTS:
     void cellsAndModelTester();
     void sorting_data() { TestSupport::AddBackendRows(); }
     void sorting();
+    void alphabeticalOrder_data() { TestSupport::AddBackendRows(); }
+    void alphabeticalOrder();
     void filter_data() { TestSupport::AddBackendRows(); }
     void filter();
     void hostileText_data() { TestSupport::AddBackendRows(); }
@@ -229,6 +241,48 @@ void tst_ArticoliModel::sorting() {
     QCOMPARE(again.lastArtSort(), -3);
 }
 
+void tst_ArticoliModel::alphabeticalOrder() {
+    ARCHIVE(db);
+    // Keys against the order, so that a tie shows which way it went.
+    for (const char* code : {"Zeta", "alfa", "ART-2", "Èlite", "art1", "elite", "ART1", "Ärger"})
+        QVERIFY(addItem(*db, Named(QString::fromUtf8(code), QString::fromUtf8(code))) > 0);
+    // Letters first, then accents, then case; punctuation before digits.
+    const QStringList ascending{"alfa", "Ärger", "ART-2", "art1", "ART1", "elite", "Èlite", "Zeta"};
+    ArtListModel model(*db, *m_profile);
+    QVERIFY2(model.refresh(), qPrintable(model.errorText()));
+    QCOMPARE(Column(model, 0), ascending);
+    QStringList descending = ascending;
+    std::reverse(descending.begin(), descending.end());
+    model.clickColumn(0);
+    QVERIFY(model.refresh());
+    QCOMPARE(Column(model, 0), descending);
+    model.clickColumn(1);
+    QVERIFY(model.refresh());
+    QCOMPARE(Column(model, 1), ascending);
+    // The order in memory is the databases' order.
+    QStringList sorted = ascending;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString& a, const QString& b) { return TextOrder::Compare(a, b) < 0; });
+    QCOMPARE(sorted, ascending);
+
+    // An index gives both orders: the key query sorts nothing itself (without a second key).
+    for (int column : {0, 1})
+        for (int direction : {1, -1}) {
+            model.setLastArtSort(direction * (column + 1));
+            for (const char* key : {"Sort2DataAct", "Sort2DataArt"})
+                m_profile->setValue(Profile::Section::Settings, QLatin1String(key), QString());
+            const QString plan = TestSupport::QueryPlan(
+                *db, QStringLiteral("SELECT IDArticolo FROM Articoli WHERE IDArticolo > 0") +
+                         model.orderClause());
+            const QString index = column == 0 ? QStringLiteral("ix_articoli_matricola_alfa")
+                                              : QStringLiteral("ix_articoli_descrizione_alfa");
+            QVERIFY2(plan.contains(index, Qt::CaseInsensitive) &&
+                         !plan.contains(QStringLiteral("TEMP B-TREE")) &&
+                         !plan.contains(QStringLiteral("Sort")),
+                     qPrintable(plan));
+        }
+}
+
 void tst_ArticoliModel::filter() {
     ARCHIVE(db);
     QVERIFY(fill(*db));
@@ -268,6 +322,16 @@ void tst_ArticoliModel::filter() {
     QCOMPARE(again.rowCount(), 5);
     QCOMPARE(m_profile->integer(Profile::Section::Settings, QStringLiteral("ArtGiacFilter")), 20);
     QCOMPARE(m_profile->string(Profile::Section::Settings, QStringLiteral("ArtFilter")), QString());
+
+    // "%" and "_" are characters like the others, "*" the only wildcard; case is ignored,
+    // accented letters' too.
+    QVERIFY(addItem(*db, Named(QStringLiteral("A_1"), QStringLiteral("Sconto 50% Èlite"))) > 0);
+    QVERIFY(addItem(*db, Named(QStringLiteral("AB1"), QStringLiteral("Sconto 500 elite"))) > 0);
+    QCOMPARE(codesWith("a_", "", "", 0), QStringList({"A_1"}));
+    QCOMPARE(codesWith("", "sconto 50%", "", 0), QStringList({"A_1"}));
+    QCOMPARE(codesWith("", "*%", "", 0), QStringList({"A_1"}));
+    QCOMPARE(codesWith("", "*ÈLITE", "", 0), QStringList({"A_1"}));
+    QCOMPARE(codesWith("a*1", "", "", 0), QStringList({"A_1", "A-100", "A-150", "AB1"}));
 }
 
 void tst_ArticoliModel::hostileText() {
@@ -285,7 +349,8 @@ void tst_ArticoliModel::hostileText() {
             QVERIFY2(model.refresh(), qPrintable(text + ": " + model.errorText()));
             QVERIFY2(model.rowCount() <= 6, qPrintable(text));
         }
-        QVERIFY(ArtFind::Find(*db, {text, text, text}) >= 0);
+        std::vector<int> keys;
+        QVERIFY(ArtFind::MatchingKeys(*db, {text, text, text}, &keys));
     }
     model.setFilter(ArtFilter::FromTexts(*db, QStringLiteral("O'Brien\\"), {}, {}, 0));
     QVERIFY(model.refresh());
@@ -301,35 +366,49 @@ void tst_ArticoliModel::hostileText() {
 void tst_ArticoliModel::find() {
     ARCHIVE(db);
     QVERIFY(fill(*db));
-    auto codeOf = [&](const ArtFind::Texts& texts) {
-        const int key = ArtFind::Find(*db, texts);
-        QSqlQuery q;
-        if (key > 0 &&
-            db->query(q, QStringLiteral("SELECT Matricola FROM Articoli WHERE IDArticolo = ?"),
-                      {key}) &&
-            q.next())
-            return q.value(0).toString();
-        return QString::number(key);
+    QVERIFY(addItem(*db, Named(QStringLiteral("A_1"), QStringLiteral("50% Èlite"))) > 0);
+    QVERIFY(addItem(*db, Named(QStringLiteral("AB1"), QStringLiteral("Sconto 10%"))) > 0);
+    ArtListModel model(*db, *m_profile);
+    QVERIFY(model.refresh());
+    auto codeOf = [&](const ArtFind::Texts& texts, int from = 0) {
+        bool failed = false;
+        const int row = model.findRow(from, texts, &failed);
+        return failed ? QStringLiteral("failed") : row < 0 ? QString() : model.fieldText(row, 0);
     };
-    QCOMPARE(codeOf({}), QStringLiteral("0"));
-    QCOMPARE(codeOf({"  ", "", " "}), QStringLiteral("0"));
+    QCOMPARE(codeOf({}), QString());
+    QCOMPARE(codeOf({"  ", "", " "}), QString());
     QCOMPARE(codeOf({"c-3", "", ""}), QStringLiteral("C-300"));
     QCOMPARE(codeOf({"", "rond", ""}), QStringLiteral("A-150"));
     QCOMPARE(codeOf({"", "", "900"}), QStringLiteral("C-300"));
     QCOMPARE(codeOf({"*150", "", ""}), QStringLiteral("A-150"));
-    QCOMPARE(codeOf({"A", "vite", ""}), QStringLiteral("0"));
-    // A text ending in "%": used as it is; a code without "*" is then compared exactly.
-    QCOMPARE(codeOf({"", "%one%", ""}), QStringLiteral("C-300"));
-    QCOMPARE(codeOf({"A-1%", "", ""}), QStringLiteral("0"));
-    QCOMPARE(codeOf({"A*5%", "", ""}), QStringLiteral("A-150"));
+    QCOMPARE(codeOf({"A", "vite", ""}), QString());
+    // The first listed match, from the row asked for: A_1, A-100, A-150, AB1, B-200 ...
+    QCOMPARE(codeOf({"a", "", ""}), QStringLiteral("A_1"));
+    QCOMPARE(codeOf({"a-1", "", ""}), QStringLiteral("A-100"));
+    QCOMPARE(codeOf({"a-1", "", ""}, 2), QStringLiteral("A-150"));
+    QCOMPARE(codeOf({"a-1", "", ""}, 3), QString());
+    // "%" and "_" are plain characters; a text that ends with "%" is matched whole.
+    QCOMPARE(codeOf({"a_", "", ""}), QStringLiteral("A_1"));
+    QCOMPARE(codeOf({"", "50% è", ""}), QStringLiteral("A_1"));
+    QCOMPARE(codeOf({"", "50% èLITE", ""}), QStringLiteral("A_1"));
+    QCOMPARE(codeOf({"", "50%", ""}), QString());
+    QCOMPARE(codeOf({"", "%one%", ""}), QString());
+    QCOMPARE(codeOf({"", "*50%", ""}), QString());
+    QCOMPARE(codeOf({"A-1%", "", ""}), QString());
+    QCOMPARE(codeOf({"", "*o 10%", ""}), QStringLiteral("AB1"));
+    // A failed query is told apart from no match.
+    QVERIFY(db->execute(QStringLiteral("ALTER TABLE Articoli RENAME TO Vecchi")));
+    const QString failed = codeOf({"a", "", ""});
+    QVERIFY(db->execute(QStringLiteral("ALTER TABLE Vecchi RENAME TO Articoli")));
+    QCOMPARE(failed, QStringLiteral("failed"));
 }
 
 void tst_ArticoliModel::deleteChecks() {
     ARCHIVE(db);
     QVERIFY(fill(*db));
-    const int free1 = ArtFind::Find(*db, {"A-100", "", ""});
-    const int moved = ArtFind::Find(*db, {"B-200", "", ""});
-    const int ordered = ArtFind::Find(*db, {"C-300", "", ""});
+    const int free1 = keyOf(*db, QStringLiteral("A-100"));
+    const int moved = keyOf(*db, QStringLiteral("B-200"));
+    const int ordered = keyOf(*db, QStringLiteral("C-300"));
     QVERIFY(db->execute(QStringLiteral("INSERT INTO SottoMovimenti (IDMovimento, IDArticolo, Qt) "
                                        "VALUES (1, ?, 1)"),
                         {moved}));
@@ -341,7 +420,7 @@ void tst_ArticoliModel::deleteChecks() {
     QCOMPARE(ArtDelete::CheckAll(*db, {free1, moved, ordered}), C::UsedInMovements);
     QCOMPARE(ArtDelete::CheckAll(*db, {free1, ordered, moved}), C::UsedInOrders);
     QCOMPARE(ArtDelete::DeleteAll(*db, {free1}), 1);
-    QCOMPARE(ArtFind::Find(*db, {"A-100", "", ""}), 0);
+    QCOMPARE(keyOf(*db, QStringLiteral("A-100")), 0);
 }
 
 void tst_ArticoliModel::failedQueryEmptiesTheList() {

@@ -177,18 +177,18 @@ void tst_ArticoliView::findFilterAndDelete() {
     bench.view->becameVisible();
 
     // Find: all texts empty finds nothing and says so; a code finds its row.
-    bench.view->askFind = [](ArtFind::Texts* t) {
-        *t = {};
-        return true;
+    const QString notFound = QStringLiteral("Articolo di magazzino non trovato!");
+    auto find = [&](const QString& code, const QString& description, bool fromFirstRow) {
+        bench.view->askFind = [=](CArticoliView::FindTexts* t) {
+            *t = {{code, description, {}}, fromFirstRow};
+            return true;
+        };
+        bench.view->onFind();
     };
-    bench.prompt.expect(QStringLiteral("Articolo di magazzino non trovato!"));
-    bench.view->onFind();
+    bench.prompt.expect(notFound);
+    find({}, {}, true);
     QCOMPARE(bench.prompt.shown.last().icon, IPrompt::Icon::Information);
-    bench.view->askFind = [](ArtFind::Texts* t) {
-        *t = {QStringLiteral("c"), {}, {}};
-        return true;
-    };
-    bench.view->onFind();
+    find(QStringLiteral("c"), {}, true);
     QCOMPARE(bench.view->selectedKeys(), QList<int>{c});
 
     // Filter: the dialog's texts, then the command clears it without asking again.
@@ -201,6 +201,25 @@ void tst_ArticoliView::findFilterAndDelete() {
     bench.view->onFilter();
     QCOMPARE(bench.codes(), QStringList({"B1", "C1"}));
     QVERIFY(bench.view->command(32806)->isChecked());
+    // The find searches the rows listed, in their order: every description has an "a", Alfa
+    // is filtered out, so Bravo comes first, then (from the row after it) Charlie, then none.
+    find({}, QStringLiteral("*a"), true);
+    QCOMPARE(bench.view->selectedKeys(), QList<int>{b});
+    find({}, QStringLiteral("*a"), false);
+    QCOMPARE(bench.view->selectedKeys(), QList<int>{c});
+    bench.prompt.expect(notFound);
+    find({}, QStringLiteral("*a"), false);
+    QCOMPARE(bench.view->selectedKeys(), QList<int>{c});
+    bench.prompt.expect(notFound);
+    find(QStringLiteral("A1"), {}, true);
+    // Every text must match.
+    bench.prompt.expect(notFound);
+    find(QStringLiteral("B"), QStringLiteral("Ch"), true);
+    // In descending order Charlie is the first listed.
+    Q_EMIT bench.view->table()->horizontalHeader()->sectionClicked(0);
+    find({}, QStringLiteral("*a"), true);
+    QCOMPARE(bench.view->selectedKeys(), QList<int>{c});
+    Q_EMIT bench.view->table()->horizontalHeader()->sectionClicked(0);
     bench.view->onFilter();
     QCOMPARE(asked, 1);
     QCOMPARE(bench.codes(), QStringList({"A1", "B1", "C1"}));
@@ -305,7 +324,7 @@ void tst_ArticoliView::accelerators() {
         log << QStringLiteral("dialog %1 %2").arg(id).arg(many);
         return 0;
     });
-    bench.view->askFind = [&](ArtFind::Texts*) {
+    bench.view->askFind = [&](CArticoliView::FindTexts*) {
         log << QStringLiteral("find");
         return false;
     };

@@ -201,6 +201,16 @@ void tst_CArticoloDialog::completion() {
     code->clear();
     QTest::keyClicks(code, QStringLiteral("0"));
     QCOMPARE(code->text(), QStringLiteral("0002"));
+    // A proposal only ever adds to what was typed, or scanned at a reader's pace.
+    for (const QString& typed : {QStringLiteral("ART0055"), QStringLiteral("ART0015")}) {
+        code->clear();
+        QTest::keyClicks(code, typed);
+        QCOMPARE(code->text(), typed);
+    }
+    code->clear();
+    QTest::keyClicks(code, QStringLiteral("art0"));
+    QCOMPARE(code->text(), QStringLiteral("ART010"));
+    QCOMPARE(code->selectedText(), QStringLiteral("10"));
 
     // An opened item and a large archive are never completed.
     auto e = open(*db, addItem(*db, QStringLiteral("B1")));

@@ -69,9 +69,14 @@ void tst_Classifications::createByName() {
         const int key = Classifications::CreateByName(*db, t, QStringLiteral("Ferramenta"));
         QVERIFY2(key > 0, qPrintable(table + db->errorText()));
         QCOMPARE(Classifications::CreateByName(*db, t, QStringLiteral("Ferramenta")), key);
-        // Names are compared as stored: another case is another row.
-        const int other = Classifications::CreateByName(*db, t, QStringLiteral("FERRAMENTA"));
-        QVERIFY(other > 0 && other != key);
+        // Names are compared without regard to case, accented letters' too; accents count.
+        QCOMPARE(Classifications::CreateByName(*db, t, QStringLiteral("FERRAMENTA")), key);
+        const int accented = Classifications::CreateByName(*db, t, QStringLiteral("Èlite X"));
+        QVERIFY(accented > 0);
+        QCOMPARE(Classifications::CreateByName(*db, t, QStringLiteral("èlite x")), accented);
+        const int plain = Classifications::CreateByName(*db, t, QStringLiteral("elite x"));
+        QVERIFY(plain > 0 && plain != accented);
+        QCOMPARE(nameOf(*db, t, accented).toString(), QStringLiteral("Èlite X"));
 
         const QString longName(45, u'x');
         const int cut = Classifications::CreateByName(*db, t, longName);

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,12 +39,13 @@ struct World {
     }
 };
 
-// Inserts an item priced 10 with VAT 20 %, discount 10 % and mark-up 30 %.
-int AddItem(Database& db, int category) {
+// Inserts an item priced 10 (or as asked, in ten-thousandths) with VAT 20 %, discount 10 % and
+// mark-up 30 %.
+int AddItem(Database& db, int category, qint64 price = 100000) {
     TableRecordSet<ArticoliRecord> items(db);
     ArticoliRecord item;
     item.Matricola = TestSupport::UniqueName(QStringLiteral("Q"));
-    item.Prezzo = CurrencyAmount::fromUnits(100000);
+    item.Prezzo = CurrencyAmount::fromUnits(price);
     item.Iva = 0.2f;
     item.Sconto = 0.1f;
     item.Ricarico = 0.3f;
@@ -55,6 +57,20 @@ ArticoliRecord Item(Database& db, int key) {
     TableRecordSet<ArticoliRecord> items(db);
     items.openKey(key);
     return items.current();
+}
+
+// The price as the database holds it, not rounded on reading as a record rounds it.
+double StoredPrice(Database& db, int key) {
+    QSqlQuery q;
+    if (!db.query(q, QStringLiteral("SELECT Prezzo FROM Articoli WHERE IDArticolo = ?"), {key}) ||
+        !q.next())
+        return -1;
+    return q.value(0).toDouble();
+}
+
+void ClickOk(QDialog& dialog) {
+    QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
 }
 
 double ColumnValue(const ArticoliRecord& item, int field) {
@@ -92,24 +108,35 @@ void tst_QuickChange::changesOneCategory_data() {
     QTest::addColumn<int>("operation");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<double>("expected");
+    QTest::addColumn<qint64>("price");
     struct Case {
         const char* name;
         int field, operation;
         const char* typed;
         double expected;
+        qint64 price = 100000;
     };
+    // A price keeps four decimals, halves rounded away from zero, on both back ends.
     const Case cases[] = {
-        {"price +10%", 0, 0, "10%", 11.0},         {"price +10", 0, 0, "10", 20.0},
-        {"price -10%", 0, 1, "10%", 9.0},          {"price -2,5", 0, 1, "2,5", 7.5},
-        {"price = 12,345", 0, 2, "12,345", 12.35}, {"discount = 12,5%", 3, 2, "12,5%", 0.13},
-        {"VAT = 22%", 1, 2, "22%", 0.22},          {"VAT = 22", 1, 2, "22", 22.0},
+        {"price +10%", 0, 0, "10%", 11.0},
+        {"price +10", 0, 0, "10", 20.0},
+        {"price -10%", 0, 1, "10%", 9.0},
+        {"price -2,5", 0, 1, "2,5", 7.5},
+        {"price = 12,345", 0, 2, "12,345", 12.35},
+        {"price 10,5555 +10%", 0, 0, "10%", 11.6111, 105555},
+        {"price 10,5555 -10%", 0, 1, "10%", 9.5, 105555},
+        {"price 0,0005 +50%", 0, 0, "50%", 0.0008, 5},
+        {"price 10,5555 +0,01", 0, 0, "0,01", 10.5655, 105555},
+        {"discount = 12,5%", 3, 2, "12,5%", 0.13},
+        {"VAT = 22%", 1, 2, "22%", 0.22},
+        {"VAT = 22", 1, 2, "22", 22.0},
         {"mark-up +50%", 2, 0, "50%", 0.45},
     };
     for (const char* backend : {"sqlite", "postgres"})
         for (const Case& c : cases)
             QTest::addRow("%s %s", backend, c.name)
                 << QString::fromLatin1(backend) << c.field << c.operation
-                << QString::fromUtf8(c.typed) << c.expected;
+                << QString::fromUtf8(c.typed) << c.expected << c.price;
 }
 
 void tst_QuickChange::changesOneCategory() {
@@ -118,12 +145,13 @@ void tst_QuickChange::changesOneCategory() {
     QFETCH(int, operation);
     QFETCH(QString, typed);
     QFETCH(double, expected);
+    QFETCH(qint64, price);
     World w;
     const int chosen = Classifications::CreateByName(*db, Table::Categorie,
                                                      TestSupport::UniqueName(QStringLiteral("A")));
     const int other = Classifications::CreateByName(*db, Table::Categorie,
                                                     TestSupport::UniqueName(QStringLiteral("B")));
-    const int changed = AddItem(*db, chosen);
+    const int changed = AddItem(*db, chosen, price);
     const int kept = AddItem(*db, other);
     QVERIFY(changed > 0 && kept > 0);
     const ArticoliRecord before = Item(*db, kept);
@@ -136,7 +164,8 @@ void tst_QuickChange::changesOneCategory() {
     dialog.keyBox()->setCurrentIndex(dialog.keyBox()->findData(chosen));
     w.prompt.expect(kConfirm, IPrompt::Answer::Yes);
     w.prompt.expect(QStringLiteral("Variazioni avvenute con successo!"));
-    dialog.accept();
+    dialog.show();
+    ClickOk(dialog);
     QVERIFY2(w.prompt.unexpected.isEmpty() && w.prompt.pending().isEmpty(),
              qPrintable(w.prompt.unexpected.join(u'|')));
     QCOMPARE(w.prompt.shown.last().icon, IPrompt::Icon::Information);
@@ -144,9 +173,11 @@ void tst_QuickChange::changesOneCategory() {
     QCOMPARE(reload.size(), 1);
     QCOMPARE(reload.first().first().toInt(), 0);
 
-    // Rates are single-precision reals.
+    // Rates are single-precision reals; a price is exact to the ten-thousandth.
     QVERIFY2(qAbs(ColumnValue(Item(*db, changed), field) - expected) < 1e-6,
              qPrintable(QString::number(ColumnValue(Item(*db, changed), field))));
+    if (field == 0)
+        QCOMPARE(StoredPrice(*db, changed), expected);
     const ArticoliRecord after = Item(*db, kept);
     QCOMPARE(after.Prezzo, before.Prezzo);
     QCOMPARE(after.Iva, before.Iva);
@@ -169,7 +200,7 @@ void tst_QuickChange::refusedValuesAndNoKeepTheDialogOpen() {
     dialog.operationBox()->setCurrentIndex(1);
     for (const QString& bad : QStringList{"", "abc", "-10", "-5%", "abc%", "150%"}) {
         dialog.valueEdit()->setText(bad);
-        dialog.accept();
+        ClickOk(dialog);
         QVERIFY2(dialog.isVisible(), qPrintable(bad));
     }
     QCOMPARE(w.prompt.balloons.size(), 6);
@@ -177,7 +208,7 @@ void tst_QuickChange::refusedValuesAndNoKeepTheDialogOpen() {
 
     dialog.valueEdit()->setText(QStringLiteral("50%"));
     w.prompt.expect(kConfirm, IPrompt::Answer::No);
-    dialog.accept();
+    ClickOk(dialog);
     QVERIFY(dialog.isVisible());
     QCOMPARE(Item(*db, item).Prezzo, CurrencyAmount::fromUnits(100000));
 

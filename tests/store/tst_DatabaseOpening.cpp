@@ -5,6 +5,7 @@
 #include "store/ConnectionString.h"
 #include "store/DatabaseOpener.h"
 #include "store/Schema.h"
+#include "store/SqliteFunctions.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +40,9 @@ bool makeSqlite(const QString& path, const QStringList& statements) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
-        ok = db.open();
+        // Our collation, as the program's connections have it: a copy of the template cannot
+        // change the tables of its alphabetical indexes without it.
+        ok = db.open() && SqliteFunctions::Register(db);
         for (const QString& sql : statements) {
             QSqlQuery q(db);
             ok = ok && q.exec(sql);

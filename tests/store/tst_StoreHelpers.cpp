@@ -4,9 +4,11 @@
 #include "store/ConnectionString.h"
 #include "store/DbError.h"
 #include "store/DisplayName.h"
+#include "store/LikePattern.h"
 #include "store/OrderClause.h"
 #include "store/Schema.h"
 #include "store/SchemaUpgrade.h"
+#include "store/TextOrder.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -127,6 +129,15 @@ private Q_SLOTS:
     void currencyFromDouble();
     void archiveMatchesSchema_data() { TestSupport::AddBackendRows(); }
     void archiveMatchesSchema();
+    void alphabeticalOrder_data() { TestSupport::AddBackendRows(); }
+    void alphabeticalOrder();
+    void likeTakesOnlyStarAsWildcard_data();
+    void likeTakesOnlyStarAsWildcard();
+    void missingIndexesAreMade_data() { TestSupport::AddBackendRows(); }
+    void missingIndexesAreMade();
+
+private:
+    TestSupport::ArchivePool m_archives;
 };
 
 void tst_StoreHelpers::displayName() {
@@ -479,11 +490,13 @@ void tst_StoreHelpers::archiveMatchesSchema() {
                 : QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"));
     for (QString& i : indexes)
         i = i.toLower();
-    for (const Schema::Index& i : Schema::Indexes()) {
-        const QString name =
-            QStringLiteral("ix_%1_%2").arg(QLatin1String(i.table), QLatin1String(i.column));
-        QVERIFY2(indexes.contains(name.toLower()), qPrintable(name));
-    }
+    for (const auto* list : {&Schema::Indexes(), &Schema::AlphabeticalIndexes()})
+        for (const Schema::Index& i : *list) {
+            const QString name = QStringLiteral("ix_%1_%2%3")
+                                     .arg(QLatin1String(i.table), QLatin1String(i.column),
+                                          i.alphabetical ? QStringLiteral("_alfa") : QString());
+            QVERIFY2(indexes.contains(name.toLower()), qPrintable(name));
+        }
 
     bool ok = false;
     QCOMPARE(SchemaUpgrade::ReadVersion(db, &ok), Schema::kCurrentVersion);
@@ -498,6 +511,147 @@ void tst_StoreHelpers::archiveMatchesSchema() {
     QCOMPARE(
         column(db, QStringLiteral("SELECT Sigla || '/' || Descrizione FROM UnMis ORDER BY IDUM")),
         units);
+}
+
+void tst_StoreHelpers::alphabeticalOrder() {
+    QFETCH(QString, backend);
+    TestSupport::Archive archive(backend);
+    QVERIFY2(archive.isOpen(), qPrintable(archive.error()));
+    Database& db = archive.db();
+    // Keys against the order, so that each tie shows how it was broken.
+    const QStringList names{"Zeta",   "zeta",  "alfa", "Èlite", "elite",      "ELITE", "10",
+                            "9",      "Ärger", "A-1",  "a 1",   "ß",          "ss",    "Œuvre",
+                            "oeuvre", "Łódź",  "lodz", "😀",     "e\u0301lite"};
+    for (const QString& name : names)
+        QVERIFY2(db.execute(QStringLiteral("INSERT INTO Categorie (Categoria) VALUES (?)"), {name}),
+                 qPrintable(db.errorText()));
+    const QStringList expected = names;
+    QList<QString> stored = expected;
+    const std::vector<qsizetype> order = TextOrder::Sorted(stored, true);
+    QStringList inMemory;
+    for (qsizetype i : order)
+        inMemory << stored.at(i);
+    // Letters, then accents, then case: "alfa" and "Èlite" come before "Zeta".
+    QCOMPARE(inMemory.indexOf(QStringLiteral("alfa")),
+             inMemory.indexOf(QStringLiteral("Ärger")) - 1);
+    QVERIFY(inMemory.indexOf(QStringLiteral("Èlite")) < inMemory.indexOf(QStringLiteral("zeta")));
+    QVERIFY(inMemory.indexOf(QStringLiteral("zeta")) < inMemory.indexOf(QStringLiteral("Zeta")));
+    QVERIFY(inMemory.indexOf(QStringLiteral("10")) < inMemory.indexOf(QStringLiteral("9")));
+    for (int i = 1; i < inMemory.size(); ++i)
+        QVERIFY2(TextOrder::Compare(inMemory.at(i - 1), inMemory.at(i)) < 0,
+                 qPrintable(inMemory.at(i - 1) + u' ' + inMemory.at(i)));
+
+    // Both back ends order as the program does, ascending and descending.
+    const QString term = TextOrder::Term(db.backend(), QStringLiteral("Categoria"));
+    QCOMPARE(column(db, QStringLiteral("SELECT Categoria FROM Categorie ORDER BY %1, IDCategoria")
+                            .arg(term)),
+             inMemory);
+    QStringList reversed = inMemory;
+    std::reverse(reversed.begin(), reversed.end());
+    QCOMPARE(
+        column(db, QStringLiteral("SELECT Categoria FROM Categorie ORDER BY %1 DESC").arg(term)),
+        reversed);
+
+    // Equal without regard to case, through the index.
+    auto keysOf = [&](const QString& name) {
+        const auto keys = TextOrder::KeysIgnoringCase(db, QStringLiteral("Categorie"),
+                                                      QStringLiteral("IDCategoria"),
+                                                      QStringLiteral("Categoria"), name, 30);
+        QStringList found;
+        for (int key : keys.value_or(QList<int>{-1}))
+            found << GetDisplayName(db, key, 1);
+        return found;
+    };
+    QCOMPARE(keysOf(QStringLiteral("ZETA")), QStringList({"Zeta", "zeta"}));
+    QCOMPARE(keysOf(QStringLiteral("èLITE")), QStringList({"Èlite"}));
+    QCOMPARE(keysOf(QStringLiteral("Elite")), QStringList({"elite", "ELITE"}));
+    QCOMPARE(keysOf(QStringLiteral("łÓDŹ")), QStringList({"Łódź"}));
+    QCOMPARE(keysOf(QStringLiteral("ß")), QStringList({"ß"}));
+    QCOMPARE(keysOf(QStringLiteral("SS")), QStringList({"ss"}));
+    QCOMPARE(keysOf(QStringLiteral("Zet")), QStringList());
+    QCOMPARE(keysOf(QString()), QStringList());
+}
+
+void tst_StoreHelpers::likeTakesOnlyStarAsWildcard_data() {
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("matches");
+    struct Case {
+        const char* name;
+        const char* text;
+        QString pattern;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"prefix", "ART001", LikePattern(QStringLiteral("art")), true},
+        {"star", "ART_001", LikePattern(QStringLiteral("A*1")), true},
+        {"underscore is a character", "AB1", LikePattern(QStringLiteral("A_")), false},
+        {"underscore matches itself", "A_1", LikePattern(QStringLiteral("a_")), true},
+        {"percent is a character", "500 pezzi", LikePattern(QStringLiteral("50%")), false},
+        {"percent matches itself", "50% sconto", LikePattern(QStringLiteral("50%")), true},
+        {"escape character", "A!B", LikeWhole(QStringLiteral("a!b")), true},
+        {"whole", "ART0015", LikeWhole(QStringLiteral("ART001")), false},
+        {"accented capitals", "ÈLITE ŁÓDŹ", LikeWhole(QStringLiteral("èlite łódź")), true},
+        {"accents count", "Elite", LikeWhole(QStringLiteral("èlite")), false},
+        {"dotted capital I", "İNOX", LikeWhole(QStringLiteral("inox")), true},
+        {"contains", "Città di Ès", LikeContains(QStringLiteral("À DI è")), true},
+        {"contains a star", "a*b", LikeContains(QStringLiteral("*")), true},
+        {"no star", "ab", LikeContains(QStringLiteral("*")), false},
+        {"backtracking", "aXbXbXc", LikeWhole(QStringLiteral("*b*bXc")), true},
+        {"one character", "😀x", QStringLiteral("_x"), true},
+    };
+    for (const char* backend : {"sqlite", "postgres"})
+        for (const Case& c : cases)
+            QTest::addRow("%s %s", backend, c.name)
+                << QString::fromLatin1(backend) << QString::fromUtf8(c.text) << c.pattern
+                << c.matches;
+}
+
+void tst_StoreHelpers::likeTakesOnlyStarAsWildcard() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    QFETCH(QString, text);
+    QFETCH(QString, pattern);
+    QFETCH(bool, matches);
+    QSqlQuery q;
+    QVERIFY2(db->query(q,
+                       QStringLiteral("SELECT CASE WHEN CAST(? AS VARCHAR(100))") +
+                           LikeOperator(*db) + QStringLiteral(" THEN 1 ELSE 0 END"),
+                       {text, pattern}) &&
+                 q.next(),
+             qPrintable(db->errorText()));
+    QCOMPARE(q.value(0).toInt() == 1, matches);
+}
+
+void tst_StoreHelpers::missingIndexesAreMade() {
+    // An archive made before the alphabetical indexes: the lists are right without them, and
+    // the opening makes them.
+    QFETCH(QString, backend);
+    TestSupport::Archive archive(backend);
+    QVERIFY2(archive.isOpen(), qPrintable(archive.error()));
+    Database& db = archive.db();
+    QStringList dropped;
+    for (const Schema::Index& i : Schema::AlphabeticalIndexes()) {
+        QVERIFY(db.execute(QStringLiteral("DROP INDEX %1").arg(Schema::IndexName(i))));
+        dropped << Schema::IndexName(i).toLower();
+    }
+    QVERIFY(db.execute(QStringLiteral("INSERT INTO Reparti (Reparto) VALUES ('b'), ('A')")));
+    const QString sorted = QStringLiteral("SELECT Reparto FROM Reparti ORDER BY %1")
+                               .arg(TextOrder::Term(db.backend(), QStringLiteral("Reparto")));
+    QCOMPARE(column(db, sorted), QStringList({"A", "b"}));
+
+    QCOMPARE(SchemaUpgrade::Run(db), SchemaUpgrade::UpToDate);
+    QStringList indexes = column(
+        db, db.isPostgres()
+                ? QStringLiteral("SELECT indexname FROM pg_indexes WHERE schemaname = 'public'")
+                : QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"));
+    for (QString& i : indexes)
+        i = i.toLower();
+    for (const QString& name : dropped)
+        QVERIFY2(indexes.contains(name), qPrintable(name));
+    QCOMPARE(column(db, sorted), QStringList({"A", "b"}));
+    // A second opening finds them all and makes nothing.
+    QCOMPARE(SchemaUpgrade::Run(db), SchemaUpgrade::UpToDate);
 }
 
 QTEST_MAIN(tst_StoreHelpers)

@@ -15,9 +15,10 @@ CTrovaDialog::CTrovaDialog(Mode mode, QWidget* parent) : QDialog(parent) {
     QStringList captions;
     switch (mode) {
     case Mode::Items:
+        // Every text given must match.
         captions = {QStringLiteral("Cerca un prodotto che ha matricola"),
-                    QStringLiteral("oppure che ha descrizione"),
-                    QStringLiteral("oppure che ha codice a barre")};
+                    QStringLiteral("e che ha descrizione"),
+                    QStringLiteral("e che ha codice a barre")};
         break;
     case Mode::Counterparts:
         captions = {QStringLiteral("Cerca un cliente o fornitore che ha ragione sociale"),
@@ -49,11 +50,12 @@ CTrovaDialog::CTrovaDialog(Mode mode, QWidget* parent) : QDialog(parent) {
         // Two texts only: the third field has nothing to search.
         m_edits[2]->setEnabled(false);
         m_labels[2]->setEnabled(false);
-        m_fromFirst = new QCheckBox(QStringLiteral("&Inizia la ricerca dalla prima riga"), this);
-        m_fromFirst->setObjectName(QStringLiteral("FromFirstRow"));
-        m_fromFirst->setChecked(true);
-        layout->addWidget(m_fromFirst);
     }
+    // Both lists search their rows from the first or from the one after the selection.
+    m_fromFirst = new QCheckBox(QStringLiteral("&Inizia la ricerca dalla prima riga"), this);
+    m_fromFirst->setObjectName(QStringLiteral("FromFirstRow"));
+    m_fromFirst->setChecked(true);
+    layout->addWidget(m_fromFirst);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
     m_help->setObjectName(QStringLiteral("Aiuto"));
@@ -81,7 +83,7 @@ QLabel* CTrovaDialog::label(int field) const {
 }
 
 bool CTrovaDialog::fromFirstRow() const {
-    return !m_fromFirst || m_fromFirst->isChecked();
+    return m_fromFirst->isChecked();
 }
 
 void CTrovaDialog::setHelpPage(IBrowser& browser, const QUrl& page) {

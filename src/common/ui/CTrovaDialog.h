@@ -22,8 +22,8 @@ public:
     QLineEdit* edit(int field) const;
     QLabel* label(int field) const;
 
-    // Counterparts and movements modes: whether the search starts at the first row (set on
-    // opening).
+    // Whether the search starts at the first row (set on opening) rather than after the
+    // selection.
     bool fromFirstRow() const;
     QCheckBox* fromFirstRowBox() const { return m_fromFirst; }
     // Shows the "&Aiuto" button, which opens this page.

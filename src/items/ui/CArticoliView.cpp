@@ -109,11 +109,11 @@ CArticoliView::CArticoliView(CMainDoc& doc, IPrompt& prompt, QWidget* parent)
         *texts = {dialog.code(), dialog.description(), dialog.category(), dialog.stock()};
         return true;
     };
-    askFind = [this](ArtFind::Texts* texts) {
+    askFind = [this](FindTexts* find) {
         CTrovaDialog dialog(CTrovaDialog::Mode::Items, this);
         if (dialog.exec() != QDialog::Accepted)
             return false;
-        *texts = {dialog.text(0), dialog.text(1), dialog.text(2)};
+        *find = {{dialog.text(0), dialog.text(1), dialog.text(2)}, dialog.fromFirstRow()};
         return true;
     };
 
@@ -291,11 +291,16 @@ void CArticoliView::onDelete() {
 }
 
 void CArticoliView::onFind() {
-    ArtFind::Texts texts;
-    if (!askFind || !askFind(&texts))
+    FindTexts find;
+    if (!askFind || !askFind(&find))
         return;
-    const int key = ArtFind::Find(document().database(), texts);
-    const int row = key > 0 ? m_model->rowOfKey(key) : -1;
+    // The rows on screen, in their order: a filter or a sort changes what is found first.
+    int from = 0;
+    if (!find.fromFirstRow) {
+        const QList<int> keys = selectedKeys();
+        from = keys.isEmpty() ? 0 : m_model->rowOfKey(keys.last()) + 1;
+    }
+    const int row = m_model->findRow(from, find.texts);
     if (row < 0) {
         m_prompt.message(kMsgNotFound, IPrompt::Icon::Information);
         return;

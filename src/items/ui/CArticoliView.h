@@ -24,6 +24,11 @@ public:
         QString category;
         int stock = 0;
     };
+    // What the find dialog gave: the texts and where the search starts.
+    struct FindTexts {
+        ArtFind::Texts texts;
+        bool fromFirstRow = true;
+    };
 
     CArticoliView(CMainDoc& doc, IPrompt& prompt, QWidget* parent = nullptr);
     ~CArticoliView() override;
@@ -40,7 +45,7 @@ public:
     // The dialogs that ask for the filter and the find texts; false when cancelled. The
     // defaults show CFiltroArtDialog and CTrovaDialog.
     std::function<bool(FilterTexts*)> askFilter;
-    std::function<bool(ArtFind::Texts*)> askFind;
+    std::function<bool(FindTexts*)> askFind;
 
     void becameVisible() override;
     void reload() override;

@@ -121,9 +121,11 @@ QString ArtListModel::orderClause() {
     const int prev = ParseClause(m_profile.string(S::Settings, prevKey), &prevDescending);
     if (prev >= 0 && prev != index)
         sql += QStringLiteral(", ") + SortTerm(m_db, prev, prevDescending);
-    // Equal keys (codes that differ in case only, too) still come in one order, the same on
-    // every refresh, reversed with the sort.
-    sql += descending ? QStringLiteral(", IDArticolo DESC") : QStringLiteral(", IDArticolo");
+    // Equal keys still come in one order, the same on every refresh, reversed with the sort so
+    // that the description's index serves both directions. Codes alone are left to their
+    // index, which gives equal codes in the order the rows were added.
+    if (index != 0 || prev >= 0)
+        sql += descending ? QStringLiteral(", IDArticolo DESC") : QStringLiteral(", IDArticolo");
     return sql;
 }
 

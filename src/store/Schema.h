@@ -29,8 +29,8 @@ struct Index {
     const char* column;
     // Further key columns, so that the hot query the index serves reads no table row.
     const char* also = nullptr;
-    // In alphabetical order without regard to case (TextOrder), then by the table's key: the
-    // lists' order and the look-ups that ignore case. Named IX_<table>_<column>_Alfa.
+    // In alphabetical order without regard to case (TextOrder): the lists' order and the
+    // look-ups that ignore case. Named IX_<table>_<column>_Alfa.
     bool alphabetical = false;
 };
 

@@ -237,18 +237,21 @@ bool benchItemsWindow(Database& db, Profile& profile, std::vector<Result>& resul
 
 // Refresh of the items list (the key query and the key list), the first screen of rows after
 // it, and what the list holds in memory.
-bool benchItemsView(const QString& target, const QString& catalog, qint64 itemCount,
-                    qint64 rowCount, Profile& profile, std::vector<Result>& results,
-                    QString* error) {
+// Runs `work` on a new archive of its own (a file beside the main one, or a catalog on the same
+// server) filled with the generator, and drops the archive afterwards.
+bool onArchiveOfItsOwn(const QString& target, const QString& catalog, const QString& suffix,
+                       qint64 itemCount, qint64 rowCount, QString* error,
+                       const std::function<bool(Database&, const BenchData::Counts&,
+                                                const QString& connection)>& work) {
     const bool onServer = target.contains(QLatin1String("QPSQL"));
-    const QString itemsTarget = onServer ? target : target + QStringLiteral(".items.db");
-    const QString itemsCatalog = catalog + QStringLiteral("_items");
-    const QString connection = BenchData::CreateArchive(itemsTarget, itemsCatalog, error);
+    const QString ownTarget = onServer ? target : target + u'.' + suffix + QStringLiteral(".db");
+    const QString ownCatalog = catalog + u'_' + suffix;
+    const QString connection = BenchData::CreateArchive(ownTarget, ownCatalog, error);
     if (connection.isEmpty())
         return false;
     bool ok = true;
     {
-        Database db(QStringLiteral("bench_items"));
+        Database db(QStringLiteral("bench_") + suffix);
         ok = db.open(connection);
         BenchData::Counts counts;
         BenchData::Sizes sizes;
@@ -257,55 +260,69 @@ bool benchItemsView(const QString& target, const QString& catalog, qint64 itemCo
         if (ok)
             ok = stage(QStringLiteral("Generating %1 items, %2 rows").arg(itemCount).arg(rowCount),
                        [&] { return BenchData::Generate(db, sizes, &counts, error); });
-        const QString setting = QStringLiteral("%1 items").arg(counts.items);
-        const int screen = 40;
-        const qint64 before = residentKb();
-        ArtListModel model(db, profile);
         if (ok)
-            ok = timeRuns(
-                QStringLiteral("ItemsRefresh"), setting, 7,
-                [&](int) { return model.refresh() && model.rowCount() == counts.items; }, results);
-        auto firstScreen = [&] {
-            for (int r = 0; r < screen && r < model.rowCount(); ++r)
-                for (int c = 0; c < ArtListModel::ColumnCount; ++c)
-                    if (model.data(model.index(r, c)).toString().isNull())
-                        return false;
-            return true;
-        };
-        // The first showing of a generated archive also gives its rows their counters; the
-        // figure is the showing that follows every later refresh.
-        if (ok)
-            ok = firstScreen();
-        if (ok)
-            ok = timeRuns(
-                QStringLiteral("ItemsFirstScreen"), setting + QStringLiteral(", 40 rows"), 21,
-                [&](int) {
-                    model.dropCache();
-                    return firstScreen();
-                },
-                results);
-        if (ok) {
-            // Scrolled through a few screens, so the cache is as full as it gets.
-            for (int r = 0; r < ArtListModel::kBlockRows * ArtListModel::kMaxBlocks * 2 &&
-                            r < model.rowCount();
-                 r += ArtListModel::kBlockRows)
-                model.data(model.index(r, 0));
-            const qint64 after = residentKb();
-            out << QStringLiteral("%1  %2 MB  (resident growth with the list of %3 items; key "
-                                  "list %4 MB)\n")
-                       .arg(QStringLiteral("ItemsMemory"), -18)
-                       .arg(double(after - before) / 1024, 10, 'f', 1)
-                       .arg(model.rowCount())
-                       .arg(double(model.rowCount()) * sizeof(qint32) / 1048576, 0, 'f', 1);
-            out.flush();
-        }
-        if (ok)
-            ok = benchItemsWindow(db, profile, results);
+            ok = work(db, counts, connection);
         if (!ok && error->isEmpty())
             *error = db.errorText();
     }
-    BenchData::DropArchive(itemsTarget, itemsCatalog);
+    BenchData::DropArchive(ownTarget, ownCatalog);
     return ok;
+}
+
+bool benchItemsView(const QString& target, const QString& catalog, qint64 itemCount,
+                    qint64 rowCount, Profile& profile, std::vector<Result>& results,
+                    QString* error) {
+    return onArchiveOfItsOwn(
+        target, catalog, QStringLiteral("items"), itemCount, rowCount, error,
+        [&](Database& db, const BenchData::Counts& counts, const QString&) {
+            bool ok = true;
+            const QString setting = QStringLiteral("%1 items").arg(counts.items);
+            const int screen = 40;
+            const qint64 before = residentKb();
+            ArtListModel model(db, profile);
+            if (ok)
+                ok = timeRuns(
+                    QStringLiteral("ItemsRefresh"), setting, 7,
+                    [&](int) { return model.refresh() && model.rowCount() == counts.items; },
+                    results);
+            auto firstScreen = [&] {
+                for (int r = 0; r < screen && r < model.rowCount(); ++r)
+                    for (int c = 0; c < ArtListModel::ColumnCount; ++c)
+                        if (model.data(model.index(r, c)).toString().isNull())
+                            return false;
+                return true;
+            };
+            // The first showing of a generated archive also gives its rows their counters; the
+            // figure is the showing that follows every later refresh.
+            if (ok)
+                ok = firstScreen();
+            if (ok)
+                ok = timeRuns(
+                    QStringLiteral("ItemsFirstScreen"), setting + QStringLiteral(", 40 rows"), 21,
+                    [&](int) {
+                        model.dropCache();
+                        return firstScreen();
+                    },
+                    results);
+            if (ok) {
+                // Scrolled through a few screens, so the cache is as full as it gets.
+                for (int r = 0; r < ArtListModel::kBlockRows * ArtListModel::kMaxBlocks * 2 &&
+                                r < model.rowCount();
+                     r += ArtListModel::kBlockRows)
+                    model.data(model.index(r, 0));
+                const qint64 after = residentKb();
+                out << QStringLiteral("%1  %2 MB  (resident growth with the list of %3 items; key "
+                                      "list %4 MB)\n")
+                           .arg(QStringLiteral("ItemsMemory"), -18)
+                           .arg(double(after - before) / 1024, 10, 'f', 1)
+                           .arg(model.rowCount())
+                           .arg(double(model.rowCount()) * sizeof(qint32) / 1048576, 0, 'f', 1);
+                out.flush();
+            }
+            if (ok)
+                ok = benchItemsWindow(db, profile, results);
+            return ok;
+        });
 }
 
 // quarzil-cli, built beside the program (the bench runner lives in bench/ below it).
@@ -344,32 +361,16 @@ bool benchCliRecompute(const QString& connection, const QString& suffix, const Q
 // The same at 1,000,000 items and 5,000,000 rows, on an archive of its own.
 bool benchCliRecomputeLarge(const QString& target, const QString& catalog, qint64 itemCount,
                             qint64 rowCount, std::vector<Result>& results, QString* error) {
-    const bool onServer = target.contains(QLatin1String("QPSQL"));
-    const QString largeTarget = onServer ? target : target + QStringLiteral(".large.db");
-    const QString largeCatalog = catalog + QStringLiteral("_large");
-    const QString connection = BenchData::CreateArchive(largeTarget, largeCatalog, error);
-    if (connection.isEmpty())
-        return false;
-    bool ok = true;
-    {
-        Database db(QStringLiteral("bench_large"));
-        ok = db.open(connection);
-        BenchData::Counts counts;
-        BenchData::Sizes sizes;
-        sizes.items = int(itemCount);
-        sizes.rows = rowCount;
-        if (ok)
-            ok = stage(QStringLiteral("Generating %1 items, %2 rows").arg(itemCount).arg(rowCount),
-                       [&] { return BenchData::Generate(db, sizes, &counts, error); });
-        db.close();
-        if (ok)
-            ok = benchCliRecompute(
+    return onArchiveOfItsOwn(
+        target, catalog, QStringLiteral("large"), itemCount, rowCount, error,
+        [&](Database& db, const BenchData::Counts& counts, const QString& connection) {
+            // The command line opens the archive itself.
+            db.close();
+            return benchCliRecompute(
                 connection, QStringLiteral("Large"),
                 QStringLiteral("%1 items, %2 movement rows").arg(counts.items).arg(counts.rows),
                 results);
-    }
-    BenchData::DropArchive(largeTarget, largeCatalog);
-    return ok;
+        });
 }
 
 } // namespace

@@ -202,11 +202,10 @@ void CMovimentiView::refresh() {
 
 void CMovimentiView::saveState() {
     CKeyedListView::saveState();
-    Profile& profile = document().profile();
-    profile.setValue(S::Settings, QStringLiteral("FilterMov"),
-                     profile.integer(S::Settings, QStringLiteral("FilterMov")));
+    // The type filter is stored as it is chosen.
     const QList<int> keys = selectedKeys();
-    profile.setValue(S::Settings, QStringLiteral("LastMov"), keys.isEmpty() ? 0 : keys.first());
+    document().profile().setValue(S::Settings, QStringLiteral("LastMov"),
+                                  keys.isEmpty() ? 0 : keys.first());
     if (m_bar)
         m_bar->saveState();
 }

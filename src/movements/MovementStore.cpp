@@ -85,14 +85,18 @@ bool MovementEdit::open(int movementKey) {
     m_wasNew = false;
     QSqlQuery q;
     if (!m_db.query(q,
-                    QStringLiteral("SELECT IDSottoMovimento FROM SottoMovimenti WHERE "
-                                   "IDMovimento = ? ORDER BY IDSottoMovimento"),
+                    QStringLiteral("SELECT IDSottoMovimento, IDArticolo FROM SottoMovimenti "
+                                   "WHERE IDMovimento = ? ORDER BY IDSottoMovimento"),
                     {movementKey})) {
         cancel();
         return false;
     }
-    while (q.next())
+    while (q.next()) {
         m_rows << q.value(0).toInt();
+        const int item = q.value(1).toInt();
+        if (!m_openedItems.contains(item))
+            m_openedItems << item;
+    }
     if (q.lastError().isValid()) {
         cancel();
         return false;
@@ -100,20 +104,44 @@ bool MovementEdit::open(int movementKey) {
     return true;
 }
 
-bool MovementEdit::insertRow(SottoMovimentiRecord& row) {
+namespace {
+
+bool PointCodes(Database& db, const QList<int>& codes, int rowKey) {
+    for (int code : codes) {
+        QSqlQuery q;
+        if (!db.query(q, QStringLiteral("UPDATE Imei SET IDSottoMovimento = ? WHERE IDImei = ?"),
+                      {rowKey, code}) ||
+            q.numRowsAffected() != 1)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool MovementEdit::insertRow(SottoMovimentiRecord& row, const QList<int>& serialCodes) {
     row.IDMovimento = 0;
     TableRecordSet<SottoMovimentiRecord> set(m_db);
-    if (!set.insert(row) || row.IDSottoMovimento <= 0)
+    if (!set.insert(row) || row.IDSottoMovimento <= 0 ||
+        !PointCodes(m_db, serialCodes, row.IDSottoMovimento)) {
+        if (row.IDSottoMovimento > 0)
+            m_db.execute(QStringLiteral("DELETE FROM SottoMovimenti WHERE IDSottoMovimento = ?"),
+                         {row.IDSottoMovimento});
+        for (int code : serialCodes)
+            m_db.execute(QStringLiteral("DELETE FROM Imei WHERE IDImei = ?"), {code});
+        row.IDSottoMovimento = 0;
         return false;
+    }
     m_rows << row.IDSottoMovimento;
     return true;
 }
 
-bool MovementEdit::changeRow(SottoMovimentiRecord& row) {
+bool MovementEdit::changeRow(SottoMovimentiRecord& row, const QList<int>* serialCodes) {
     if (!m_rows.contains(row.IDSottoMovimento))
         return false;
     TableRecordSet<SottoMovimentiRecord> set(m_db);
-    return set.change(row);
+    return set.change(row) &&
+           (!serialCodes || PointCodes(m_db, *serialCodes, row.IDSottoMovimento));
 }
 
 bool MovementEdit::loadRow(int rowKey, SottoMovimentiRecord* row) {
@@ -192,6 +220,10 @@ MovementEdit::SaveResult MovementEdit::save() {
         cancel();
         return SaveResult::CommitFailed;
     }
+    // The items of rows removed or moved to another item change too.
+    for (int item : std::as_const(m_openedItems))
+        if (!m_items.contains(item))
+            m_items << item;
     return SaveResult::Saved;
 }
 

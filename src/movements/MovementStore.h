@@ -50,10 +50,12 @@ public:
     MovimentiRecord& header() { return m_header; }
     const QList<int>& rowKeys() const { return m_rows; }
 
-    // A new row, pending until the save (IDMovimento 0); its key joins the list.
-    bool insertRow(SottoMovimentiRecord& row);
-    // Rewrites a row of the list.
-    bool changeRow(SottoMovimentiRecord& row);
+    // A new row, pending until the save (IDMovimento 0); its key joins the list. The serial
+    // codes written for it beforehand (by their Imei keys) are pointed at it; when the row cannot
+    // be written they are removed, so no code is left without a row.
+    bool insertRow(SottoMovimentiRecord& row, const QList<int>& serialCodes = {});
+    // Rewrites a row of the list, and points the serial codes given at it.
+    bool changeRow(SottoMovimentiRecord& row, const QList<int>* serialCodes = nullptr);
     bool loadRow(int rowKey, SottoMovimentiRecord* row);
     // Removes a row and its serial codes; the row leaves the list.
     bool removeRow(int rowKey);
@@ -64,7 +66,8 @@ public:
     // The message of a failed save (20081, 20085, 20087, 20088 or 20082); 0 otherwise.
     int failureMessage(SaveResult result) const;
     void cancel();
-    // The distinct items of the saved rows, in row order: each is recomputed once.
+    // The distinct items of the saved rows, in row order, then those the movement held when it
+    // was opened: each is recomputed once.
     const QList<int>& touchedItems() const { return m_items; }
 
 private:
@@ -74,6 +77,7 @@ private:
     MovimentiRecord m_header;
     QList<int> m_rows;
     QList<int> m_items;
+    QList<int> m_openedItems;
     bool m_wasNew = true;
 };
 

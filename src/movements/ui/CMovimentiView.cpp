@@ -10,9 +10,13 @@
 #include "movements/MovementListQuery.h"
 #include "movements/MovementMessages.h"
 #include "movements/MovementStore.h"
+#include "movements/MovementTypes.h"
 #include "movements/ui/CFiltroMovDialog.h"
 #include "movements/ui/CMovRowBar.h"
+#include "movements/ui/CMovimentiDialog.h"
 #include "store/Database.h"
+
+#include <QSqlQuery>
 
 #include <QApplication>
 #include <QHeaderView>
@@ -78,8 +82,9 @@ int FilterOf(int command) {
 
 } // namespace
 
-CMovimentiView::CMovimentiView(CMainDoc& doc, IPrompt& prompt, IBrowser& browser, QWidget* parent)
-    : CKeyedListView(doc, parent), m_prompt(prompt), m_browser(browser) {
+CMovimentiView::CMovimentiView(CMainDoc& doc, IPrompt& prompt, IBrowser& browser,
+                               IFileDialogs& files, QWidget* parent)
+    : CKeyedListView(doc, parent), m_prompt(prompt), m_browser(browser), m_files(files) {
     m_model = new MovListModel(doc.database(), doc.profile(), this);
     m_model->setIcons(RowIcons());
     setUpList(m_model, {.name = QStringLiteral("Movimenti"),
@@ -121,11 +126,14 @@ CMovimentiView::CMovimentiView(CMainDoc& doc, IPrompt& prompt, IBrowser& browser
 
 void CMovimentiView::createCommands() {
     const auto key = [](auto k) { return QList<QKeySequence>{QKeySequence(k)}; };
-    // New and open wait for the movement dialog: present, never pretending to work.
-    addCommand(NewCarico, key(Qt::Key_F2), [] {});
-    addCommand(NewScarico, key(Qt::Key_F3), [] {});
-    addCommand(NewReso, key(Qt::Key_F4), [] {});
-    addCommand(Open, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, [] {});
+    addCommand(NewCarico, key(Qt::Key_F2), [this] { createMovement(MovementType::Carico); });
+    addCommand(NewScarico, key(Qt::Key_F3), [this] { createMovement(MovementType::Scarico); });
+    addCommand(NewReso, key(Qt::Key_F4), [this] { createMovement(MovementType::Reso); });
+    addCommand(Open, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, [this] {
+        const int row = singleSelectedRow();
+        if (row >= 0)
+            editMovement(m_model->keyAt(row));
+    });
     addCommand(Delete, key(QStringLiteral("Ctrl+D")), [this] { onDelete(); });
     addCommand(Update, key(Qt::Key_F5), [this] { onUpdate(); });
     addCommand(Find, key(Qt::Key_F6), [this] { onFind(); });
@@ -148,8 +156,10 @@ void CMovimentiView::createCommands() {
 }
 
 void CMovimentiView::updateCommandStates() {
-    for (int id : {NewCarico, NewScarico, NewReso, Open})
-        setCommandEnabled(id, false);
+    const bool busy = m_model->isBusy();
+    for (int id : {NewCarico, NewScarico, NewReso})
+        setCommandEnabled(id, !busy);
+    setCommandEnabled(Open, !busy && singleSelectedRow() >= 0);
     setCommandEnabled(Delete, table()->selectionModel()->hasSelection());
     setCommandEnabled(Update, true);
     setCommandEnabled(Find, m_model->rowCount() > 0);
@@ -305,5 +315,147 @@ void CMovimentiView::onFind() {
         return;
     }
     selectRow(row);
+    table()->setFocus();
+}
+
+// --- Creating and changing ----------------------------------------------------------------------
+
+namespace {
+
+// A count for the checks before a new movement's dialog; none when the query fails.
+std::optional<qint64> Count(Database& db, const QString& sql, const QVariantList& values = {}) {
+    QSqlQuery q;
+    if (!db.query(q, sql, values) || !q.next())
+        return std::nullopt;
+    return q.value(0).toLongLong();
+}
+
+void Say(IPrompt& prompt, int id) {
+    const MovementMessage m = MovementMessages::Get(id);
+    prompt.message(m.text, m.icon);
+}
+
+} // namespace
+
+int CMovimentiView::createMovement(int type) {
+    if (m_model->isBusy())
+        return 0;
+    Database& db = document().database();
+    const auto items =
+        Count(db, QStringLiteral("SELECT COUNT(IDArticolo) AS Totale FROM Articoli"));
+    if (!items)
+        return Say(m_prompt, MovementMessages::InsertFailedFor(type)), 0;
+    if (*items == 0)
+        m_prompt.message(QStringLiteral("In archivio non ci sono ancora prodotti, potete "
+                                        "inserirli con il pulsante a fianco della loro lista!"),
+                         IPrompt::Icon::Information);
+    const auto units = Count(db, QStringLiteral("SELECT COUNT(IDUM) AS Totale FROM UnMis"));
+    if (!units)
+        return Say(m_prompt, MovementMessages::InsertFailedFor(type)), 0;
+    if (*units < 1)
+        return Say(m_prompt, MovementMessages::NoUnits), 0;
+    const auto counterparts =
+        Count(db, QStringLiteral("SELECT COUNT(IDCliFor) AS Totale FROM CliFor WHERE CliFor = ?"),
+              {Record::BindBit(type != MovementType::Carico, db.backend())});
+    if (!counterparts)
+        return Say(m_prompt, MovementMessages::InsertFailedFor(type)), 0;
+    if (*counterparts < 1)
+        m_prompt.message(type == MovementType::Carico
+                             ? QStringLiteral("In archivio non ci sono ancora fornitori, potete "
+                                              "inserirli con il pulsante a fianco della loro "
+                                              "lista!")
+                             : QStringLiteral("In archivio non ci sono ancora clienti, potete "
+                                              "inserirli con il pulsante a fianco della loro "
+                                              "lista!"),
+                         IPrompt::Icon::Information);
+
+    MovementEdit edit(db, type);
+    if (!edit.begin())
+        return Say(m_prompt, MovementMessages::TransactionStartFailed), 0;
+    MovimentiRecord& header = edit.header();
+    header.Numero = NextMovementNumber(db, type);
+    header.Data = QDateTime::currentDateTime();
+    header.Contabilizzato = true;
+    if (type == MovementType::Scarico)
+        ApplyFooter(NewUnloadFooter(document().profile()), header);
+
+    m_model->setBusy(true);
+    updateCommandStates();
+    bool confirmed = false;
+    {
+        CMovimentiDialog dialog(db, document().profile(), m_prompt, m_browser, m_files, edit, this);
+        if (prepareDialog)
+            prepareDialog(dialog);
+        confirmed = dialog.exec() == QDialog::Accepted;
+    }
+    m_model->setBusy(false);
+    if (!confirmed) {
+        edit.cancel();
+        updateCommandStates();
+        return 0;
+    }
+    const MovementEdit::SaveResult result = edit.save();
+    if (result != MovementEdit::SaveResult::Saved) {
+        if (const int id = edit.failureMessage(result))
+            Say(m_prompt, id);
+        updateCommandStates();
+        return 0;
+    }
+    const int key = edit.header().IDMovimento;
+    reloadList(QStringLiteral("MovimentiView:CreateMovement"), key);
+    editFinished(edit.touchedItems());
+    return key;
+}
+
+bool CMovimentiView::editMovement(int movementKey) {
+    if (m_model->isBusy() || movementKey <= 0)
+        return false;
+    Database& db = document().database();
+    MovementEdit edit(db, MovementType::Carico);
+    if (!edit.open(movementKey)) {
+        if (!edit.begin())
+            Say(m_prompt, MovementMessages::TransactionStartFailed);
+        else
+            edit.cancel();
+        // Gone from the archive (another computer deleted it): the list follows.
+        onUpdate();
+        return false;
+    }
+    m_model->setBusy(true);
+    updateCommandStates();
+    bool confirmed = false;
+    {
+        CMovimentiDialog dialog(db, document().profile(), m_prompt, m_browser, m_files, edit, this);
+        if (prepareDialog)
+            prepareDialog(dialog);
+        confirmed = dialog.exec() == QDialog::Accepted;
+    }
+    m_model->setBusy(false);
+    if (!confirmed) {
+        edit.cancel();
+        m_model->recordChanged(movementKey);
+        selectionChanged();
+        return false;
+    }
+    const MovementEdit::SaveResult result = edit.save();
+    if (result != MovementEdit::SaveResult::Saved) {
+        if (const int id = edit.failureMessage(result))
+            Say(m_prompt, id);
+        m_model->recordChanged(movementKey);
+        selectionChanged();
+        return false;
+    }
+    m_model->recordChanged(movementKey);
+    editFinished(edit.touchedItems());
+    return true;
+}
+
+void CMovimentiView::editFinished(const QList<int>& items) {
+    for (int item : items)
+        Q_EMIT document().notifier().itemRecomputeRequested(item);
+    if (!items.isEmpty())
+        Q_EMIT document().notifier().viewReloadRequested(0);
+    selectionChanged();
+    reportRowCount();
     table()->setFocus();
 }

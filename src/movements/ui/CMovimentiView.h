@@ -8,13 +8,15 @@
 #include <functional>
 
 class CMovRowBar;
+class CMovimentiDialog;
 class IBrowser;
+class IFileDialogs;
 class IPrompt;
 class MovListModel;
 
 // "Movimenti / Fatture": the movement headers of a period, with the type filter, the sort by
-// any column, the rows of the selected movement in the rows pane, and the commands that delete,
-// find and filter them. Creating and opening a movement and the prints come with their windows.
+// any column, the rows of the selected movement in the rows pane, and the commands that create,
+// open, delete, find and filter them. The prints come with the printing part of the program.
 class CMovimentiView : public CKeyedListView {
     Q_OBJECT
 public:
@@ -44,7 +46,8 @@ public:
         QDateTime end;
     };
 
-    CMovimentiView(CMainDoc& doc, IPrompt& prompt, IBrowser& browser, QWidget* parent = nullptr);
+    CMovimentiView(CMainDoc& doc, IPrompt& prompt, IBrowser& browser, IFileDialogs& files,
+                   QWidget* parent = nullptr);
 
     void setMovRowBar(CMovRowBar* bar);
     CMovRowBar* movRowBar() const { return m_bar; }
@@ -54,6 +57,9 @@ public:
     std::function<bool(FindTexts*)> askFind;
     // The period dialog; false when cancelled. The default shows CFiltroMovDialog.
     std::function<bool(Period*)> askPeriod;
+    // Runs the movement dialog on an edit; true when confirmed. The default shows it modally;
+    // tests drive it through prepareDialog, called with the dialog before it runs.
+    std::function<void(CMovimentiDialog&)> prepareDialog;
 
     void becameVisible() override;
     void reload() override;
@@ -62,6 +68,11 @@ public:
     void recomputeMovement(int movementId) override;
 
 public Q_SLOTS:
+    // A new load (0), unload (1) or return (2), saved when the dialog is confirmed; the key of
+    // the saved movement, 0 when nothing was saved.
+    int createMovement(int type);
+    // The selected movement, opened for changing; true when saved.
+    bool editMovement(int movementKey);
     void onDelete();
     void onFind();
     void onUpdate();
@@ -72,9 +83,11 @@ private:
     void createCommands();
     void updateCommandStates() override;
     void selectionChanged() override;
+    void editFinished(const QList<int>& items);
 
     IPrompt& m_prompt;
     IBrowser& m_browser;
+    IFileDialogs& m_files;
     MovListModel* m_model;
     QPointer<CMovRowBar> m_bar;
     bool m_initialised = false;

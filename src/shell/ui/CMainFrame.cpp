@@ -237,7 +237,7 @@ void CMainFrame::createViews() {
     setView(0, items);
     for (int i = 1; i < kViewCount; ++i)
         setView(i, new CPlaceholderView(*m_doc, QString::fromUtf8(kViewTitles[i])));
-    setView(1, new CMovimentiView(*m_doc, m_app.prompt(), m_app.browser()));
+    setView(1, new CMovimentiView(*m_doc, m_app.prompt(), m_app.browser(), m_app.fileDialogs()));
     setView(2, new CAnagraficheView(*m_doc, m_app.prompt(), m_app.browser()));
 
     // Renaming a category, department or shelf opens a help page, so the frame, which holds the

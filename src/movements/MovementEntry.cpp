@@ -1,0 +1,203 @@
+#include "movements/MovementEntry.h"
+
+#include "store/Database.h"
+#include "store/LikePattern.h"
+#include "store/TableRecord.h"
+#include "store/TextOrder.h"
+#include "store/records/ItemEditRecord.h"
+
+#include <QSqlQuery>
+
+namespace MovementEntry {
+
+namespace {
+
+// Suppliers for a load, customers otherwise; workers are in neither list.
+QString KindFilter(const Database& db, int mode, QVariantList* values) {
+    values->append(Record::BindBit(mode != 0, db.backend()));
+    values->append(Record::BindBit(false, db.backend()));
+    return QStringLiteral(" AND CliFor = ? AND Operaio = ?");
+}
+
+QString ByName(const Database& db, const char* column) {
+    return TextOrder::Term(db.backend(), QLatin1String(column));
+}
+
+} // namespace
+
+bool Counterparts(Database& db, int mode, QList<Counterpart>* list) {
+    list->clear();
+    QVariantList values{0};
+    const QString kind = KindFilter(db, mode, &values);
+    QSqlQuery q;
+    if (!db.query(q,
+                  QStringLiteral("SELECT IDCliFor, RagSoc, Codice, Sconto FROM CliFor WHERE "
+                                 "IDCliFor > ?") +
+                      kind + QStringLiteral(" ORDER BY ") + ByName(db, "RagSoc") +
+                      QStringLiteral(", IDCliFor"),
+                  values))
+        return false;
+    while (q.next())
+        list->append({q.value(0).toInt(), Record::ReadText(q.value(1), 100),
+                      Record::ReadText(q.value(2), 20), Record::ReadReal(q.value(3)).value_or(0)});
+    return !q.lastError().isValid();
+}
+
+bool Items(Database& db, QList<ListEntry>* list) {
+    list->clear();
+    QSqlQuery q;
+    q.setForwardOnly(true);
+    if (!db.query(q,
+                  QStringLiteral("SELECT IDArticolo, Descrizione FROM Articoli WHERE "
+                                 "IDArticolo > ? ORDER BY ") +
+                      ByName(db, "Descrizione") + QStringLiteral(", IDArticolo"),
+                  {0}))
+        return false;
+    while (q.next())
+        list->append({q.value(0).toInt(), q.value(1).toString()});
+    return !q.lastError().isValid();
+}
+
+bool Units(Database& db, QList<ListEntry>* list) {
+    list->clear();
+    QSqlQuery q;
+    if (!db.query(q,
+                  QStringLiteral("SELECT IDUM, Sigla FROM UnMis WHERE IDUM > ? ORDER BY ") +
+                      ByName(db, "Sigla") + QStringLiteral(", IDUM"),
+                  {0}))
+        return false;
+    while (q.next())
+        list->append({q.value(0).toInt(), Record::ReadText(q.value(1), 5)});
+    return !q.lastError().isValid();
+}
+
+int ItemByCode(Database& db, CodeField field, const QString& text, bool exact) {
+    if (text.isEmpty())
+        return 0;
+    const QString column = field == CodeField::Matricola ? QStringLiteral("Matricola")
+                           : field == CodeField::CodForn ? QStringLiteral("CodForn")
+                                                         : QStringLiteral("CodBarre");
+    QSqlQuery q;
+    const QString condition = exact ? column + QStringLiteral(" = ?") : column + LikeOperator(db);
+    if (!db.query(q,
+                  QStringLiteral("SELECT IDArticolo FROM Articoli WHERE IDArticolo > ? AND ") +
+                      condition + QStringLiteral(" ORDER BY ") + ByName(db, "Descrizione") +
+                      QStringLiteral(", IDArticolo LIMIT 1"),
+                  {0, exact ? QVariant(text) : QVariant(LikePattern(text))}) ||
+        !q.next())
+        return 0;
+    return q.value(0).toInt();
+}
+
+int CounterpartByCode(Database& db, int mode, const QString& text) {
+    if (text.isEmpty())
+        return 0;
+    QVariantList values{0, LikePattern(text)};
+    const QString kind = KindFilter(db, mode, &values);
+    QSqlQuery q;
+    if (!db.query(q,
+                  QStringLiteral("SELECT IDCliFor FROM CliFor WHERE IDCliFor > ? AND Codice") +
+                      LikeOperator(db) + kind + QStringLiteral(" ORDER BY ") +
+                      ByName(db, "RagSoc") + QStringLiteral(", IDCliFor LIMIT 1"),
+                  values) ||
+        !q.next())
+        return 0;
+    return q.value(0).toInt();
+}
+
+bool LoadItem(Database& db, int key, Item* item) {
+    ItemEditRecord r;
+    if (key <= 0 || !LoadRecord(db, key, r))
+        return false;
+    item->key = r.IDArticolo;
+    item->description = r.Descrizione;
+    item->matricola = r.Matricola;
+    item->codBarre = r.CodBarre;
+    item->codForn = r.CodForn;
+    item->unit = r.IDUM.value_or(0);
+    item->serialCodes = r.Imei.value_or(false);
+    item->photo = r.Foto;
+    item->pricing = {r.Prezzo, r.Ricarico, r.Iva, r.Sconto, r.IncIva.value_or(false)};
+    return true;
+}
+
+std::optional<CurrencyAmount> HistoricPrice(Database& db, int command, int itemId) {
+    const bool purchase =
+        command == AveragePurchase || command == WeightedPurchase || command == LastPurchase;
+    const QString types = purchase ? QStringLiteral("Movimenti.Tipo = 0")
+                                   : QStringLiteral("(Movimenti.Tipo = 1 OR Movimenti.Tipo = 3)");
+    const QString from =
+        QStringLiteral(" FROM Movimenti LEFT JOIN SottoMovimenti ON Movimenti.IDMovimento = "
+                       "SottoMovimenti.IDMovimento WHERE ") +
+        types + QStringLiteral(" AND SottoMovimenti.IDArticolo = ?");
+    QString sql;
+    switch (command) {
+    case AveragePurchase:
+    case AverageSale:
+        sql = QStringLiteral("SELECT AVG(SottoMovimenti.Prezzo)") + from;
+        break;
+    case WeightedPurchase:
+    case WeightedSale:
+        sql = QStringLiteral("SELECT SUM(SottoMovimenti.Prezzo * SottoMovimenti.Qt), "
+                             "SUM(SottoMovimenti.Qt)") +
+              from;
+        break;
+    case LastPurchase:
+    case LastSale:
+        sql = QStringLiteral("SELECT SottoMovimenti.Prezzo") + from +
+              QStringLiteral(" ORDER BY Movimenti.IDMovimento DESC, "
+                             "SottoMovimenti.IDSottoMovimento DESC LIMIT 1");
+        break;
+    default:
+        return std::nullopt;
+    }
+    QSqlQuery q;
+    if (!db.query(q, sql, {itemId}) || !q.next() || q.value(0).isNull())
+        return std::nullopt;
+    if (command == WeightedPurchase || command == WeightedSale) {
+        const double quantity = q.value(1).toDouble();
+        if (quantity == 0)
+            return std::nullopt;
+        return CurrencyAmount::fromDouble(q.value(0).toDouble() / quantity);
+    }
+    if (command == LastPurchase || command == LastSale)
+        return Record::ReadCurrency(q.value(0));
+    return CurrencyAmount::fromDouble(q.value(0).toDouble());
+}
+
+} // namespace MovementEntry
+
+void KeyTextListModel::setEntries(QList<MovementEntry::ListEntry> entries) {
+    beginResetModel();
+    m_entries = std::move(entries);
+    m_rows.clear();
+    m_rows.reserve(m_entries.size());
+    for (int i = 0; i < m_entries.size(); ++i)
+        m_rows.insert(m_entries[i].key, i);
+    endResetModel();
+}
+
+int KeyTextListModel::keyAt(int row) const {
+    return row >= 0 && row < m_entries.size() ? m_entries[row].key : 0;
+}
+
+int KeyTextListModel::findPrefix(const QString& prefix, int from) const {
+    for (int i = qMax(0, from); i < m_entries.size(); ++i)
+        if (m_entries[i].text.startsWith(prefix, Qt::CaseInsensitive))
+            return i;
+    return -1;
+}
+
+int KeyTextListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+QVariant KeyTextListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_entries.size())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return m_entries[index.row()].text;
+    if (role == Qt::UserRole)
+        return m_entries[index.row()].key;
+    return {};
+}

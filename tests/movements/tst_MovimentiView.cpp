@@ -73,6 +73,8 @@ template <class D> void WhenShown(std::function<void(D*)> work) {
     QTimer::singleShot(0, [work] {
         for (int i = 0; i < 200; ++i) {
             if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
+                // The window a user sees come up takes the keys, as under a window manager.
+                QApplication::setActiveWindow(d);
                 work(d);
                 return;
             }

@@ -126,12 +126,21 @@ CMovimentiView::CMovimentiView(CMainDoc& doc, IPrompt& prompt, IBrowser& browser
 
 void CMovimentiView::createCommands() {
     const auto key = [](auto k) { return QList<QKeySequence>{QKeySequence(k)}; };
-    addCommand(NewCarico, key(Qt::Key_F2), [this] { createMovement(MovementType::Carico); });
-    addCommand(NewScarico, key(Qt::Key_F3), [this] { createMovement(MovementType::Scarico); });
-    addCommand(NewReso, key(Qt::Key_F4), [this] { createMovement(MovementType::Reso); });
-    addCommand(Open, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, [this] {
+    // A key meant for a window above the list (Enter in the find window) never reaches it.
+    const auto mine = [this] {
+        const QWidget* modal = QApplication::activeModalWidget();
+        return !modal || modal == window();
+    };
+    for (const auto& [id, k, type] : {std::tuple{NewCarico, Qt::Key_F2, MovementType::Carico},
+                                      std::tuple{NewScarico, Qt::Key_F3, MovementType::Scarico},
+                                      std::tuple{NewReso, Qt::Key_F4, MovementType::Reso}})
+        addCommand(id, key(k), [this, mine, type] {
+            if (mine())
+                createMovement(type);
+        });
+    addCommand(Open, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, [this, mine] {
         const int row = singleSelectedRow();
-        if (row >= 0)
+        if (row >= 0 && mine())
             editMovement(m_model->keyAt(row));
     });
     addCommand(Delete, key(QStringLiteral("Ctrl+D")), [this] { onDelete(); });

@@ -1,5 +1,6 @@
 // label: db
 #include "TestSupport.h"
+#include "store/Savepoint.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlQuery>
@@ -43,6 +44,8 @@ private Q_SLOTS:
     void closeDiscardsOpenTransaction_data() { TestSupport::AddBackendRows(); }
     void closeDiscardsOpenTransaction();
     void guardOnClosedDatabaseIsInactive();
+    void savepointsUndoOnlyTheirOwnWrites_data() { TestSupport::AddBackendRows(); }
+    void savepointsUndoOnlyTheirOwnWrites();
 
 private:
     Database* archive(const QString& backend) { return m_archives.get(backend); }
@@ -198,6 +201,64 @@ void tst_Transactions::guardOnClosedDatabaseIsInactive() {
     QVERIFY(!guard.ownsTransaction());
     QVERIFY(!guard.commit());
     QVERIFY(!closed.inTransaction());
+}
+
+void tst_Transactions::savepointsUndoOnlyTheirOwnWrites() {
+    QFETCH(QString, backend);
+    Database* db = archive(backend);
+    QVERIFY2(db, archiveError(backend));
+    QVERIFY(!Savepoint(*db).isActive()); // no transaction to mark
+    const QString before = TestSupport::UniqueName(QStringLiteral("before"));
+    const QString undone = TestSupport::UniqueName(QStringLiteral("undone"));
+    const QString kept = TestSupport::UniqueName(QStringLiteral("kept"));
+    const QString nested = TestSupport::UniqueName(QStringLiteral("nested"));
+    const QString after = TestSupport::UniqueName(QStringLiteral("after"));
+
+    TransactionGuard guard(*db);
+    QVERIFY(addGroup(*db, before));
+    {
+        // Left without release: undone, failed statement included (PostgreSQL would otherwise
+        // refuse everything until the transaction ends).
+        Savepoint point(*db);
+        QVERIFY2(point.isActive(), qPrintable(db->errorText()));
+        QVERIFY(addGroup(*db, undone));
+        QVERIFY(!db->execute(QStringLiteral("INSERT INTO NoSuchTable (x) VALUES (1)")));
+    }
+    QCOMPARE(groups(*db, undone), 0);
+    QCOMPARE(groups(*db, before), 1);
+    {
+        Savepoint outer(*db);
+        QVERIFY(addGroup(*db, kept));
+        {
+            Savepoint inner(*db);
+            QVERIFY(inner.isActive() && inner.name() != outer.name());
+            QVERIFY(addGroup(*db, nested));
+            QVERIFY(inner.release());
+        }
+        Savepoint dropped(*db);
+        QVERIFY(addGroup(*db, undone));
+        dropped.rollback();
+        QVERIFY(!dropped.release()); // already ended
+        QVERIFY(outer.release());
+    }
+    QVERIFY(db->inTransaction());
+    QVERIFY2(addGroup(*db, after), qPrintable(db->errorText()));
+    QVERIFY2(guard.commit(), qPrintable(db->errorText()));
+    for (const QString& name : {before, kept, nested, after})
+        QCOMPARE(groups(*db, name), 1);
+    QCOMPARE(groups(*db, undone), 0);
+
+    // An outer savepoint rolled back takes a released inner one with it.
+    TransactionGuard second(*db);
+    {
+        Savepoint outer(*db);
+        Savepoint inner(*db);
+        QVERIFY(addGroup(*db, nested + QStringLiteral("2")));
+        QVERIFY(inner.release());
+        outer.rollback();
+    }
+    QCOMPARE(groups(*db, nested + QStringLiteral("2")), 0);
+    second.rollback();
 }
 
 QTEST_MAIN(tst_Transactions)

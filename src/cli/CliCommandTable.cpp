@@ -4,7 +4,8 @@
 #define QUARZIL_CLI_VERBS                                                                          \
     X(Info)                                                                                        \
     X(Create)                                                                                      \
-    X(Recompute)
+    X(Recompute)                                                                                   \
+    X(Movements)
 
 #define X(verb) CliCommand verb##Command();
 QUARZIL_CLI_VERBS

@@ -32,6 +32,10 @@ FooterLines NewUnloadFooter(const Profile& profile) {
         return {saved("Riga1SX"), saved("Riga1DX"),  saved("Riga2"),    saved("Riga3"),
                 saved("Riga4"),   saved("Riga1Min"), saved("Riga2Min"), saved("Riga3Min")};
     }
+    return DefaultUnloadFooter();
+}
+
+FooterLines DefaultUnloadFooter() {
     return {
         QStringLiteral("CONTRIBUTO AMBIENTALE CONAI ASSOLTO OVE DOVUTO"),
         QStringLiteral("CONTRIBUTO RAEE ADDEBITATO OVE DOVUTO"),

@@ -22,6 +22,8 @@ struct FooterLines {
     QString riga1SX, riga1DX, riga2, riga3, riga4, riga1Min, riga2Min, riga3Min;
 };
 FooterLines NewUnloadFooter(const Profile& profile);
+// The lines a new unload starts with while none have been saved.
+FooterLines DefaultUnloadFooter();
 void ApplyFooter(const FooterLines& lines, MovimentiRecord& header);
 
 // One edit of a movement, new or existing: the transaction around it (started only when none is

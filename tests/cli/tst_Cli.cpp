@@ -1,6 +1,8 @@
 // label: process
 #include "BenchData.h"
 #include "TestSupport.h"
+#include "movements/MovementStore.h"
+#include "movements/MovementTypes.h"
 #include "store/ArchiveCreator.h"
 #include "store/ConnectionString.h"
 #include "store/Database.h"
@@ -85,6 +87,53 @@ QSet<QString> differences(const QJsonObject& report) {
     return found;
 }
 
+int insertReturning(Database& db, const QString& sql, const QVariantList& values) {
+    QSqlQuery q;
+    if (!db.query(q, sql, values) || !q.next())
+        return -1;
+    return q.value(0).toInt();
+}
+
+// A movement saved as the movement dialog saves it, with one row of each (quantity, price,
+// discount, VAT).
+struct Row {
+    float qt;
+    const char* price;
+    float discount;
+    float vat;
+};
+int saveMovement(Database& db, int type, const QDateTime& when, int counterpart, int item,
+                 const QList<Row>& rows, bool paid = true) {
+    MovementEdit edit(db, type == MovementType::Ricevuta ? MovementType::Scarico : type);
+    if (!edit.begin())
+        return -1;
+    edit.setType(type);
+    edit.header().Numero = NextMovementNumber(db, type, when.date());
+    edit.header().Data = when;
+    edit.header().Contabilizzato = paid;
+    if (counterpart)
+        edit.header().IDCliFor = counterpart;
+    for (const Row& r : rows) {
+        SottoMovimentiRecord row;
+        row.IDArticolo = item;
+        row.Qt = r.qt;
+        row.Prezzo = CurrencyAmount::fromDecimalString(QLatin1String(r.price));
+        row.Sconto = r.discount;
+        row.Iva = r.vat;
+        if (!edit.insertRow(row))
+            return -1;
+    }
+    return edit.save() == MovementEdit::SaveResult::Saved ? edit.header().IDMovimento : -1;
+}
+
+// The listed movements' keys, in the order listed.
+QList<int> listedKeys(const Run& r) {
+    QList<int> keys;
+    for (const QJsonValue& v : QJsonDocument::fromJson(r.out).array())
+        keys << v.toObject().value(QStringLiteral("key")).toInt();
+    return keys;
+}
+
 } // namespace
 
 class tst_Cli : public QObject {
@@ -94,6 +143,8 @@ private Q_SLOTS:
     void createAndInfo();
     void recomputeFindsAndMendsDamage_data() { TestSupport::AddBackendRows(); }
     void recomputeFindsAndMendsDamage();
+    void movementsList_data() { TestSupport::AddBackendRows(); }
+    void movementsList();
     void badUsageAndMissingArchives();
     void refusesAnArchiveOfAnotherVersion();
     void profileFallbackIsSaidAloud();
@@ -220,6 +271,146 @@ void tst_Cli::recomputeFindsAndMendsDamage() {
     QCOMPARE(
         cli.run(QStringList(on) << QStringLiteral("recompute") << QStringLiteral("--check")).code,
         0);
+}
+
+void tst_Cli::movementsList() {
+    QFETCH(QString, backend);
+    TestSupport::Archive archive(backend);
+    QVERIFY2(archive.isOpen(), qPrintable(archive.error()));
+    Database& db = archive.db();
+    const int item = insertReturning(db,
+                                     QStringLiteral("INSERT INTO Articoli (Matricola, Descrizione) "
+                                                    "VALUES (?, ?) RETURNING IDArticolo"),
+                                     {QStringLiteral("A1"), QStringLiteral("Pezzo")});
+    auto counterpart = [&](const QString& name, bool customer) {
+        return insertReturning(db,
+                               QStringLiteral("INSERT INTO CliFor (RagSoc, CliFor) VALUES (?, ?) "
+                                              "RETURNING IDCliFor"),
+                               {name, Record::BindBit(customer, db.backend())});
+    };
+    const int supplier = counterpart(QStringLiteral("Ingrosso Nord S.p.A."), false);
+    const int customer = counterpart(QStringLiteral("Bar \"Sport\"\tdi Rossi"), true);
+    QVERIFY(item > 0 && supplier > 0 && customer > 0);
+
+    auto at = [](int day, int h, int m, int s = 0) {
+        return QDateTime(QDate(2026, 3, day), QTime(h, m, s));
+    };
+    // Saved out of date order, so that the list's order is its own.
+    const int sale = saveMovement(db, MovementType::Scarico, at(5, 10, 30), customer, item,
+                                  {{3, "10.00", 0.10f, 0.22f}});
+    const int load = saveMovement(db, MovementType::Carico, at(1, 9, 0), supplier, item,
+                                  {{100, "12345678.9012", 0, 0}, {1, "0.0001", 0, 0}}, false);
+    const int receipt = saveMovement(db, MovementType::Ricevuta, at(5, 23, 59, 59), 0, item,
+                                     {{1, "2.50", 0, 0.10f}});
+    const int returned =
+        saveMovement(db, MovementType::Reso, at(6, 0, 0), customer, item, {{1, "10.00", 0, 0.22f}});
+    const int sameTime =
+        saveMovement(db, MovementType::Scarico, at(5, 10, 30), customer, item, {{1, "1.00", 0, 0}});
+    QVERIFY(sale > 0 && load > 0 && receipt > 0 && returned > 0 && sameTime > 0);
+
+    Cli cli;
+    const QStringList on = target(archive.connectionString());
+    auto list = [&](const QStringList& options) {
+        return cli.run(QStringList(on)
+                       << QStringLiteral("movements") << QStringLiteral("list") << options);
+    };
+
+    // Everything, by date and then by key.
+    const Run all = list({QStringLiteral("--json")});
+    QCOMPARE(all.code, 0);
+    QCOMPARE(listedKeys(all), (QList<int>{load, sale, sameTime, receipt, returned}));
+    const QJsonArray rows = QJsonDocument::fromJson(all.out).array();
+    const QJsonObject l = rows.at(0).toObject();
+    QCOMPARE(l.value(QStringLiteral("date")).toString(), QStringLiteral("2026-03-01T09:00:00"));
+    QCOMPARE(l.value(QStringLiteral("type")).toString(), QStringLiteral("Carico"));
+    QCOMPARE(l.value(QStringLiteral("typeCode")).toInt(), 0);
+    QCOMPARE(l.value(QStringLiteral("number")).toString(), QStringLiteral("1/2026"));
+    QCOMPARE(l.value(QStringLiteral("counterpart")).toString(),
+             QStringLiteral("Ingrosso Nord S.p.A."));
+    QCOMPARE(l.value(QStringLiteral("paid")).toBool(true), false);
+    // 100 x 12345678.9012 + 0.0001, to the ten-thousandth: no float on the way.
+    QCOMPARE(l.value(QStringLiteral("taxable")).toString(), QStringLiteral("1234567890.1201"));
+    QCOMPARE(l.value(QStringLiteral("tax")).toString(), QStringLiteral("0.00"));
+    QCOMPARE(l.value(QStringLiteral("total")).toString(), QStringLiteral("1234567890.1201"));
+    const QJsonObject s = rows.at(1).toObject();
+    QCOMPARE(s.value(QStringLiteral("type")).toString(), QStringLiteral("Scarico"));
+    QCOMPARE(s.value(QStringLiteral("counterpart")).toString(),
+             QStringLiteral("Bar \"Sport\"\tdi Rossi"));
+    QCOMPARE(s.value(QStringLiteral("paid")).toBool(), true);
+    QCOMPARE(s.value(QStringLiteral("taxable")).toString(), QStringLiteral("27.00"));
+    QCOMPARE(s.value(QStringLiteral("tax")).toString(), QStringLiteral("5.94"));
+    QCOMPARE(s.value(QStringLiteral("total")).toString(), QStringLiteral("32.94"));
+    const QJsonObject r = rows.at(3).toObject();
+    QCOMPARE(r.value(QStringLiteral("type")).toString(), QStringLiteral("Ricevuta"));
+    QVERIFY(r.value(QStringLiteral("counterpart")).isNull());
+    QCOMPARE(r.value(QStringLiteral("total")).toString(), QStringLiteral("2.75"));
+
+    // Sales are unloads and receipts; --to takes its whole day, in either way of writing it.
+    QCOMPARE(listedKeys(list(
+                 {QStringLiteral("--type"), QStringLiteral("sale"), QStringLiteral("--json")})),
+             (QList<int>{sale, sameTime, receipt}));
+    QCOMPARE(listedKeys(list({QStringLiteral("--type=load"), QStringLiteral("--json")})),
+             QList<int>{load});
+    QCOMPARE(listedKeys(list(
+                 {QStringLiteral("--type"), QStringLiteral("return"), QStringLiteral("--json")})),
+             QList<int>{returned});
+    const QList<int> fifth{sale, sameTime, receipt};
+    QCOMPARE(listedKeys(list({QStringLiteral("--from"), QStringLiteral("2026-03-05"),
+                              QStringLiteral("--to"), QStringLiteral("2026-03-05"),
+                              QStringLiteral("--json")})),
+             fifth);
+    QCOMPARE(listedKeys(
+                 list({QStringLiteral("--from"), QStringLiteral("5/3/2026"), QStringLiteral("--to"),
+                       QStringLiteral("05/03/2026"), QStringLiteral("--json")})),
+             fifth);
+    QCOMPARE(listedKeys(list({QStringLiteral("--from"), QStringLiteral("2026-03-06"),
+                              QStringLiteral("--json")})),
+             QList<int>{returned});
+    QCOMPARE(listedKeys(list(
+                 {QStringLiteral("--to"), QStringLiteral("2026-02-28"), QStringLiteral("--json")})),
+             QList<int>());
+    QCOMPARE(list({QStringLiteral("--to"), QStringLiteral("2026-02-28"), QStringLiteral("--json")})
+                 .out.trimmed(),
+             QByteArray("[\n]"));
+
+    // The table: a header line, then one line of nine fields per movement, a tab in a name
+    // turned into a space.
+    const Run text = list({QStringLiteral("--type"), QStringLiteral("sale")});
+    QCOMPARE(text.code, 0);
+    const QStringList lines = QString::fromUtf8(text.out).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.at(0), QStringLiteral("Chiave\tData\tTipo\tNumero\tControparte\tPagato\t"
+                                         "Prezzo\tImposta\tTotale"));
+    QCOMPARE(lines.at(1), QStringLiteral("%1\t2026-03-05 10:30:00\tScarico\t1/2026\t"
+                                         "Bar \"Sport\" di Rossi\tsì\t27.00\t5.94\t32.94")
+                              .arg(sale));
+    QCOMPARE(lines.at(3), QStringLiteral("%1\t2026-03-05 23:59:59\tRicevuta\t1/2026\t\tsì\t"
+                                         "2.50\t0.25\t2.75")
+                              .arg(receipt));
+
+    // Usage errors name what is wrong and list nothing.
+    for (const QStringList& args : QList<QStringList>{
+             {QStringLiteral("--type"), QStringLiteral("sales")},
+             {QStringLiteral("--from"), QStringLiteral("2026-13-01")},
+             {QStringLiteral("--to"), QStringLiteral("31/02/2026")},
+             {QStringLiteral("--from"), QStringLiteral("2026-03-06"), QStringLiteral("--to"),
+              QStringLiteral("2026-03-05")},
+             {QStringLiteral("--from")},
+             {QStringLiteral("extra")},
+         }) {
+        const Run bad = list(args);
+        QVERIFY2(bad.code == 2, qPrintable(args.join(u' ') + QStringLiteral(" -> ") + bad.err));
+        QVERIFY2(bad.err.startsWith(QStringLiteral("quarzil-cli: ")), qPrintable(bad.err));
+        QVERIFY(bad.out.isEmpty());
+    }
+    const Run noAction = cli.run(QStringList(on) << QStringLiteral("movements"));
+    QCOMPARE(noAction.code, 2);
+    QVERIFY2(noAction.err.contains(QStringLiteral("list")), qPrintable(noAction.err));
+    QCOMPARE(cli.run(QStringList(on) << QStringLiteral("movements") << QStringLiteral("show")).code,
+             2);
+    const Run help = cli.run({QStringLiteral("movements"), QStringLiteral("--help")});
+    QCOMPARE(help.code, 0);
+    QVERIFY(help.out.contains("--type"));
 }
 
 void tst_Cli::badUsageAndMissingArchives() {

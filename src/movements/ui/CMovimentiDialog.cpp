@@ -18,12 +18,16 @@
 #include "items/ItemStore.h"
 #include "items/ui/CArticoloDialog.h"
 #include "items/ui/CFotoWnd.h"
+#include "items/ui/CImeiDialog.h"
 #include "movements/MovementMessages.h"
 #include "movements/MovementStore.h"
 #include "movements/MovementTotals.h"
 #include "movements/MovementTypes.h"
+#include "movements/OtherData.h"
+#include "movements/ui/CDdtDataDialog.h"
 #include "store/Database.h"
 #include "store/DbError.h"
+#include "store/Savepoint.h"
 #include "store/ui/DbErrorDisplay.h"
 
 #include <QApplication>
@@ -103,6 +107,23 @@ CMovimentiDialog::CMovimentiDialog(Database& db, Profile& profile, IPrompt& prom
             return false;
         *currency = dialog.currency();
         *keepStored = dialog.updateDocumentValues();
+        return true;
+    };
+
+    askSerialCodes = [this](int itemId, int rowKey, int count, QList<int>* codes) {
+        CImeiDialog dialog(m_db, m_profile, m_prompt, m_browser, itemId, rowKey, mode(), count,
+                           m_edit.rowKeys(), this);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        *codes = dialog.codeKeys();
+        return true;
+    };
+    askOtherData = [this](int dialogMode, MovimentiRecord* header) {
+        CDdtDataDialog dialog(m_profile, m_prompt, m_browser, dialogMode, OtherDataOf(*header),
+                              this);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        ApplyOtherData(dialog.data(), *header);
         return true;
     };
 
@@ -305,7 +326,7 @@ void CMovimentiDialog::buildLayout() {
          QStringLiteral("Salva Riga (Ctrl+S)"));
     tool(DeleteRow, "list-remove", QStyle::SP_TrashIcon,
          QStringLiteral("Elimina Riga (Ctrl+Canc)"));
-    tool(OtherData, "document-properties", QStyle::SP_FileDialogInfoView,
+    tool(OtherDataTool, "document-properties", QStyle::SP_FileDialogInfoView,
          QStringLiteral("Consente di inserire gli altri dati come il vettore o la causale "
                         "(Ctrl+D)"));
     tool(Receipt, "document-print", QStyle::SP_FileIcon,
@@ -314,7 +335,7 @@ void CMovimentiDialog::buildLayout() {
         ->setCheckable(true);
     auto* commands = new QHBoxLayout;
     commands->setSpacing(2);
-    for (int id : {InsertRow, SaveRow, DeleteRow, OtherData, Receipt})
+    for (int id : {InsertRow, SaveRow, DeleteRow, OtherDataTool, Receipt})
         commands->addWidget(m_tools.value(id));
     commands->addStretch(1);
 
@@ -393,7 +414,7 @@ void CMovimentiDialog::buildLayout() {
         {InsertRow, QKeySequence(Qt::CTRL | Qt::Key_Insert), &CMovimentiDialog::insertRow},
         {SaveRow, QKeySequence(Qt::CTRL | Qt::Key_S), &CMovimentiDialog::saveRow},
         {DeleteRow, QKeySequence(Qt::CTRL | Qt::Key_Delete), &CMovimentiDialog::deleteRow},
-        {OtherData, QKeySequence(Qt::CTRL | Qt::Key_D), &CMovimentiDialog::openOtherData},
+        {OtherDataTool, QKeySequence(Qt::CTRL | Qt::Key_D), &CMovimentiDialog::openOtherData},
         {Receipt, QKeySequence(Qt::CTRL | Qt::Key_R), &CMovimentiDialog::switchReceipt},
         {NewCounterpart, {}, &CMovimentiDialog::newCounterpart},
         {ChangeCounterpart, {}, &CMovimentiDialog::changeCounterpart},
@@ -500,7 +521,7 @@ void CMovimentiDialog::applyMode() {
         m_tools.value(id)->setEnabled(!receipt);
     m_counterpartCode->setEnabled(!receipt);
     m_counterparts->setEnabled(!receipt);
-    m_tools.value(OtherData)->setEnabled(!receipt);
+    m_tools.value(OtherDataTool)->setEnabled(!receipt);
     m_invoiceBox->setText(receipt ? QStringLiteral("Stampa Ricevuta")
                                   : QStringLiteral("Stampa &Fattura"));
     if (receipt) {
@@ -972,6 +993,8 @@ void CMovimentiDialog::insertRow() {
     double quantity = 0;
     if (!readRow(&row, &quantity, 0))
         return;
+    // What the serial-code window writes is undone when it is cancelled or the row fails.
+    Savepoint codesPoint(m_db);
     QList<int> codes;
     if (m_item.serialCodes) {
         if (!askSerialCodes || !askSerialCodes(m_item.key, 0, int(std::trunc(quantity)), &codes))
@@ -981,6 +1004,7 @@ void CMovimentiDialog::insertRow() {
         Say(m_prompt, MovementMessages::RowInsertFailed);
         return;
     }
+    codesPoint.release();
     auto* line = new QTreeWidgetItem(m_rowList);
     writeLine(line, viewOf(row));
     const bool filling = m_filling;
@@ -1006,6 +1030,7 @@ void CMovimentiDialog::saveRow() {
     double quantity = 0;
     if (!readRow(&row, &quantity, key))
         return;
+    Savepoint codesPoint(m_db);
     QList<int> codes;
     const bool serial = m_item.serialCodes;
     if (serial &&
@@ -1015,6 +1040,7 @@ void CMovimentiDialog::saveRow() {
         Say(m_prompt, MovementMessages::RowSaveFailed);
         return;
     }
+    codesPoint.release();
     writeLine(line, viewOf(row));
     showStock();
     updateTotals();

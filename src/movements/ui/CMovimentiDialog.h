@@ -43,7 +43,7 @@ public:
         InsertRow = 1924,
         DeleteRow = 1925,
         SaveRow = 1926,
-        OtherData = 1927,
+        OtherDataTool = 1927,
         NewCounterpart = 1928,
         NewItem = 1929,
         ChangeCounterpart = 1930,

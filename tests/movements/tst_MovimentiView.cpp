@@ -5,6 +5,7 @@
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
 #include "common/ChangeNotifier.h"
+#include "common/NonInteractive.h"
 #include "common/Profile.h"
 #include "common/ui/CMainDoc.h"
 #include "common/ui/CTrovaDialog.h"
@@ -13,7 +14,6 @@
 #include "movements/MovementTypes.h"
 #include "movements/ui/CFiltroMovDialog.h"
 #include "movements/ui/CMovRowBar.h"
-#include "common/NonInteractive.h"
 #include "movements/ui/CMovimentiView.h"
 
 #include <QAbstractItemModelTester>

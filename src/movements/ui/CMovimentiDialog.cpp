@@ -761,6 +761,9 @@ void CMovimentiDialog::barcodeEntered() {
                                   .arg(code))) {
             newItem(code);
             setText(edit, QString());
+        } else {
+            // The next scan replaces the code that was not found.
+            edit->selectAll();
         }
         return;
     }

@@ -494,6 +494,13 @@ void CMovimentiDialog::buildLayout() {
 }
 
 bool CMovimentiDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Ctrl+Ins and Ctrl+Canc are the row commands here, not a field's copy and word delete.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::ControlModifier &&
+            (key->key() == Qt::Key_Insert || key->key() == Qt::Key_Delete))
+            return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&

@@ -99,7 +99,8 @@ std::vector<MovListModel::Row> MovListModel::fetchBlock(int block) const {
             r.text[CliFor] = r.tipo == MovementType::Ricevuta ? QStringLiteral("- Ricevuta -")
                                                               : Record::ReadText(q.value(3), 100);
             for (int c = Prezzo; c <= Totale; ++c) {
-                const CurrencyAmount amount = Record::ReadCurrency(q.value(c));
+                // The amounts follow the key in the query: one place further on.
+                const CurrencyAmount amount = Record::ReadCurrency(q.value(c + 1));
                 r.text[c] = amount.isValid() ? FormatCurrency(m_profile, amount) : QString();
             }
             byKey.insert(q.value(0).toInt(), r);

@@ -231,6 +231,10 @@ void tst_CMovimentiDialog::roadOfOneSale() {
     QCOMPARE(recomputed.at(0).at(0).toInt(), screws);
     QVERIFY(!view.model()->isBusy());
     QCOMPARE(view.model()->rowCount(), 1);
+    QCOMPARE(view.model()->text(0, MovListModel::CliFor), QStringLiteral("Ferramenta Sud"));
+    QCOMPARE(view.model()->text(0, MovListModel::Prezzo), b.money(100));
+    QCOMPARE(view.model()->text(0, MovListModel::Imposta), b.money(22));
+    QCOMPARE(view.model()->text(0, MovListModel::Totale), b.money(122));
 
     // The unload, switched to a receipt and back (the customer comes back), then to a receipt
     // for good: saved with no counterpart and the unload's number.

@@ -55,7 +55,8 @@ bool MovListModel::refresh() {
     m_profile.logStep(QStringLiteral("MovimentiView:FillData"), QStringLiteral("Query"));
     m_sort =
         NormalizedMovementSort(m_profile.integer(S::Settings, QStringLiteral("LastMovSort"), -1));
-    const MovementListQuery q = BuildMovementListQuery(m_profile, QStringLiteral("IDMovimento"));
+    const MovementListQuery q =
+        BuildMovementListQuery(m_profile, QStringLiteral("IDMovimento"), m_db.backend());
     m_dateFilter = q.dateFilterActive;
     const bool ok = readKeys(q.sql, q.values);
     m_profile.deleteLog(QStringLiteral("MovimentiView:FillData"));

@@ -1,6 +1,7 @@
 #include "movements/MovementListQuery.h"
 
 #include "common/Profile.h"
+#include "store/TextOrder.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -77,7 +78,27 @@ int NormalizedMovementSort(int stored) {
     return stored == 0 || stored < -6 || stored > 6 ? 2 : stored;
 }
 
-MovementListQuery BuildMovementListQuery(Profile& profile, const QString& selectColumns) {
+namespace {
+
+// One term of the order as the back end is to run it: names alphabetically, and NULLs first
+// going up and last going down on both back ends (SQLite's own way).
+QString OrderTerm(const QString& term, std::optional<Database::Backend> backend) {
+    if (!backend)
+        return term;
+    const bool descending = term.endsWith(QLatin1String(" DESC"));
+    const QString column = clauseColumn(term);
+    QString text = column == QLatin1String("CliFor") ? TextOrder::Term(*backend, column) : column;
+    if (descending)
+        text += QStringLiteral(" DESC");
+    if (*backend == Database::Backend::PostgreSQL)
+        text += descending ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST");
+    return text;
+}
+
+} // namespace
+
+MovementListQuery BuildMovementListQuery(Profile& profile, const QString& selectColumns,
+                                         std::optional<Database::Backend> backend) {
     MovementListQuery q;
     const QString columns = selectColumns.isEmpty() ? QStringLiteral("*") : selectColumns;
     const QString start = profile.string(S::Settings, QStringLiteral("MovInitFilter"));
@@ -112,7 +133,8 @@ MovementListQuery BuildMovementListQuery(Profile& profile, const QString& select
     QString clause = MovementSortClause(qAbs(sort));
     if (sort < 0)
         clause += QStringLiteral(" DESC");
-    q.sql += clause;
+    QStringList terms{
+        OrderTerm(clause.mid(clause.indexOf(QLatin1String("ORDER BY ")) + 9), backend)};
 
     // Rows with equal keys keep the order of the previous sort column.
     const QString bare = clause.mid(clause.indexOf(QLatin1String("ORDER BY ")) + 9);
@@ -129,11 +151,12 @@ MovementListQuery BuildMovementListQuery(Profile& profile, const QString& select
     } else if (clauseColumn(active) != column) {
         profile.setValue(S::Settings, QStringLiteral("Sort2DataMov"), active);
         profile.setValue(S::Settings, QStringLiteral("Sort2MovAct"), bare);
-        q.sql += QStringLiteral(", %1").arg(active);
+        terms << OrderTerm(active, backend);
     } else {
         profile.setValue(S::Settings, QStringLiteral("Sort2MovAct"), bare);
         if (clauseColumn(previous) != column && !previous.isEmpty())
-            q.sql += QStringLiteral(", %1").arg(previous);
+            terms << OrderTerm(previous, backend);
     }
+    q.sql += QStringLiteral(" ORDER BY ") + terms.join(QStringLiteral(", "));
     return q;
 }

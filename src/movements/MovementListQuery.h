@@ -1,7 +1,10 @@
 #pragma once
 
+#include "store/Database.h"
+
 #include <QString>
 #include <QVariantList>
+#include <optional>
 
 class Profile;
 
@@ -22,4 +25,7 @@ QString FilterDateText(const QDateTime& when);
 QString MovementSortClause(int column);
 // The sort value to use: 0 and anything outside -6..6 read as 2 (by number).
 int NormalizedMovementSort(int stored);
-MovementListQuery BuildMovementListQuery(Profile& profile, const QString& selectColumns = {});
+// With a back end, the statement orders names alphabetically and NULLs alike on both; without
+// one it carries the stored clauses as they are.
+MovementListQuery BuildMovementListQuery(Profile& profile, const QString& selectColumns = {},
+                                         std::optional<Database::Backend> backend = {});

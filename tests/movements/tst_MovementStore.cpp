@@ -91,6 +91,8 @@ private Q_SLOTS:
     void footerLinesAndMessages();
     void listQuery_data() { TestSupport::AddBackendRows(); }
     void listQuery();
+    void listByName_data() { TestSupport::AddBackendRows(); }
+    void listByName();
     void updateMovimento_data() { TestSupport::AddBackendRows(); }
     void updateMovimento();
     void listModel_data() { TestSupport::AddBackendRows(); }
@@ -400,6 +402,36 @@ void tst_MovementStore::listQuery() {
     QCOMPARE(keys(), (QList<int>{sale, receipt}));
     profile.setValue(S::Settings, QStringLiteral("MovEndFilter"), QString());
     QVERIFY(!BuildMovementListQuery(profile).dateFilterActive);
+}
+
+// The list by counterpart: names alphabetically whatever their case and accents, receipts (no
+// name) first going up and last going down, the same on both back ends.
+void tst_MovementStore::listByName() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM Movimenti")));
+    const int item = addItem(*db);
+    const QDateTime day(QDate(2026, 4, 10), QTime(12, 0));
+    QList<int> keys;
+    for (const char* name : {"zeta srl", "Èlite", "alfa", "Beta", ""}) {
+        const int customer = *name ? addCounterpart(*db, QString::fromUtf8(name), true) : 0;
+        keys << saveMovement(*db, *name ? MovementType::Scarico : MovementType::Ricevuta, day,
+                             {{item, 1}}, customer);
+    }
+    QTemporaryDir dir;
+    Profile profile(dir.filePath(QStringLiteral("p.ini")), dir.filePath(QStringLiteral("m.ini")));
+    MovListModel model(*db, profile);
+    profile.setValue(Profile::Section::Settings, QStringLiteral("LastMovSort"), 3);
+    QVERIFY(model.refresh());
+    auto listed = [&] {
+        QList<int> found;
+        for (int r = 0; r < model.rowCount(); ++r)
+            found << model.keyAt(r);
+        return found;
+    };
+    QCOMPARE(listed(), (QList<int>{keys[4], keys[2], keys[3], keys[1], keys[0]}));
+    profile.setValue(Profile::Section::Settings, QStringLiteral("LastMovSort"), -3);
+    QVERIFY(model.refresh());
+    QCOMPARE(listed(), (QList<int>{keys[0], keys[1], keys[3], keys[2], keys[4]}));
 }
 
 void tst_MovementStore::updateMovimento() {

@@ -389,7 +389,8 @@ int CMovimentiView::createMovement(int type) {
         ApplyFooter(NewUnloadFooter(document().profile()), header);
 
     m_model->setBusy(true);
-    updateCommandStates();
+    // The rows pane reads nothing inside the edit either.
+    selectionChanged();
     bool confirmed = false;
     {
         CMovimentiDialog dialog(db, document().profile(), m_prompt, m_browser, m_files, edit, this);
@@ -431,7 +432,8 @@ bool CMovimentiView::editMovement(int movementKey) {
         return false;
     }
     m_model->setBusy(true);
-    updateCommandStates();
+    // The rows pane reads nothing inside the edit either.
+    selectionChanged();
     bool confirmed = false;
     {
         CMovimentiDialog dialog(db, document().profile(), m_prompt, m_browser, m_files, edit, this);

@@ -8,6 +8,7 @@
 #include "common/Profile.h"
 #include "common/ui/CMainDoc.h"
 #include "company/Formats.h"
+#include "counterparts/ui/CAnagraficaDialog.h"
 #include "items/ui/CImeiDialog.h"
 #include "movements/MovListModel.h"
 #include "movements/MovementEntry.h"
@@ -161,6 +162,8 @@ private Q_SLOTS:
     void readerModeAndLimits();
     void serialCodesOfARow_data() { TestSupport::AddBackendRows(); }
     void serialCodesOfARow();
+    void counterpartCreatedInTheDialog_data() { TestSupport::AddBackendRows(); }
+    void counterpartCreatedInTheDialog();
 
 private:
     Archive prepare(Database& db);
@@ -501,6 +504,40 @@ void tst_CMovimentiDialog::serialCodesOfARow() {
                  .toInt(),
              2);
     QVERIFY(b.prompt.unexpected.isEmpty());
+}
+
+// A customer created from the dialog is chosen at once; cancelling the movement then asks first,
+// because the customer goes with it.
+void tst_CMovimentiDialog::counterpartCreatedInTheDialog() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    prepare(*db);
+    Bench b;
+    MovementEdit edit(*db, MovementType::Scarico);
+    QVERIFY(edit.begin());
+    CMovimentiDialog d(*db, b.profile, b.prompt, b.browser, b.files, edit);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    QVERIFY(!d.toolButton(Tool::ChangeCounterpart)->isEnabled());
+    QCOMPARE(d.toolButton(Tool::NewCounterpart)->toolTip(), QStringLiteral("Inserisci Cliente"));
+    WhenShown<CAnagraficaDialog>([](CAnagraficaDialog* a) {
+        QTest::keyClicks(a->field(QStringLiteral("RagSoc")), QStringLiteral("Verdi Anna"));
+        QTest::mouseClick(a->findChild<QPushButton*>(QStringLiteral("Salva")), Qt::LeftButton);
+    });
+    Click(d, Tool::NewCounterpart);
+    QCOMPARE(d.counterpartList()->currentText(), QStringLiteral("Verdi Anna"));
+    QVERIFY(d.toolButton(Tool::ChangeCounterpart)->isEnabled());
+
+    b.prompt.expect(QStringLiteral("Gli articoli e le anagrafiche inseriti o modificati da questa "
+                                   "finestra vengono annullati insieme al movimento."),
+                    IPrompt::Answer::No);
+    QTest::keyClick(&d, Qt::Key_Escape);
+    QVERIFY(d.isVisible());
+    b.prompt.expect(QStringLiteral("Gli articoli e le anagrafiche"), IPrompt::Answer::Yes);
+    QTest::keyClick(&d, Qt::Key_Escape);
+    QVERIFY2(b.prompt.pending().isEmpty(), qPrintable(Said(b.prompt)));
+    QVERIFY(!d.isVisible());
+    edit.cancel();
+    QCOMPARE(One(*db, QStringLiteral("SELECT COUNT(*) FROM CliFor")).toInt(), 0);
 }
 
 QTEST_MAIN(tst_CMovimentiDialog)

@@ -1195,6 +1195,7 @@ void CMovimentiDialog::newCounterpart() {
         ShowDbError(m_prompt, m_db.lastError());
         return;
     }
+    ++m_recordsWritten;
     loadCounterparts(r.IDCliFor);
     counterpartChosen();
 }
@@ -1219,6 +1220,7 @@ void CMovimentiDialog::changeCounterpart() {
         ShowDbError(m_prompt, m_db.lastError());
         return;
     }
+    ++m_recordsWritten;
     loadCounterparts(key);
     counterpartChosen();
 }
@@ -1249,6 +1251,7 @@ void CMovimentiDialog::newItem(const QString& barcode) {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int key = dialog.record().IDArticolo;
+    ++m_recordsWritten;
     loadItems(key);
     selectItem(key);
 }
@@ -1261,6 +1264,8 @@ void CMovimentiDialog::changeItem() {
                                            m_itemModel->rowCount() > 2500, this);
     if (saved == 0)
         return;
+    if (saved > 0)
+        ++m_recordsWritten;
     loadItems(saved > 0 ? key : 0);
     selectItem(saved > 0 ? key : 0);
     m_filling = true;
@@ -1317,6 +1322,16 @@ bool CMovimentiDialog::confirm() {
     h.Contabilizzato = m_paid->isChecked();
     accept();
     return true;
+}
+
+void CMovimentiDialog::reject() {
+    if (m_recordsWritten > 0 &&
+        !m_prompt.question(QStringLiteral("Gli articoli e le anagrafiche inseriti o modificati da "
+                                          "questa finestra vengono annullati insieme al "
+                                          "movimento. Annullare comunque il movimento?"),
+                           false))
+        return;
+    QDialog::reject();
 }
 
 void CMovimentiDialog::done(int result) {

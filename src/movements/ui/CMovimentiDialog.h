@@ -119,6 +119,10 @@ public Q_SLOTS:
     // dialog closes accepted.
     bool confirm();
 
+    // Cancel: when items or counterparts were created or changed from this window, which the
+    // edit's rollback takes back with the movement, the user is asked first.
+    void reject() override;
+
 protected:
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -184,6 +188,8 @@ private:
     int m_printChoice = 0;
     bool m_readerMode = false;
     bool m_filling = false;
+    // Items and counterparts written from this window, inside the edit's transaction.
+    int m_recordsWritten = 0;
 
     QLineEdit* m_number = nullptr;
     QDateEdit* m_date = nullptr;

@@ -162,6 +162,8 @@ private Q_SLOTS:
     void readerModeAndLimits();
     void serialCodesOfARow_data() { TestSupport::AddBackendRows(); }
     void serialCodesOfARow();
+    void documentCurrency_data() { TestSupport::AddBackendRows(); }
+    void documentCurrency();
     void counterpartCreatedInTheDialog_data() { TestSupport::AddBackendRows(); }
     void counterpartCreatedInTheDialog();
 
@@ -538,6 +540,50 @@ void tst_CMovimentiDialog::counterpartCreatedInTheDialog() {
     QVERIFY(!d.isVisible());
     edit.cancel();
     QCOMPARE(One(*db, QStringLiteral("SELECT COUNT(*) FROM CliFor")).toInt(), 0);
+}
+
+// A currency of the document's own: converting the rows keeps the figures on screen and stores
+// the prices divided by the rate; keeping them shows the stored prices multiplied by it.
+void tst_CMovimentiDialog::documentCurrency() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    Archive a = prepare(*db);
+    a.item(QStringLiteral("A1"), QStringLiteral("Dadi"), 10.0);
+    Bench b;
+    MovementEdit edit(*db, MovementType::Carico);
+    QVERIFY(edit.begin());
+    CMovimentiDialog d(*db, b.profile, b.prompt, b.browser, b.files, edit);
+    d.show();
+    d.itemList()->setCurrentIndex(0);
+    Click(d, Tool::InsertRow);
+    DocumentCurrency dollars;
+    dollars.symbol = QStringLiteral("$");
+    dollars.decimal = QStringLiteral(".");
+    dollars.grouping = QStringLiteral(",");
+    dollars.exchangeRate = 2.0f;
+    bool keep = false;
+    d.askCurrency = [&](DocumentCurrency* currency, bool* keepStored) {
+        *currency = dollars;
+        *keepStored = keep;
+        return true;
+    };
+    Click(d, Tool::Currency);
+    auto stored = [&] {
+        return One(*db, QStringLiteral("SELECT Prezzo FROM SottoMovimenti")).toDouble();
+    };
+    QCOMPARE(stored(), 5.0);
+    const QString ten =
+        FormatCurrency(b.profile, CurrencyAmount::fromDouble(10), 3, QStringLiteral("$"),
+                       QStringLiteral("."), QStringLiteral(","));
+    QCOMPARE(d.rowList()->topLevelItem(0)->text(2), ten);
+    keep = true;
+    dollars.exchangeRate = 4.0f;
+    Click(d, Tool::Currency);
+    QCOMPARE(stored(), 5.0);
+    QCOMPARE(d.rowList()->topLevelItem(0)->text(2),
+             FormatCurrency(b.profile, CurrencyAmount::fromDouble(20), 3, QStringLiteral("$"),
+                            QStringLiteral("."), QStringLiteral(",")));
+    QCOMPARE(edit.header().SimbVal, QStringLiteral("$"));
+    QCOMPARE(edit.header().ValCambio.value_or(0), 4.0f);
 }
 
 QTEST_MAIN(tst_CMovimentiDialog)

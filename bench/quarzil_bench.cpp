@@ -22,7 +22,11 @@
 #include "items/UpdateAllArtInfo.h"
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CArticoloDialog.h"
+#include "movements/MovementStore.h"
+#include "movements/MovementTypes.h"
+#include "movements/ui/CMovimentiDialog.h"
 #include "store/Database.h"
+#include "store/TableRecord.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,6 +34,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
@@ -325,6 +330,50 @@ bool benchItemsView(const QString& target, const QString& catalog, qint64 itemCo
         });
 }
 
+// Opening the movement dialog of a new unload on a shop's archive: its customer list and its
+// item list filled, the window shown.
+bool benchMovementDialog(const QString& target, const QString& catalog, qint64 itemCount,
+                         int counterparts, Profile& profile, std::vector<Result>& results,
+                         QString* error) {
+    return onArchiveOfItsOwn(
+        target, catalog, QStringLiteral("dialog"), itemCount, itemCount, error,
+        [&](Database& db, const BenchData::Counts& counts, const QString&) {
+            if (!stage(QStringLiteral("Adding %1 counterparts").arg(counterparts),
+                       [&] { return BenchData::AddCounterparts(db, counterparts, 3, error); }))
+                return false;
+            QSqlQuery q;
+            int customers = 0;
+            if (db.query(q, QStringLiteral("SELECT COUNT(*) FROM CliFor WHERE CliFor = ?"),
+                         {Record::BindBit(true, db.backend())}) &&
+                q.next())
+                customers = q.value(0).toInt();
+            q.finish();
+            SilentPrompt prompt;
+            NoBrowser browser;
+            NoFileDialogs files;
+            int listed = 0;
+            const bool ok = timeRuns(
+                QStringLiteral("MovementDialogOpen"),
+                QStringLiteral("%1 items, %2 customers").arg(counts.items).arg(customers), 7,
+                [&](int) {
+                    MovementEdit edit(db, MovementType::Scarico);
+                    if (!edit.begin())
+                        return false;
+                    CMovimentiDialog dialog(db, profile, prompt, browser, files, edit);
+                    dialog.show();
+                    QCoreApplication::processEvents();
+                    listed = dialog.itemList()->count();
+                    const bool full =
+                        listed == counts.items && dialog.counterpartList()->count() == customers;
+                    dialog.hide();
+                    edit.cancel();
+                    return full;
+                },
+                results);
+            return ok && customers > 0;
+        });
+}
+
 // quarzil-cli, built beside the program (the bench runner lives in bench/ below it).
 QString cliPath() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/../quarzil-cli");
@@ -491,6 +540,11 @@ int main(int argc, char** argv) {
         if (ok && wanted("CliRecompute"))
             ok = benchCliRecomputeLarge(target, catalog, scaled(1000000), scaled(5000000), results,
                                         &error);
+
+        // The movement dialog with 100,000 items and about 33,000 customers in its lists.
+        if (ok && wanted("MovementDialogOpen"))
+            ok = benchMovementDialog(target, catalog, scaled(100000), int(scaled(55000)), profile,
+                                     results, &error);
 
         // The counterparts view at 100,000 records.
         if (ok && (wanted("CounterpartsRefresh") || wanted("CounterpartsSort") ||

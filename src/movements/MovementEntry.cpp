@@ -7,6 +7,9 @@
 #include "store/records/ItemEditRecord.h"
 
 #include <QSqlQuery>
+#include <algorithm>
+#include <climits>
+#include <vector>
 
 namespace MovementEntry {
 
@@ -27,26 +30,53 @@ QString ByName(const Database& db, const char* column) {
 
 bool Counterparts(Database& db, int mode, QList<Counterpart>* list) {
     list->clear();
+    // The order comes from the name index alone (it holds the key): read with the other columns
+    // through it, every record would cost a look-up in the table. The records themselves are
+    // then read in the table's own order.
+    QHash<int, int> rank;
+    QSqlQuery q;
+    q.setForwardOnly(true);
+    if (!db.query(q,
+                  QStringLiteral("SELECT IDCliFor FROM CliFor WHERE IDCliFor > ? ORDER BY ") +
+                      ByName(db, "RagSoc") + QStringLiteral(", IDCliFor"),
+                  {0}))
+        return false;
+    while (q.next())
+        rank.insert(q.value(0).toInt(), int(rank.size()));
+    if (q.lastError().isValid())
+        return false;
+    q.finish();
     QVariantList values{0};
     const QString kind = KindFilter(db, mode, &values);
-    QSqlQuery q;
     if (!db.query(q,
                   QStringLiteral("SELECT IDCliFor, RagSoc, Codice, Sconto FROM CliFor WHERE "
                                  "IDCliFor > ?") +
-                      kind + QStringLiteral(" ORDER BY ") + ByName(db, "RagSoc") +
-                      QStringLiteral(", IDCliFor"),
+                      kind,
                   values))
         return false;
-    while (q.next())
-        list->append({q.value(0).toInt(), Record::ReadText(q.value(1), 100),
-                      Record::ReadText(q.value(2), 20), Record::ReadReal(q.value(3)).value_or(0)});
-    return !q.lastError().isValid();
+    std::vector<std::pair<int, Counterpart>> ranked;
+    while (q.next()) {
+        const int key = q.value(0).toInt();
+        ranked.push_back({rank.value(key, INT_MAX),
+                          {key, Record::ReadText(q.value(1), 100), Record::ReadText(q.value(2), 20),
+                           Record::ReadReal(q.value(3)).value_or(0)}});
+    }
+    if (q.lastError().isValid())
+        return false;
+    std::sort(ranked.begin(), ranked.end(), [](const auto& x, const auto& y) {
+        return x.first != y.first ? x.first < y.first : x.second.key < y.second.key;
+    });
+    list->reserve(qsizetype(ranked.size()));
+    for (auto& r : ranked)
+        list->append(std::move(r.second));
+    return true;
 }
 
 bool Items(Database& db, QList<ListEntry>* list) {
     list->clear();
     QSqlQuery q;
     q.setForwardOnly(true);
+    // The name index holds the key and the description: the list is read from it alone.
     if (!db.query(q,
                   QStringLiteral("SELECT IDArticolo, Descrizione FROM Articoli WHERE "
                                  "IDArticolo > ? ORDER BY ") +

@@ -85,14 +85,18 @@ bool MovementEdit::open(int movementKey) {
     m_wasNew = false;
     QSqlQuery q;
     if (!m_db.query(q,
-                    QStringLiteral("SELECT IDSottoMovimento FROM SottoMovimenti WHERE "
-                                   "IDMovimento = ? ORDER BY IDSottoMovimento"),
+                    QStringLiteral("SELECT IDSottoMovimento, IDArticolo FROM SottoMovimenti "
+                                   "WHERE IDMovimento = ? ORDER BY IDSottoMovimento"),
                     {movementKey})) {
         cancel();
         return false;
     }
-    while (q.next())
+    while (q.next()) {
         m_rows << q.value(0).toInt();
+        const int item = q.value(1).toInt();
+        if (!m_openedItems.contains(item))
+            m_openedItems << item;
+    }
     if (q.lastError().isValid()) {
         cancel();
         return false;
@@ -172,6 +176,9 @@ MovementEdit::SaveResult MovementEdit::save() {
             return SaveResult::RowFailed;
         }
     }
+    for (int item : std::as_const(m_openedItems))
+        if (!m_items.contains(item))
+            m_items << item;
 
     h.Prezzo = totals.prezzo();
     h.Imposta = totals.imposta();

@@ -10,6 +10,7 @@
 #include "movements/MovementTypes.h"
 #include "movements/RowPricing.h"
 #include "store/TableRecord.h"
+#include "store/records/ArticoliRecord.h"
 
 #include <QAbstractItemModelTester>
 #include <QSqlQuery>
@@ -88,6 +89,8 @@ private Q_SLOTS:
     void availableStockCountsPendingRows();
     void deleteMovements_data() { TestSupport::AddBackendRows(); }
     void deleteMovements();
+    void editNamesItemsItTookRowsFrom_data() { TestSupport::AddBackendRows(); }
+    void editNamesItemsItTookRowsFrom();
     void footerLinesAndMessages();
     void listQuery_data() { TestSupport::AddBackendRows(); }
     void listQuery();
@@ -311,6 +314,38 @@ void tst_MovementStore::deleteMovements() {
     QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM Imei")), 0);
     QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM PrimaNota")), 0);
     QCOMPARE(AvailableStock(*db, shared, 0, nullptr), 9.0);
+}
+
+void tst_MovementStore::editNamesItemsItTookRowsFrom() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int kept = addItem(*db);
+    const int removed = addItem(*db);
+    const int moved = addItem(*db);
+    const int target = addItem(*db);
+    const int load = saveMovement(*db, MovementType::Carico, QDateTime::currentDateTime(),
+                                  {{kept, 1}, {removed, 2}, {moved, 3}});
+    QVERIFY(load > 0);
+    for (int item : {kept, removed, moved})
+        QVERIFY(UpdateArtInfo(*db, nullptr, item));
+
+    MovementEdit edit(*db, MovementType::Carico);
+    QVERIFY(edit.open(load));
+    QCOMPARE(edit.rowKeys().size(), 3);
+    QVERIFY(edit.removeRow(edit.rowKeys().at(1)));
+    SottoMovimentiRecord row;
+    QVERIFY(edit.loadRow(edit.rowKeys().at(1), &row));
+    row.IDArticolo = target;
+    QVERIFY(edit.changeRow(row));
+    QCOMPARE(edit.save(), MovementEdit::SaveResult::Saved);
+    // The saved rows' items first, then those the edit took a row from.
+    QCOMPARE(edit.touchedItems(), (QList<int>{kept, target, removed, moved}));
+    for (int item : edit.touchedItems())
+        QVERIFY(UpdateArtInfo(*db, nullptr, item));
+    QCOMPARE(AvailableStock(*db, removed, 0, nullptr), 0.0);
+    ArticoliRecord gone;
+    QVERIFY(LoadRecord(*db, moved, gone));
+    QVERIFY(!gone.Carichi);
+    QCOMPARE(gone.Giacenza.value_or(-1), 0.0f);
 }
 
 void tst_MovementStore::footerLinesAndMessages() {

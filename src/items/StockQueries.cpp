@@ -2,6 +2,8 @@
 
 #include "store/Database.h"
 
+#include <QStringList>
+
 namespace StockQueries {
 
 namespace {
@@ -68,6 +70,25 @@ QString ItemTotals(const Database& db) {
                "o "
                "WHERE Articoli.IDArticolo = ?")
         .arg(totalsColumns(db), orderQt(db), openOrder(db));
+}
+
+QString ListedItemTotals(const Database& db, int count) {
+    const QString keys = QStringList(count, QStringLiteral("?")).join(QStringLiteral(", "));
+    // Each sum is grouped over the listed items only, as ItemTotals sums over one.
+    return QStringLiteral(
+               "SELECT Articoli.IDArticolo, Articoli.IDUM, Articoli.ScortaMin, Articoli.GiacInit, "
+               "UnMis.Sigla, t.Carichi, t.Scarichi, t.Resi, t.LastMov, o.Ordinato "
+               "FROM Articoli LEFT JOIN UnMis ON UnMis.IDUM = Articoli.IDUM "
+               "LEFT JOIN (SELECT SottoMovimenti.IDArticolo AS IDArticolo, %1 FROM Movimenti "
+               "INNER JOIN SottoMovimenti ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
+               "WHERE SottoMovimenti.IDArticolo IN (%4) GROUP BY SottoMovimenti.IDArticolo) t "
+               "ON t.IDArticolo = Articoli.IDArticolo "
+               "LEFT JOIN (SELECT SottoOrdini.IDArticolo AS IDArticolo, SUM(%2) AS Ordinato "
+               "FROM Ordini INNER JOIN SottoOrdini ON Ordini.IDOrdine = SottoOrdini.IDOrdine "
+               "WHERE %3 AND SottoOrdini.IDArticolo IN (%4) GROUP BY SottoOrdini.IDArticolo) o "
+               "ON o.IDArticolo = Articoli.IDArticolo "
+               "WHERE Articoli.IDArticolo IN (%4)")
+        .arg(totalsColumns(db), orderQt(db), openOrder(db), keys);
 }
 
 QString AllMovementSums(const Database& db) {

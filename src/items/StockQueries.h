@@ -17,6 +17,10 @@ QString MovementSum(const Database& db, Sum kind);
 // bound values, each the item key. No row when the item does not exist.
 QString ItemTotals(const Database& db);
 
+// The same for `count` items at once, one row for each that exists: IDArticolo, then the columns
+// of ItemTotals. Bound values: the item keys, in the same order, three times over.
+QString ListedItemTotals(const Database& db, int count);
+
 // Every item at once, ordered by key: IDArticolo, the three sums, and the last date.
 QString AllMovementSums(const Database& db);
 // IDArticolo and the open-order quantity of every item on an open order.

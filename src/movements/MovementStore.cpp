@@ -7,7 +7,19 @@
 #include "store/Database.h"
 #include "store/TransactionGuard.h"
 
+#include <QHash>
 #include <QSqlQuery>
+
+namespace {
+
+// Rows read or attached by one statement, well under either back end's limit of bound values.
+constexpr int kRowsPerStatement = 200;
+
+QString placeholders(qsizetype count) {
+    return QStringList(count, QStringLiteral("?")).join(QStringLiteral(", "));
+}
+
+} // namespace
 
 QString NextMovementNumber(Database& db, int type, const QDate& today) {
     const int year = today.year();
@@ -157,21 +169,52 @@ MovementEdit::SaveResult MovementEdit::save() {
         return SaveResult::HeaderFailed;
     }
 
-    MovementTotals totals;
-    m_items.clear();
-    TableRecordSet<SottoMovimentiRecord> rows(m_db);
-    for (int key : std::as_const(m_rows)) {
-        SottoMovimentiRecord row;
-        if (!LoadRecord(m_db, key, row)) {
+    // The rows are read and attached a few hundred at a time: a statement per row would cost a
+    // round trip each on a server, and a movement may have hundreds of rows.
+    QHash<int, SottoMovimentiRecord> rows;
+    for (qsizetype first = 0; first < m_rows.size(); first += kRowsPerStatement) {
+        QVariantList keys;
+        for (int key : m_rows.mid(first, kRowsPerStatement))
+            keys << key;
+        TableRecordSet<SottoMovimentiRecord> set(m_db);
+        if (!set.open(QStringLiteral("SELECT * FROM SottoMovimenti WHERE IDSottoMovimento IN (%1)")
+                          .arg(placeholders(keys.size())),
+                      keys)) {
             cancel();
             return SaveResult::RowFailed;
         }
-        totals.add(row);
-        const int item = row.IDArticolo.value_or(0);
+        for (; !set.atEnd(); set.moveNext())
+            rows.insert(set.current().IDSottoMovimento, set.current());
+        if (set.failed()) {
+            cancel();
+            return SaveResult::RowFailed;
+        }
+    }
+    MovementTotals totals;
+    m_items.clear();
+    for (int key : std::as_const(m_rows)) {
+        const auto row = rows.constFind(key);
+        if (row == rows.constEnd()) {
+            cancel();
+            return SaveResult::RowFailed;
+        }
+        totals.add(*row);
+        const int item = row->IDArticolo.value_or(0);
         if (!m_items.contains(item))
             m_items << item;
-        row.IDMovimento = h.IDMovimento;
-        if (!rows.change(row)) {
+    }
+    for (qsizetype first = 0; first < m_rows.size(); first += kRowsPerStatement) {
+        QVariantList values{h.IDMovimento};
+        for (int key : m_rows.mid(first, kRowsPerStatement))
+            values << key;
+        QSqlQuery attach;
+        // Every row of the list must be attached; one that is gone fails the save.
+        if (!m_db.query(attach,
+                        QStringLiteral("UPDATE SottoMovimenti SET IDMovimento = ? WHERE "
+                                       "IDSottoMovimento IN (%1)")
+                            .arg(placeholders(values.size() - 1)),
+                        values) ||
+            attach.numRowsAffected() != values.size() - 1) {
             cancel();
             return SaveResult::RowFailed;
         }

@@ -96,11 +96,9 @@ constexpr int kListed = 200;
 
 bool readListed(Database& db, const std::vector<int>& keys, ItemInputs* items) {
     QVariantList values;
-    for (int round = 0; round < 3; ++round)
-        for (int key : keys)
-            values << key;
+    const QString sql = StockQueries::ListedItemTotals(db, keys, &values);
     QSqlQuery q;
-    if (!db.query(q, StockQueries::ListedItemTotals(db, int(keys.size())), values))
+    if (!db.query(q, sql, values))
         return false;
     while (q.next()) {
         ArtCounterInputs in;

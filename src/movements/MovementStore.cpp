@@ -8,6 +8,7 @@
 #include "store/TransactionGuard.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSqlQuery>
 
 namespace {
@@ -333,15 +334,19 @@ double AvailableStock(Database& db, int itemId, int leftOutRow, MovementEdit* ed
         q.next() && !q.value(0).isNull())
         stock += double(q.value(0).toFloat());
     q.finish();
-    if (edit) {
-        for (int key : edit->rowKeys()) {
-            if (key == leftOutRow)
+    // The edit's pending rows of the item, in one read: one read per row of the list would
+    // make every row added to a long movement slower than the one before.
+    if (edit && !edit->rowKeys().isEmpty() &&
+        db.query(q,
+                 QStringLiteral("SELECT IDSottoMovimento, Qt FROM SottoMovimenti WHERE "
+                                "IDArticolo = ? AND IDMovimento = 0"),
+                 {itemId})) {
+        const QSet<int> listed(edit->rowKeys().begin(), edit->rowKeys().end());
+        while (q.next()) {
+            const int key = q.value(0).toInt();
+            if (key == leftOutRow || !listed.contains(key))
                 continue;
-            SottoMovimentiRecord row;
-            if (!edit->loadRow(key, &row) || row.IDMovimento.value_or(0) != 0 ||
-                row.IDArticolo.value_or(0) != itemId)
-                continue;
-            const double qt = double(row.Qt.value_or(0));
+            const double qt = double(Record::ReadReal(q.value(1)).value_or(0));
             stock += MovementType::IsSale(edit->type()) ? -qt : qt;
         }
     }

@@ -1,5 +1,6 @@
 // label: db
-// Random sequences of movement edits against a ledger of the test's own: after every committed
+// Random sequences of movement edits against a ledger of the test's own. While an edit is open
+// the stock warning's figure (AvailableStock) must be the ledger's; after every committed
 // operation the touched items are recomputed as the program does it (UpdateArtInfo for each, or
 // UpdateArtInfoList of them all), and every item's counters must then be what the test's ledger
 // gives.
@@ -178,6 +179,9 @@ private:
     void edit(int n);
     void cancel(int n);
     void remove(int n);
+    // The stock warning's figure while an edit is open must be the ledger's.
+    void checkStock(MovementEdit& edit, int editedKey, int storedType,
+                    const std::map<int, RowModel>& working, const std::set<int>& attached);
     // Recomputes the items the program names after a commit, once each, and checks that they
     // cover every item whose rows the operation changed.
     void recompute(const QList<int>& touched, const std::set<int>& changed);
@@ -289,6 +293,37 @@ void LedgerRun::step(int n) {
         remove(n);
 }
 
+void LedgerRun::checkStock(MovementEdit& edit, int editedKey, int storedType,
+                           const std::map<int, RowModel>& working, const std::set<int>& attached) {
+    const ItemModel& item = m_items[size_t(m_draw.between(0, int(m_items.size()) - 1))];
+    int leftOut = 0;
+    if (!working.empty() && m_draw.chance(50)) {
+        auto it = working.begin();
+        std::advance(it, m_draw.between(0, int(working.size()) - 1));
+        leftOut = it->first;
+    }
+    // Committed rows by their movement's stored type (the edited movement's attached rows as the
+    // edit has rewritten them), pending rows by the dialog's type, one row left out.
+    double expected = item.giacInit.value_or(0);
+    auto add = [&](int type, int key, const RowModel& r) {
+        if (key != leftOut && r.item == item.id)
+            expected += MovementType::IsSale(type) ? -double(r.qt) : double(r.qt);
+    };
+    for (const auto& [key, m] : m_ledger)
+        if (key != editedKey)
+            for (const auto& [rowKey, r] : m.rows)
+                add(m.type, rowKey, r);
+    for (const auto& [rowKey, r] : working)
+        add(attached.count(rowKey) ? storedType : edit.type(), rowKey, r);
+    const double stock = AvailableStock(m_db, item.id, leftOut, &edit);
+    QVERIFY2(stock == expected, qPrintable(QStringLiteral("stock of item %1 without row %2: %3, "
+                                                          "not %4")
+                                               .arg(item.id)
+                                               .arg(leftOut)
+                                               .arg(stock)
+                                               .arg(expected)));
+}
+
 void LedgerRun::recompute(const QList<int>& touched, const std::set<int>& changed) {
     const std::set<int> named(touched.begin(), touched.end());
     QVERIFY2(named.size() == size_t(touched.size()), "an item is named twice");
@@ -342,6 +377,9 @@ void LedgerRun::create(int n) {
         actions << QStringLiteral("switched to receipt");
     }
     m.type = edit.type();
+    checkStock(edit, 0, m.type, m.rows, {});
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(edit.save(), MovementEdit::SaveResult::Saved);
     QVERIFY(!m_db.inTransaction());
     const int key = edit.header().IDMovimento;
@@ -416,6 +454,12 @@ void LedgerRun::edit(int n) {
             edit.header().IDCliFor = m_customer;
         actions << QStringLiteral("type %1").arg(after.type);
     }
+    std::set<int> attached;
+    for (const auto& [rowKey, r] : before.rows)
+        attached.insert(rowKey);
+    checkStock(edit, key, before.type, after.rows, attached);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(edit.save(), MovementEdit::SaveResult::Saved);
     QVERIFY(!m_db.inTransaction());
     m_log << QStringLiteral("%1 edit movement %2: %3 -> rows [%4]")

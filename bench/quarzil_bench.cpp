@@ -575,8 +575,8 @@ int main(int argc, char** argv) {
                                       QStringLiteral("factor"), QStringLiteral("1"));
     const QCommandLineOption onlyOpt(QStringLiteral("only"), QStringLiteral("run one operation"),
                                      QStringLiteral("name"));
-    const QCommandLineOption keepOpt(QStringLiteral("keep"),
-                                     QStringLiteral("keep the archives and print their connections"));
+    const QCommandLineOption keepOpt(
+        QStringLiteral("keep"), QStringLiteral("keep the archives and print their connections"));
     parser.addOptions({backendOpt, serverOpt, dirOpt, scaleOpt, onlyOpt, keepOpt});
     parser.process(app);
     keepArchives = parser.isSet(keepOpt);

@@ -11,8 +11,9 @@ namespace BenchData {
 
 struct Sizes {
     int items = 1000;
-    qint64 rows = 10000; // movement rows; movements are added until there are this many
-    int orders = -1;     // -1: one order for every ten items
+    qint64 rows = 10000;      // movement rows; movements are added until there are this many
+    int orders = -1;          // -1: one order for every ten items
+    int rowsPerMovement = 10; // a movement gets 1 to this many rows
     unsigned seed = 1;
 };
 

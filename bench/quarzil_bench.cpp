@@ -22,9 +22,12 @@
 #include "items/UpdateAllArtInfo.h"
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CArticoloDialog.h"
+#include "movements/MovListModel.h"
 #include "movements/MovementStore.h"
 #include "movements/MovementTypes.h"
+#include "movements/ui/CMovRowBar.h"
 #include "movements/ui/CMovimentiDialog.h"
+#include "movements/ui/CMovimentiView.h"
 #include "store/Database.h"
 #include "store/TableRecord.h"
 
@@ -39,11 +42,14 @@
 #include <QTextStream>
 #include <algorithm>
 #include <functional>
+#include <random>
 #include <vector>
 
 namespace {
 
 QTextStream out(stdout);
+// --keep: every archive stays for a look afterwards.
+bool keepArchives = false;
 
 struct Result {
     QString name;
@@ -58,6 +64,18 @@ double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Keeps and prints the median of times measured elsewhere.
+void report(const QString& name, const QString& setting, const std::vector<double>& times,
+            std::vector<Result>& results) {
+    results.push_back({name, median(times), int(times.size()), setting});
+    out << QStringLiteral("%1  %2 ms  (median of %3; %4)\n")
+               .arg(name, -18)
+               .arg(median(times), 10, 'f', 3)
+               .arg(times.size())
+               .arg(setting);
+    out.flush();
 }
 
 // Runs `op` `runs` times (each run may fail) and keeps the median time in milliseconds.
@@ -75,13 +93,7 @@ bool timeRuns(const QString& name, const QString& setting, int runs,
             return false;
         }
     }
-    results.push_back({name, median(times), runs, setting});
-    out << QStringLiteral("%1  %2 ms  (median of %3; %4)\n")
-               .arg(name, -18)
-               .arg(median(times), 10, 'f', 3)
-               .arg(runs)
-               .arg(setting);
-    out.flush();
+    report(name, setting, times, results);
     return true;
 }
 
@@ -240,12 +252,17 @@ bool benchItemsWindow(Database& db, Profile& profile, std::vector<Result>& resul
     return rows > 0;
 }
 
-// Refresh of the items list (the key query and the key list), the first screen of rows after
-// it, and what the list holds in memory.
+BenchData::Sizes sizesOf(qint64 itemCount, qint64 rowCount) {
+    BenchData::Sizes sizes;
+    sizes.items = int(itemCount);
+    sizes.rows = rowCount;
+    return sizes;
+}
+
 // Runs `work` on a new archive of its own (a file beside the main one, or a catalog on the same
 // server) filled with the generator, and drops the archive afterwards.
 bool onArchiveOfItsOwn(const QString& target, const QString& catalog, const QString& suffix,
-                       qint64 itemCount, qint64 rowCount, QString* error,
+                       const BenchData::Sizes& sizes, QString* error,
                        const std::function<bool(Database&, const BenchData::Counts&,
                                                 const QString& connection)>& work) {
     const bool onServer = target.contains(QLatin1String("QPSQL"));
@@ -259,26 +276,29 @@ bool onArchiveOfItsOwn(const QString& target, const QString& catalog, const QStr
         Database db(QStringLiteral("bench_") + suffix);
         ok = db.open(connection);
         BenchData::Counts counts;
-        BenchData::Sizes sizes;
-        sizes.items = int(itemCount);
-        sizes.rows = rowCount;
         if (ok)
-            ok = stage(QStringLiteral("Generating %1 items, %2 rows").arg(itemCount).arg(rowCount),
-                       [&] { return BenchData::Generate(db, sizes, &counts, error); });
+            ok = stage(
+                QStringLiteral("Generating %1 items, %2 rows").arg(sizes.items).arg(sizes.rows),
+                [&] { return BenchData::Generate(db, sizes, &counts, error); });
         if (ok)
             ok = work(db, counts, connection);
         if (!ok && error->isEmpty())
             *error = db.errorText();
     }
-    BenchData::DropArchive(ownTarget, ownCatalog);
+    if (keepArchives)
+        out << "kept: " << connection << "\n";
+    else
+        BenchData::DropArchive(ownTarget, ownCatalog);
     return ok;
 }
 
+// Refresh of the items list (the key query and the key list), the first screen of rows after
+// it, and what the list holds in memory.
 bool benchItemsView(const QString& target, const QString& catalog, qint64 itemCount,
                     qint64 rowCount, Profile& profile, std::vector<Result>& results,
                     QString* error) {
     return onArchiveOfItsOwn(
-        target, catalog, QStringLiteral("items"), itemCount, rowCount, error,
+        target, catalog, QStringLiteral("items"), sizesOf(itemCount, rowCount), error,
         [&](Database& db, const BenchData::Counts& counts, const QString&) {
             bool ok = true;
             const QString setting = QStringLiteral("%1 items").arg(counts.items);
@@ -336,7 +356,7 @@ bool benchMovementDialog(const QString& target, const QString& catalog, qint64 i
                          int counterparts, Profile& profile, std::vector<Result>& results,
                          QString* error) {
     return onArchiveOfItsOwn(
-        target, catalog, QStringLiteral("dialog"), itemCount, itemCount, error,
+        target, catalog, QStringLiteral("dialog"), sizesOf(itemCount, itemCount), error,
         [&](Database& db, const BenchData::Counts& counts, const QString&) {
             if (!stage(QStringLiteral("Adding %1 counterparts").arg(counterparts),
                        [&] { return BenchData::AddCounterparts(db, counterparts, 3, error); }))
@@ -411,7 +431,7 @@ bool benchCliRecompute(const QString& connection, const QString& suffix, const Q
 bool benchCliRecomputeLarge(const QString& target, const QString& catalog, qint64 itemCount,
                             qint64 rowCount, std::vector<Result>& results, QString* error) {
     return onArchiveOfItsOwn(
-        target, catalog, QStringLiteral("large"), itemCount, rowCount, error,
+        target, catalog, QStringLiteral("large"), sizesOf(itemCount, rowCount), error,
         [&](Database& db, const BenchData::Counts& counts, const QString& connection) {
             // The command line opens the archive itself.
             db.close();
@@ -419,6 +439,164 @@ bool benchCliRecomputeLarge(const QString& target, const QString& catalog, qint6
                 connection, QStringLiteral("Large"),
                 QStringLiteral("%1 items, %2 movement rows").arg(counts.items).arg(counts.rows),
                 results);
+        });
+}
+
+// One unload of 250 rows as the dialog saves it: the rows written through the edit while the
+// dialog is open (reported apart), then the save and one recompute of each item it touched,
+// which is the wait after the user's OK. The rows go to items drawn from the whole list, so
+// nearly every row touches an item of its own.
+bool benchMovementSave(Database& db, const BenchData::Counts& counts, Profile& profile,
+                       std::vector<Result>& results, QString* error) {
+    if (!BenchData::AddCounterparts(db, 1000, 5, error))
+        return false;
+    int customer = 0;
+    {
+        QSqlQuery q;
+        if (!db.query(q, QStringLiteral("SELECT MIN(IDCliFor) FROM CliFor WHERE CliFor = ?"),
+                      {Record::BindBit(true, db.backend())}) ||
+            !q.next())
+            return false;
+        customer = q.value(0).toInt();
+    }
+    constexpr int kRows = 250, kRuns = 21;
+    std::mt19937 rng(11);
+    std::vector<double> rowTimes, saveTimes, counterTimes, oneByOneTimes, totalTimes;
+    QElapsedTimer timer;
+    auto lap = [&] {
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        timer.restart();
+        return ms;
+    };
+    for (int run = 0; run < kRuns; ++run) {
+        MovementEdit edit(db, MovementType::Scarico);
+        if (!edit.begin())
+            return false;
+        const QDateTime now = QDateTime::currentDateTime();
+        edit.header().Numero = NextMovementNumber(db, MovementType::Scarico, now.date());
+        edit.header().Data = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()));
+        edit.header().IDCliFor = customer;
+        timer.start();
+        for (int r = 0; r < kRows; ++r) {
+            SottoMovimentiRecord row;
+            row.IDArticolo = int(rng() % unsigned(counts.items)) + 1;
+            row.Qt = float(rng() % 20 + 1);
+            row.IDUM = 1;
+            row.Prezzo = CurrencyAmount::fromUnits(qint64(rng() % 100000 + 1) * 100);
+            row.Iva = 0.22f;
+            row.Sconto = 0.0f;
+            if (!edit.insertRow(row))
+                return false;
+        }
+        rowTimes.push_back(lap());
+        if (edit.save() != MovementEdit::SaveResult::Saved)
+            return false;
+        saveTimes.push_back(lap());
+        // The touched items in one call, and again one call per item (the notifier's way);
+        // the two take turns at going first, so neither always finds the pages warm.
+        auto list = [&] {
+            const bool ok = UpdateArtInfoList(db, &profile, edit.touchedItems());
+            counterTimes.push_back(lap());
+            return ok;
+        };
+        auto oneByOne = [&] {
+            for (int item : edit.touchedItems())
+                if (!UpdateArtInfo(db, &profile, item))
+                    return false;
+            oneByOneTimes.push_back(lap());
+            return true;
+        };
+        if (run % 2 ? !(oneByOne() && list()) : !(list() && oneByOne()))
+            return false;
+        totalTimes.push_back(saveTimes.back() + counterTimes.back());
+    }
+    const QString setting = QStringLiteral("%1 rows, %2 items, %3 movement rows")
+                                .arg(kRows)
+                                .arg(counts.items)
+                                .arg(counts.rows);
+    report(QStringLiteral("MovementSave250"), setting + QStringLiteral(", save and counters"),
+           totalTimes, results);
+    report(QStringLiteral("  save"), QStringLiteral("header, rows attached, commit"), saveTimes,
+           results);
+    report(QStringLiteral("  counters"), QStringLiteral("UpdateArtInfoList of the touched items"),
+           counterTimes, results);
+    report(QStringLiteral("  one by one"),
+           QStringLiteral("UpdateArtInfo for each touched item, as the notifier does"),
+           oneByOneTimes, results);
+    report(QStringLiteral("MovementRows250"),
+           QStringLiteral("the rows written while the dialog is open"), rowTimes, results);
+    return true;
+}
+
+// The movements list at its default (no period, newest first): the model's refresh with the
+// first screen after it, the memory it holds, and the window's own refresh command.
+bool benchMovementsList(Database& db, const BenchData::Counts& counts, Profile& profile,
+                        bool window, std::vector<Result>& results) {
+    const QString setting = QStringLiteral("%1 movements").arg(counts.movements);
+    const qint64 before = residentKb();
+    {
+        MovListModel model(db, profile);
+        auto firstScreen = [&] {
+            for (int r = 0; r < 40 && r < model.rowCount(); ++r)
+                for (int c = 0; c < MovListModel::ColumnCount; ++c)
+                    model.text(r, c);
+            return !model.text(0, MovListModel::Numero).isEmpty();
+        };
+        if (!timeRuns(
+                QStringLiteral("MovementsRefresh"), setting + QStringLiteral(", first screen"), 7,
+                [&](int) {
+                    return model.refresh() && model.rowCount() == counts.movements && firstScreen();
+                },
+                results))
+            return false;
+        out << QStringLiteral("%1  %2 MB  (resident growth with the list of %3 movements; key "
+                              "list %4 MB)\n")
+                   .arg(QStringLiteral("MovementsMemory"), -18)
+                   .arg(double(residentKb() - before) / 1024, 10, 'f', 1)
+                   .arg(model.rowCount())
+                   .arg(double(model.rowCount()) * sizeof(qint32) / 1048576, 0, 'f', 1);
+        out.flush();
+    }
+    if (!window)
+        return true;
+    ChangeNotifier notifier;
+    SilentPrompt prompt;
+    NoBrowser browser;
+    CMainDoc doc(profile, db, notifier);
+    NoFileDialogs files;
+    CMovimentiView view(doc, prompt, browser, files);
+    view.resize(1200, 600);
+    view.show();
+    view.becameVisible();
+    QCoreApplication::processEvents();
+    const int rows = view.model()->rowCount();
+    return rows == counts.movements && timeRuns(
+                                           QStringLiteral("MovementsViewRefresh"),
+                                           setting + QStringLiteral(", the view's F5"), 7,
+                                           [&](int) {
+                                               view.onUpdate();
+                                               QCoreApplication::processEvents();
+                                               return view.model()->rowCount() == rows;
+                                           },
+                                           results);
+}
+
+// Both on one archive of its own: 1,000,000 movements of one row each.
+bool benchMovements(const QString& target, const QString& catalog, qint64 itemCount,
+                    qint64 movementCount, bool save, bool list, bool window, Profile& profile,
+                    std::vector<Result>& results, QString* error) {
+    BenchData::Sizes sizes = sizesOf(itemCount, movementCount);
+    sizes.rowsPerMovement = 1;
+    return onArchiveOfItsOwn(
+        target, catalog, QStringLiteral("movements"), sizes, error,
+        [&](Database& db, const BenchData::Counts& counts, const QString&) {
+            // The counters start as a recompute of every item leaves them.
+            if (!stage(QStringLiteral("Recomputing every item"),
+                       [&] { return UpdateAllArtInfo(db, nullptr) == counts.items; }))
+                return false;
+            if ((list || window) && !benchMovementsList(db, counts, profile, window, results))
+                return false;
+            return !save || benchMovementSave(db, counts, profile, results, error);
         });
 }
 
@@ -444,10 +622,11 @@ int main(int argc, char** argv) {
                                       QStringLiteral("factor"), QStringLiteral("1"));
     const QCommandLineOption onlyOpt(QStringLiteral("only"), QStringLiteral("run one operation"),
                                      QStringLiteral("name"));
-    const QCommandLineOption keepOpt(QStringLiteral("keep"),
-                                     QStringLiteral("keep the archive and print its connection"));
+    const QCommandLineOption keepOpt(
+        QStringLiteral("keep"), QStringLiteral("keep the archives and print their connections"));
     parser.addOptions({backendOpt, serverOpt, dirOpt, scaleOpt, onlyOpt, keepOpt});
     parser.process(app);
+    keepArchives = parser.isSet(keepOpt);
 
     const bool postgres = parser.value(backendOpt) == QLatin1String("postgres");
     const double scale = parser.value(scaleOpt).toDouble();
@@ -545,6 +724,13 @@ int main(int argc, char** argv) {
         if (ok && wanted("MovementDialogOpen"))
             ok = benchMovementDialog(target, catalog, scaled(100000), int(scaled(55000)), profile,
                                      results, &error);
+        // Saving a 250-row unload and the movements list, at 1,000,000 movements.
+        if (ok && (wanted("MovementSave250") || wanted("MovementsRefresh") ||
+                   wanted("MovementsMemory") || wanted("MovementsViewRefresh")))
+            ok = benchMovements(target, catalog, scaled(100000), scaled(1000000),
+                                wanted("MovementSave250"),
+                                wanted("MovementsRefresh") || wanted("MovementsMemory"),
+                                wanted("MovementsViewRefresh"), profile, results, &error);
 
         // The counterparts view at 100,000 records.
         if (ok && (wanted("CounterpartsRefresh") || wanted("CounterpartsSort") ||

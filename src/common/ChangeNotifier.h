@@ -11,6 +11,8 @@ public:
 Q_SIGNALS:
     // An item's stock counters must be recomputed and its row redrawn.
     void itemRecomputeRequested(int itemId);
+    // The same for several items at once (a saved or deleted movement's), in one pass.
+    void itemsRecomputeRequested(const QList<int>& itemIds);
     // A movement header must be recomputed and its row redrawn.
     void movementRecomputeRequested(int movementId);
     // The view with this index (0 items, 1 movements, 2 counterparts, 3 agenda) must reload.

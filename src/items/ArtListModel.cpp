@@ -1,4 +1,5 @@
 #include "items/ArtListModel.h"
+#include "items/UpdateAllArtInfo.h"
 
 #include "common/Profile.h"
 #include "company/Formats.h"
@@ -297,6 +298,13 @@ QVariant ArtListModel::headerData(int section, Qt::Orientation orientation, int 
 bool ArtListModel::recomputeItem(int key) {
     const bool ok = UpdateArtInfo(m_db, &m_profile, key);
     rowChanged(rowOfKey(key));
+    return ok;
+}
+
+bool ArtListModel::recomputeItems(const QList<int>& keys) {
+    const bool ok = UpdateArtInfoList(m_db, &m_profile, keys);
+    for (int key : keys)
+        rowChanged(rowOfKey(key));
     return ok;
 }
 

@@ -69,6 +69,8 @@ public:
 
     // Recomputes one item's counters and redraws its row.
     bool recomputeItem(int key);
+    // Several items in one transaction, then their rows.
+    bool recomputeItems(const QList<int>& keys);
     void dropCache();
 
     // The row icons by index (0 to 7).

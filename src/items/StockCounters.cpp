@@ -56,12 +56,19 @@ float GetArtReso(Database& db, Profile* profile, int itemId) {
 bool ReadArtCounterInputs(Database& db, int itemId, ArtCounterInputs* in, bool* found) {
     // One statement reads the item, one pass over its movement rows gives what the three sums
     // and the last-date query give one by one, and its open orders are summed alongside.
+    // Both statements are kept prepared: an edit's save recomputes item after item.
     *found = false;
-    QSqlQuery item;
-    if (!db.query(item, StockQueries::ItemTotals(db), {itemId, itemId, itemId}))
+    QSqlQuery* q = db.queryPrepared(StockQueries::ItemTotals(db), {itemId, itemId, itemId});
+    if (!q)
         return false;
-    if (!item.next())
-        return !item.lastError().isValid();
+    QSqlQuery& item = *q;
+    if (!item.next()) {
+        const bool ok = !item.lastError().isValid();
+        if (!ok)
+            db.setError(item.lastError());
+        item.finish();
+        return ok;
+    }
     *found = true;
     in->scortaMin = Record::ReadReal(item.value(1));
     in->giacInit = Record::ReadReal(item.value(2));
@@ -73,6 +80,8 @@ bool ReadArtCounterInputs(Database& db, int itemId, ArtCounterInputs* in, bool* 
     in->resi = ReadSum(item.value(6));
     in->lastMov = Record::ReadDateTime(item.value(7));
     in->ordinato = ReadSum(item.value(8));
+    // PostgreSQL's driver would have the next statement cut the result off; it is read.
+    item.finish();
     return true;
 }
 
@@ -92,9 +101,13 @@ bool UpdateArtInfo(Database& db, Profile* profile, int itemId) {
         return false;
 
     const ArtCounters counters = ComputeArtCounters(in);
-    QSqlQuery write;
-    if (!db.query(write, ArtCountersUpdateStatement(), ArtCountersValues(counters, itemId)) ||
-        write.numRowsAffected() != 1)
+    QSqlQuery* write =
+        db.queryPrepared(ArtCountersUpdateStatement(), ArtCountersValues(counters, itemId));
+    if (!write)
+        return false;
+    const int written = write->numRowsAffected();
+    write->finish();
+    if (written != 1)
         return false;
     clearLog(profile, kUpdateLog);
     return true;

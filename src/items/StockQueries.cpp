@@ -2,6 +2,8 @@
 
 #include "store/Database.h"
 
+#include <QStringList>
+
 namespace StockQueries {
 
 namespace {
@@ -68,6 +70,47 @@ QString ItemTotals(const Database& db) {
                "o "
                "WHERE Articoli.IDArticolo = ?")
         .arg(totalsColumns(db), orderQt(db), openOrder(db));
+}
+
+QString ListedItemTotals(const Database& db, const std::vector<int>& keys, QVariantList* values) {
+    const QString list =
+        QStringList(qsizetype(keys.size()), QStringLiteral("?")).join(QStringLiteral(", "));
+    const int lists = db.isPostgres() ? 1 : 3;
+    for (int round = 0; round < lists; ++round)
+        for (int key : keys)
+            *values << key;
+    if (db.isPostgres()) {
+        // Each item's sums as ItemTotals takes them, an index walk per item: grouped over the
+        // whole list, the planner would rather read every movement header once.
+        return QStringLiteral(
+                   "SELECT Articoli.IDArticolo, Articoli.IDUM, Articoli.ScortaMin, "
+                   "Articoli.GiacInit, UnMis.Sigla, t.Carichi, t.Scarichi, t.Resi, t.LastMov, "
+                   "o.Ordinato FROM Articoli LEFT JOIN UnMis ON UnMis.IDUM = Articoli.IDUM "
+                   "CROSS JOIN LATERAL (SELECT %1 FROM Movimenti INNER JOIN SottoMovimenti "
+                   "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
+                   "WHERE SottoMovimenti.IDArticolo = Articoli.IDArticolo) t "
+                   "CROSS JOIN LATERAL (SELECT SUM(%2) AS Ordinato FROM Ordini INNER JOIN "
+                   "SottoOrdini ON Ordini.IDOrdine = SottoOrdini.IDOrdine WHERE %3 AND "
+                   "SottoOrdini.IDArticolo = Articoli.IDArticolo) o "
+                   "WHERE Articoli.IDArticolo IN (%4)")
+            .arg(totalsColumns(db), orderQt(db), openOrder(db), list);
+    }
+    // SQLite knows no LATERAL; each sum is grouped over the listed items only, and it walks
+    // them by the item's index.
+    return QStringLiteral(
+               "SELECT Articoli.IDArticolo, Articoli.IDUM, Articoli.ScortaMin, Articoli.GiacInit, "
+               "UnMis.Sigla, t.Carichi, t.Scarichi, t.Resi, t.LastMov, o.Ordinato "
+               "FROM Articoli LEFT JOIN UnMis ON UnMis.IDUM = Articoli.IDUM "
+               "LEFT JOIN (SELECT SottoMovimenti.IDArticolo AS IDArticolo, %1 FROM Movimenti "
+               "INNER JOIN SottoMovimenti ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
+               "WHERE SottoMovimenti.IDArticolo IN (%4) GROUP BY SottoMovimenti.IDArticolo) t "
+               "ON t.IDArticolo = Articoli.IDArticolo "
+               "LEFT JOIN (SELECT SottoOrdini.IDArticolo AS IDArticolo, SUM(%2) AS Ordinato "
+               "FROM Ordini INNER JOIN SottoOrdini ON Ordini.IDOrdine = SottoOrdini.IDOrdine "
+               "WHERE %3 AND SottoOrdini.IDArticolo IN (%4) GROUP BY SottoOrdini.IDArticolo) o "
+               "ON o.IDArticolo = Articoli.IDArticolo "
+               "WHERE Articoli.IDArticolo IN (%4)")
+        .arg(totalsColumns(db), orderQt(db), openOrder(db), list);
 }
 
 QString AllMovementSums(const Database& db) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QVariantList>
+#include <vector>
 
 class Database;
 
@@ -16,6 +18,10 @@ QString MovementSum(const Database& db, Sum kind);
 // Sigla, the three movement sums, the last movement date and the open-order quantity. Three
 // bound values, each the item key. No row when the item does not exist.
 QString ItemTotals(const Database& db);
+
+// The same for several items at once, one row for each that exists: IDArticolo, then the columns
+// of ItemTotals. *values receives what the statement binds.
+QString ListedItemTotals(const Database& db, const std::vector<int>& keys, QVariantList* values);
 
 // Every item at once, ordered by key: IDArticolo, the three sums, and the last date.
 QString AllMovementSums(const Database& db);

@@ -3,6 +3,7 @@
 #include "common/Profile.h"
 #include "common/WaitCursor.h"
 #include "items/ArtCounters.h"
+#include "items/StockCounters.h"
 #include "items/StockQueries.h"
 #include "store/Database.h"
 #include "store/TableRecord.h"
@@ -10,6 +11,7 @@
 
 #include <QHash>
 #include <QSqlQuery>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -69,7 +71,98 @@ bool writeBatches(Database& db, const ItemInputs& items) {
     return true;
 }
 
+bool writeCounters(Database& db, const ItemInputs& items) {
+    if (db.isPostgres())
+        return writeBatches(db, items);
+    QSqlQuery write(db.handle());
+    if (!write.prepare(ArtCountersUpdateStatement())) {
+        db.setError(write.lastError());
+        return false;
+    }
+    for (const auto& [itemId, in] : items) {
+        const QVariantList values = ArtCountersValues(ComputeArtCounters(in), itemId);
+        for (int i = 0; i < values.size(); ++i)
+            write.bindValue(i, db.bindable(values.at(i)));
+        if (!write.exec()) {
+            db.setError(write.lastError());
+            return false;
+        }
+    }
+    return true;
+}
+
+// Items read by one statement; well under either back end's limit of bound values.
+constexpr int kListed = 200;
+
+bool readListed(Database& db, const std::vector<int>& keys, ItemInputs* items) {
+    QVariantList values;
+    const QString sql = StockQueries::ListedItemTotals(db, keys, &values);
+    QSqlQuery q;
+    if (!db.query(q, sql, values))
+        return false;
+    while (q.next()) {
+        ArtCounterInputs in;
+        in.scortaMin = Record::ReadReal(q.value(2));
+        in.giacInit = Record::ReadReal(q.value(3));
+        // No unit, or a unit that has been deleted since: no abbreviation.
+        if (!q.value(1).isNull())
+            in.unitSigla = Record::ReadText(q.value(4), 5);
+        in.carichi = ReadSum(q.value(5));
+        in.scarichi = ReadSum(q.value(6));
+        in.resi = ReadSum(q.value(7));
+        in.lastMov = Record::ReadDateTime(q.value(8));
+        in.ordinato = ReadSum(q.value(9));
+        items->emplace_back(q.value(0).toInt(), std::move(in));
+    }
+    if (q.lastError().isValid()) {
+        db.setError(q.lastError());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+bool UpdateArtInfoList(Database& db, Profile* profile, const QList<int>& items) {
+    std::vector<int> keys;
+    for (int key : items)
+        if (key > 0)
+            keys.push_back(key);
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    if (keys.empty())
+        return true;
+    Items::WaitCursor wait;
+    size_t found = 0;
+    bool ok = false;
+    {
+        TransactionGuard guard(db);
+        ItemInputs inputs;
+        ok = guard.isActive();
+        for (size_t first = 0; ok && first < keys.size(); first += kListed)
+            ok = readListed(
+                db,
+                std::vector<int>(keys.begin() + qsizetype(first),
+                                 keys.begin() + qsizetype(std::min(keys.size(), first + kListed))),
+                &inputs);
+        ok = ok && writeCounters(db, inputs) && guard.commit();
+        found = inputs.size();
+    }
+    if (!ok) {
+        // One at a time instead, so that only the items that fail keep their old counters.
+        bool all = true;
+        for (int key : keys)
+            all = UpdateArtInfo(db, profile, key) && all;
+        return all;
+    }
+    if (profile)
+        for (const char* key : {"ArticoliView:GetArtCar", "ArticoliView:GetArtSca",
+                                "ArticoliView:GetArtReso", "ArticoliView:UpdateArtInfo"})
+            if (profile->contains(Profile::Section::Log, QLatin1String(key)))
+                profile->deleteLog(QLatin1String(key));
+    // An item that no longer exists could not be recomputed.
+    return found == keys.size();
+}
 
 bool ReadAllArtCounterInputs(Database& db, ItemCounterInputs* items) {
     QHash<int, MovementSums> movements;
@@ -144,26 +237,7 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
     if (profile)
         profile->logStep(kLog, QStringLiteral("Scrittura articoli"));
 
-    if (db.isPostgres()) {
-        if (!writeBatches(db, items))
-            return -1;
-    } else {
-        QSqlQuery write(db.handle());
-        if (!write.prepare(ArtCountersUpdateStatement())) {
-            db.setError(write.lastError());
-            return -1;
-        }
-        for (const auto& [itemId, in] : items) {
-            const QVariantList values = ArtCountersValues(ComputeArtCounters(in), itemId);
-            for (int i = 0; i < values.size(); ++i)
-                write.bindValue(i, db.bindable(values.at(i)));
-            if (!write.exec()) {
-                db.setError(write.lastError());
-                return -1;
-            }
-        }
-    }
-    if (!guard.commit())
+    if (!writeCounters(db, items) || !guard.commit())
         return -1;
     if (profile)
         profile->deleteLog(kLog);

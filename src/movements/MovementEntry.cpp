@@ -35,7 +35,7 @@ bool Counterparts(Database& db, int mode, QList<Counterpart>* list) {
     // then read in the table's own order.
     QHash<int, int> rank;
     QSqlQuery q;
-    q.setForwardOnly(true);
+    q.setForwardOnly(!db.isPostgres());
     if (!db.query(q,
                   QStringLiteral("SELECT IDCliFor FROM CliFor WHERE IDCliFor > ? ORDER BY ") +
                       ByName(db, "RagSoc") + QStringLiteral(", IDCliFor"),
@@ -75,7 +75,7 @@ bool Counterparts(Database& db, int mode, QList<Counterpart>* list) {
 bool Items(Database& db, QList<ListEntry>* list) {
     list->clear();
     QSqlQuery q;
-    q.setForwardOnly(true);
+    q.setForwardOnly(!db.isPostgres());
     // The name index holds the key and the description: the list is read from it alone.
     if (!db.query(q,
                   QStringLiteral("SELECT IDArticolo, Descrizione FROM Articoli WHERE "

@@ -7,7 +7,20 @@
 #include "store/Database.h"
 #include "store/TransactionGuard.h"
 
+#include <QHash>
+#include <QSet>
 #include <QSqlQuery>
+
+namespace {
+
+// Rows read or attached by one statement, well under either back end's limit of bound values.
+constexpr int kRowsPerStatement = 200;
+
+QString placeholders(qsizetype count) {
+    return QStringList(count, QStringLiteral("?")).join(QStringLiteral(", "));
+}
+
+} // namespace
 
 QString NextMovementNumber(Database& db, int type, const QDate& today) {
     const int year = today.year();
@@ -185,25 +198,59 @@ MovementEdit::SaveResult MovementEdit::save() {
         return SaveResult::HeaderFailed;
     }
 
-    MovementTotals totals;
-    m_items.clear();
-    TableRecordSet<SottoMovimentiRecord> rows(m_db);
-    for (int key : std::as_const(m_rows)) {
-        SottoMovimentiRecord row;
-        if (!LoadRecord(m_db, key, row)) {
+    // The rows are read and attached a few hundred at a time: a statement per row would cost a
+    // round trip each on a server, and a movement may have hundreds of rows.
+    QHash<int, SottoMovimentiRecord> rows;
+    for (qsizetype first = 0; first < m_rows.size(); first += kRowsPerStatement) {
+        QVariantList keys;
+        for (int key : m_rows.mid(first, kRowsPerStatement))
+            keys << key;
+        TableRecordSet<SottoMovimentiRecord> set(m_db);
+        if (!set.open(QStringLiteral("SELECT * FROM SottoMovimenti WHERE IDSottoMovimento IN (%1)")
+                          .arg(placeholders(keys.size())),
+                      keys)) {
             cancel();
             return SaveResult::RowFailed;
         }
-        totals.add(row);
-        const int item = row.IDArticolo.value_or(0);
-        if (!m_items.contains(item))
-            m_items << item;
-        row.IDMovimento = h.IDMovimento;
-        if (!rows.change(row)) {
+        for (; !set.atEnd(); set.moveNext())
+            rows.insert(set.current().IDSottoMovimento, set.current());
+        if (set.failed()) {
             cancel();
             return SaveResult::RowFailed;
         }
     }
+    MovementTotals totals;
+    m_items.clear();
+    for (int key : std::as_const(m_rows)) {
+        const auto row = rows.constFind(key);
+        if (row == rows.constEnd()) {
+            cancel();
+            return SaveResult::RowFailed;
+        }
+        totals.add(*row);
+        const int item = row->IDArticolo.value_or(0);
+        if (!m_items.contains(item))
+            m_items << item;
+    }
+    for (qsizetype first = 0; first < m_rows.size(); first += kRowsPerStatement) {
+        QVariantList values{h.IDMovimento};
+        for (int key : m_rows.mid(first, kRowsPerStatement))
+            values << key;
+        QSqlQuery attach;
+        // Every row of the list must be attached; one that is gone fails the save.
+        if (!m_db.query(attach,
+                        QStringLiteral("UPDATE SottoMovimenti SET IDMovimento = ? WHERE "
+                                       "IDSottoMovimento IN (%1)")
+                            .arg(placeholders(values.size() - 1)),
+                        values) ||
+            attach.numRowsAffected() != values.size() - 1) {
+            cancel();
+            return SaveResult::RowFailed;
+        }
+    }
+    for (int item : std::as_const(m_openedItems))
+        if (!m_items.contains(item))
+            m_items << item;
 
     h.Prezzo = totals.prezzo();
     h.Imposta = totals.imposta();
@@ -224,10 +271,6 @@ MovementEdit::SaveResult MovementEdit::save() {
         cancel();
         return SaveResult::CommitFailed;
     }
-    // The items of rows removed or moved to another item change too.
-    for (int item : std::as_const(m_openedItems))
-        if (!m_items.contains(item))
-            m_items << item;
     return SaveResult::Saved;
 }
 
@@ -319,15 +362,19 @@ double AvailableStock(Database& db, int itemId, int leftOutRow, MovementEdit* ed
         q.next() && !q.value(0).isNull())
         stock += double(q.value(0).toFloat());
     q.finish();
-    if (edit) {
-        for (int key : edit->rowKeys()) {
-            if (key == leftOutRow)
+    // The edit's pending rows of the item, in one read: one read per row of the list would
+    // make every row added to a long movement slower than the one before.
+    if (edit && !edit->rowKeys().isEmpty() &&
+        db.query(q,
+                 QStringLiteral("SELECT IDSottoMovimento, Qt FROM SottoMovimenti WHERE "
+                                "IDArticolo = ? AND IDMovimento = 0"),
+                 {itemId})) {
+        const QSet<int> listed(edit->rowKeys().begin(), edit->rowKeys().end());
+        while (q.next()) {
+            const int key = q.value(0).toInt();
+            if (key == leftOutRow || !listed.contains(key))
                 continue;
-            SottoMovimentiRecord row;
-            if (!edit->loadRow(key, &row) || row.IDMovimento.value_or(0) != 0 ||
-                row.IDArticolo.value_or(0) != itemId)
-                continue;
-            const double qt = double(row.Qt.value_or(0));
+            const double qt = double(Record::ReadReal(q.value(1)).value_or(0));
             stock += MovementType::IsSale(edit->type()) ? -qt : qt;
         }
     }

@@ -68,8 +68,8 @@ public:
     // The message of a failed save (20081, 20085, 20087, 20088 or 20082); 0 otherwise.
     int failureMessage(SaveResult result) const;
     void cancel();
-    // The distinct items of the saved rows, in row order, then those the movement held when it
-    // was opened: each is recomputed once.
+    // The distinct items whose ledger the save changed, each to be recomputed once: those of the
+    // saved rows in row order, then those of rows the edit removed or moved to another item.
     const QList<int>& touchedItems() const { return m_items; }
 
 private:
@@ -79,6 +79,8 @@ private:
     MovimentiRecord m_header;
     QList<int> m_rows;
     QList<int> m_items;
+    // The items of an opened movement's rows as they were committed: a row removed or given
+    // another item takes its quantity away from them.
     QList<int> m_openedItems;
     bool m_wasNew = true;
 };

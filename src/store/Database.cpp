@@ -245,6 +245,7 @@ bool Database::openClone(const Database& source) {
 }
 
 void Database::close() {
+    m_prepared.clear();
     if (m_added && QSqlDatabase::contains(m_name)) {
         {
             QSqlDatabase db = handle();
@@ -315,6 +316,28 @@ bool Database::query(QSqlQuery& q, const QString& sql, const QVariantList& value
     if (!ok)
         m_lastError = q.lastError();
     return ok;
+}
+
+QSqlQuery* Database::queryPrepared(const QString& sql, const QVariantList& values) {
+    std::unique_ptr<QSqlQuery>& q = m_prepared[sql];
+    if (!q) {
+        auto prepared = std::make_unique<QSqlQuery>(handle());
+        prepared->setForwardOnly(true);
+        if (!prepared->prepare(sql)) {
+            m_lastError = prepared->lastError();
+            m_prepared.erase(sql);
+            return nullptr;
+        }
+        q = std::move(prepared);
+    }
+    for (int i = 0; i < values.size(); ++i)
+        q->bindValue(i, bindable(values.at(i)));
+    if (!q->exec()) {
+        m_lastError = q->lastError();
+        q->finish();
+        return nullptr;
+    }
+    return q.get();
 }
 
 bool Database::beginTransaction() {

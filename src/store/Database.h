@@ -4,6 +4,8 @@
 #include <QSqlError>
 #include <QString>
 #include <QVariantList>
+#include <map>
+#include <memory>
 
 class QSqlQuery;
 
@@ -50,6 +52,12 @@ public:
     // Prepares and runs a query; the caller walks it. False on failure (errorText() tells).
     bool query(QSqlQuery& query, const QString& sql, const QVariantList& values = {});
 
+    // Runs a statement prepared once on this connection and kept until it closes: for one run
+    // again and again, item after item, where preparing it each time would cost round trips
+    // and, on a server, planning. The caller walks the result and finish()es it before the same
+    // text runs again; nothing else may use it meanwhile. Null on failure (errorText() tells).
+    QSqlQuery* queryPrepared(const QString& sql, const QVariantList& values);
+
     // One transaction at most; see TransactionGuard for the nesting rule.
     bool beginTransaction();
     bool commit();
@@ -78,4 +86,6 @@ private:
     // Whether this object added its named connection (so close() never removes another's).
     bool m_added = false;
     QSqlError m_lastError;
+    // queryPrepared's statements, by text; gone before the connection closes.
+    std::map<QString, std::unique_ptr<QSqlQuery>> m_prepared;
 };

@@ -140,13 +140,14 @@ const std::vector<Table>& Tables() {
 const std::vector<Index>& Indexes() {
     // Columns that the stock recomputations, list views, look-ups by code and reference counts
     // filter, join or sort on. The stock counters read an item's movement rows from its index
-    // alone.
+    // alone, and the movements list its keys by date (PostgreSQL's index, unlike SQLite's,
+    // does not carry the key by itself).
     static const std::vector<Index> indexes = {
         {"Articoli", "Matricola"},         {"Articoli", "Descrizione"},
         {"Articoli", "CodBarre"},          {"Articoli", "IDUM"},
         {"Articoli", "IDCategoria"},       {"Articoli", "IDReparto"},
         {"Articoli", "IDScaffale"},        {"Articoli", "IDGruppo"},
-        {"Articoli", "IDFornitore"},       {"Movimenti", "Data"},
+        {"Articoli", "IDFornitore"},       {"Movimenti", "Data", "IDMovimento"},
         {"Movimenti", "Tipo"},             {"Movimenti", "IDCliFor"},
         {"Movimenti", "Numero"},           {"SottoMovimenti", "IDMovimento"},
         {"SottoMovimenti", "IDArticolo", "IDMovimento, Qt"},

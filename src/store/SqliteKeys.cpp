@@ -1,6 +1,7 @@
 #include "store/SqliteKeys.h"
 
 #include "store/Database.h"
+#include "store/PostgresKeys.h"
 #include "store/SqliteFunctions.h"
 
 #include <QSqlQuery>
@@ -58,11 +59,13 @@ bool Read(Database& db, const QString& sql, const QVariantList& values, std::vec
 bool ReadAny(Database& db, const QString& sql, const QVariantList& values,
              std::vector<qint32>* keys) {
     keys->clear();
-    QString sqliteError;
-    bool ok = Read(db, sql, values, keys, &sqliteError);
-    if (!ok && !sqliteError.isEmpty()) {
-        db.setError(QSqlError(QString(), sqliteError, QSqlError::StatementError));
+    QString libraryError;
+    bool ok = db.isPostgres() ? PostgresKeys::Read(db, sql, values, keys, &libraryError)
+                              : Read(db, sql, values, keys, &libraryError);
+    if (!ok && !libraryError.isEmpty()) {
+        db.setError(QSqlError(QString(), libraryError, QSqlError::StatementError));
     } else if (!ok) {
+        keys->clear();
         QSqlQuery q;
         ok = db.query(q, sql, values);
         while (ok && q.next())

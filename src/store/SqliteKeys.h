@@ -16,8 +16,9 @@ namespace SqliteKeys {
 bool Read(Database& db, const QString& sql, const QVariantList& values, std::vector<qint32>* keys,
           QString* error);
 
-// The same on either back end: through the library on SQLite, through the driver otherwise.
-// Replaces *keys; false when the query failed (no keys, the error in the database).
+// The same on either back end: through the library on SQLite and on PostgreSQL (PostgresKeys),
+// through the driver when the library cannot take the statement. Replaces *keys; false when the
+// query failed (no keys, the error in the database).
 bool ReadAny(Database& db, const QString& sql, const QVariantList& values,
              std::vector<qint32>* keys);
 

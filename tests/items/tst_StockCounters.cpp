@@ -121,8 +121,8 @@ private Q_SLOTS:
     void missingItemAndCrashLog_data() { TestSupport::AddBackendRows(); }
     void missingItemAndCrashLog();
     void rowIcon();
-    void recomputeAllMatchesEachItem_data() { TestSupport::AddBackendRows(); }
-    void recomputeAllMatchesEachItem();
+    void recomputeAllOrListedMatchesEachItem_data() { TestSupport::AddBackendRows(); }
+    void recomputeAllOrListedMatchesEachItem();
 
 private:
     TestSupport::ArchivePool m_archives;
@@ -306,7 +306,7 @@ void tst_StockCounters::rowIcon() {
     QCOMPARE(ArtRowIcon(item), 2);
 }
 
-void tst_StockCounters::recomputeAllMatchesEachItem() {
+void tst_StockCounters::recomputeAllOrListedMatchesEachItem() {
     QFETCH(QString, backend);
     TestSupport::Archive archive(backend);
     QVERIFY2(archive.isOpen(), qPrintable(archive.error()));
@@ -334,6 +334,27 @@ void tst_StockCounters::recomputeAllMatchesEachItem() {
                                       "Ordinato = 1, LastMov = NULL")));
     QCOMPARE(UpdateAllArtInfo(db, nullptr), counts.items);
     QCOMPARE(dumpCounters(db), eachItem);
+
+    // A list longer than one read, in any order, with repeats and keys that name no item.
+    const QString scramble =
+        QStringLiteral("UPDATE Articoli SET UnMis = 'x', Carichi = 1, Scarichi = 1, Resi = 1, "
+                       "Giacenza = 1, Riordino = 1, Ordinato = 1, LastMov = NULL");
+    QVERIFY(db.execute(scramble));
+    QList<int> listed{0, -4};
+    for (int id = counts.items; id >= 1; --id)
+        listed << id;
+    listed << 7 << 7;
+    QVERIFY(UpdateArtInfoList(db, nullptr, listed));
+    QCOMPARE(dumpCounters(db), eachItem);
+    QVERIFY(UpdateArtInfoList(db, nullptr, {}));
+    QVERIFY(db.execute(scramble));
+    QVERIFY(!UpdateArtInfoList(db, nullptr, {3, counts.items + 50, 5}));
+    QVERIFY(!db.inTransaction());
+    const QStringList lines = dumpCounters(db).split(u'\n');
+    const QStringList expected = eachItem.split(u'\n');
+    QCOMPARE(lines.at(2), expected.at(2));
+    QCOMPARE(lines.at(4), expected.at(4));
+    QVERIFY(lines.at(3) != expected.at(3));
 }
 
 QTEST_MAIN(tst_StockCounters)

@@ -9,6 +9,8 @@
 #include "common/ui/CMainDoc.h"
 #include "company/Formats.h"
 #include "counterparts/ui/CAnagraficaDialog.h"
+#include "items/ArtListModel.h"
+#include "items/ui/CArticoliView.h"
 #include "items/ui/CImeiDialog.h"
 #include "movements/MovListModel.h"
 #include "movements/MovementEntry.h"
@@ -195,7 +197,18 @@ void tst_CMovimentiDialog::roadOfOneSale() {
     CMovimentiView view(doc, b.prompt, b.browser, b.files);
     view.show();
     view.becameVisible();
-    QSignalSpy recomputed(&b.notifier, &ChangeNotifier::itemRecomputeRequested);
+    QSignalSpy recomputed(&b.notifier, &ChangeNotifier::itemsRecomputeRequested);
+    // The items view, wired as the frame wires it, shows the new stock.
+    CArticoliView items(doc, b.prompt);
+    items.becameVisible();
+    QObject::connect(&b.notifier, &ChangeNotifier::itemsRecomputeRequested, &items,
+                     [&items](const QList<int>& ids) { items.recomputeItems(ids); });
+    auto stock = [&] {
+        return items.model()
+            ->index(items.model()->rowOfKey(screws), ArtListModel::Giacenza)
+            .data()
+            .toString();
+    };
     const int year = QDate::currentDate().year();
 
     // The load: the supplier by code, the item by its code, ten pieces.
@@ -233,7 +246,8 @@ void tst_CMovimentiDialog::roadOfOneSale() {
                  .toInt(),
              1);
     QCOMPARE(recomputed.size(), 1);
-    QCOMPARE(recomputed.at(0).at(0).toInt(), screws);
+    QCOMPARE(recomputed.at(0).at(0).value<QList<int>>(), QList<int>{screws});
+    QVERIFY2(stock().startsWith(b.number(10)), qPrintable(stock()));
     QVERIFY(!view.model()->isBusy());
     QCOMPARE(view.model()->rowCount(), 1);
     QCOMPARE(view.model()->text(0, MovListModel::CliFor), QStringLiteral("Ferramenta Sud"));

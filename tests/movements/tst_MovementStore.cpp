@@ -10,6 +10,7 @@
 #include "movements/MovementTypes.h"
 #include "movements/RowPricing.h"
 #include "store/TableRecord.h"
+#include "store/records/ArticoliRecord.h"
 
 #include <QAbstractItemModelTester>
 #include <QSqlQuery>
@@ -88,6 +89,10 @@ private Q_SLOTS:
     void availableStockCountsPendingRows();
     void deleteMovements_data() { TestSupport::AddBackendRows(); }
     void deleteMovements();
+    void saveAttachesEveryRowOrNone_data() { TestSupport::AddBackendRows(); }
+    void saveAttachesEveryRowOrNone();
+    void editNamesItemsItTookRowsFrom_data() { TestSupport::AddBackendRows(); }
+    void editNamesItemsItTookRowsFrom();
     void footerLinesAndMessages();
     void listQuery_data() { TestSupport::AddBackendRows(); }
     void listQuery();
@@ -313,6 +318,94 @@ void tst_MovementStore::deleteMovements() {
     QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM Imei")), 0);
     QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM PrimaNota")), 0);
     QCOMPARE(AvailableStock(*db, shared, 0, nullptr), 9.0);
+}
+
+void tst_MovementStore::saveAttachesEveryRowOrNone() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int item = addItem(*db);
+    const int other = addItem(*db);
+    auto rowsOf = [&](int movement) {
+        return count(*db,
+                     QStringLiteral("SELECT COUNT(*) FROM SottoMovimenti WHERE IDMovimento = ?"),
+                     {movement});
+    };
+    {
+        // More rows than one statement attaches.
+        MovementEdit edit(*db, MovementType::Carico);
+        QVERIFY(edit.begin());
+        edit.header().Numero = QStringLiteral("1/2026");
+        edit.header().Data = QDateTime::currentDateTime();
+        for (int r = 0; r < 450; ++r) {
+            SottoMovimentiRecord row;
+            row.IDArticolo = r % 2 ? item : other;
+            row.Qt = 1.0f;
+            row.Prezzo = CurrencyAmount::fromUnits(10000);
+            row.Iva = 0.0f;
+            row.Sconto = 0.0f;
+            QVERIFY(edit.insertRow(row));
+        }
+        QCOMPARE(edit.save(), MovementEdit::SaveResult::Saved);
+        QCOMPARE(edit.touchedItems(), (QList<int>{other, item}));
+        QCOMPARE(rowsOf(edit.header().IDMovimento), 450);
+        MovimentiRecord saved;
+        QVERIFY(LoadRecord(*db, edit.header().IDMovimento, saved));
+        QCOMPARE(saved.Prezzo.toDecimalString(), QStringLiteral("450.0000"));
+    }
+    const qint64 movements = count(*db, QStringLiteral("SELECT COUNT(*) FROM Movimenti"));
+    const qint64 rows = count(*db, QStringLiteral("SELECT COUNT(*) FROM SottoMovimenti"));
+
+    // A row of the list that has gone fails the save, and nothing of the edit stays.
+    MovementEdit edit(*db, MovementType::Scarico);
+    QVERIFY(edit.begin());
+    edit.header().Numero = QStringLiteral("2/2026");
+    edit.header().Data = QDateTime::currentDateTime();
+    for (int r = 0; r < 3; ++r) {
+        SottoMovimentiRecord row;
+        row.IDArticolo = item;
+        row.Qt = 2.0f;
+        QVERIFY(edit.insertRow(row));
+    }
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM SottoMovimenti WHERE IDSottoMovimento = ?"),
+                        {edit.rowKeys().at(1)}));
+    const MovementEdit::SaveResult result = edit.save();
+    QCOMPARE(result, MovementEdit::SaveResult::RowFailed);
+    QCOMPARE(edit.failureMessage(result), 20085);
+    QVERIFY(edit.touchedItems().isEmpty());
+    QVERIFY(!db->inTransaction());
+    QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM Movimenti")), movements);
+    QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM SottoMovimenti")), rows);
+}
+
+void tst_MovementStore::editNamesItemsItTookRowsFrom() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const int kept = addItem(*db);
+    const int removed = addItem(*db);
+    const int moved = addItem(*db);
+    const int target = addItem(*db);
+    const int load = saveMovement(*db, MovementType::Carico, QDateTime::currentDateTime(),
+                                  {{kept, 1}, {removed, 2}, {moved, 3}});
+    QVERIFY(load > 0);
+    for (int item : {kept, removed, moved})
+        QVERIFY(UpdateArtInfo(*db, nullptr, item));
+
+    MovementEdit edit(*db, MovementType::Carico);
+    QVERIFY(edit.open(load));
+    QCOMPARE(edit.rowKeys().size(), 3);
+    QVERIFY(edit.removeRow(edit.rowKeys().at(1)));
+    SottoMovimentiRecord row;
+    QVERIFY(edit.loadRow(edit.rowKeys().at(1), &row));
+    row.IDArticolo = target;
+    QVERIFY(edit.changeRow(row));
+    QCOMPARE(edit.save(), MovementEdit::SaveResult::Saved);
+    // The saved rows' items first, then those the edit took a row from.
+    QCOMPARE(edit.touchedItems(), (QList<int>{kept, target, removed, moved}));
+    for (int item : edit.touchedItems())
+        QVERIFY(UpdateArtInfo(*db, nullptr, item));
+    QCOMPARE(AvailableStock(*db, removed, 0, nullptr), 0.0);
+    ArticoliRecord gone;
+    QVERIFY(LoadRecord(*db, moved, gone));
+    QVERIFY(!gone.Carichi);
+    QCOMPARE(gone.Giacenza.value_or(-1), 0.0f);
 }
 
 void tst_MovementStore::footerLinesAndMessages() {

@@ -517,9 +517,10 @@ void tst_MainFrame::notifierReachesTheRightViews() {
     ChangeNotifier& n = app->notifier();
 
     Q_EMIT n.itemRecomputeRequested(5);
+    Q_EMIT n.itemsRecomputeRequested({6, 7});
     Q_EMIT n.movementRecomputeRequested(9);
     Q_EMIT n.viewReloadRequested(2);
-    QCOMPARE(*log, QStringList({"0:item 5", "1:movement 9", "2:reload"}));
+    QCOMPARE(*log, QStringList({"0:item 5", "0:item 6", "0:item 7", "1:movement 9", "2:reload"}));
 
     log->clear();
     Q_EMIT n.viewReloadRequested(7);

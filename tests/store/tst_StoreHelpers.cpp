@@ -6,8 +6,11 @@
 #include "store/DisplayName.h"
 #include "store/LikePattern.h"
 #include "store/OrderClause.h"
+#include "store/PostgresKeys.h"
 #include "store/Schema.h"
 #include "store/SchemaUpgrade.h"
+#include "store/SqliteKeys.h"
+#include "store/TableRecord.h"
 #include "store/TextOrder.h"
 
 #include <QSqlQuery>
@@ -135,6 +138,11 @@ private Q_SLOTS:
     void likeTakesOnlyStarAsWildcard();
     void missingIndexesAreMade_data() { TestSupport::AddBackendRows(); }
     void missingIndexesAreMade();
+    void keysThroughTheLibrary_data() { TestSupport::AddBackendRows(); }
+    void keysThroughTheLibrary();
+    void numberedPlaceholders();
+    void preparedStatementsAreKept_data() { TestSupport::AddBackendRows(); }
+    void preparedStatementsAreKept();
 
 private:
     TestSupport::ArchivePool m_archives;
@@ -650,8 +658,129 @@ void tst_StoreHelpers::missingIndexesAreMade() {
     for (const QString& name : dropped)
         QVERIFY2(indexes.contains(name), qPrintable(name));
     QCOMPARE(column(db, sorted), QStringList({"A", "b"}));
-    // A second opening finds them all and makes nothing.
+
+    // An index made on fewer columns than the schema's is made again.
+    QVERIFY(db.execute(QStringLiteral("DROP INDEX IX_Movimenti_Data")));
+    QVERIFY(db.execute(QStringLiteral("CREATE INDEX IX_Movimenti_Data ON Movimenti (Data)")));
     QCOMPARE(SchemaUpgrade::Run(db), SchemaUpgrade::UpToDate);
+    const QString definitions =
+        db.isPostgres()
+            ? QStringLiteral("SELECT indexname || ' ' || indexdef || ' ' || "
+                             "CAST(CAST(indexname AS regclass) AS oid) FROM pg_indexes WHERE "
+                             "schemaname = 'public' ORDER BY indexname")
+            : QStringLiteral("SELECT name || ' ' || sql || ' ' || rootpage FROM sqlite_master "
+                             "WHERE type = 'index' AND sql IS NOT NULL ORDER BY name");
+    const QStringList made = column(db, definitions);
+    QVERIFY2(made.filter(QStringLiteral("_Data "), Qt::CaseInsensitive)
+                 .join(u' ')
+                 .contains(QStringLiteral("IDMovimento"), Qt::CaseInsensitive),
+             qPrintable(made.join(u'\n')));
+    // A second opening finds them all as they should be and makes nothing.
+    QCOMPARE(SchemaUpgrade::Run(db), SchemaUpgrade::UpToDate);
+    QCOMPARE(column(db, definitions), made);
+}
+
+void tst_StoreHelpers::keysThroughTheLibrary() {
+    QFETCH(QString, backend);
+    TestSupport::Archive archive(backend);
+    QVERIFY2(archive.isOpen(), qPrintable(archive.error()));
+    Database& db = archive.db();
+    const QDateTime day(QDate(2026, 3, 1), QTime(10, 0));
+    for (int i = 1; i <= 5; ++i)
+        QVERIFY(db.execute(QStringLiteral("INSERT INTO Movimenti (Numero, Data, Tipo, "
+                                          "Contabilizzato) VALUES (?, ?, ?, ?)"),
+                           {i == 3 ? QStringLiteral("a?b") : QString::number(i), day.addDays(i),
+                            i % 2, Record::BindBit(i > 2, db.backend())}));
+    auto driver = [&](const QString& sql, const QVariantList& values) {
+        std::vector<qint32> keys;
+        QSqlQuery q;
+        if (db.query(q, sql, values))
+            while (q.next())
+                keys.push_back(q.value(0).toInt());
+        return keys;
+    };
+    // Dates, integers, texts, bits and a '?' inside a literal, in the statement's order.
+    const QString sql = QStringLiteral(
+        "SELECT IDMovimento FROM Movimenti WHERE Data > ? AND Tipo >= ? AND Numero <> ? AND "
+        "Numero <> 'x?' AND (Contabilizzato = ? OR Numero = 'a?b') ORDER BY Data DESC");
+    const QVariantList values{day.addDays(1), 0, QStringLiteral("5"),
+                              Record::BindBit(true, db.backend())};
+    std::vector<qint32> keys{99};
+    QVERIFY2(SqliteKeys::ReadAny(db, sql, values, &keys), qPrintable(db.errorText()));
+    QCOMPARE(keys, driver(sql, values));
+    QCOMPARE(keys.size(), size_t(2));
+    // A count is a wider integer; no rows is no keys.
+    QVERIFY(SqliteKeys::ReadAny(db, QStringLiteral("SELECT COUNT(*) FROM Movimenti"), {}, &keys));
+    QCOMPARE(keys, std::vector<qint32>{5});
+    QVERIFY(SqliteKeys::ReadAny(
+        db, QStringLiteral("SELECT IDMovimento FROM Movimenti WHERE Tipo = ?"), {7}, &keys));
+    QVERIFY(keys.empty());
+    // A statement that fails says so, and leaves no keys and the connection usable.
+    keys = {1};
+    QVERIFY(!SqliteKeys::ReadAny(db, QStringLiteral("SELECT Nessuna FROM Movimenti"), {}, &keys));
+    QVERIFY(keys.empty());
+    QVERIFY(!db.errorText().isEmpty());
+    QVERIFY(
+        SqliteKeys::ReadAny(db, QStringLiteral("SELECT IDMovimento FROM Movimenti"), {}, &keys));
+    QCOMPARE(keys.size(), size_t(5));
+    if (db.isPostgres()) {
+        QString error;
+        QVERIFY(!PostgresKeys::Read(db, QStringLiteral("SELECT Numero FROM Movimenti"), {}, &keys,
+                                    &error));
+        QVERIFY(!error.isEmpty());
+    }
+}
+
+void tst_StoreHelpers::numberedPlaceholders() {
+    QCOMPARE(PostgresKeys::NumberedPlaceholders(
+                 QStringLiteral("SELECT a FROM t WHERE b = ? AND c = '?' AND \"d?\" IN (?, ?)")),
+             QStringLiteral("SELECT a FROM t WHERE b = $1 AND c = '?' AND \"d?\" IN ($2, $3)"));
+    QCOMPARE(PostgresKeys::NumberedPlaceholders(QStringLiteral("x = 'it''s?' OR y = ?")),
+             QStringLiteral("x = 'it''s?' OR y = $1"));
+}
+
+void tst_StoreHelpers::preparedStatementsAreKept() {
+    QFETCH(QString, backend);
+    TestSupport::Archive archive(backend);
+    QVERIFY2(archive.isOpen(), qPrintable(archive.error()));
+    Database& db = archive.db();
+    const QString insert = QStringLiteral("INSERT INTO Reparti (Reparto) VALUES (?)");
+    const QString count = QStringLiteral("SELECT COUNT(*) FROM Reparti WHERE Reparto LIKE ?");
+    for (const char* name : {"uno", "due", "tre"}) {
+        QSqlQuery* q = db.queryPrepared(insert, {QLatin1String(name)});
+        QVERIFY2(q, qPrintable(db.errorText()));
+        QCOMPARE(q->numRowsAffected(), 1);
+        q->finish();
+    }
+    QSqlQuery* first = db.queryPrepared(count, {QStringLiteral("%e")});
+    QVERIFY(first && first->next());
+    QCOMPARE(first->value(0).toInt(), 2);
+    first->finish();
+    // The same statement again, with other values.
+    QSqlQuery* again = db.queryPrepared(count, {QStringLiteral("t%")});
+    QCOMPARE(again, first);
+    QVERIFY(again->next());
+    QCOMPARE(again->value(0).toInt(), 1);
+    again->finish();
+    // Kept across a transaction that is rolled back, and within one.
+    QVERIFY(db.beginTransaction());
+    QVERIFY(db.queryPrepared(insert, {QStringLiteral("quattro")}));
+    QVERIFY(db.rollback());
+    QSqlQuery* after = db.queryPrepared(count, {QStringLiteral("%")});
+    QVERIFY(after && after->next());
+    QCOMPARE(after->value(0).toInt(), 3);
+    after->finish();
+    // A statement that cannot be prepared is not kept.
+    QVERIFY(!db.queryPrepared(QStringLiteral("SELECT Nessuna FROM Reparti"), {}));
+    QVERIFY(!db.errorText().isEmpty());
+    QVERIFY(!db.queryPrepared(QStringLiteral("SELECT Nessuna FROM Reparti"), {}));
+    // The connection closes with its statements prepared, and opens again.
+    db.close();
+    QVERIFY(db.open(archive.connectionString()));
+    QSqlQuery* reopened = db.queryPrepared(count, {QStringLiteral("%")});
+    QVERIFY(reopened && reopened->next());
+    QCOMPARE(reopened->value(0).toInt(), 3);
+    reopened->finish();
 }
 
 QTEST_MAIN(tst_StoreHelpers)

@@ -25,6 +25,10 @@ public:
     virtual void saveState() {}
     // Recompute one item's counters (items view) or one movement's header (movements view).
     virtual void recomputeItem(int /*itemId*/) {}
+    virtual void recomputeItems(const QList<int>& itemIds) {
+        for (int id : itemIds)
+            recomputeItem(id);
+    }
     virtual void recomputeMovement(int /*movementId*/) {}
 
     // The ribbon commands of this view's category, by id, made by the frame. A view connects

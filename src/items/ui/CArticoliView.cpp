@@ -214,6 +214,10 @@ void CArticoliView::recomputeItem(int itemId) {
     m_model->recomputeItem(itemId);
 }
 
+void CArticoliView::recomputeItems(const QList<int>& itemIds) {
+    m_model->recomputeItems(itemIds);
+}
+
 void CArticoliView::saveState() {
     CKeyedListView::saveState();
     Profile& profile = document().profile();

@@ -52,6 +52,7 @@ public:
     void refresh() override;
     void saveState() override;
     void recomputeItem(int itemId) override;
+    void recomputeItems(const QList<int>& itemIds) override;
 
     ArtListModel* model() const { return m_model; }
     ArtMovementsLoader* movementsLoader() const { return m_loader; }

@@ -291,8 +291,8 @@ void CMovimentiView::onDelete() {
     const DeleteOutcome outcome = DeleteMovements(document().database(), keys);
     m_model->removeKeys(outcome.deleted);
     QGuiApplication::restoreOverrideCursor();
-    for (int item : outcome.items)
-        Q_EMIT document().notifier().itemRecomputeRequested(item);
+    if (!outcome.items.isEmpty())
+        Q_EMIT document().notifier().itemsRecomputeRequested(outcome.items);
     if (!outcome.items.isEmpty())
         Q_EMIT document().notifier().viewReloadRequested(0);
     if (!outcome.failed.isEmpty())
@@ -462,8 +462,8 @@ bool CMovimentiView::editMovement(int movementKey) {
 }
 
 void CMovimentiView::editFinished(const QList<int>& items) {
-    for (int item : items)
-        Q_EMIT document().notifier().itemRecomputeRequested(item);
+    if (!items.isEmpty())
+        Q_EMIT document().notifier().itemsRecomputeRequested(items);
     if (!items.isEmpty())
         Q_EMIT document().notifier().viewReloadRequested(0);
     selectionChanged();

@@ -469,6 +469,8 @@ void CMainFrame::connectNotifier() {
     ChangeNotifier& n = m_app.notifier();
     connect(&n, &ChangeNotifier::itemRecomputeRequested, this,
             [this](int itemId) { m_views[0]->recomputeItem(itemId); });
+    connect(&n, &ChangeNotifier::itemsRecomputeRequested, this,
+            [this](const QList<int>& itemIds) { m_views[0]->recomputeItems(itemIds); });
     connect(&n, &ChangeNotifier::movementRecomputeRequested, this,
             [this](int movementId) { m_views[1]->recomputeMovement(movementId); });
     connect(&n, &ChangeNotifier::viewReloadRequested, this, [this](int index) {

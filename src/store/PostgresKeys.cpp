@@ -5,7 +5,9 @@
 #include <QDateTime>
 #include <QSqlDriver>
 #include <cstring>
+#include <functional>
 #include <libpq-fe.h>
+#include <optional>
 
 namespace PostgresKeys {
 
@@ -78,8 +80,12 @@ QString NumberedPlaceholders(const QString& sql) {
     return out;
 }
 
-bool Read(Database& db, const QString& sql, const QVariantList& values, std::vector<qint32>* keys,
-          QString* error) {
+namespace {
+
+// Runs the statement and hands each row's result to take, which says whether the row was of the
+// kind expected. The common ground of the readers below.
+bool ReadRows(Database& db, const QString& sql, const QVariantList& values, QString* error,
+              const std::function<bool(const PGresult*)>& take, const char* mismatch) {
     error->clear();
     if (!db.isPostgres())
         return false;
@@ -107,18 +113,12 @@ bool Read(Database& db, const QString& sql, const QVariantList& values, std::vec
     bool ok = true;
     while (PGresult* r = PQgetResult(connection)) {
         switch (PQresultStatus(r)) {
-        case PGRES_SINGLE_TUPLE: {
-            const Oid type = PQftype(r, 0);
-            const int size = PQgetlength(r, 0, 0);
-            if (ok && !PQgetisnull(r, 0, 0) && (type == kInt2 || type == kInt4 || type == kInt8) &&
-                (size == 2 || size == 4 || size == 8))
-                keys->push_back(qint32(bigEndian(PQgetvalue(r, 0, 0), size)));
-            else if (ok && !PQgetisnull(r, 0, 0)) {
+        case PGRES_SINGLE_TUPLE:
+            if (ok && !take(r)) {
                 ok = false;
-                *error = QStringLiteral("the first column is not an integer");
+                *error = QLatin1String(mismatch);
             }
             break;
-        }
         case PGRES_TUPLES_OK:
             break;
         default:
@@ -129,6 +129,54 @@ bool Read(Database& db, const QString& sql, const QVariantList& values, std::vec
         PQclear(r);
     }
     return ok;
+}
+
+// An integer column of a binary result, none when NULL; false when it is no integer.
+bool IntegerAt(const PGresult* r, int column, std::optional<qint32>* value) {
+    value->reset();
+    if (PQgetisnull(r, 0, column))
+        return true;
+    const Oid type = PQftype(r, column);
+    const int size = PQgetlength(r, 0, column);
+    if (!(type == kInt2 || type == kInt4 || type == kInt8) ||
+        !(size == 2 || size == 4 || size == 8))
+        return false;
+    *value = qint32(bigEndian(PQgetvalue(r, 0, column), size));
+    return true;
+}
+
+} // namespace
+
+bool Read(Database& db, const QString& sql, const QVariantList& values, std::vector<qint32>* keys,
+          QString* error) {
+    return ReadRows(
+        db, sql, values, error,
+        [keys](const PGresult* r) {
+            std::optional<qint32> key;
+            if (!IntegerAt(r, 0, &key))
+                return false;
+            if (key)
+                keys->push_back(*key);
+            return true;
+        },
+        "the first column is not an integer");
+}
+
+bool ReadKeyTexts(Database& db, const QString& sql, const QVariantList& values,
+                  std::vector<std::pair<qint32, QString>>* rows, QString* error) {
+    return ReadRows(
+        db, sql, values, error,
+        [rows](const PGresult* r) {
+            std::optional<qint32> key;
+            if (PQnfields(r) < 2 || !IntegerAt(r, 0, &key) || !key)
+                return false;
+            // A text column's binary form is its UTF-8 bytes.
+            rows->push_back({*key, PQgetisnull(r, 0, 1) ? QString()
+                                                        : QString::fromUtf8(PQgetvalue(r, 0, 1),
+                                                                            PQgetlength(r, 0, 1))});
+            return true;
+        },
+        "the columns are not a key and a text");
 }
 
 } // namespace PostgresKeys

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVariantList>
+#include <utility>
 #include <vector>
 
 class Database;
@@ -18,6 +19,10 @@ namespace PostgresKeys {
 // instead), or when the statement fails (*error says why).
 bool Read(Database& db, const QString& sql, const QVariantList& values, std::vector<qint32>* keys,
           QString* error);
+
+// The same for a key and a text column (names of a list): the rows in the statement's order.
+bool ReadKeyTexts(Database& db, const QString& sql, const QVariantList& values,
+                  std::vector<std::pair<qint32, QString>>* rows, QString* error);
 
 // The statement with libpq's numbered placeholders ($1, $2, ...) for '?' outside quotes.
 QString NumberedPlaceholders(const QString& sql);

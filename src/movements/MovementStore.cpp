@@ -165,7 +165,7 @@ bool MovementEdit::loadRow(int rowKey, SottoMovimentiRecord* row) {
     return LoadRecord(m_db, rowKey, *row);
 }
 
-bool MovementEdit::removeRow(int rowKey) {
+bool MovementEdit::deleteMovementRow(int rowKey) {
     if (!m_db.execute(QStringLiteral("DELETE FROM Imei WHERE IDSottoMovimento = ?"), {rowKey}) ||
         !m_db.execute(QStringLiteral("DELETE FROM SottoMovimenti WHERE IDSottoMovimento = ?"),
                       {rowKey}))

@@ -60,7 +60,7 @@ public:
     bool changeRow(SottoMovimentiRecord& row, const QList<int>* serialCodes = nullptr);
     bool loadRow(int rowKey, SottoMovimentiRecord* row);
     // Removes a row and its serial codes; the row leaves the list.
-    bool removeRow(int rowKey);
+    bool deleteMovementRow(int rowKey);
 
     // Writes the header with its totals and the counterpart's name, attaches every row of the
     // list, and commits. On failure everything of the edit is rolled back.

@@ -368,7 +368,7 @@ void LedgerRun::create(int n) {
     }
     if (!m.rows.empty() && m_draw.chance(20)) {
         const int key = edit.rowKeys().at(m_draw.between(0, int(edit.rowKeys().size()) - 1));
-        QVERIFY(edit.removeRow(key));
+        QVERIFY(edit.deleteMovementRow(key));
         m.rows.erase(key);
         actions << QStringLiteral("removed %1").arg(key);
     }
@@ -424,7 +424,7 @@ void LedgerRun::edit(int n) {
         }
         const int rowKey = edit.rowKeys().at(m_draw.between(0, int(edit.rowKeys().size()) - 1));
         if (action == 2) {
-            QVERIFY(edit.removeRow(rowKey));
+            QVERIFY(edit.deleteMovementRow(rowKey));
             after.rows.erase(rowKey);
             actions << QStringLiteral("removed %1").arg(rowKey);
             continue;
@@ -493,7 +493,7 @@ void LedgerRun::cancel(int n) {
             if (!edit.rowKeys().isEmpty() && m_draw.chance(40)) {
                 const int rowKey =
                     edit.rowKeys().at(m_draw.between(0, int(edit.rowKeys().size()) - 1));
-                QVERIFY(edit.removeRow(rowKey));
+                QVERIFY(edit.deleteMovementRow(rowKey));
                 actions << QStringLiteral("removed %1").arg(rowKey);
                 continue;
             }

@@ -238,7 +238,7 @@ void tst_MovementStore::cancelLeavesNothing() {
         MovementEdit edit(*db, MovementType::Carico);
         QVERIFY(edit.open(kept));
         QCOMPARE(edit.rowKeys().size(), 2);
-        QVERIFY(edit.removeRow(firstRow));
+        QVERIFY(edit.deleteMovementRow(firstRow));
         QCOMPARE(edit.rowKeys().size(), 1);
         QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM Imei")), 0);
     }
@@ -391,7 +391,7 @@ void tst_MovementStore::editNamesItemsItTookRowsFrom() {
     MovementEdit edit(*db, MovementType::Carico);
     QVERIFY(edit.open(load));
     QCOMPARE(edit.rowKeys().size(), 3);
-    QVERIFY(edit.removeRow(edit.rowKeys().at(1)));
+    QVERIFY(edit.deleteMovementRow(edit.rowKeys().at(1)));
     SottoMovimentiRecord row;
     QVERIFY(edit.loadRow(edit.rowKeys().at(1), &row));
     row.IDArticolo = target;

@@ -1060,7 +1060,7 @@ void CMovimentiDialog::deleteRow() {
     QTreeWidgetItem* line = m_rowList->currentItem();
     if (!line || !line->isSelected())
         return;
-    if (!m_edit.removeRow(line->data(0, Qt::UserRole).toInt())) {
+    if (!m_edit.deleteMovementRow(line->data(0, Qt::UserRole).toInt())) {
         Say(m_prompt, MovementMessages::RowDeleteFailed);
         return;
     }

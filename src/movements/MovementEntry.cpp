@@ -17,11 +17,12 @@ namespace MovementEntry {
 
 namespace {
 
-// Suppliers for a load, customers otherwise; workers are in neither list.
+// Suppliers for a load, customers otherwise; workers are in neither list. A flag never set
+// reads as clear, as in the counterparts list.
 QString KindFilter(const Database& db, int mode, QVariantList* values) {
-    values->append(Record::BindBit(mode != 0, db.backend()));
-    values->append(Record::BindBit(false, db.backend()));
-    return QStringLiteral(" AND CliFor = ? AND Operaio = ?");
+    const QVariant no = Record::BindBit(false, db.backend());
+    *values << no << Record::BindBit(mode != 0, db.backend()) << no << no;
+    return QStringLiteral(" AND COALESCE(CliFor, ?) = ? AND COALESCE(Operaio, ?) = ?");
 }
 
 // Alphabetically, a name missing first on both back ends: the form of the name indexes.

@@ -87,7 +87,11 @@ QString OrderTerm(const QString& term, std::optional<Database::Backend> backend)
         return term;
     const bool descending = term.endsWith(QLatin1String(" DESC"));
     const QString column = clauseColumn(term);
-    QString text = column == QLatin1String("CliFor") ? TextOrder::Term(*backend, column) : column;
+    // Numbers by their characters on both (PostgreSQL's catalog order would skip the "/").
+    QString text = column == QLatin1String("CliFor") ? TextOrder::Term(*backend, column)
+                   : column == QLatin1String("Numero") && *backend == Database::Backend::PostgreSQL
+                       ? column + QStringLiteral(" COLLATE \"C\"")
+                       : column;
     if (descending)
         text += QStringLiteral(" DESC");
     if (*backend == Database::Backend::PostgreSQL)

@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -77,8 +78,9 @@ struct Archive {
         return Insert(db,
                       QStringLiteral("INSERT INTO CliFor (Codice, RagSoc, CliFor, Operaio, "
                                      "Sconto) VALUES (?, ?, ?, ?, ?)"),
+                      // The worker flag never set, as records from older programs have it.
                       {code, name, Record::BindBit(customer, db.backend()),
-                       Record::BindBit(false, db.backend()), Record::BindReal(sconto)},
+                       QVariant(QMetaType(QMetaType::Int)), Record::BindReal(sconto)},
                       "IDCliFor");
     }
 };
@@ -306,8 +308,17 @@ void tst_CMovimentiDialog::roadOfOneSale() {
             QTest::mouseClick(d->okButton(), Qt::LeftButton);
         });
     };
+    // Only loads listed: the new return joins the end of the list all the same, selected.
+    view.onTypeFilter(1);
+    QCOMPARE(view.model()->rowCount(), 1);
     QTest::keyClick(TestSupport::FocusedList(view), Qt::Key_F4);
     QVERIFY(b.prompt.unexpected.isEmpty());
+    QCOMPARE(view.model()->rowCount(), 2);
+    QCOMPARE(
+        view.selectedKeys(),
+        QList<int>{
+            One(*db, QStringLiteral("SELECT IDMovimento FROM Movimenti WHERE Tipo = 2")).toInt()});
+    view.onTypeFilter(0);
     QCOMPARE(One(*db, QStringLiteral("SELECT IDCliFor FROM Movimenti WHERE Tipo = 2")).toInt(),
              customer);
     QCOMPARE(view.model()->rowCount(), 3);
@@ -334,6 +345,20 @@ void tst_CMovimentiDialog::roadOfOneSale() {
              1);
     QVERIFY(recomputed.isEmpty());
     QVERIFY(!view.model()->isBusy());
+
+    // A double click opens it as well.
+    bool opened = false;
+    view.prepareDialog = [&](CMovimentiDialog&) {
+        WhenShown<CMovimentiDialog>([&](CMovimentiDialog* d) {
+            opened = d->rowList()->topLevelItemCount() == 1;
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+    };
+    QTableView* list = TestSupport::FocusedList(view);
+    const QRect cell = list->visualRect(view.model()->index(view.model()->rowOfKey(load), 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    QVERIFY(opened);
 }
 
 // The proposal of a sale row: mark-up, the promotion following the quantity, the cascaded
@@ -487,6 +512,7 @@ void tst_CMovimentiDialog::serialCodesOfARow() {
     QUARZIL_FETCH_ARCHIVE(m_archives, db);
     Archive a = prepare(*db);
     a.item(QStringLiteral("TEL"), QStringLiteral("Telefono"), 100.0, {}, {}, {}, true);
+    a.item(QStringLiteral("CAV"), QStringLiteral("Cavo"), 5.0);
     a.counterpart(QStringLiteral("F1"), QStringLiteral("Grossista"), false);
     Bench b;
     MovementEdit edit(*db, MovementType::Carico);
@@ -494,7 +520,7 @@ void tst_CMovimentiDialog::serialCodesOfARow() {
     CMovimentiDialog d(*db, b.profile, b.prompt, b.browser, b.files, edit);
     d.show();
     QApplication::setActiveWindow(&d);
-    d.itemList()->setCurrentIndex(0);
+    d.itemList()->setCurrentIndex(d.itemList()->findText(QStringLiteral("Telefono")));
     Type(d.quantityField(), QStringLiteral("2"));
     WhenShown<CImeiDialog>([](CImeiDialog* w) {
         QTest::keyClicks(w->codeField(), QStringLiteral("IMEI-1"));
@@ -519,6 +545,20 @@ void tst_CMovimentiDialog::serialCodesOfARow() {
                  {edit.rowKeys().value(0)})
                  .toInt(),
              2);
+
+    // Half a telephone has no code.
+    Type(d.quantityField(), QStringLiteral("1,5"));
+    b.prompt.expect(QStringLiteral("Il prodotto è gestito con i codici seriali: la quantità deve "
+                                   "essere un numero intero di pezzi!"));
+    Click(d, Tool::InsertRow);
+    QVERIFY2(b.prompt.pending().isEmpty(), qPrintable(Said(b.prompt)));
+
+    // The row given another item keeps none of the telephone's codes.
+    d.rowList()->setCurrentItem(d.rowList()->topLevelItem(0));
+    d.itemList()->setCurrentIndex(d.itemList()->findText(QStringLiteral("Cavo")));
+    Type(d.quantityField(), QStringLiteral("2"));
+    Click(d, Tool::SaveRow);
+    QCOMPARE(One(*db, QStringLiteral("SELECT COUNT(*) FROM Imei")).toInt(), 0);
     QVERIFY(b.prompt.unexpected.isEmpty());
 }
 

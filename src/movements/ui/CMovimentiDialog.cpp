@@ -43,6 +43,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -192,7 +193,11 @@ void CMovimentiDialog::buildLayout() {
     m_number->setMaxLength(20);
     m_date = new QDateEdit(this);
     m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    // The user's short date, with the year in full.
+    QString dateFormat = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!dateFormat.contains(QLatin1String("yyyy")))
+        dateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    m_date->setDisplayFormat(dateFormat);
     m_counterpartLabel =
         new QLabel(load ? QStringLiteral("&Fornitore") : QStringLiteral("&Cliente"), this);
     m_counterpartCode = new QLineEdit(this);
@@ -848,9 +853,16 @@ void CMovimentiDialog::suggestPrice(int command) {
         price =
             m_item.pricing.prezzo.isValid() ? m_item.pricing.prezzo : CurrencyAmount::fromUnits(0);
     } else if (command == MovementEntry::SalePrice) {
-        // The sale price as a sale proposes it, whatever the movement.
+        // The sale price as a sale proposes it, promotion included, whatever the movement.
         const int n = int(std::trunc(ParseNumber(m_profile, m_quantity->text())));
-        price = PriceRow(m_item.pricing, MovementType::Scarico, nullptr, n, 0).net;
+        ActivePromotion promotion;
+        const bool promoted =
+            FindActivePromotion(m_db, m_item.key, QDateTime(m_date->date(), QTime::currentTime()),
+                                &promotion) &&
+            promotion.found;
+        price =
+            PriceRow(m_item.pricing, MovementType::Scarico, promoted ? &promotion : nullptr, n, 0)
+                .net;
     } else {
         price = MovementEntry::HistoricPrice(m_db, command, m_item.key);
     }
@@ -961,6 +973,14 @@ bool CMovimentiDialog::readRow(SottoMovimentiRecord* row, double* quantity, int 
                          IPrompt::Icon::Information);
         return false;
     }
+    // Each unit of a serial-tracked item is named by its code: whole pieces only.
+    if (m_item.serialCodes && (q < 1 || q != std::trunc(q))) {
+        m_prompt.message(QStringLiteral("Il prodotto è gestito con i codici seriali: la quantità "
+                                        "deve essere un numero intero di pezzi!"),
+                         IPrompt::Icon::Information);
+        m_quantity->setFocus();
+        return false;
+    }
     if (!warnStock(item, q, leftOutRow))
         return false;
     row->IDArticolo = item;
@@ -1037,10 +1057,17 @@ void CMovimentiDialog::saveRow() {
         Say(m_prompt, MovementMessages::RowSaveFailed);
         return;
     }
+    const int previousItem = row.IDArticolo.value_or(0);
     double quantity = 0;
     if (!readRow(&row, &quantity, key))
         return;
     Savepoint codesPoint(m_db);
+    // The codes of the item the row moved before do not move with another item.
+    if (previousItem != row.IDArticolo.value_or(0) &&
+        !m_db.execute(QStringLiteral("DELETE FROM Imei WHERE IDSottoMovimento = ?"), {key})) {
+        Say(m_prompt, MovementMessages::RowSaveFailed);
+        return;
+    }
     QList<int> codes;
     const bool serial = m_item.serialCodes;
     if (serial &&
@@ -1060,10 +1087,14 @@ void CMovimentiDialog::deleteRow() {
     QTreeWidgetItem* line = m_rowList->currentItem();
     if (!line || !line->isSelected())
         return;
+    // A failure half-way (the codes gone, the row not) is undone, and the edit goes on.
+    Savepoint removal(m_db);
     if (!m_edit.deleteMovementRow(line->data(0, Qt::UserRole).toInt())) {
+        removal.rollback();
         Say(m_prompt, MovementMessages::RowDeleteFailed);
         return;
     }
+    removal.release();
     m_filling = true;
     delete line;
     m_rowList->clearSelection();
@@ -1147,17 +1178,20 @@ void CMovimentiDialog::chooseCurrency() {
     const double newRate = currency.hasOwnCurrency() ? double(currency.effectiveRate()) : 1.0;
     if (!keepStored && newRate != 1.0) {
         // The rows are read in the new currency: each stored price becomes price / rate, so
-        // that the figures on screen stay as they were.
+        // that the figures on screen stay as they were. All rows or none, with the currency.
+        Savepoint conversion(m_db);
         for (int key : m_edit.rowKeys()) {
             SottoMovimentiRecord row;
             if (!m_edit.loadRow(key, &row) || !row.Prezzo.isValid())
                 continue;
             row.Prezzo = DivideCurrency(row.Prezzo, newRate);
             if (!m_edit.changeRow(row, nullptr)) {
+                conversion.rollback();
                 Say(m_prompt, MovementMessages::RowSaveFailed);
-                break;
+                return;
             }
         }
+        conversion.release();
     }
     m_currency = currency;
     MovimentiRecord& h = m_edit.header();

@@ -15,6 +15,7 @@
 #include "movements/ui/CMovRowBar.h"
 #include "movements/ui/CMovimentiDialog.h"
 #include "store/Database.h"
+#include "store/ui/DbErrorDisplay.h"
 
 #include <QSqlQuery>
 
@@ -99,6 +100,12 @@ CMovimentiView::CMovimentiView(CMainDoc& doc, IPrompt& prompt, IBrowser& browser
         m_model->sortBy(column);
         reloadList(QStringLiteral("MovimentiView:OnSort"), keys.isEmpty() ? 0 : keys.first());
         updateSortLook();
+    });
+
+    connect(list, &QTableView::doubleClicked, this, [this] {
+        const int row = singleSelectedRow();
+        if (row >= 0 && !m_model->isBusy())
+            editMovement(m_model->keyAt(row));
     });
 
     askFind = [this](FindTexts* texts) {
@@ -364,8 +371,12 @@ int CMovimentiView::createMovement(int type) {
     if (*units < 1)
         return Say(m_prompt, MovementMessages::NoUnits), 0;
     const auto counterparts =
-        Count(db, QStringLiteral("SELECT COUNT(IDCliFor) AS Totale FROM CliFor WHERE CliFor = ?"),
-              {Record::BindBit(type != MovementType::Carico, db.backend())});
+        Count(db,
+              QStringLiteral("SELECT COUNT(IDCliFor) AS Totale FROM CliFor WHERE "
+                             "COALESCE(CliFor, ?) = ? AND COALESCE(Operaio, ?) = ?"),
+              {Record::BindBit(false, db.backend()),
+               Record::BindBit(type != MovementType::Carico, db.backend()),
+               Record::BindBit(false, db.backend()), Record::BindBit(false, db.backend())});
     if (!counterparts)
         return Say(m_prompt, MovementMessages::InsertFailedFor(type)), 0;
     if (*counterparts < 1)
@@ -406,13 +417,20 @@ int CMovimentiView::createMovement(int type) {
     }
     const MovementEdit::SaveResult result = edit.save();
     if (result != MovementEdit::SaveResult::Saved) {
+        // A header that cannot be written has no message of its own: the archive's error says
+        // why, so nobody takes the movement for saved.
         if (const int id = edit.failureMessage(result))
             Say(m_prompt, id);
+        else
+            ShowDbError(m_prompt, db.lastError());
         updateCommandStates();
         return 0;
     }
+    // The new movement joins the end of the list, whatever its sort and filters, and is shown.
     const int key = edit.header().IDMovimento;
-    reloadList(QStringLiteral("MovimentiView:CreateMovement"), key);
+    if (m_model->rowOfKey(key) < 0)
+        m_model->appendKey(key);
+    selectRow(m_model->rowOfKey(key));
     editFinished(edit.touchedItems());
     return key;
 }
@@ -450,8 +468,12 @@ bool CMovimentiView::editMovement(int movementKey) {
     }
     const MovementEdit::SaveResult result = edit.save();
     if (result != MovementEdit::SaveResult::Saved) {
+        // A header that cannot be written has no message of its own: the archive's error says
+        // why, so nobody takes the movement for saved.
         if (const int id = edit.failureMessage(result))
             Say(m_prompt, id);
+        else
+            ShowDbError(m_prompt, db.lastError());
         m_model->recordChanged(movementKey);
         selectionChanged();
         return false;

@@ -1,6 +1,7 @@
 // label: gui
 #include "ArchiveTestCase.h"
 #include "KeyedListViewTesting.h"
+#include "ModalTesting.h"
 #include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "common/ChangeNotifier.h"
@@ -39,6 +40,7 @@
 #include <QTreeWidget>
 
 using S = Profile::Section;
+using TestSupport::WhenShown;
 using Tool = CMovimentiDialog::Tool;
 using MovementEntry::CodeField;
 
@@ -121,20 +123,6 @@ void Click(CMovimentiDialog& d, int tool) {
     QToolButton* b = d.toolButton(tool);
     QVERIFY2(b && b->isEnabled(), qPrintable(QString::number(tool)));
     QTest::mouseClick(b, Qt::LeftButton);
-}
-
-// Runs work on the modal window of type D once it is up, as the user would.
-template <class D> void WhenShown(std::function<void(D*)> work) {
-    QTimer::singleShot(0, [work] {
-        for (int i = 0; i < 300; ++i) {
-            if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-                QApplication::setActiveWindow(d);
-                work(d);
-                return;
-            }
-            QTest::qWait(10);
-        }
-    });
 }
 
 // What the prompt showed and what it still waits for, for a failure's report.

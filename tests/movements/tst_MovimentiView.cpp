@@ -1,6 +1,7 @@
 // label: gui
 #include "ArchiveTestCase.h"
 #include "KeyedListViewTesting.h"
+#include "ModalTesting.h"
 #include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
@@ -34,6 +35,7 @@
 namespace {
 
 using S = Profile::Section;
+using TestSupport::WhenShown;
 
 int insertReturning(Database& db, const QString& sql, const QVariantList& values) {
     QSqlQuery q;
@@ -66,21 +68,6 @@ int addMovement(Database& db, int type, const QString& number, const QDateTime& 
             return -1;
     }
     return edit.save() == MovementEdit::SaveResult::Saved ? edit.header().IDMovimento : -1;
-}
-
-// Answers the next modal dialog once it is shown.
-template <class D> void WhenShown(std::function<void(D*)> work) {
-    QTimer::singleShot(0, [work] {
-        for (int i = 0; i < 200; ++i) {
-            if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-                // The window a user sees come up takes the keys, as under a window manager.
-                QApplication::setActiveWindow(d);
-                work(d);
-                return;
-            }
-            QTest::qWait(10);
-        }
-    });
 }
 
 struct Bench {

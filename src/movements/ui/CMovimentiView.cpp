@@ -399,33 +399,8 @@ int CMovimentiView::createMovement(int type) {
     if (type == MovementType::Scarico)
         ApplyFooter(NewUnloadFooter(document().profile()), header);
 
-    m_model->setBusy(true);
-    // The rows pane reads nothing inside the edit either.
-    selectionChanged();
-    bool confirmed = false;
-    {
-        CMovimentiDialog dialog(db, document().profile(), m_prompt, m_browser, m_files, edit, this);
-        if (prepareDialog)
-            prepareDialog(dialog);
-        confirmed = dialog.exec() == QDialog::Accepted;
-    }
-    m_model->setBusy(false);
-    if (!confirmed) {
-        edit.cancel();
-        updateCommandStates();
+    if (!runEdit(edit))
         return 0;
-    }
-    const MovementEdit::SaveResult result = edit.save();
-    if (result != MovementEdit::SaveResult::Saved) {
-        // A header that cannot be written has no message of its own: the archive's error says
-        // why, so nobody takes the movement for saved.
-        if (const int id = edit.failureMessage(result))
-            Say(m_prompt, id);
-        else
-            ShowDbError(m_prompt, db.lastError());
-        updateCommandStates();
-        return 0;
-    }
     // The new movement joins the end of the list, whatever its sort and filters, and is shown.
     const int key = edit.header().IDMovimento;
     if (m_model->rowOfKey(key) < 0)
@@ -449,31 +424,7 @@ bool CMovimentiView::editMovement(int movementKey) {
         onUpdate();
         return false;
     }
-    m_model->setBusy(true);
-    // The rows pane reads nothing inside the edit either.
-    selectionChanged();
-    bool confirmed = false;
-    {
-        CMovimentiDialog dialog(db, document().profile(), m_prompt, m_browser, m_files, edit, this);
-        if (prepareDialog)
-            prepareDialog(dialog);
-        confirmed = dialog.exec() == QDialog::Accepted;
-    }
-    m_model->setBusy(false);
-    if (!confirmed) {
-        edit.cancel();
-        m_model->recordChanged(movementKey);
-        selectionChanged();
-        return false;
-    }
-    const MovementEdit::SaveResult result = edit.save();
-    if (result != MovementEdit::SaveResult::Saved) {
-        // A header that cannot be written has no message of its own: the archive's error says
-        // why, so nobody takes the movement for saved.
-        if (const int id = edit.failureMessage(result))
-            Say(m_prompt, id);
-        else
-            ShowDbError(m_prompt, db.lastError());
+    if (!runEdit(edit)) {
         m_model->recordChanged(movementKey);
         selectionChanged();
         return false;
@@ -481,6 +432,37 @@ bool CMovimentiView::editMovement(int movementKey) {
     m_model->recordChanged(movementKey);
     editFinished(edit.touchedItems());
     return true;
+}
+
+bool CMovimentiView::runEdit(MovementEdit& edit) {
+    m_model->setBusy(true);
+    // The rows pane reads nothing inside the edit either.
+    selectionChanged();
+    bool confirmed = false;
+    {
+        CMovimentiDialog dialog(document().database(), document().profile(), m_prompt, m_browser,
+                                m_files, edit, this);
+        if (prepareDialog)
+            prepareDialog(dialog);
+        confirmed = dialog.exec() == QDialog::Accepted;
+    }
+    m_model->setBusy(false);
+    if (!confirmed) {
+        edit.cancel();
+        updateCommandStates();
+        return false;
+    }
+    const MovementEdit::SaveResult result = edit.save();
+    if (result == MovementEdit::SaveResult::Saved)
+        return true;
+    // A header that cannot be written has no message of its own: the archive's error says why,
+    // so nobody takes the movement for saved.
+    if (const int id = edit.failureMessage(result))
+        Say(m_prompt, id);
+    else
+        ShowDbError(m_prompt, document().database().lastError());
+    updateCommandStates();
+    return false;
 }
 
 void CMovimentiView::editFinished(const QList<int>& items) {

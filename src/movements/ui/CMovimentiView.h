@@ -12,6 +12,7 @@ class CMovimentiDialog;
 class IBrowser;
 class IFileDialogs;
 class IPrompt;
+class MovementEdit;
 class MovListModel;
 
 // "Movimenti / Fatture": the movement headers of a period, with the type filter, the sort by
@@ -83,6 +84,9 @@ private:
     void createCommands();
     void updateCommandStates() override;
     void selectionChanged() override;
+    // Runs the dialog on the edit and saves it when confirmed; false when cancelled or failed
+    // (the user was told).
+    bool runEdit(MovementEdit& edit);
     void editFinished(const QList<int>& items);
 
     IPrompt& m_prompt;

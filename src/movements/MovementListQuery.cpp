@@ -94,7 +94,9 @@ QString OrderTerm(const QString& term, std::optional<Database::Backend> backend)
                        : column;
     if (descending)
         text += QStringLiteral(" DESC");
-    if (*backend == Database::Backend::PostgreSQL)
+    // Dates are never NULL here (the query asks for dates after 1900), and the date index is
+    // only walked for the plain order.
+    if (*backend == Database::Backend::PostgreSQL && column != QLatin1String("Data"))
         text += descending ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST");
     return text;
 }

@@ -709,21 +709,21 @@ void CMovimentiDialog::showItemPrices() {
     if (m_item.key <= 0)
         return;
     ActivePromotion promotion;
-    const bool sale = MovementType::IsSale(mode());
-    const bool promoted =
-        sale &&
-        FindActivePromotion(m_db, m_item.key,
-                            m_edit.header().Data.isValid()
-                                ? QDateTime(m_date->date(), m_edit.header().Data.time())
-                                : QDateTime(m_date->date(), QTime::currentTime()),
-                            &promotion) &&
-        promotion.found;
+    const bool promoted = MovementType::IsSale(mode()) && findPromotion(&promotion);
     const int n = int(std::trunc(ParseNumber(m_profile, m_quantity->text())));
     const RowPrice p =
         PriceRow(m_item.pricing, mode(), promoted ? &promotion : nullptr, n, m_counterpartDiscount);
     setUnitPrice(m_net, p.net);
     setUnitPrice(m_gross, p.gross);
     setText(m_vat, FormatNumber(m_profile, double(p.vat), -1, true));
+}
+
+// The item's promotion on the movement's day (at its time, or now for a new movement).
+bool CMovimentiDialog::findPromotion(ActivePromotion* promotion) {
+    const QTime time =
+        m_edit.header().Data.isValid() ? m_edit.header().Data.time() : QTime::currentTime();
+    return FindActivePromotion(m_db, m_item.key, QDateTime(m_date->date(), time), promotion) &&
+           promotion->found;
 }
 
 void CMovimentiDialog::applyDiscount() {
@@ -856,10 +856,7 @@ void CMovimentiDialog::suggestPrice(int command) {
         // The sale price as a sale proposes it, promotion included, whatever the movement.
         const int n = int(std::trunc(ParseNumber(m_profile, m_quantity->text())));
         ActivePromotion promotion;
-        const bool promoted =
-            FindActivePromotion(m_db, m_item.key, QDateTime(m_date->date(), QTime::currentTime()),
-                                &promotion) &&
-            promotion.found;
+        const bool promoted = findPromotion(&promotion);
         price =
             PriceRow(m_item.pricing, MovementType::Scarico, promoted ? &promotion : nullptr, n, 0)
                 .net;

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <functional>
 
+struct ActivePromotion;
 class CFotoWnd;
 class Database;
 class IBrowser;
@@ -144,6 +145,7 @@ private:
     void counterpartChosen();
     void selectItem(int key);
     void showItemPrices();
+    bool findPromotion(ActivePromotion* promotion);
     void applyDiscount();
     void codeEdited(MovementEntry::CodeField field, const QString& text);
     void barcodeEntered();

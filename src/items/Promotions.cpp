@@ -170,8 +170,8 @@ int ItemByCode(Database& db, CodeField field, const QString& text) {
     QSqlQuery q;
     if (!db.query(q,
                   QStringLiteral("SELECT IDArticolo FROM Articoli WHERE IDArticolo > ? AND ") +
-                      column + LikeOperator(db) + QStringLiteral(" ORDER BY ") +
-                      ByDescription(db) + QStringLiteral(", IDArticolo LIMIT 1"),
+                      column + LikeOperator(db) + QStringLiteral(" ORDER BY ") + ByDescription(db) +
+                      QStringLiteral(", IDArticolo LIMIT 1"),
                   {0, LikePattern(text)}) ||
         !q.next())
         return 0;

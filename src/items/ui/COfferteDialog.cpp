@@ -43,7 +43,8 @@ const char* const kHeadings[] = {"Prodotto", "Inizio", "Fine", "Promozione", "At
 const char* const kWidthKeys[] = {"ColOff1", "ColOff2", "ColOff3", "ColOff4", "ColOff5"};
 const int kDefaultWidths[] = {220, 100, 100, 240, 60};
 
-const QString kMsgPeriod = QStringLiteral("La data iniziale deve essere precedente a quella finale!");
+const QString kMsgPeriod =
+    QStringLiteral("La data iniziale deve essere precedente a quella finale!");
 const QString kMsgWrite = QStringLiteral("Impossibile inserire la promozione!");
 const QString kMsgDelete =
     QStringLiteral("Impossibile eliminare il valore od i valori selezionati!");
@@ -164,8 +165,8 @@ void COfferteDialog::buildLayout() {
     m_list->setHeaderLabels(headings);
     m_list->header()->setStretchLastSection(false);
     for (int c = 0; c < ColumnCount; ++c)
-        m_list->setColumnWidth(c, qMax(kMinColumnWidth, m_profile.integer(S::List, WidthKey(c),
-                                                                          DefaultWidth(c))));
+        m_list->setColumnWidth(
+            c, qMax(kMinColumnWidth, m_profile.integer(S::List, WidthKey(c), DefaultWidth(c))));
     m_list->setMinimumHeight(160);
 
     // The item chooser.
@@ -276,8 +277,9 @@ void COfferteDialog::buildLayout() {
     options->addWidget(kindBox, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(m_keyboardReader ? QStringLiteral("Salva (F2)") : QStringLiteral("OK"),
-                              QDialogButtonBox::AcceptRole);
+    m_ok =
+        buttons->addButton(m_keyboardReader ? QStringLiteral("Salva (F2)") : QStringLiteral("OK"),
+                           QDialogButtonBox::AcceptRole);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
     // Enter in a search box must not close the window: a reader ends every scan with one.
@@ -285,8 +287,8 @@ void COfferteDialog::buildLayout() {
     m_help->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(toolRow({m_tools.value(InsertOffer), m_tools.value(SaveOffer),
-                               m_tools.value(DeleteOffer)}));
+    layout->addLayout(toolRow(
+        {m_tools.value(InsertOffer), m_tools.value(SaveOffer), m_tools.value(DeleteOffer)}));
     layout->addWidget(m_list, 1);
     layout->addWidget(itemBox);
     layout->addLayout(options);

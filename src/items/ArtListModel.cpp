@@ -4,6 +4,7 @@
 #include "common/Profile.h"
 #include "company/Formats.h"
 #include "items/ArtRowIcon.h"
+#include "items/Promotions.h"
 #include "items/StockCounters.h"
 #include "store/Database.h"
 #include "store/TableRecord.h"
@@ -160,6 +161,8 @@ bool ArtListModel::refresh() {
                    {0}))
         while (q.next())
             m_categories.insert(q.value(0).toInt(), q.value(1).toString());
+    q.finish();
+    Promotions::ActiveItemKeys(m_db, QDateTime::currentDateTime(), &m_promoted);
 
     QString sql = QStringLiteral("SELECT IDArticolo FROM Articoli WHERE IDArticolo > ?");
     QVariantList values{0};
@@ -269,9 +272,11 @@ QVariant ArtListModel::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::DecorationRole:
         if (index.column() == 0)
-            if (const Row* r = row(index.row()))
-                if (r->icon < m_icons.size())
-                    return m_icons.at(r->icon);
+            if (const Row* r = row(index.row())) {
+                const int icon = r->icon + (onPromotion(keyAt(index.row())) ? 8 : 0);
+                if (icon < m_icons.size())
+                    return m_icons.at(icon);
+            }
         return {};
     case Qt::BackgroundRole:
         return sortTint(index);
@@ -281,6 +286,8 @@ QVariant ArtListModel::data(const QModelIndex& index, int role) const {
         if (const Row* r = row(index.row()))
             return r->icon;
         return {};
+    case PromotionRole:
+        return onPromotion(keyAt(index.row()));
     default:
         return {};
     }

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QIcon>
 #include <QList>
+#include <QSet>
 
 class Database;
 class Profile;
@@ -30,7 +31,7 @@ public:
     };
     // Display fields without a column, read by code.
     enum Field { RiordinoField = 7, OrdinatoField = 8, FieldCount = 9 };
-    enum Role { KeyRole = Qt::UserRole + 1, IconIndexRole };
+    enum Role { KeyRole = Qt::UserRole + 1, IconIndexRole, PromotionRole };
 
     ArtListModel(Database& db, Profile& profile, QObject* parent = nullptr);
 
@@ -73,8 +74,10 @@ public:
     bool recomputeItems(const QList<int>& keys);
     void dropCache();
 
-    // The row icons by index (0 to 7).
+    // The row icons by index (0 to 7), then the same marked as on promotion (8 to 15).
     void setIcons(const QList<QIcon>& icons);
+    // Whether the item has a promotion in force today (as of the last refresh).
+    bool onPromotion(int key) const { return m_promoted.contains(key); }
 
     static QString Heading(int column);
     static QString WidthKey(int column);
@@ -94,6 +97,8 @@ private:
 
     Profile& m_profile;
     QHash<int, QString> m_categories;
+    // The items with a promotion in force, read once per refresh rather than once per row.
+    QSet<int> m_promoted;
     ArtFilter m_filter;
     QList<QIcon> m_icons;
     QString m_error;

@@ -9,6 +9,7 @@
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CArticoloDialog.h"
 #include "items/ui/CMovArtBar.h"
+#include "items/ui/COfferteDialog.h"
 #include "items/ui/CUniMisDialog.h"
 #include "items/ui/CVarArtDialog.h"
 #include "items/ui/CVarOtherDialog.h"
@@ -749,11 +750,11 @@ void tst_MainFrame::itemDialogsFromItems() {
     Sandbox box;
     auto app = box.start();
     QVERIFY(app);
-    // New item, quick change and the change of other values open their dialogs from the items
-    // view.
+    // New item, quick change, the change of other values and the promotions open their dialogs from
+    // the items view.
     for (const auto& [id, title] :
          {std::pair{32771, CArticoloDialog::title()}, std::pair{32873, CVarArtDialog::title()},
-          std::pair{32880, CVarOtherDialog::title()}}) {
+          std::pair{32880, CVarOtherDialog::title()}, std::pair{32881, COfferteDialog::title()}}) {
         QAction* command = app->mainFrame()->viewCommand(0, id);
         QVERIFY(command && command->isEnabled());
         QString shown;

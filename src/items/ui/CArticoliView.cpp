@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QTableView>
+#include <cmath>
 
 namespace {
 
@@ -33,16 +34,18 @@ enum Id : int {
 };
 
 // The row icons 0 to 7: a box, marked red when something is to be reordered, blue when some is
-// on order, violet for an item with serial codes.
+// on order, violet for an item with serial codes; 8 to 15 the same with a gold star in the free
+// corner for an item with a promotion in force today.
 QList<QIcon> RowIcons() {
     QList<QIcon> icons;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 16; ++i) {
         QPixmap pixmap(16, 16);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
         const bool reorder = i & 4;
         const int rest = i & 3;
+        const bool promoted = i & 8;
         p.setPen(QColor(120, 90, 40));
         p.setBrush(QColor(222, 184, 120));
         p.drawRect(QRectF(2.5, 4.5, 11, 9));
@@ -56,6 +59,17 @@ QList<QIcon> RowIcons() {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(210, 40, 40));
             p.drawEllipse(QRectF(0, 0, 8, 8));
+        }
+        if (promoted) {
+            QPolygonF star;
+            for (int k = 0; k < 10; ++k) {
+                const double r = k % 2 ? 1.8 : 4.2;
+                const double a = -M_PI / 2 + k * M_PI / 5;
+                star << QPointF(11.8 + r * std::cos(a), 4.2 + r * std::sin(a));
+            }
+            p.setPen(QPen(QColor(150, 100, 0), 0.8));
+            p.setBrush(QColor(255, 196, 0));
+            p.drawPolygon(star);
         }
         p.end();
         icons << QIcon(pixmap);

@@ -9,6 +9,7 @@
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CArticoloDialog.h"
 #include "items/ui/CMovArtBar.h"
+#include "items/ui/COfferteDialog.h"
 #include "items/ui/CUniMisDialog.h"
 #include "items/ui/CVarArtDialog.h"
 #include "items/ui/CVarOtherDialog.h"
@@ -42,6 +43,7 @@
 namespace {
 constexpr int kRenameClassification = Commands::CategoriaReparto;
 constexpr int kQuickChange = Commands::VariazioniVeloci;
+constexpr int kPromotions = Commands::OffertePromozioni;
 
 using S = Profile::Section;
 namespace RL = RibbonLayout;
@@ -255,6 +257,18 @@ void CMainFrame::createViews() {
             CVarArtDialog dialog(m_app.database(), m_app.profile(), m_app.prompt(), m_app.browser(),
                                  &m_app.notifier(), this);
             dialog.exec();
+        });
+    }
+    if (QAction* promotions = m_viewCommands[0].value(kPromotions)) {
+        promotions->setEnabled(true);
+        connect(promotions, &QAction::triggered, this, [this, items] {
+            {
+                COfferteDialog dialog(m_app.database(), m_app.profile(), m_app.prompt(),
+                                      m_app.browser(), m_app.fileDialogs(), this);
+                dialog.exec();
+            }
+            // The stars of the items list follow what the window changed.
+            items->refresh();
         });
     }
 }

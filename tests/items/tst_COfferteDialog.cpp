@@ -173,7 +173,9 @@ void tst_COfferteDialog::keepingPromotions() {
         QVERIFY(!d.firstDay()->isEnabled() && !d.lastDay()->isEnabled());
         Click(d.treXDue());
         QVERIFY(!d.percent()->isEnabled());
-        QTest::keyClick(&d, Qt::Key_Insert, Qt::ControlModifier);
+        // Pressed while typing in a code box, as a user does: the box does not take it as copy.
+        d.codeSearch()->setFocus();
+        QTest::keyClick(d.codeSearch(), Qt::Key_Insert, Qt::ControlModifier);
         QCOMPARE(d.list()->topLevelItemCount(), 1);
         QCOMPARE(Line(d.list(), 0), (QStringList{"Bulloni", "Sempre", "Sempre",
                                                  "Promozione del prendi 3 e paghi 2", "Si"}));

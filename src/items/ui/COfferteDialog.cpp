@@ -8,6 +8,7 @@
 #include "common/Profile.h"
 #include "common/WebPages.h"
 #include "common/ui/CTrovaDialog.h"
+#include "common/ui/RowCommandKeys.h"
 #include "common/ui/SmallToolButton.h"
 #include "company/Formats.h"
 #include "items/ItemStore.h"
@@ -333,6 +334,7 @@ void COfferteDialog::buildLayout() {
     });
     connect(m_list, &QTreeWidget::itemSelectionChanged, this,
             [this] { showPromotion(selectedPromotion()); });
+    KeepRowCommandKeys(this);
 
     // The options.
     connect(m_sempre, &QCheckBox::toggled, this, [this] { updateOptions(); });

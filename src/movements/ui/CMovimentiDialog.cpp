@@ -9,6 +9,7 @@
 #include "common/Profile.h"
 #include "common/WebPages.h"
 #include "common/ui/CTrovaDialog.h"
+#include "common/ui/RowCommandKeys.h"
 #include "common/ui/SmallToolButton.h"
 #include "company/Formats.h"
 #include "company/ui/CValutaDialog.h"
@@ -480,6 +481,7 @@ void CMovimentiDialog::buildLayout() {
     installEventFilter(this);
     for (QWidget* w : findChildren<QLineEdit*>())
         w->installEventFilter(this);
+    KeepRowCommandKeys(this);
 
     setTabOrder(m_number, m_date);
     setTabOrder(m_date, m_counterpartCode);
@@ -499,13 +501,6 @@ void CMovimentiDialog::buildLayout() {
 }
 
 bool CMovimentiDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        // Ctrl+Ins and Ctrl+Canc are the row commands here, not a field's copy and word delete.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::ControlModifier &&
-            (key->key() == Qt::Key_Insert || key->key() == Qt::Key_Delete))
-            return true;
-    }
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&

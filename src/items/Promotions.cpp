@@ -1,10 +1,11 @@
 #include "items/Promotions.h"
 
+#include "items/ItemNames.h"
+
 #include "common/MakerSite.h"
 #include "company/Formats.h"
 #include "store/Database.h"
 #include "store/LikePattern.h"
-#include "store/PostgresKeys.h"
 #include "store/TableRecord.h"
 #include "store/TextOrder.h"
 #include "store/records/OfferteRecord.h"
@@ -134,32 +135,7 @@ bool ActiveItemKeys(Database& db, const QDateTime& day, QSet<int>* keys) {
 }
 
 bool Items(Database& db, QList<ItemEntry>* list) {
-    list->clear();
-    const QString sql = QStringLiteral("SELECT IDArticolo, Descrizione FROM Articoli WHERE "
-                                       "IDArticolo > ? ORDER BY ") +
-                        ByDescription(db) + QStringLiteral(", IDArticolo");
-    if (db.isPostgres()) {
-        // Many thousands of names come faster through libpq than through the driver.
-        std::vector<std::pair<qint32, QString>> rows;
-        QString error;
-        if (PostgresKeys::ReadKeyTexts(db, sql, {0}, &rows, &error)) {
-            list->reserve(qsizetype(rows.size()));
-            for (auto& [key, text] : rows)
-                list->append({key, std::move(text)});
-            return true;
-        }
-        if (!error.isEmpty()) {
-            db.setError(QSqlError(QString(), error, QSqlError::StatementError));
-            return false;
-        }
-    }
-    QSqlQuery q;
-    q.setForwardOnly(true);
-    if (!db.query(q, sql, {0}))
-        return false;
-    while (q.next())
-        list->append({q.value(0).toInt(), q.value(1).toString()});
-    return !q.lastError().isValid();
+    return ItemNamesByDescription(db, list);
 }
 
 int ItemByCode(Database& db, CodeField field, const QString& text) {

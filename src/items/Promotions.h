@@ -1,5 +1,7 @@
 #pragma once
 
+#include "items/ItemNames.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QSet>
@@ -50,10 +52,7 @@ bool Delete(Database& db, int key);
 // in its period). One query over the promotions, for the items list to mark its rows.
 bool ActiveItemKeys(Database& db, const QDateTime& day, QSet<int>* keys);
 
-struct ItemEntry {
-    int key = 0;
-    QString description;
-};
+using ItemEntry = ItemName;
 // Every item by description, for the item chooser.
 bool Items(Database& db, QList<ItemEntry>* list);
 enum class CodeField { Matricola, CodBarre };

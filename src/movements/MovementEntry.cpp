@@ -1,5 +1,6 @@
 #include "movements/MovementEntry.h"
 
+#include "items/ItemNames.h"
 #include "store/Database.h"
 #include "store/LikePattern.h"
 #include "store/PostgresKeys.h"
@@ -90,32 +91,13 @@ bool Counterparts(Database& db, int mode, QList<Counterpart>* list) {
 
 bool Items(Database& db, QList<ListEntry>* list) {
     list->clear();
-    const QString sql = QStringLiteral("SELECT IDArticolo, Descrizione FROM Articoli WHERE "
-                                       "IDArticolo > ? ORDER BY ") +
-                        ByName(db, "Descrizione") + QStringLiteral(", IDArticolo");
-    if (db.isPostgres()) {
-        // A hundred thousand names through the driver cost twice what libpq does.
-        std::vector<std::pair<qint32, QString>> rows;
-        QString error;
-        if (PostgresKeys::ReadKeyTexts(db, sql, {0}, &rows, &error)) {
-            list->reserve(qsizetype(rows.size()));
-            for (auto& [key, text] : rows)
-                list->append({key, std::move(text)});
-            return true;
-        }
-        if (!error.isEmpty()) {
-            db.setError(QSqlError(QString(), error, QSqlError::StatementError));
-            return false;
-        }
-    }
-    QSqlQuery q;
-    q.setForwardOnly(true);
-    // The name index holds the key and the description: the list is read from it alone.
-    if (!db.query(q, sql, {0}))
+    QList<ItemName> names;
+    if (!ItemNamesByDescription(db, &names))
         return false;
-    while (q.next())
-        list->append({q.value(0).toInt(), q.value(1).toString()});
-    return !q.lastError().isValid();
+    list->reserve(names.size());
+    for (ItemName& n : names)
+        list->append({n.key, std::move(n.description)});
+    return true;
 }
 
 bool Units(Database& db, QList<ListEntry>* list) {

@@ -5,7 +5,8 @@
     X(Info)                                                                                        \
     X(Create)                                                                                      \
     X(Recompute)                                                                                   \
-    X(Movements)
+    X(Movements)                                                                                   \
+    X(Print)
 
 #define X(verb) CliCommand verb##Command();
 QUARZIL_CLI_VERBS

@@ -4,8 +4,9 @@
 #include "cli/CliCommand.h"
 #include "store/Database.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -76,7 +77,12 @@ int main(int argc, char** argv) {
     // Prints need a paint device but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication app(argc, argv);
+    // Only prints need fonts and paint devices; the other verbs stay on the plain core.
+    bool printing = false;
+    for (int i = 1; i < argc; ++i)
+        printing = printing || qstrcmp(argv[i], "print") == 0;
+    std::unique_ptr<QCoreApplication> app(printing ? new QGuiApplication(argc, argv)
+                                                   : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("quarzil-cli"));
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,0 +1,3 @@
+#include "cli/PrintJobs.h"
+
+void AddItemPrintJobs(std::vector<PrintJob>& /*jobs*/) {}

@@ -1,0 +1,3 @@
+#include "cli/PrintJobs.h"
+
+void AddLabelAndCounterpartPrintJobs(std::vector<PrintJob>& /*jobs*/) {}

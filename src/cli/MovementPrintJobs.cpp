@@ -1,0 +1,3 @@
+#include "cli/PrintJobs.h"
+
+void AddMovementPrintJobs(std::vector<PrintJob>& /*jobs*/) {}

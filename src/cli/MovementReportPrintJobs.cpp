@@ -1,0 +1,3 @@
+#include "cli/PrintJobs.h"
+
+void AddMovementReportPrintJobs(std::vector<PrintJob>& /*jobs*/) {}

@@ -1,0 +1,70 @@
+#include "print/PrintDocument.h"
+
+#include "print/PageCount.h"
+#include "print/PageFrame.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+bool RenderDocument(PrintDocument& document, QPagedPaintDevice& device) {
+    const int pages = document.pageCount();
+    if (pages <= 0)
+        return false;
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1 && !device.newPage()) {
+            painter.end();
+            return false;
+        }
+        painter.save();
+        PageFrame frame(painter);
+        document.drawPage(frame, page);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+QString WritePdf(PrintDocument& document, const QString& path) {
+    if (document.pageCount() <= 0)
+        return QString::fromUtf8(kNoPrintDataMessage);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, file.errorString());
+    bool drawn = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(600);
+        writer.setCreator(QStringLiteral("Quarzil"));
+        writer.setTitle(document.fileBaseName());
+        drawn = RenderDocument(document, writer);
+    }
+    if (!drawn) {
+        file.cancelWriting();
+        return QStringLiteral("Impossibile creare il documento PDF %1.").arg(path);
+    }
+    if (!file.commit())
+        return QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, file.errorString());
+    return {};
+}
+
+QString SafeFileName(const QString& name) {
+    QString safe;
+    safe.reserve(name.size());
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            safe += u'_';
+        else
+            safe += c;
+    }
+    safe = safe.trimmed();
+    while (safe.startsWith(u'.'))
+        safe.remove(0, 1);
+    return safe.isEmpty() ? QStringLiteral("Stampa") : safe;
+}

@@ -1,5 +1,7 @@
 #include "cli/PrintJobs.h"
+#include "common/AppPaths.h"
 #include "common/Profile.h"
+#include "company/CompanyLogo.h"
 #include "print/PageCount.h"
 #include "print/PageFrame.h"
 #include "print/PrintDocument.h"
@@ -51,8 +53,9 @@ int runPrint(CliContext& c) {
                                  : scratch.filePath(QStringLiteral("Quarzil.ini"));
     Profile profile(userFile, Profile::DefaultMachineFile());
 
+    PrintSource source{*c.db, profile, CompanyLogoFile(AppPaths::ApplicationDataFolder())};
     std::unique_ptr<PrintDocument> document;
-    if (const int code = job->make(c, profile, &document))
+    if (const int code = job->make(c, source, &document))
         return code;
     if (!c.args.isEmpty())
         return CliError(c, ExitUsage, QStringLiteral("argomento inatteso: %1").arg(c.args.first()));

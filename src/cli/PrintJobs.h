@@ -8,16 +8,17 @@
 #include <vector>
 
 class PrintDocument;
-class Profile;
+struct PrintSource;
 
 // One document or report that "quarzil-cli print WHAT" writes as PDF. make() takes its own options
-// out of context.args, reads the archive and fills *document; it returns ExitOk, or an exit code
-// after telling why with CliError. Options left over afterwards are refused by the print verb.
+// out of context.args, reads the archive (source.db, the same as *context.db) and fills *document;
+// it returns ExitOk, or an exit code after telling why with CliError. Options left over afterwards
+// are refused by the print verb.
 struct PrintJob {
     const char* name;    // "invoice"
     const char* options; // "--movement KEY", shown in the help text
     const char* summary; // one line
-    int (*make)(CliContext& context, Profile& profile, std::unique_ptr<PrintDocument>* document);
+    int (*make)(CliContext& context, PrintSource& source, std::unique_ptr<PrintDocument>* document);
 };
 
 // Each area adds its jobs; the list of areas is in PrintCommand.cpp.

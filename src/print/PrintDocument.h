@@ -2,8 +2,19 @@
 
 #include <QString>
 
+class Database;
 class PageFrame;
+class Profile;
 class QPagedPaintDevice;
+
+// What every document is made from: the archive, the profile (company block in section
+// "Azienda", number and currency formats) and the logo file ("logo.jpg" in the data folder,
+// which may be missing). Documents read what they print when they are made.
+struct PrintSource {
+    Database& db;
+    const Profile& profile;
+    QString logoFile;
+};
 
 // Something the program prints: a movement document, a list, a report, a label sheet. The same
 // object draws the preview, the printed pages, a PDF file and the pages a test reads back.

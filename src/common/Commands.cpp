@@ -137,6 +137,10 @@ QList<Command> ViewCommands(int viewIndex) {
             C(32826, "Vedi Tutti", "Mostra tutte le anagrafiche", "", "view-list", true),
             C(32942, "Anteprima Lista", "Anteprima della lista", "", "document-print-preview"),
             C(32943, "Stampa Lista", "Stampa la lista", "", "document-print"),
+            C(32875, "Anteprima Situazione", "Anteprima della situazione delle anagrafiche", "",
+              "document-print-preview"),
+            C(32876, "Stampa Situazione", "Stampa la situazione delle anagrafiche", "",
+              "document-print"),
         };
     case 3:
         return {

@@ -65,6 +65,31 @@ enum Id : int {
     AnaSoloClienti = 32824,
     AnaSoloFornitori = 32825,
     AnaTutti = 32826,
+
+    // Prints: a preview and a print command for each.
+    ArtAnteprimaLista = 32878,
+    ArtStampaLista = 32879,
+    ArtAnteprimaValore = 32899,
+    ArtStampaValore = 32816,
+    ArtAnteprimaStorico = 32874,
+    ArtStampaStorico = 32877,
+    ArtAnteprimaEtichette = 32940,
+    ArtStampaEtichette = 32829,
+    ArtAnteprimaPrezzi = 32954,
+    ArtStampaPrezzi = 32955,
+    Ristampa = 57607,
+    MovAnteprimaFattura = 32864,
+    MovStampaFattura = 32865,
+    MovAnteprimaDdt = 32866,
+    MovStampaDdt = 32867,
+    MovAnteprimaLista = 32960,
+    MovStampaLista = 32961,
+    MovAnteprimaRapporto = 32853,
+    MovStampaRapporto = 32855,
+    AnaAnteprimaLista = 32942,
+    AnaStampaLista = 32943,
+    AnaAnteprimaSituazione = 32875,
+    AnaStampaSituazione = 32876,
 };
 
 struct Command {

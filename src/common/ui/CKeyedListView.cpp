@@ -133,6 +133,26 @@ void CKeyedListView::attachCommands(const QHash<int, QAction*>& commands) {
     updateCommandStates();
 }
 
+void CKeyedListView::setPrintHandler(std::function<void(int)> handler) {
+    m_printHandler = std::move(handler);
+    updateCommandStates();
+}
+
+void CKeyedListView::addPrintCommands(std::initializer_list<int> ids) {
+    for (int id : ids) {
+        m_printIds.append(id);
+        addCommand(id, {}, [this, id] {
+            if (m_printHandler)
+                m_printHandler(id);
+        });
+    }
+}
+
+void CKeyedListView::updatePrintCommands() {
+    for (int id : m_printIds)
+        setCommandEnabled(id, canPrint());
+}
+
 void CKeyedListView::setCommandEnabled(int id, bool enabled) {
     for (QAction* a : {m_commands.value(id), m_ownActions.value(id)})
         if (a)

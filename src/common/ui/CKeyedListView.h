@@ -30,6 +30,9 @@ public:
     void selectKey(int key);
     // The view's own command (from the ribbon when attached), by id.
     QAction* command(int id) const { return m_commands.value(id); }
+    // Runs the view's print commands: the printing part of the program sets it. The print
+    // commands stay disabled until it is set.
+    void setPrintHandler(std::function<void(int commandId)> handler);
 
 protected:
     struct ListSetup {
@@ -58,6 +61,11 @@ protected:
     QAction* addCommand(int id, const QList<QKeySequence>& keys, std::function<void()> handler);
     // The context menu's entries run the commands; the default is defaultId's, else the first.
     void addMenuEntries(std::initializer_list<MenuEntry> entries, int defaultId = 0);
+    // Commands that print: each runs the print handler with its id.
+    void addPrintCommands(std::initializer_list<int> ids);
+    bool canPrint() const { return bool(m_printHandler); }
+    // Enables every print command when there is a print handler; call from updateCommandStates.
+    void updatePrintCommands();
     // Sets the command, its own action and (through updateMenu) its menu entry alike.
     void setCommandEnabled(int id, bool enabled);
     void setCommandChecked(int id, bool checked);
@@ -92,4 +100,6 @@ private:
     QHash<int, QAction*> m_ownActions;
     QHash<int, std::function<void()>> m_handlers;
     bool m_comingToFront = false;
+    std::function<void(int)> m_printHandler;
+    QList<int> m_printIds;
 };

@@ -128,6 +128,8 @@ void CAnagraficheView::createCommands() {
           std::pair{FilterOperai, AnaListModel::Workers}, std::pair{FilterAll, AnaListModel::All}})
         addCommand(id, {}, [this, filter = filter] { onFilter(filter); })->setCheckable(true);
 
+    addPrintCommands({PreviewList, PrintList, PreviewSituation, PrintSituation});
+
     addMenuEntries({{NewCliente, "Inserisci Nuovo Cliente ( F3 )"},
                     {NewFornitore, "Inserisci Nuovo Fornitore ( F4 )"},
                     {Open, "Apri Anagrafica Selezionata ( Invio )"},
@@ -138,7 +140,10 @@ void CAnagraficheView::createCommands() {
                     {FilterClienti, "Clienti", true},
                     {FilterFornitori, "Fornitori", true},
                     {FilterOperai, "Operai", true},
-                    {FilterAll, "Vedi Tutti", true}});
+                    {FilterAll, "Vedi Tutti", true},
+                    {0, nullptr},
+                    {PreviewSituation, "Anteprima Situazione"},
+                    {PrintSituation, "Stampa Situazione"}});
 }
 
 void CAnagraficheView::updateCommandStates() {
@@ -153,6 +158,7 @@ void CAnagraficheView::updateCommandStates() {
         setCommandEnabled(filterIds[i], true);
         setCommandChecked(filterIds[i], m_model->filter() == i + 1);
     }
+    updatePrintCommands();
     updateMenu();
 }
 

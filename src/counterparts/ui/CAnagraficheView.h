@@ -29,6 +29,10 @@ public:
         FilterClienti = Commands::AnaSoloClienti,
         FilterFornitori = Commands::AnaSoloFornitori,
         FilterAll = Commands::AnaTutti,
+        PreviewList = Commands::AnaAnteprimaLista,
+        PrintList = Commands::AnaStampaLista,
+        PreviewSituation = Commands::AnaAnteprimaSituazione,
+        PrintSituation = Commands::AnaStampaSituazione,
     };
 
     // What the find dialog gave.

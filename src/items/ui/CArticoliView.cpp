@@ -152,6 +152,12 @@ void CArticoliView::createAccelerators() {
     addCommand(Find, key(Qt::Key_F6), [this] { onFind(); });
     addCommand(Filter, {}, [this] { onFilter(); })->setCheckable(true);
 
+    addPrintCommands({Commands::ArtAnteprimaLista, Commands::ArtStampaLista,
+                      Commands::ArtAnteprimaValore, Commands::ArtStampaValore,
+                      Commands::ArtAnteprimaStorico, Commands::ArtStampaStorico,
+                      Commands::ArtAnteprimaEtichette, Commands::ArtStampaEtichette,
+                      Commands::ArtAnteprimaPrezzi, Commands::ArtStampaPrezzi, Commands::Ristampa});
+
     addMenuEntries({{New, "Inserisci Nuovo Prodotto ( F3 )"},
                     {Open, "Apri Prodotto Selezionato ( Invio )"},
                     {Delete, "Elimina Prodotto Selezionato ( Ctrl+D )"},
@@ -169,6 +175,7 @@ void CArticoliView::updateCommandStates() {
     setCommandEnabled(Find, m_model->rowCount() > 0);
     setCommandEnabled(Filter, true);
     setCommandChecked(Filter, m_model->filterActive());
+    updatePrintCommands();
     updateMenu();
 }
 

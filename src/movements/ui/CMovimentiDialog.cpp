@@ -374,12 +374,9 @@ void CMovimentiDialog::buildLayout() {
     m_paid = new QCheckBox(QStringLiteral("Pa&gato"), this);
     m_invoiceBox = new QCheckBox(QStringLiteral("Stampa &Fattura"), this);
     m_transportBox = new QCheckBox(QStringLiteral("S&tampa D.D.T."), this);
-    // The documents are printed by the printing part of the program; until it is there the
-    // choice is shown but cannot be made.
-    for (QCheckBox* b : {m_invoiceBox, m_transportBox}) {
+    // Without a printing part to hand the document to, the choice is shown but cannot be made.
+    for (QCheckBox* b : {m_invoiceBox, m_transportBox})
         b->setEnabled(false);
-        b->setToolTip(QStringLiteral("La stampa dei documenti non è ancora disponibile"));
-    }
     auto* buttons = new QDialogButtonBox(this);
     m_ok = buttons->addButton(QStringLiteral("OK (F2)"), QDialogButtonBox::AcceptRole);
     m_ok->setAutoDefault(false);
@@ -513,6 +510,12 @@ bool CMovimentiDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void CMovimentiDialog::setPrintAvailable(bool available) {
+    m_printAvailable = available;
+    m_invoiceBox->setEnabled(available);
+    m_transportBox->setEnabled(available && mode() != MovementType::Ricevuta);
+}
+
 void CMovimentiDialog::applyMode() {
     const int m = mode();
     setWindowTitle(m == MovementType::Carico ? QStringLiteral("Dati Carico")
@@ -531,6 +534,11 @@ void CMovimentiDialog::applyMode() {
     m_tools.value(OtherDataTool)->setEnabled(!receipt);
     m_invoiceBox->setText(receipt ? QStringLiteral("Stampa Ricevuta")
                                   : QStringLiteral("Stampa &Fattura"));
+    // A receipt has no transport document.
+    if (receipt)
+        m_transportBox->setChecked(false);
+    m_invoiceBox->setEnabled(m_printAvailable);
+    m_transportBox->setEnabled(m_printAvailable && !receipt);
     if (receipt) {
         m_filling = true;
         m_savedCounterpart = m_savedCounterpart ? m_savedCounterpart : selectedCounterpart();

@@ -60,6 +60,8 @@ public:
     int mode() const;
     // 0 none, 1 the transport document, 2 the invoice or receipt: set by OK in modes 1 and 3.
     int printChoice() const { return m_printChoice; }
+    // Whether the documents can be printed after the save: the print boxes are enabled then.
+    void setPrintAvailable(bool available);
     bool readerMode() const { return m_readerMode; }
 
     // The find window's text for "Trova Articolo" / "Trova Cliente" and whether to search from
@@ -188,6 +190,7 @@ private:
     int m_savedCounterpart = 0;
     DocumentCurrency m_currency;
     int m_printChoice = 0;
+    bool m_printAvailable = false;
     bool m_readerMode = false;
     bool m_filling = false;
     // Items and counterparts written from this window, inside the edit's transaction.

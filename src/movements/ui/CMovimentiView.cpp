@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTableView>
+#include <utility>
 
 namespace {
 
@@ -160,6 +161,9 @@ void CMovimentiView::createCommands() {
         m_prompt.message(QStringLiteral("Fatturazione Elettronica!"), IPrompt::Icon::Information);
     });
 
+    addPrintCommands({PreviewInvoice, PrintInvoice, PreviewDdt, PrintDdt, PreviewList, PrintList,
+                      PreviewReport, PrintReport});
+
     addMenuEntries({{NewCarico, "Nuovo Carico ( F2 )"},
                     {NewScarico, "Nuovo Scarico ( F3 )"},
                     {NewReso, "Nuovo Reso ( F4 )"},
@@ -187,6 +191,17 @@ void CMovimentiView::updateCommandStates() {
         setCommandChecked(id, FilterOf(id) == (filter >= 0 && filter <= 3 ? filter : 0));
     }
     setCommandEnabled(FatturaElettronica, m_model->rowCount() > 0);
+    updatePrintCommands();
+    // A return has neither invoice nor transport document; with no selection the commands stay
+    // enabled and say there is nothing to print.
+    const QList<int> selected = selectedKeys();
+    const bool isReturn =
+        !selected.isEmpty() &&
+        m_model->typeAt(m_model->rowOfKey(selected.first())) == MovementType::Reso;
+    for (int id : {PreviewInvoice, PrintInvoice, PreviewDdt, PrintDdt})
+        setCommandEnabled(id, canPrint() && !busy && !isReturn);
+    for (int id : {PreviewList, PrintList, PreviewReport, PrintReport})
+        setCommandEnabled(id, canPrint() && !busy);
     updateMenu();
 }
 
@@ -407,6 +422,7 @@ int CMovimentiView::createMovement(int type) {
         m_model->appendKey(key);
     selectRow(m_model->rowOfKey(key));
     editFinished(edit.touchedItems());
+    printSaved(key);
     return key;
 }
 
@@ -431,7 +447,14 @@ bool CMovimentiView::editMovement(int movementKey) {
     }
     m_model->recordChanged(movementKey);
     editFinished(edit.touchedItems());
+    printSaved(movementKey);
     return true;
+}
+
+void CMovimentiView::printSaved(int movementKey) {
+    const int choice = std::exchange(m_printChoice, 0);
+    if (choice && printAfterSave)
+        printAfterSave(movementKey, choice);
 }
 
 bool CMovimentiView::runEdit(MovementEdit& edit) {
@@ -442,9 +465,11 @@ bool CMovimentiView::runEdit(MovementEdit& edit) {
     {
         CMovimentiDialog dialog(document().database(), document().profile(), m_prompt, m_browser,
                                 m_files, edit, this);
+        dialog.setPrintAvailable(bool(printAfterSave));
         if (prepareDialog)
             prepareDialog(dialog);
         confirmed = dialog.exec() == QDialog::Accepted;
+        m_printChoice = confirmed ? dialog.printChoice() : 0;
     }
     m_model->setBusy(false);
     if (!confirmed) {
@@ -455,6 +480,7 @@ bool CMovimentiView::runEdit(MovementEdit& edit) {
     const MovementEdit::SaveResult result = edit.save();
     if (result == MovementEdit::SaveResult::Saved)
         return true;
+    m_printChoice = 0;
     // A header that cannot be written has no message of its own: the archive's error says why,
     // so nobody takes the movement for saved.
     if (const int id = edit.failureMessage(result))

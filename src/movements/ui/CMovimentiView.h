@@ -17,7 +17,8 @@ class MovListModel;
 
 // "Movimenti / Fatture": the movement headers of a period, with the type filter, the sort by
 // any column, the rows of the selected movement in the rows pane, and the commands that create,
-// open, delete, find and filter them. The prints come with the printing part of the program.
+// open, delete, find and filter them, and the print commands, which the printing part of the
+// program runs.
 class CMovimentiView : public CKeyedListView {
     Q_OBJECT
 public:
@@ -35,6 +36,14 @@ public:
         FilterScarichi = Commands::MovSoloScarichi,
         FilterResi = Commands::MovSoloResi,
         FatturaElettronica = Commands::MovFatturaElettronica,
+        PreviewInvoice = Commands::MovAnteprimaFattura,
+        PrintInvoice = Commands::MovStampaFattura,
+        PreviewDdt = Commands::MovAnteprimaDdt,
+        PrintDdt = Commands::MovStampaDdt,
+        PreviewList = Commands::MovAnteprimaLista,
+        PrintList = Commands::MovStampaLista,
+        PreviewReport = Commands::MovAnteprimaRapporto,
+        PrintReport = Commands::MovStampaRapporto,
     };
     // What the find dialog gave.
     struct FindTexts {
@@ -61,6 +70,10 @@ public:
     // Runs the movement dialog on an edit; true when confirmed. The default shows it modally;
     // tests drive it through prepareDialog, called with the dialog before it runs.
     std::function<void(CMovimentiDialog&)> prepareDialog;
+    // Prints a saved sale's document as the dialog's print choice asks (1 the transport
+    // document, 2 the invoice or receipt). Set by the printing part of the program; until then
+    // the dialog's print boxes stay disabled.
+    std::function<void(int movementKey, int printChoice)> printAfterSave;
 
     void becameVisible() override;
     void reload() override;
@@ -87,6 +100,8 @@ private:
     // Runs the dialog on the edit and saves it when confirmed; false when cancelled or failed
     // (the user was told).
     bool runEdit(MovementEdit& edit);
+    // The print the dialog asked for after a save, once the list shows the movement.
+    void printSaved(int movementKey);
     void editFinished(const QList<int>& items);
 
     IPrompt& m_prompt;
@@ -95,4 +110,5 @@ private:
     MovListModel* m_model;
     QPointer<CMovRowBar> m_bar;
     bool m_initialised = false;
+    int m_printChoice = 0;
 };

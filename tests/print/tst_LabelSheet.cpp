@@ -190,13 +190,13 @@ private Q_SLOTS:
         QCOMPARE(TestSupport::PdfPageCount(pdf), 2);
         const QString stem = m_dir.filePath("empty");
         // Page 1: nothing in the description and barcode bands of the first label.
-        QCOMPARE(darkest(pdf, 1, 60, 155, 940, 245, stem), 255);
-        QCOMPARE(darkest(pdf, 1, 60, 255, 940, 430, stem), 255);
-        QVERIFY(darkest(pdf, 1, 60, 55, 940, 145, stem) < 100);
+        QCOMPARE(darkest(pdf, 1, 110, 155, 890, 245, stem), 255);
+        QCOMPARE(darkest(pdf, 1, 110, 255, 890, 425, stem), 255);
+        QVERIFY(darkest(pdf, 1, 110, 55, 890, 145, stem) < 100);
         // Page 2: no code, a description, no barcode.
-        QCOMPARE(darkest(pdf, 2, 60, 55, 940, 145, stem), 255);
-        QVERIFY(darkest(pdf, 2, 60, 155, 940, 245, stem) < 100);
-        QCOMPARE(darkest(pdf, 2, 1060, 255, 1890, 430, stem), 255);
+        QCOMPARE(darkest(pdf, 2, 110, 55, 890, 145, stem), 255);
+        QVERIFY(darkest(pdf, 2, 110, 155, 890, 245, stem) < 100);
+        QCOMPARE(darkest(pdf, 2, 1110, 255, 1840, 425, stem), 255);
         QVERIFY(!TestSupport::PdfText(pdf, 1).contains("Codici a barre"));
     }
 

@@ -1,0 +1,20 @@
+#include "print/KeyChunks.h"
+
+QList<QList<int>> KeyChunks(const QList<int>& keys) {
+    QList<QList<int>> chunks;
+    for (qsizetype from = 0; from < keys.size(); from += kKeysPerQuery)
+        chunks.append(keys.mid(from, kKeysPerQuery));
+    return chunks;
+}
+
+QString KeyPlaceholders(const QList<int>& keys, QVariantList* values) {
+    QString marks;
+    marks.reserve(keys.size() * 3);
+    for (int key : keys) {
+        if (!marks.isEmpty())
+            marks += QStringLiteral(", ");
+        marks += u'?';
+        values->append(key);
+    }
+    return marks;
+}

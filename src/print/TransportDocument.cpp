@@ -33,9 +33,12 @@ void TransportDocument::drawPage(PageFrame& frame, int page) {
     else
         frame.drawHeader(m_company, m_logoFile);
 
+    // The title is wider than the room beside the company block: the abbreviation goes under.
     frame.painter().setFont(frame.titleFont());
-    frame.drawText(1200, -50, 2050, -200, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                   QStringLiteral("DOCUMENTO DI TRASPORTO ( d.d.t. )"));
+    frame.drawText(1200, -50, 2050, -110, Qt::AlignHCenter | Qt::AlignTop,
+                   QStringLiteral("DOCUMENTO DI TRASPORTO"));
+    frame.drawText(1200, -110, 2050, -170, Qt::AlignHCenter | Qt::AlignTop,
+                   QStringLiteral("( d.d.t. )"));
 
     // Number, date and page.
     const double top = -400, bottom = -500, c1 = 450, c2 = 850, r = 1247;

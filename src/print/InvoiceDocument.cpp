@@ -1,5 +1,6 @@
 #include "print/InvoiceDocument.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <map>
 
@@ -106,8 +107,37 @@ void InvoiceDocument::drawTitle(PageFrame& frame) {
     const QString title = m_data.header.Titolo.trimmed();
     frame.painter().setFont(frame.titleFont());
     if (!title.isEmpty()) {
-        frame.drawText(1400, -100, 1900, -200, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                       title);
+        // A title of up to 30 characters may need three lines, or hold a word wider than the
+        // box: the font shrinks until the title, wrapped at its spaces, fits the box. A little
+        // width is kept in hand, as the device's metrics and the drawn text differ slightly.
+        const double width = 500 * 0.92, height = 100;
+        const QStringList words = title.split(u' ', Qt::SkipEmptyParts);
+        QStringList lines;
+        double pitch = 0;
+        for (double size = 50; size >= 25; size -= 2.5) {
+            frame.painter().setFont(frame.unitFont(size, true));
+            const QFontMetricsF metrics(frame.painter().font(), frame.painter().device());
+            lines.clear();
+            for (const QString& word : words) {
+                if (!lines.isEmpty() &&
+                    metrics.horizontalAdvance(lines.last() + u' ' + word) <= width)
+                    lines.last() += u' ' + word;
+                else
+                    lines << word;
+            }
+            pitch = metrics.height();
+            bool fits = lines.size() * pitch <= height;
+            for (const QString& line : std::as_const(lines))
+                fits = fits && metrics.horizontalAdvance(line) <= width;
+            if (fits)
+                break;
+        }
+        double y = -100;
+        for (const QString& line : std::as_const(lines)) {
+            frame.drawText(1400, y, 1900, y - pitch,
+                           Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, line);
+            y -= pitch;
+        }
         return;
     }
     frame.drawText(1200, -50, QStringLiteral("DOCUMENTO DI TRASPORTO"));

@@ -5,7 +5,7 @@
 namespace {
 
 constexpr double kLeft = 50, kRight = 1985, kPad = 10;
-constexpr double kTableTop = -560, kHeaderBottom = -600, kLinePitch = 50;
+constexpr double kTableTop = -600, kHeaderBottom = -640, kLinePitch = 48;
 constexpr double kCodeLeft = 60, kItemLeft = 400, kQuantityLeft = 1600, kQuantityRight = 1975;
 
 } // namespace
@@ -54,7 +54,7 @@ void TransportDocument::drawPage(PageFrame& frame, int page) {
               {c.name, c.address, c.town});
     const MovimentiRecord& h = m_data.header;
     if (!(h.RagSocDiv + h.IndirizzoDiv + h.ComuneDiv).trimmed().isEmpty())
-        drawBlock(frame, 1280, -400, 1970, -440, QStringLiteral("Destinazione Diversa"),
+        drawBlock(frame, 1280, -420, 1970, -460, QStringLiteral("Destinazione Diversa"),
                   {h.RagSocDiv, h.IndirizzoDiv, h.ComuneDiv});
 
     // Rows.

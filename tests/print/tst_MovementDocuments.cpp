@@ -371,7 +371,9 @@ void tst_MovementDocuments::reducedRegimeInvoice() {
     EMPTIED_ARCHIVE(db);
     Archive a = archive(db);
     const int customer = a.counterpart(true, QStringLiteral("C01"), QStringLiteral("Bar Sport"));
-    const int key = a.movement(sale(customer));
+    MovimentiRecord titled = sale(customer);
+    titled.Titolo = QStringLiteral("FATTURA ACCOMPAGNATORIA BIS");
+    const int key = a.movement(titled);
     // No row with VAT (0, or none at all from a row written by other means).
     QVERIFY(a.row(key, a.item(1), 3, QStringLiteral("10.00"), 0.0f, 0.10f));
     QVERIFY(a.row(key, a.item(2), 1, QStringLiteral("5.00"), std::nullopt));
@@ -389,6 +391,12 @@ void tst_MovementDocuments::reducedRegimeInvoice() {
                                "Imposta"})
         QVERIFY2(!text.contains(QString::fromUtf8(absent)), absent);
     QCOMPARE(FindPdfWord(PdfWords(pdf), QStringLiteral("IVA")).text, QString());
+    // A title of the movement's own replaces the three title lines, wrapped in its box.
+    QVERIFY(text.contains(QStringLiteral("ACCOMPAGNATORIA BIS")));
+    QVERIFY(!text.contains(QStringLiteral("DOCUMENTO DI TRASPORTO")));
+    QVERIFY(!text.contains(QStringLiteral("D.P.R. 633")));
+    const auto title = FindPdfWord(PdfWords(pdf), QStringLiteral("BIS"));
+    QVERIFY(title.left >= 1400 && title.right <= 1900 && title.top >= 100 && title.bottom <= 200);
 
     // 30 rows with all seven lines, one more for each empty line.
     const int full = a.movement(sale(customer));

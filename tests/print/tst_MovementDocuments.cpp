@@ -142,9 +142,8 @@ class tst_MovementDocuments : public ArchiveTestCase {
     // Writes the document and returns the PDF's path (kept in QUARZIL_KEEP_PDF when set).
     QString write(PrintDocument& document, const QString& name) {
         const QString keep = qEnvironmentVariable("QUARZIL_KEEP_PDF");
-        const QString path =
-            keep.isEmpty() ? m_dir.filePath(name + QStringLiteral(".pdf"))
-                           : QDir(keep).filePath(name + QStringLiteral(".pdf"));
+        const QString path = keep.isEmpty() ? m_dir.filePath(name + QStringLiteral(".pdf"))
+                                            : QDir(keep).filePath(name + QStringLiteral(".pdf"));
         const QString error = WritePdf(document, path);
         if (!error.isEmpty())
             qWarning("%s", qPrintable(error));
@@ -185,7 +184,7 @@ private Q_SLOTS:
 };
 
 #define EMPTIED_ARCHIVE(db)                                                                        \
-    QUARZIL_FETCH_EMPTIED_ARCHIVE(m_archives, db, "Imei", "SottoMovimenti", "PrimaNota",          \
+    QUARZIL_FETCH_EMPTIED_ARCHIVE(m_archives, db, "Imei", "SottoMovimenti", "PrimaNota",           \
                                   "Movimenti", "Articoli", "CliFor", "UnMis")
 
 void tst_MovementDocuments::initTestCase() {
@@ -308,8 +307,9 @@ void tst_MovementDocuments::invoiceContentAndVatSummary() {
                                        "IDUM, Prezzo, Iva, Sconto) VALUES (?, ?, ?, ?, ?, ?, ?)"),
                         {key, 1.0, a.item(4), a.unit, 84.0, 0.22, 0.0}));
     // A description longer than its column is cut with "...".
-    QVERIFY(a.row(key, a.item(5, QStringLiteral("Trapano avvitatore a batteria con valigetta e "
-                                                "due batterie di ricambio")),
+    QVERIFY(a.row(key,
+                  a.item(5, QStringLiteral("Trapano avvitatore a batteria con valigetta e "
+                                           "due batterie di ricambio")),
                   1, QStringLiteral("1.00"), 0.0f));
 
     auto doc = make(*db, PrintKind::Invoice, key);
@@ -328,13 +328,36 @@ void tst_MovementDocuments::invoiceContentAndVatSummary() {
 
     const QString pdf = write(*doc, QStringLiteral("invoice"));
     const QString text = PdfText(pdf, 1);
-    for (const char* label :
-         {"FATTURA IMMEDIATA", "DOCUMENTO DI TRASPORTO", "D.P.R. 633 del 26-10-1972", "Numero",
-          "Data", "Pagina", "Cod.Cliente", "P.IVA Cliente", "Cod.Fisc. Cliente",
-          "Condizioni di Pagamento - Banca D'Appoggio", "ACQUIRENTE", "DESTINATARIO", "Codice",
-          "Articolo", "Quantità", "Prezzo Un.", "Sconto", "Importo Netto", "Causale", "Vettore",
-          "Aspetto", "N.Colli", "Peso", "Totale Merce", "Totale Sconto", "Totale Imponibile",
-          "Totale IVA", "Totale Fattura", "Imponibile", "Imposta"})
+    for (const char* label : {"FATTURA IMMEDIATA",
+                              "DOCUMENTO DI TRASPORTO",
+                              "D.P.R. 633 del 26-10-1972",
+                              "Numero",
+                              "Data",
+                              "Pagina",
+                              "Cod.Cliente",
+                              "P.IVA Cliente",
+                              "Cod.Fisc. Cliente",
+                              "Condizioni di Pagamento - Banca D'Appoggio",
+                              "ACQUIRENTE",
+                              "DESTINATARIO",
+                              "Codice",
+                              "Articolo",
+                              "Quantità",
+                              "Prezzo Un.",
+                              "Sconto",
+                              "Importo Netto",
+                              "Causale",
+                              "Vettore",
+                              "Aspetto",
+                              "N.Colli",
+                              "Peso",
+                              "Totale Merce",
+                              "Totale Sconto",
+                              "Totale Imponibile",
+                              "Totale IVA",
+                              "Totale Fattura",
+                              "Imponibile",
+                              "Imposta"})
         QVERIFY2(text.contains(QString::fromUtf8(label)), label);
     for (const char* value :
          {"12/2026", "05/03/2026", "1 di 1", "C042", "IT09876543210", "RSSMRA70A01F205X",
@@ -363,7 +386,8 @@ void tst_MovementDocuments::invoiceContentAndVatSummary() {
     QCOMPARE(countLines(text, QStringLiteral("Via Garibaldi 3")), 2);
     QVERIFY(text.contains(QStringLiteral("Trapano avvitatore")));
     QVERIFY(!text.contains(QStringLiteral("di ricambio")));
-    QVERIFY(text.contains(QRegularExpression(QStringLiteral("Trapano avvitatore[^\\n]*\\.\\.\\."))));
+    QVERIFY(
+        text.contains(QRegularExpression(QStringLiteral("Trapano avvitatore[^\\n]*\\.\\.\\."))));
     QCOMPARE(doc->fileBaseName(), QStringLiteral("Fattura 12_2026 2026-03-05"));
 }
 
@@ -382,13 +406,13 @@ void tst_MovementDocuments::reducedRegimeInvoice() {
     QVERIFY(invoice && invoice->reducedRegime());
     const QString pdf = write(*doc, QStringLiteral("reduced"));
     const QString text = PdfText(pdf, 1);
-    for (const char* label : {"Descrizione Prodotto", "Importo", "Porto", "Totale Merce",
-                              "Totale Sconto", "Totale Fattura", "Prima riga regime agevolato",
-                              "Seconda riga regime agevolato", "Bollo di €. 2,00 su originale",
-                              "Quarta riga del piede", "€ 32,00"})
+    for (const char* label :
+         {"Descrizione Prodotto", "Importo", "Porto", "Totale Merce", "Totale Sconto",
+          "Totale Fattura", "Prima riga regime agevolato", "Seconda riga regime agevolato",
+          "Bollo di €. 2,00 su originale", "Quarta riga del piede", "€ 32,00"})
         QVERIFY2(text.contains(QString::fromUtf8(label)), label);
-    for (const char* absent : {"Importo Netto", "Totale IVA", "Totale Imponibile", "Imponibile",
-                               "Imposta"})
+    for (const char* absent :
+         {"Importo Netto", "Totale IVA", "Totale Imponibile", "Imponibile", "Imposta"})
         QVERIFY2(!text.contains(QString::fromUtf8(absent)), absent);
     QCOMPARE(FindPdfWord(PdfWords(pdf), QStringLiteral("IVA")).text, QString());
     // A title of the movement's own replaces the three title lines, wrapped in its box.
@@ -410,9 +434,9 @@ void tst_MovementDocuments::reducedRegimeInvoice() {
     const int shorter = a.movement(h);
     QVERIFY(a.rows(shorter, 32, 0.0f));
     QCOMPARE(make(*db, PrintKind::Invoice, shorter)->pageCount(), 1);
-    QCOMPARE(PdfPageCount(write(*make(*db, PrintKind::Invoice, shorter),
-                                QStringLiteral("reduced32"))),
-             1);
+    QCOMPARE(
+        PdfPageCount(write(*make(*db, PrintKind::Invoice, shorter), QStringLiteral("reduced32"))),
+        1);
 
     // A sale without rows is no reduced-regime invoice, and has nothing to print.
     const int none = a.movement(sale(customer));
@@ -482,14 +506,39 @@ void tst_MovementDocuments::transportDocument() {
     const QString pdf = write(*doc, QStringLiteral("ddt"));
     QCOMPARE(PdfPageCount(pdf), 2);
     const QString first = PdfText(pdf, 1);
-    for (const char* label :
-         {"DOCUMENTO DI TRASPORTO", "( d.d.t. )", "Numero", "Data", "Pagina", "1 di 2",
-          "DESTINATARIO", "Destinazione Diversa", "Magazzino Nord", "Bar Sport di Rossi",
-          "Codice", "Articolo", "Quantità", "Causale", "Vendita", "Trasporto a Mezzo",
-          "Mittente", "Destinatario", "Vettore", "Trasporti Veloci", "Numero Colli",
-          "Data e Ora del Ritiro", "Annotazioni", "Peso", "20 kg", "Porto", "FRANCO", "Aspetto",
-          "VISIBILE", "Firma del Conducente", "Firma del Vettore", "Firma del Destinatario",
-          "M030"})
+    for (const char* label : {"DOCUMENTO DI TRASPORTO",
+                              "( d.d.t. )",
+                              "Numero",
+                              "Data",
+                              "Pagina",
+                              "1 di 2",
+                              "DESTINATARIO",
+                              "Destinazione Diversa",
+                              "Magazzino Nord",
+                              "Bar Sport di Rossi",
+                              "Codice",
+                              "Articolo",
+                              "Quantità",
+                              "Causale",
+                              "Vendita",
+                              "Trasporto a Mezzo",
+                              "Mittente",
+                              "Destinatario",
+                              "Vettore",
+                              "Trasporti Veloci",
+                              "Numero Colli",
+                              "Data e Ora del Ritiro",
+                              "Annotazioni",
+                              "Peso",
+                              "20 kg",
+                              "Porto",
+                              "FRANCO",
+                              "Aspetto",
+                              "VISIBILE",
+                              "Firma del Conducente",
+                              "Firma del Vettore",
+                              "Firma del Destinatario",
+                              "M030"})
         QVERIFY2(first.contains(QString::fromUtf8(label)), label);
     QVERIFY(!first.contains(QStringLiteral("M031")));
     // No money on a transport document.
@@ -509,9 +558,9 @@ void tst_MovementDocuments::transportDocument() {
     l.IDCliFor = a.counterpart(false, QStringLiteral("F1"), QStringLiteral("Fornitore Uno"));
     const int load = a.movement(l);
     QVERIFY(a.rows(load, 1));
-    const QString loadPdf = write(*make(*db, PrintKind::LoadTransportDocument, load,
-                                        PrintCurrency::Company, m_logo),
-                                  QStringLiteral("ddtLoad"));
+    const QString loadPdf =
+        write(*make(*db, PrintKind::LoadTransportDocument, load, PrintCurrency::Company, m_logo),
+              QStringLiteral("ddtLoad"));
     QVERIFY(!PdfText(loadPdf, 1).contains(QStringLiteral("Destinazione Diversa")));
     QVERIFY(FindPdfWord(PdfWords(loadPdf), QStringLiteral("X")).text.isEmpty());
     QVERIFY(qAbs(FindPdfWord(PdfWords(loadPdf), QStringLiteral("Ferramenta")).left - 50) < 10);
@@ -532,10 +581,10 @@ void tst_MovementDocuments::receipt() {
              QStringLiteral("33.8000"));
     const QString pdf = write(*doc, QStringLiteral("receipt"));
     const QString text = PdfText(pdf, 1);
-    for (const char* label : {"RICEVUTA", "D.P.R. 633 del 26-10-1972", "D.M. 30 marzo 1992",
-                              "Numero", "3/2026", "Data", "Pagina", "1 di 1", "Codice",
-                              "Articolo", "Quantità", "Prezzo Un.", "Importo",
-                              "Totale da Pagare", "€ 12,500", "€ 30,50", "€ 3,30", "€ 33,80"})
+    for (const char* label :
+         {"RICEVUTA", "D.P.R. 633 del 26-10-1972", "D.M. 30 marzo 1992", "Numero", "3/2026", "Data",
+          "Pagina", "1 di 1", "Codice", "Articolo", "Quantità", "Prezzo Un.", "Importo",
+          "Totale da Pagare", "€ 12,500", "€ 30,50", "€ 3,30", "€ 33,80"})
         QVERIFY2(text.contains(QString::fromUtf8(label)), label);
     QVERIFY(!text.contains(QStringLiteral("ACQUIRENTE")));
 
@@ -653,11 +702,26 @@ void tst_MovementDocuments::movementList() {
     const QString pdf = write(*doc, QStringLiteral("list"));
     QCOMPARE(PdfPageCount(pdf), 2);
     const QString first = PdfText(pdf, 1);
-    for (const char* label :
-         {"Ferramenta Bortolotti Snc", "Via Roma 12", "37100 Verona",
-          "Cod.Fisc. BRTGNN60A01L781X", "Part.IVA 01234567890", "Tel. 045 123456", "Data",
-          "Numero", "Tipo", "Cliente/Fornitore", "Prezzo", "Imposta", "Totale", "Carico",
-          "Scarico", "Reso", "Ricevuta", "- Ricevuta -", "Pagina 1 di 2", "€ 30,00"})
+    for (const char* label : {"Ferramenta Bortolotti Snc",
+                              "Via Roma 12",
+                              "37100 Verona",
+                              "Cod.Fisc. BRTGNN60A01L781X",
+                              "Part.IVA 01234567890",
+                              "Tel. 045 123456",
+                              "Data",
+                              "Numero",
+                              "Tipo",
+                              "Cliente/Fornitore",
+                              "Prezzo",
+                              "Imposta",
+                              "Totale",
+                              "Carico",
+                              "Scarico",
+                              "Reso",
+                              "Ricevuta",
+                              "- Ricevuta -",
+                              "Pagina 1 di 2",
+                              "€ 30,00"})
         QVERIFY2(first.contains(QString::fromUtf8(label)), label);
     QVERIFY(!first.contains(QStringLiteral("Movimenti:")));
     // In the keys' order: the last movement first.
@@ -781,17 +845,15 @@ void tst_MovementDocuments::commandLine() {
     QCOMPARE(run({QStringLiteral("invoice"), QStringLiteral("--movement"), key(load), pdfArg, pdf}),
              0);
     QVERIFY(PdfText(pdf, 1).contains(QStringLiteral("Fornitore Uno")));
-    QCOMPARE(run({QStringLiteral("ddt"), QStringLiteral("--movement"), key(sold), pdfArg, pdf}),
-             0);
+    QCOMPARE(run({QStringLiteral("ddt"), QStringLiteral("--movement"), key(sold), pdfArg, pdf}), 0);
     QVERIFY(PdfText(pdf, 1).contains(QStringLiteral("Firma del Vettore")));
-    QCOMPARE(
-        run({QStringLiteral("receipt"), QStringLiteral("--movement"), key(sold), pdfArg, pdf}), 0);
+    QCOMPARE(run({QStringLiteral("receipt"), QStringLiteral("--movement"), key(sold), pdfArg, pdf}),
+             0);
     QVERIFY(PdfText(pdf, 1).contains(QStringLiteral("Totale da Pagare")));
     // A return has neither invoice nor transport document.
     QString err;
-    QCOMPARE(run({QStringLiteral("ddt"), QStringLiteral("--movement"), key(ret), pdfArg, pdf},
-                 &err),
-             2);
+    QCOMPARE(
+        run({QStringLiteral("ddt"), QStringLiteral("--movement"), key(ret), pdfArg, pdf}, &err), 2);
     QVERIFY2(err.contains(QStringLiteral("è un reso")), qPrintable(err));
     QCOMPARE(run({QStringLiteral("invoice"), QStringLiteral("--movement"), key(sold),
                   QStringLiteral("--currency"), QStringLiteral("yen"), pdfArg, pdf}),
@@ -805,18 +867,20 @@ void tst_MovementDocuments::commandLine() {
     QCOMPARE(run({QStringLiteral("movements"), pdfArg, pdf}), 0);
     QString text = PdfText(pdf, 1);
     QVERIFY(text.contains(QStringLiteral("Movimenti: 4")));
-    QVERIFY(text.indexOf(QStringLiteral("01/04/2026")) < text.indexOf(QStringLiteral("05/03/2026")));
-    QVERIFY(text.indexOf(QStringLiteral("05/03/2026")) < text.indexOf(QStringLiteral("01/02/2026")));
+    QVERIFY(text.indexOf(QStringLiteral("01/04/2026")) <
+            text.indexOf(QStringLiteral("05/03/2026")));
+    QVERIFY(text.indexOf(QStringLiteral("05/03/2026")) <
+            text.indexOf(QStringLiteral("01/02/2026")));
     QCOMPARE(run({QStringLiteral("movements"), QStringLiteral("--type"), QStringLiteral("2"),
                   pdfArg, pdf}),
              0);
     text = PdfText(pdf, 1);
     QVERIFY(text.contains(QStringLiteral("Movimenti: 2")));
     QVERIFY(!text.contains(QStringLiteral("Fornitore Uno")));
-    QCOMPARE(run({QStringLiteral("movements"), QStringLiteral("--from"),
-                  QStringLiteral("2026-02-01"), QStringLiteral("--to"), QStringLiteral("1/3/2026"),
-                  pdfArg, pdf}),
-             0);
+    QCOMPARE(
+        run({QStringLiteral("movements"), QStringLiteral("--from"), QStringLiteral("2026-02-01"),
+             QStringLiteral("--to"), QStringLiteral("1/3/2026"), pdfArg, pdf}),
+        0);
     text = PdfText(pdf, 1);
     QVERIFY(text.contains(QStringLiteral("Movimenti: 1")));
     QVERIFY(text.contains(QStringLiteral("Fornitore Uno")));

@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 // What each grouping counts:
@@ -140,12 +141,11 @@ private:
         m_groups.push_back(std::move(g));
     }
 
-    Group* groupOf(const QVariant& key) {
+    // The line a row's group key belongs to, -1 for none.
+    int groupOf(const QVariant& key) const {
         const int i = key.isNull() ? -1 : m_index.value(key.toLongLong(), -1);
-        if (i >= 0)
-            return &m_groups[size_t(i)];
         // Only the counterparts have a line for what belongs to no group of theirs.
-        return m_unkeyed >= 0 ? &m_groups[size_t(m_unkeyed)] : nullptr;
+        return i >= 0 ? i : m_unkeyed;
     }
 
     bool readClassifications() {
@@ -250,8 +250,52 @@ private:
         return true;
     }
 
-    // Every row up to the later date in one pass, summed by group, price, VAT and discount, each
-    // sum split by direction and by the date it counts at.
+    // Rows of one group at one price, VAT and discount: valued together, as one group row.
+    struct Combination {
+        int group;
+        qint64 price; // ten-thousandths; the state tells NULL apart
+        int priceState;
+        double vat, discount;
+        bool vatNull, discountNull;
+        bool operator==(const Combination& o) const {
+            return group == o.group && price == o.price && priceState == o.priceState &&
+                   vat == o.vat && discount == o.discount && vatNull == o.vatNull &&
+                   discountNull == o.discountNull;
+        }
+    };
+    struct CombinationHash {
+        size_t operator()(const Combination& c) const {
+            size_t h = std::hash<qint64>()(c.price) ^ (size_t(c.group) * 0x9e3779b97f4a7c15ULL);
+            h ^= std::hash<double>()(c.vat) + 0x9e3779b9 + (h << 6) + (h >> 2);
+            h ^= std::hash<double>()(c.discount) + 0x9e3779b9 + (h << 6) + (h >> 2);
+            return h;
+        }
+    };
+    struct Sums {
+        double inA = 0, outA = 0, inB = 0, outB = 0;
+    };
+    using Combinations = std::unordered_map<Combination, Sums, CombinationHash>;
+
+    Sums* sumsOf(Combinations& sums, const QSqlQuery& q) {
+        const int g = groupOf(q.value(0));
+        if (g < 0)
+            return nullptr;
+        const CurrencyAmount price = Record::ReadCurrency(q.value(1));
+        const QVariant vat = q.value(2), discount = q.value(3);
+        const Combination c{g,
+                            price.isValid() ? price.units() : 0,
+                            int(price.status()),
+                            number(vat),
+                            number(discount),
+                            vat.isNull(),
+                            discount.isNull()};
+        return &sums[c];
+    }
+
+    // Every row up to the later date in one pass, each quantity split by direction and by the
+    // date it counts at. PostgreSQL sums by group, price, VAT and discount itself; SQLite would
+    // sort a million rows to group them, so it hands the rows over as they lie and they are
+    // summed here.
     bool readMovements() {
         QString key;
         QString join;
@@ -264,51 +308,91 @@ private:
             break;
         default:
             key = QStringLiteral("Articoli.") + QLatin1String(classificationOf(m_grouping).key);
-            join = QStringLiteral(" INNER JOIN Articoli ON "
-                                  "Articoli.IDArticolo = SottoMovimenti.IDArticolo");
+            join =
+                QStringLiteral(" %1 Articoli ON Articoli.IDArticolo = SottoMovimenti.IDArticolo");
             break;
         }
-        const QString qt = QStringLiteral("SottoMovimenti.Qt");
-        auto sum = [&](const char* types, bool dated) {
-            const QString when = dated ? QStringLiteral(" AND Movimenti.Data <= ?") : QString();
-            return summed(
-                m_db,
-                QStringLiteral("CASE WHEN (%1)%2 THEN %3 END").arg(QLatin1String(types), when, qt));
-        };
-        const char* in = "Movimenti.Tipo = 0 OR Movimenti.Tipo = 2";
-        const char* out = "Movimenti.Tipo = 1 OR Movimenti.Tipo = 3";
-        const QString sql =
-            QStringLiteral("SELECT %1, SottoMovimenti.Prezzo, SottoMovimenti.Iva, "
-                           "SottoMovimenti.Sconto, %2, %3, %4, %5 FROM Movimenti INNER JOIN "
-                           "SottoMovimenti ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento"
-                           "%6 WHERE Movimenti.Data <= ? GROUP BY %1, SottoMovimenti.Prezzo, "
-                           "SottoMovimenti.Iva, SottoMovimenti.Sconto")
-                .arg(key, sum(in, true), sum(out, true), sum(in, true), sum(out, true), join);
-        const QDateTime later = qMax(m_a, m_b);
+        const QString columns =
+            QStringLiteral("%1, SottoMovimenti.Prezzo, SottoMovimenti.Iva, SottoMovimenti.Sconto")
+                .arg(key);
+        // Summed to the later date and, apart, to the earlier one; A is normally the earlier.
+        const QDateTime earlier = qMin(m_a, m_b), later = qMax(m_a, m_b);
+        Combinations sums;
         QSqlQuery q;
         q.setForwardOnly(true);
-        if (!m_db.query(q, sql, {m_a, m_a, m_b, m_b, later}))
-            return false;
-        while (q.next()) {
-            Group* g = groupOf(q.value(0));
-            if (!g)
-                continue;
-            const CurrencyAmount price = Record::ReadCurrency(q.value(1));
-            const double vat = number(q.value(2));
-            const double discount = number(q.value(3));
-            const double inA = number(q.value(4)), outA = number(q.value(5));
-            const double inB = number(q.value(6)), outB = number(q.value(7));
-            g->inA += inA;
-            g->outA += outA;
-            g->inB += inB;
-            g->outB += outB;
-            g->inValueA += valueUnits(price, inA, discount, vat);
-            g->outValueA += valueUnits(price, outA, discount, vat);
-            g->inValueB += valueUnits(price, inB, discount, vat);
-            g->outValueB += valueUnits(price, outB, discount, vat);
+        if (m_db.isPostgres()) {
+            auto sum = [&](const char* types, bool dated) {
+                const QString when = dated ? QStringLiteral(" AND Movimenti.Data <= ?") : QString();
+                return summed(m_db, QStringLiteral("CASE WHEN (%1)%2 THEN SottoMovimenti.Qt END")
+                                        .arg(QLatin1String(types), when));
+            };
+            const char* in = "Movimenti.Tipo = 0 OR Movimenti.Tipo = 2";
+            const char* out = "Movimenti.Tipo = 1 OR Movimenti.Tipo = 3";
+            const QString sql =
+                QStringLiteral("SELECT %1, %2, %3, %4, %5 FROM Movimenti INNER JOIN "
+                               "SottoMovimenti ON Movimenti.IDMovimento = "
+                               "SottoMovimenti.IDMovimento%6 WHERE Movimenti.Data <= ? GROUP BY "
+                               "%7, SottoMovimenti.Prezzo, SottoMovimenti.Iva, "
+                               "SottoMovimenti.Sconto")
+                    .arg(columns, sum(in, false), sum(out, false), sum(in, true), sum(out, true),
+                         join.arg(QStringLiteral("INNER JOIN")), key);
+            if (!m_db.query(q, sql, {earlier, earlier, later}))
+                return false;
+            while (q.next()) {
+                Sums* s = sumsOf(sums, q);
+                if (!s)
+                    continue;
+                s->inB += number(q.value(4));
+                s->outB += number(q.value(5));
+                s->inA += number(q.value(6));
+                s->outA += number(q.value(7));
+            }
+        } else {
+            // SottoMovimenti read in its own order, each row's header found by its key.
+            const QString sql =
+                QStringLiteral("SELECT %1, Movimenti.Tipo, Movimenti.Data <= ?, "
+                               "SottoMovimenti.Qt FROM SottoMovimenti NOT INDEXED CROSS JOIN "
+                               "Movimenti ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento%2 "
+                               "WHERE Movimenti.Data <= ? AND Movimenti.Tipo BETWEEN 0 AND 3")
+                    .arg(columns, join.arg(QStringLiteral("CROSS JOIN")));
+            if (!m_db.query(q, sql, {earlier, later}))
+                return false;
+            while (q.next()) {
+                Sums* s = sumsOf(sums, q);
+                if (!s)
+                    continue;
+                const int tipo = q.value(4).toInt();
+                const bool byEarlier = q.value(5).toInt() != 0;
+                const double qt = number(q.value(6));
+                const bool in = tipo == 0 || tipo == 2;
+                (in ? s->inB : s->outB) += qt;
+                if (byEarlier)
+                    (in ? s->inA : s->outA) += qt;
+            }
         }
         if (q.lastError().isValid())
             return failed(q);
+        q.finish();
+        if (m_b < m_a)
+            for (auto& [c, s] : sums) {
+                // A came after B: the sums to the later date are its own.
+                std::swap(s.inA, s.inB);
+                std::swap(s.outA, s.outB);
+            }
+        for (const auto& [c, s] : sums) {
+            Group& g = m_groups[size_t(c.group)];
+            const CurrencyAmount price = c.priceState == int(CurrencyAmount::Status::Valid)
+                                             ? CurrencyAmount::fromUnits(c.price)
+                                             : CurrencyAmount::null();
+            g.inA += s.inA;
+            g.outA += s.outA;
+            g.inB += s.inB;
+            g.outB += s.outB;
+            g.inValueA += valueUnits(price, s.inA, c.discount, c.vat);
+            g.outValueA += valueUnits(price, s.outA, c.discount, c.vat);
+            g.inValueB += valueUnits(price, s.inB, c.discount, c.vat);
+            g.outValueB += valueUnits(price, s.outB, c.discount, c.vat);
+        }
         return true;
     }
 

@@ -92,7 +92,7 @@ void MovementReportDocument::drawPage(PageFrame& frame, int page) {
 void MovementReportDocument::drawHeader(PageFrame& frame) {
     QPainter& p = frame.painter();
     p.setFont(frame.unitFont(70, true));
-    frame.drawText(1190, -50, 2050, -140, Qt::AlignRight | Qt::AlignTop,
+    frame.drawText(1190, -50, 1985, -140, Qt::AlignRight | Qt::AlignTop,
                    QStringLiteral("Situazione Movimenti"));
 
     // The company block of the lists: no logo, each line cut to the block's width.
@@ -140,7 +140,7 @@ void MovementReportDocument::drawTable(PageFrame& frame, int page) {
     for (int c = 0; c < kColumnCount; ++c) {
         const QString heading =
             c == 0 ? NameHeading(m_grouping) : QLatin1String(kFigureHeadings[c - 1]);
-        frame.drawText(kColumns[c] + 4, kTableTop - 4, kColumns[c + 1] - 4, kHeadingBottom + 4,
+        frame.drawText(kColumns[c] + 14, kTableTop - 4, kColumns[c + 1] - 14, kHeadingBottom + 4,
                        Qt::AlignCenter | Qt::TextWordWrap, heading);
     }
 

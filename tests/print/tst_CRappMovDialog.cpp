@@ -112,7 +112,7 @@ private Q_SLOTS:
         MovementReportRequest request;
         TestSupport::WhenShown<CRappMovDialog>([](CRappMovDialog* d) {
             QTest::keyClick(d, Qt::Key_E, Qt::AltModifier);
-            QTest::qWaitFor(
+            (void)QTest::qWaitFor(
                 [d] { return d->groupingButton(MovementGrouping::Department)->isChecked(); });
             QTest::mouseClick(d->continueButton(), Qt::LeftButton);
         });
@@ -122,7 +122,8 @@ private Q_SLOTS:
 
         TestSupport::WhenShown<CRappMovDialog>([](CRappMovDialog* d) {
             QTest::keyClick(d, Qt::Key_R, Qt::AltModifier);
-            QTest::qWaitFor([d] { return d->groupingButton(MovementGrouping::Item)->isChecked(); });
+            (void)QTest::qWaitFor(
+                [d] { return d->groupingButton(MovementGrouping::Item)->isChecked(); });
             QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
         });
         request = MovementReportRequest();

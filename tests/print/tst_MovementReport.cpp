@@ -6,8 +6,10 @@
 #include "print/MovementReport.h"
 #include "print/MovementReportDocument.h"
 #include "print/PrintDocument.h"
+#include "store/ConnectionString.h"
 #include "store/TableRecord.h"
 
+#include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -356,6 +358,60 @@ private Q_SLOTS:
         doc = MovementReportDocument::Make(source, request, &error);
         QVERIFY(doc);
         QCOMPARE(doc->pageCount(), 0);
+    }
+
+    // quarzil-cli print report: the dialog's period rule as usage errors, then a report by
+    // counterpart written whole.
+    void commandLine_data() { TestSupport::AddBackendRows(); }
+    void commandLine() {
+        QUARZIL_FETCH_ARCHIVE(m_archives, db);
+        Example e;
+        QVERIFY2(fill(*db, &e), qPrintable(db->errorText()));
+        const QString connection = m_archives.connectionString(backend);
+        const QStringList archive =
+            ConnectionString::TypeOf(connection) == 0
+                ? QStringList{QStringLiteral("--archive"),
+                              ConnectionString::Value(connection, QStringLiteral("Data Source"))}
+                : QStringList{QStringLiteral("--connection"), connection};
+        const QString pdf = m_dir->filePath(QStringLiteral("cli.pdf"));
+        auto run = [&](const QString& from, const QString& to, const QString& group, QString* err) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("cfg")));
+            env.insert(QStringLiteral("QUARZIL_MACHINE_CONFIG"),
+                       m_dir->filePath(QStringLiteral("none.ini")));
+            p.setProcessEnvironment(env);
+            p.start(TestSupport::CliPath(),
+                    archive + QStringList{QStringLiteral("print"), QStringLiteral("report"),
+                                          QStringLiteral("--from"), from, QStringLiteral("--to"),
+                                          to, QStringLiteral("--group"), group,
+                                          QStringLiteral("--pdf"), pdf});
+            if (!p.waitForFinished(60000))
+                return -1;
+            *err = QString::fromUtf8(p.readAllStandardError());
+            return p.exitCode();
+        };
+        QString err;
+        QCOMPARE(run(QStringLiteral("2026-03-05"), QStringLiteral("5/3/2026"),
+                     QStringLiteral("item"), &err),
+                 2);
+        QVERIFY2(err.contains(QStringLiteral("La data finale deve essere maggiore della data "
+                                             "iniziale!")),
+                 qPrintable(err));
+        QCOMPARE(run(QStringLiteral("2026-03-05"), QStringLiteral("2026-03-04"),
+                     QStringLiteral("item"), &err),
+                 2);
+        QVERIFY2(err.contains(QStringLiteral("di almeno un giorno")), qPrintable(err));
+        QCOMPARE(run(QStringLiteral("2026-03-01"), QStringLiteral("2026-03-10"),
+                     QStringLiteral("cassa"), &err),
+                 2);
+        QCOMPARE(run(QStringLiteral("2026-03-01"), QStringLiteral("2026-03-10"),
+                     QStringLiteral("counterpart"), &err),
+                 0);
+        static const QRegularExpression spaces(QStringLiteral("\\s+"));
+        const QString text = TestSupport::PdfText(pdf).replace(spaces, QStringLiteral(" "));
+        QVERIFY2(text.contains(QStringLiteral("Cliente/Fornitore")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("- Ricevuta - X.0")), qPrintable(text));
     }
 };
 

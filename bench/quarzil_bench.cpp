@@ -602,6 +602,40 @@ bool benchMovements(const QString& target, const QString& catalog, qint64 itemCo
 
 } // namespace
 
+// Movement report: the report by item over one year, 10,000 items and 1,000,000 rows, on an
+// archive of its own.
+#include "print/MovementReport.h"
+
+namespace {
+
+bool benchMovementReport(const QString& target, const QString& catalog, qint64 itemCount,
+                         qint64 rowCount, std::vector<Result>& results, QString* error) {
+    return onArchiveOfItsOwn(
+        target, catalog, QStringLiteral("report"), sizesOf(itemCount, rowCount), error,
+        [&](Database& db, const BenchData::Counts& counts, const QString&) {
+            // The generator's dates run from 2019 to 2024: the last year, so that the end date
+            // takes in nearly every row.
+            const MovementReportRequest request{QDateTime(QDate(2024, 1, 1), QTime(0, 0)),
+                                                QDateTime(QDate(2024, 12, 31), QTime(0, 0)),
+                                                MovementGrouping::Item};
+            qsizetype lines = 0;
+            const bool ok = timeRuns(
+                QStringLiteral("MovementReportByItem"),
+                QStringLiteral("%1 items, %2 rows").arg(counts.items).arg(counts.rows), 5,
+                [&](int) {
+                    MovementReport report;
+                    const bool built = BuildMovementReport(db, request, &report);
+                    lines = report.lines.size();
+                    return built;
+                },
+                results);
+            out << "MovementReportByItem: " << lines << " lines\n";
+            return ok;
+        });
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     // The items view is measured as a window, drawn offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -736,6 +770,11 @@ int main(int argc, char** argv) {
         if (ok && (wanted("CounterpartsRefresh") || wanted("CounterpartsSort") ||
                    wanted("CounterpartsFind") || wanted("ItemDialogOpen")))
             ok = benchCounterparts(db, int(scaled(100000)), profile, results, &error);
+
+        // Movement report
+        if (ok && wanted("MovementReportByItem"))
+            ok = benchMovementReport(target, catalog, scaled(10000), scaled(1000000), results,
+                                     &error);
 
         if (!ok) {
             out << "failed: " << (error.isEmpty() ? db.errorText() : error) << "\n";

@@ -76,24 +76,29 @@ std::unique_ptr<ItemHistoryDocument> ItemHistoryDocument::Make(const PrintSource
     const QString sql = QStringLiteral(
         "SELECT SottoMovimenti.IDArticolo, Movimenti.Data, Movimenti.Tipo, Movimenti.CliFor, "
         "SottoMovimenti.Qt, SottoMovimenti.Prezzo, SottoMovimenti.Iva, SottoMovimenti.Sconto "
-        "FROM Movimenti INNER JOIN SottoMovimenti "
-        "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
-        "WHERE Movimenti.Tipo >= ? AND SottoMovimenti.IDArticolo IN (%1) "
+        "FROM {rows} INNER JOIN Movimenti ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
+        "WHERE Movimenti.Tipo >= ? AND {items} "
         "AND (Movimenti.Data BETWEEN ? AND ?) "
         "ORDER BY SottoMovimenti.IDArticolo, Movimenti.Data, SottoMovimenti.IDSottoMovimento");
-    const bool ok = ItemReportData::ForEachChunk(
-        source.db, unique, sql, {0}, {period.start(), period.end()}, [&](const QSqlQuery& q) {
-            Row r;
-            r.date = Record::ReadDateTime(q.value(1));
-            r.type = Record::ReadInt(q.value(2)).value_or(-1);
-            r.counterpart = r.type == MovementType::Ricevuta ? QStringLiteral("- Ricevuta -")
-                                                             : Record::ReadText(q.value(3), 100);
-            r.amounts.Qt = Record::ReadReal(q.value(4));
-            r.amounts.Prezzo = Record::ReadCurrency(q.value(5));
-            r.amounts.Iva = Record::ReadReal(q.value(6));
-            r.amounts.Sconto = Record::ReadReal(q.value(7));
-            rowsOf[q.value(0).toInt()].push_back(std::move(r));
-        });
+    // Over many items the period's movements, found by their date, are fewer than the items'
+    // rows.
+    const bool ok =
+        ItemReportData::ForEachItemRow(source.db, unique, sql, {0}, {period.start(), period.end()},
+                                       false, [&](const QSqlQuery& q) {
+                                           if (!itemOf.contains(q.value(0).toInt()))
+                                               return;
+                                           Row r;
+                                           r.date = Record::ReadDateTime(q.value(1));
+                                           r.type = Record::ReadInt(q.value(2)).value_or(-1);
+                                           r.counterpart = r.type == MovementType::Ricevuta
+                                                               ? QStringLiteral("- Ricevuta -")
+                                                               : Record::ReadText(q.value(3), 100);
+                                           r.amounts.Qt = Record::ReadReal(q.value(4));
+                                           r.amounts.Prezzo = Record::ReadCurrency(q.value(5));
+                                           r.amounts.Iva = Record::ReadReal(q.value(6));
+                                           r.amounts.Sconto = Record::ReadReal(q.value(7));
+                                           rowsOf[q.value(0).toInt()].push_back(std::move(r));
+                                       });
     if (!ok) {
         doc->m_error = source.db.errorText();
         return doc;

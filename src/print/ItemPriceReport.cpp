@@ -67,14 +67,13 @@ bool ItemPriceReport::Compute(Database& db, const std::vector<ItemReportItem>& i
     const QString averages = QStringLiteral(
         "SELECT SottoMovimenti.IDArticolo, SUM(SottoMovimenti.Prezzo), "
         "COUNT(SottoMovimenti.Prezzo), AVG(SottoMovimenti.Iva), AVG(SottoMovimenti.Sconto) "
-        "FROM Movimenti INNER JOIN SottoMovimenti "
-        "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
-        "WHERE %2 AND SottoMovimenti.IDArticolo IN (%1) GROUP BY SottoMovimenti.IDArticolo");
+        "FROM {rows} INNER JOIN Movimenti ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
+        "WHERE %1 AND {items} GROUP BY SottoMovimenti.IDArticolo");
     for (const bool sales : {false, true}) {
         const QString where = sales ? QStringLiteral("(Movimenti.Tipo = 1 OR Movimenti.Tipo = 3)")
                                     : QStringLiteral("Movimenti.Tipo = 0");
-        const bool ok = ItemReportData::ForEachChunk(
-            db, keys, averages.arg(QStringLiteral("%1"), where), {}, {}, [&](const QSqlQuery& q) {
+        const bool ok = ItemReportData::ForEachItemRow(
+            db, keys, averages.arg(where), {}, {}, true, [&](const QSqlQuery& q) {
                 Line* l = lineFor(q);
                 if (!l)
                     return;
@@ -95,15 +94,16 @@ bool ItemPriceReport::Compute(Database& db, const std::vector<ItemReportItem>& i
         QString name;
     };
     QHash<int, Best> usual;
-    bool ok = ItemReportData::ForEachChunk(
+    bool ok = ItemReportData::ForEachItemRow(
         db, keys,
         QStringLiteral("SELECT SottoMovimenti.IDArticolo, Movimenti.CliFor, "
-                       "COUNT(Movimenti.IDCliFor) FROM Movimenti INNER JOIN SottoMovimenti "
+                       "COUNT(Movimenti.IDCliFor) FROM {rows} INNER JOIN Movimenti "
                        "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
-                       "WHERE Movimenti.Tipo = 0 AND SottoMovimenti.IDArticolo IN (%1) "
-                       "AND Movimenti.CliFor IS NOT NULL "
+                       "WHERE Movimenti.Tipo = 0 AND {items} AND Movimenti.CliFor IS NOT NULL "
                        "GROUP BY SottoMovimenti.IDArticolo, Movimenti.CliFor"),
-        {}, {}, [&](const QSqlQuery& q) {
+        {}, {}, true, [&](const QSqlQuery& q) {
+            if (!lineOf.contains(q.value(0).toInt()))
+                return;
             const int key = q.value(0).toInt();
             const QString name = Record::ReadText(q.value(1), 100);
             const qint64 count = q.value(2).toLongLong();
@@ -122,17 +122,17 @@ bool ItemPriceReport::Compute(Database& db, const std::vector<ItemReportItem>& i
             lines[*line].usualSupplier = it->name;
 
     // The best supplier: the one of the item's cheapest load (the earliest of equal ones).
-    ok = ItemReportData::ForEachChunk(
+    ok = ItemReportData::ForEachItemRow(
         db, keys,
         QStringLiteral(
             "SELECT IDArticolo, CliFor FROM (SELECT SottoMovimenti.IDArticolo AS IDArticolo, "
             "Movimenti.CliFor AS CliFor, ROW_NUMBER() OVER (PARTITION BY "
             "SottoMovimenti.IDArticolo ORDER BY SottoMovimenti.Prezzo, "
-            "SottoMovimenti.IDSottoMovimento) AS Place FROM Movimenti INNER JOIN SottoMovimenti "
+            "SottoMovimenti.IDSottoMovimento) AS Place FROM {rows} INNER JOIN Movimenti "
             "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
-            "WHERE Movimenti.Tipo = 0 AND SottoMovimenti.IDArticolo IN (%1) "
-            "AND SottoMovimenti.Prezzo IS NOT NULL) AS Loads WHERE Place = 1"),
-        {}, {}, [&](const QSqlQuery& q) {
+            "WHERE Movimenti.Tipo = 0 AND {items} AND SottoMovimenti.Prezzo IS NOT NULL) "
+            "AS Loads WHERE Place = 1"),
+        {}, {}, true, [&](const QSqlQuery& q) {
             if (Line* l = lineFor(q))
                 l->bestSupplier = Record::ReadText(q.value(1), 100);
         });

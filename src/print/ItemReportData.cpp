@@ -47,6 +47,33 @@ bool ItemReportData::ForEachChunk(Database& db, const QList<int>& keys, const QS
     return true;
 }
 
+bool ItemReportData::ForEachItemRow(Database& db, const QList<int>& keys, const QString& sql,
+                                    const QVariantList& before, const QVariantList& after,
+                                    bool scanTable,
+                                    const std::function<void(const QSqlQuery&)>& onRow) {
+    if (keys.isEmpty())
+        return true;
+    if (keys.size() <= kNamedKeys) {
+        QString text = sql;
+        text.replace(QStringLiteral("{rows}"), QStringLiteral("SottoMovimenti"))
+            .replace(QStringLiteral("{items}"),
+                     QStringLiteral("SottoMovimenti.IDArticolo IN (%1)"));
+        return ForEachChunk(db, keys, text, before, after, onRow);
+    }
+    QString text = sql;
+    text.replace(QStringLiteral("{rows}"), scanTable && !db.isPostgres()
+                                               ? QStringLiteral("SottoMovimenti NOT INDEXED")
+                                               : QStringLiteral("SottoMovimenti"))
+        .replace(QStringLiteral("{items}"), QStringLiteral("1 = 1"));
+    QSqlQuery q;
+    q.setForwardOnly(true);
+    if (!db.query(q, text, before + after))
+        return false;
+    while (q.next())
+        onRow(q);
+    return true;
+}
+
 bool ItemReportData::ReadItems(Database& db, const QList<int>& keys,
                                std::vector<ItemReportItem>* items) {
     items->clear();

@@ -46,6 +46,19 @@ public:
                              const QVariantList& before, const QVariantList& after,
                              const std::function<void(const QSqlQuery&)>& onRow);
 
+    // Runs sql over the movement rows of the items of keys, calling onRow for every result row.
+    // In sql, "{rows}" stands for the SottoMovimenti table and "{items}" for the condition on its
+    // item; values are bound as before + after. For a few chunks of keys the condition names
+    // them and the item index finds their rows. For more, it is left open and onRow must pass
+    // over the items it did not ask for: one pass over every row then costs less than many
+    // jumps from the index into the table. scanTable: that pass goes over the table in its own
+    // order (SQLite would otherwise walk the item index and look up every row).
+    static bool ForEachItemRow(Database& db, const QList<int>& keys, const QString& sql,
+                               const QVariantList& before, const QVariantList& after,
+                               bool scanTable, const std::function<void(const QSqlQuery&)>& onRow);
+    // Up to this many keys are named in the query.
+    static constexpr int kNamedKeys = 2 * kChunkKeys;
+
     // The quantity as the reports print it: "%s %s" with the unit, "%s" without one.
     static QString QuantityText(const Profile& profile, double quantity, const QString& unit);
 };

@@ -68,7 +68,7 @@ bool StockValueReport::Compute(Database& db, const std::vector<ItemReportItem>& 
     }
 
     // The groups of each item are those of the item on its own: the item is one more grouping
-    // term, so one query serves a whole chunk of items.
+    // term, so one query serves many items.
     // SQLite sums the quantities in double precision; PostgreSQL would sum reals in single
     // precision, so it sums them exactly instead, as the stock counters do.
     const QString qt =
@@ -76,15 +76,14 @@ bool StockValueReport::Compute(Database& db, const std::vector<ItemReportItem>& 
             ? QStringLiteral("CAST(CAST(SottoMovimenti.Qt AS DOUBLE PRECISION) AS NUMERIC)")
             : QStringLiteral("SottoMovimenti.Qt");
     const QString sql =
-        QStringLiteral("SELECT SottoMovimenti.IDArticolo, Movimenti.Tipo, SUM(%2) AS TotQt, "
+        QStringLiteral("SELECT SottoMovimenti.IDArticolo, Movimenti.Tipo, SUM(%1) AS TotQt, "
                        "SottoMovimenti.Prezzo, SottoMovimenti.Iva, SottoMovimenti.Sconto "
-                       "FROM Movimenti INNER JOIN SottoMovimenti "
-                       "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento "
-                       "WHERE SottoMovimenti.IDArticolo IN (%1) "
+                       "FROM {rows} INNER JOIN Movimenti "
+                       "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento WHERE {items} "
                        "GROUP BY SottoMovimenti.IDArticolo, Movimenti.Tipo, SottoMovimenti.Prezzo, "
                        "SottoMovimenti.Iva, SottoMovimenti.Sconto")
-            .arg(QStringLiteral("%1"), qt);
-    const bool ok = ItemReportData::ForEachChunk(db, keys, sql, {}, {}, [&](const QSqlQuery& q) {
+            .arg(qt);
+    const auto onGroup = [&](const QSqlQuery& q) {
         // A group without quantity, price, VAT or discount has no value to count.
         if (q.isNull(1) || q.isNull(2) || q.isNull(3) || q.isNull(4) || q.isNull(5))
             return;
@@ -101,7 +100,8 @@ bool StockValueReport::Compute(Database& db, const std::vector<ItemReportItem>& 
         if (!g.price.isValid())
             return;
         addGroup(g, &report->m_lines[*it]);
-    });
+    };
+    const bool ok = ItemReportData::ForEachItemRow(db, keys, sql, {}, {}, true, onGroup);
     if (!ok) {
         report->m_lines.clear();
         return false;

@@ -8,6 +8,28 @@
 #include <QHash>
 #include <QSqlQuery>
 
+namespace {
+
+// A report's query. SQLite holds amounts and quantities as binary reals: read as such rather than
+// as the text the connection asks for (which SQLite prints and the program parses back, digit by
+// digit), they round to the same ten-thousandths in a fraction of the time. PostgreSQL's
+// decimals still come as exact text.
+bool runQuery(Database& db, QSqlQuery& q, const QString& sql, const QVariantList& values) {
+    q = QSqlQuery(db.handle());
+    q.setForwardOnly(true);
+    if (!db.isPostgres())
+        q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    bool ok = q.prepare(sql);
+    for (qsizetype i = 0; ok && i < values.size(); ++i)
+        q.addBindValue(db.bindable(values.at(i)));
+    ok = ok && q.exec();
+    if (!ok)
+        db.setError(q.lastError());
+    return ok;
+}
+
+} // namespace
+
 bool ItemReportData::ListedKeys(Database& db, QList<int>* keys) {
     keys->clear();
     // As the list orders by code; codes are unique, the key only settles the impossible tie.
@@ -37,8 +59,7 @@ bool ItemReportData::ForEachChunk(Database& db, const QList<int>& keys, const QS
         }
         values += after;
         QSqlQuery q;
-        q.setForwardOnly(true);
-        if (!db.query(q, sql.arg(marks), values))
+        if (!runQuery(db, q, sql.arg(marks), values))
             return false;
         while (q.next())
             onRow(q);
@@ -66,8 +87,7 @@ bool ItemReportData::ForEachItemRow(Database& db, const QList<int>& keys, const 
                                                : QStringLiteral("SottoMovimenti"))
         .replace(QStringLiteral("{items}"), QStringLiteral("1 = 1"));
     QSqlQuery q;
-    q.setForwardOnly(true);
-    if (!db.query(q, text, before + after))
+    if (!runQuery(db, q, text, before + after))
         return false;
     while (q.next())
         onRow(q);

@@ -21,13 +21,20 @@ struct Group {
     double vat = 0, discount = 0;
 };
 
+// An amount times a rate, as MultiplyCurrency rounds it; a rate of 0 (most discounts, some
+// VAT) gives 0 without the work.
+CurrencyAmount times(const CurrencyAmount& amount, double rate) {
+    return rate == 0 && amount.isValid() ? CurrencyAmount::fromUnits(0)
+                                         : MultiplyCurrency(amount, rate);
+}
+
 // One group's amounts into the item's line: amount = price x quantity, the discount off, the
 // VAT on, each product rounded as a currency amount.
 void addGroup(const Group& g, StockValueReport::Line* line) {
     const CurrencyAmount gross = MultiplyCurrency(g.price, double(g.quantity));
-    const qint64 discount = unitsOf(MultiplyCurrency(gross, g.discount));
+    const qint64 discount = unitsOf(times(gross, g.discount));
     const CurrencyAmount net = CurrencyAmount::fromUnits(unitsOf(gross) - discount);
-    const qint64 tax = unitsOf(MultiplyCurrency(net, g.vat));
+    const qint64 tax = unitsOf(times(net, g.vat));
     const qint64 amount = unitsOf(net) + tax;
     switch (g.type) {
     case MovementType::Carico:

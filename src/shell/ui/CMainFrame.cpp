@@ -3,6 +3,7 @@
 #include "common/WebPages.h"
 #include "common/ui/CMainDoc.h"
 #include "common/ui/CPaneBar.h"
+#include "company/CompanyLogo.h"
 #include "company/ui/CAziendaSheet.h"
 #include "counterparts/ui/CAnaMovBar.h"
 #include "counterparts/ui/CAnagraficheView.h"
@@ -15,6 +16,10 @@
 #include "items/ui/CVarOtherDialog.h"
 #include "movements/ui/CMovRowBar.h"
 #include "movements/ui/CMovimentiView.h"
+#include "print/ui/CounterpartPrints.h"
+#include "print/ui/DocumentPrinter.h"
+#include "print/ui/ItemPrints.h"
+#include "print/ui/MovementPrints.h"
 #include "shell/ApplicationLook.h"
 #include "shell/FrameRules.h"
 #include "shell/FrameTimers.h"
@@ -239,8 +244,18 @@ void CMainFrame::createViews() {
     setView(0, items);
     for (int i = 1; i < kViewCount; ++i)
         setView(i, new CPlaceholderView(*m_doc, QString::fromUtf8(kViewTitles[i])));
-    setView(1, new CMovimentiView(*m_doc, m_app.prompt(), m_app.browser(), m_app.fileDialogs()));
-    setView(2, new CAnagraficheView(*m_doc, m_app.prompt(), m_app.browser()));
+    auto* movements =
+        new CMovimentiView(*m_doc, m_app.prompt(), m_app.browser(), m_app.fileDialogs());
+    setView(1, movements);
+    auto* counterparts = new CAnagraficheView(*m_doc, m_app.prompt(), m_app.browser());
+    setView(2, counterparts);
+
+    // One printer for the whole program, so the printer and its settings stay between prints.
+    m_printer = new DocumentPrinter(m_app.profile(), m_app.prompt(), m_app.fileDialogs(), this);
+    const QString logo = CompanyLogoFile(m_app.applicationDataFolder());
+    new ItemPrints(*items, m_app.prompt(), m_app.browser(), *m_printer, logo);
+    new MovementPrints(*movements, m_app.prompt(), m_app.browser(), *m_printer, logo);
+    new CounterpartPrints(*counterparts, m_app.prompt(), m_app.browser(), *m_printer, logo);
 
     // Renaming a category, department or shelf opens a help page, so the frame, which holds the
     // browser, runs it for the items view.

@@ -8,6 +8,7 @@
 class CFrameView;
 class CMainApp;
 class CMainDoc;
+class DocumentPrinter;
 class CMovArtBar;
 class CPaneBar;
 class CRibbonBar;
@@ -31,6 +32,8 @@ public:
     void showWithState(int style);
 
     CMainDoc& document() const { return *m_doc; }
+    // The program's printer, behind every preview and print.
+    DocumentPrinter* printer() const { return m_printer; }
     CRibbonBar* ribbon() const { return m_ribbon; }
     FrameTimers& timers() const { return *m_timers; }
 
@@ -86,6 +89,7 @@ private:
 
     CMainApp& m_app;
     CMainDoc* m_doc = nullptr;
+    DocumentPrinter* m_printer = nullptr;
     CRibbonBar* m_ribbon = nullptr;
     QStackedWidget* m_stack = nullptr;
     std::array<CFrameView*, kViewCount> m_views{};

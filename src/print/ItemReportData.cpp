@@ -10,15 +10,14 @@
 
 namespace {
 
-// A report's query. SQLite holds amounts and quantities as binary reals: read as such rather than
-// as the text the connection asks for (which SQLite prints and the program parses back, digit by
-// digit), they round to the same ten-thousandths in a fraction of the time. PostgreSQL's
-// decimals still come as exact text.
+// A report's query, reading numbers as binary reals rather than as the exact text the connection
+// asks for (which the driver makes and the program parses back digit by digit, a million times
+// in a big report). Every amount the archive can hold (see Record::kLargestStoredUnits) is a
+// real that rounds back to its exact ten-thousandths, and quantities are reals anyway.
 bool runQuery(Database& db, QSqlQuery& q, const QString& sql, const QVariantList& values) {
     q = QSqlQuery(db.handle());
     q.setForwardOnly(true);
-    if (!db.isPostgres())
-        q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     bool ok = q.prepare(sql);
     for (qsizetype i = 0; ok && i < values.size(); ++i)
         q.addBindValue(db.bindable(values.at(i)));
@@ -74,7 +73,7 @@ bool ItemReportData::ForEachItemRow(Database& db, const QList<int>& keys, const 
                                     const std::function<void(const QSqlQuery&)>& onRow) {
     if (keys.isEmpty())
         return true;
-    if (keys.size() <= kNamedKeys) {
+    if (NamesKeys(keys.size())) {
         QString text = sql;
         text.replace(QStringLiteral("{rows}"), QStringLiteral("SottoMovimenti"))
             .replace(QStringLiteral("{items}"),

@@ -58,6 +58,7 @@ public:
                                bool scanTable, const std::function<void(const QSqlQuery&)>& onRow);
     // Up to this many keys are named in the query.
     static constexpr int kNamedKeys = 2 * kChunkKeys;
+    static bool NamesKeys(qsizetype keys) { return keys <= kNamedKeys; }
 
     // The quantity as the reports print it: "%s %s" with the unit, "%s" without one.
     static QString QuantityText(const Profile& profile, double quantity, const QString& unit);

@@ -7,6 +7,8 @@
 
 #include <QHash>
 #include <QSqlQuery>
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -108,7 +110,60 @@ bool StockValueReport::Compute(Database& db, const std::vector<ItemReportItem>& 
             return;
         addGroup(g, &report->m_lines[*it]);
     };
-    const bool ok = ItemReportData::ForEachItemRow(db, keys, sql, {}, {}, true, onGroup);
+    bool ok = true;
+    if (ItemReportData::NamesKeys(keys.size())) {
+        ok = ItemReportData::ForEachItemRow(db, keys, sql, {}, {}, true, onGroup);
+    } else {
+        // Over every row the groups are formed here: most groups hold a row or two, and the
+        // back ends' grouping of a million of them (PostgreSQL's spilling to disk) costs more
+        // than the rows themselves. The groups are the same: equal item, type and stored
+        // price, VAT and discount; quantities summed in double precision in the order read.
+        struct RawRow {
+            int item;
+            int type;
+            double quantity, price, vat, discount;
+        };
+        std::vector<RawRow> raw;
+        raw.reserve(1 << 16);
+        ok = ItemReportData::ForEachItemRow(
+            db, keys,
+            QStringLiteral("SELECT SottoMovimenti.IDArticolo, Movimenti.Tipo, SottoMovimenti.Qt, "
+                           "SottoMovimenti.Prezzo, SottoMovimenti.Iva, SottoMovimenti.Sconto "
+                           "FROM {rows} INNER JOIN Movimenti "
+                           "ON Movimenti.IDMovimento = SottoMovimenti.IDMovimento WHERE {items}"),
+            {}, {}, true, [&](const QSqlQuery& q) {
+                // A row without quantity adds nothing to its group; one without price, VAT or
+                // discount belongs to a group that is passed over.
+                if (q.isNull(1) || q.isNull(2) || q.isNull(3) || q.isNull(4) || q.isNull(5))
+                    return;
+                const int item = q.value(0).toInt();
+                if (!lineOf.contains(item))
+                    return;
+                raw.push_back({item, q.value(1).toInt(), q.value(2).toDouble(),
+                               q.value(3).toDouble(), q.value(4).toDouble(),
+                               q.value(5).toDouble()});
+            });
+        auto key = [](const RawRow& r) {
+            return std::make_tuple(r.item, r.type, r.price, r.vat, r.discount);
+        };
+        std::stable_sort(raw.begin(), raw.end(),
+                         [&](const RawRow& a, const RawRow& b) { return key(a) < key(b); });
+        for (size_t i = 0; ok && i < raw.size();) {
+            size_t end = i;
+            double quantity = 0;
+            while (end < raw.size() && key(raw[end]) == key(raw[i]))
+                quantity += raw[end++].quantity;
+            Group g;
+            g.type = raw[i].type;
+            g.quantity = float(quantity);
+            g.price = CurrencyAmount::fromDouble(raw[i].price);
+            g.vat = double(float(raw[i].vat));
+            g.discount = double(float(raw[i].discount));
+            if (g.price.isValid())
+                addGroup(g, &report->m_lines[lineOf.value(raw[i].item)]);
+            i = end;
+        }
+    }
     if (!ok) {
         report->m_lines.clear();
         return false;

@@ -102,13 +102,17 @@ int makeList(CliContext& c, PrintSource& source, std::unique_ptr<PrintDocument>*
         return CliError(c, ExitUsage, QStringLiteral("--type vuole un numero da 0 a 3."));
     int filter = 0;
     if (!typeText.isNull()) {
+        // The names "movements list" takes, or the list's own filter numbers.
+        const QStringList names{QStringLiteral("all"), QStringLiteral("load"),
+                                QStringLiteral("sale"), QStringLiteral("return")};
         bool ok = false;
-        filter = typeText.toInt(&ok);
+        filter = names.contains(typeText) ? int(names.indexOf(typeText)) : typeText.toInt(&ok);
+        ok = ok || names.contains(typeText);
         if (!ok || filter < 0 || filter > 3)
             return CliError(
                 c, ExitUsage,
-                QStringLiteral("--type vuole 0 (tutti), 1 (carichi), 2 (scarichi e ricevute) o "
-                               "3 (resi), non %1.")
+                QStringLiteral("--type vuole load (o 1, carichi), sale (o 2, scarichi e "
+                               "ricevute), return (o 3, resi) o all (o 0), non %1.")
                     .arg(typeText));
     }
     if (from.isValid() && to.isValid() && from > to)
@@ -152,8 +156,8 @@ void AddMovementPrintJobs(std::vector<PrintJob>& jobs) {
         {"ddt", "--movement CHIAVE", "documento di trasporto del movimento", makeTransport});
     jobs.push_back({"receipt", "--movement CHIAVE [--currency base|document]",
                     "ricevuta del movimento", makeReceipt});
-    jobs.push_back({"movements", "[--from GIORNO] [--to GIORNO] [--type 0..3]",
-                    "lista dei movimenti, i più recenti prima; --type 1 carichi, 2 scarichi e "
-                    "ricevute, 3 resi",
+    jobs.push_back({"movements", "[--from GIORNO] [--to GIORNO] [--type load|sale|return]",
+                    "lista dei movimenti, i più recenti prima; --type load i carichi, sale gli "
+                    "scarichi e le ricevute, return i resi (o 1, 2, 3)",
                     makeList});
 }

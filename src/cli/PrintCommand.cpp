@@ -71,7 +71,9 @@ int runPrint(CliContext& c) {
                               .replace(u'"', QStringLiteral("\\\"")))
                      .arg(document->pageCount());
     else
-        c.out << QStringLiteral("%1: %2 pagine\n").arg(pdf).arg(document->pageCount());
+        c.out << (document->pageCount() == 1
+                      ? QStringLiteral("%1: 1 pagina\n").arg(pdf)
+                      : QStringLiteral("%1: %2 pagine\n").arg(pdf).arg(document->pageCount()));
     return ExitOk;
 }
 

@@ -73,6 +73,21 @@ int CliError(CliContext& context, int code, const QString& text) {
     return code;
 }
 
+namespace {
+
+QtMessageHandler g_defaultHandler = nullptr;
+
+// Without a desktop session (cron, ssh) the GUI library says each time that it has no runtime
+// folder; the prints never need one, so a script's error output stays its own.
+void quietRuntimeFolder(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (g_defaultHandler)
+        g_defaultHandler(type, context, text);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     // Prints need a paint device but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -81,6 +96,8 @@ int main(int argc, char** argv) {
     bool printing = false;
     for (int i = 1; i < argc; ++i)
         printing = printing || qstrcmp(argv[i], "print") == 0;
+    if (printing)
+        g_defaultHandler = qInstallMessageHandler(quietRuntimeFolder);
     std::unique_ptr<QCoreApplication> app(printing ? new QGuiApplication(argc, argv)
                                                    : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("quarzil-cli"));

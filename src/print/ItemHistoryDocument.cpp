@@ -105,7 +105,6 @@ std::unique_ptr<ItemHistoryDocument> ItemHistoryDocument::Make(const PrintSource
     }
 
     const Profile& profile = source.profile;
-    const QLocale locale;
     for (int key : unique) {
         Card card;
         const auto it = itemOf.constFind(key);
@@ -132,7 +131,7 @@ std::unique_ptr<ItemHistoryDocument> ItemHistoryDocument::Make(const PrintSource
             }
             card.totalQuantity += sign * quantity;
             card.rows.push_back(
-                {locale.toString(r.date.date(), QLocale::ShortFormat), r.counterpart,
+                {r.date.date().toString(QStringLiteral("dd/MM/yyyy")), r.counterpart,
                  typeText(r.type), ItemReportData::QuantityText(profile, quantity, item.unit),
                  r.amounts.Prezzo.isValid() ? FormatCurrency(profile, r.amounts.Prezzo) : QString(),
                  valueText});

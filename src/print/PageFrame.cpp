@@ -167,7 +167,8 @@ double PageFrame::drawCompanyBlock(const CompanyHeader& company, double x, bool 
     const double width = kCompanyBlockRight - x;
     double y = kNameTop;
     m_painter.setFont(headingFont());
-    drawText(x, y, CutCompanyName(company.name));
+    // Beside the logo even 45 characters can run into the title: the name is cut to the block too.
+    drawText(x, y, fitText(CutCompanyName(company.name), width));
     y -= kNameLineHeight;
 
     const QStringList taxValues =

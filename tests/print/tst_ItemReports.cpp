@@ -419,10 +419,10 @@ void tst_ItemReports::history() {
     for (const QStringList& r : card.rows)
         rows << r.join(u'|');
     QCOMPARE(rows, QStringList({
-                       QStringLiteral("01/03/26|Fornitore Uno|Carico|10,00 Kg|€ 5,00|€ 54,90"),
-                       QStringLiteral("04/03/26|Cliente Due|Scarico|2,00 Kg|€ 8,00|€ 19,52"),
-                       QStringLiteral("05/03/26|- Ricevuta -|Scarico|2,00 Kg|€ 8,00|€ 19,52"),
-                       QStringLiteral("10/03/26|Cliente Due|Reso|1,00 Kg|€ 8,00|€ 8,00"),
+                       QStringLiteral("01/03/2026|Fornitore Uno|Carico|10,00 Kg|€ 5,00|€ 54,90"),
+                       QStringLiteral("04/03/2026|Cliente Due|Scarico|2,00 Kg|€ 8,00|€ 19,52"),
+                       QStringLiteral("05/03/2026|- Ricevuta -|Scarico|2,00 Kg|€ 8,00|€ 19,52"),
+                       QStringLiteral("10/03/2026|Cliente Due|Reso|1,00 Kg|€ 8,00|€ 8,00"),
                    }));
     // In less out: 10 - 2 - 2 + 1 Kg, 54.90 - 19.52 - 19.52 + 8.00.
     QCOMPARE(card.total.join(u'|'), QStringLiteral("Totale|||7,00 Kg||€ 23,86"));

@@ -877,6 +877,11 @@ void tst_MovementDocuments::commandLine() {
     text = PdfText(pdf, 1);
     QVERIFY(text.contains(QStringLiteral("Movimenti: 2")));
     QVERIFY(!text.contains(QStringLiteral("Fornitore Uno")));
+    // The names "movements list" takes mean the same.
+    QCOMPARE(run({QStringLiteral("movements"), QStringLiteral("--type"), QStringLiteral("sale"),
+                  pdfArg, pdf}),
+             0);
+    QVERIFY(PdfText(pdf, 1).contains(QStringLiteral("Movimenti: 2")));
     QCOMPARE(
         run({QStringLiteral("movements"), QStringLiteral("--from"), QStringLiteral("2026-02-01"),
              QStringLiteral("--to"), QStringLiteral("1/3/2026"), pdfArg, pdf}),

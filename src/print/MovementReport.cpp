@@ -1,4 +1,5 @@
 #include "print/MovementReport.h"
+#include "print/PeriodMessages.h"
 
 #include "company/Formats.h"
 #include "store/Database.h"
@@ -411,15 +412,14 @@ CurrencyAmount MovementReport::totalMovedValue() const {
 
 QString MovementReportPeriodError(const QDateTime& from, const QDateTime& to) {
     if (from == to)
-        return QStringLiteral("La data finale deve essere maggiore della data iniziale!");
+        return QString::fromUtf8(kSameDatesMessage);
     // The difference of the two wall clocks in days, as the date numbers have it (a change of
     // summer time does not make a day shorter), plus half a second, truncated.
     const double ms =
         double(from.date().daysTo(to.date())) * 86400000.0 + double(from.time().msecsTo(to.time()));
     const double days = std::trunc((ms + 500.0) / 86400000.0);
     if (days <= 0)
-        return QStringLiteral(
-            "La data finale deve essere maggiore di almeno un giorno della data iniziale!");
+        return QString::fromUtf8(kLessThanADayMessage);
     return {};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/PeriodMessages.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -17,8 +19,3 @@ struct SituationRequest {
     // Why the period is refused, for the user; empty when it is accepted.
     static QString PeriodProblem(const QDate& from, const QDate& to);
 };
-
-inline constexpr const char* kSameDatesMessage =
-    "La data finale deve essere maggiore della data iniziale!";
-inline constexpr const char* kLessThanADayMessage =
-    "La data finale deve essere maggiore di almeno un giorno della data iniziale!";

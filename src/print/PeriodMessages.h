@@ -1,0 +1,7 @@
+#pragma once
+
+// What the report and print dialogs say of a period that does not run a whole day forward.
+inline constexpr const char* kSameDatesMessage =
+    "La data finale deve essere maggiore della data iniziale!";
+inline constexpr const char* kLessThanADayMessage =
+    "La data finale deve essere maggiore di almeno un giorno della data iniziale!";

@@ -67,6 +67,8 @@ bool CounterpartListDocument::ReadLines(Database& db, const QList<int>& keys, QL
             line.vatNumber = Record::ReadText(q.value(7), 30);
             byKey.insert(q.value(0).toInt(), line);
         }
+        if (!FinishedRows(db, q))
+            return false;
     }
     for (int key : keys) {
         const auto it = byKey.constFind(key);

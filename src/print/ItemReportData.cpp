@@ -1,6 +1,7 @@
 #include "print/ItemReportData.h"
 
 #include "company/Formats.h"
+#include "print/KeyChunks.h"
 #include "store/Database.h"
 #include "store/TableRecord.h"
 #include "store/TextOrder.h"
@@ -42,7 +43,7 @@ bool ItemReportData::ListedKeys(Database& db, QList<int>* keys) {
         return false;
     while (q.next())
         keys->append(q.value(0).toInt());
-    return true;
+    return FinishedRows(db, q);
 }
 
 bool ItemReportData::ForEachChunk(Database& db, const QList<int>& keys, const QString& sql,
@@ -62,7 +63,8 @@ bool ItemReportData::ForEachChunk(Database& db, const QList<int>& keys, const QS
             return false;
         while (q.next())
             onRow(q);
-        q.finish();
+        if (!FinishedRows(db, q))
+            return false;
     }
     return true;
 }
@@ -90,7 +92,7 @@ bool ItemReportData::ForEachItemRow(Database& db, const QList<int>& keys, const 
         return false;
     while (q.next())
         onRow(q);
-    return true;
+    return FinishedRows(db, q);
 }
 
 bool ItemReportData::ReadItems(Database& db, const QList<int>& keys,
@@ -106,6 +108,8 @@ bool ItemReportData::ReadItems(Database& db, const QList<int>& keys,
             return false;
         while (q.next())
             categories.insert(q.value(0).toInt(), q.value(1).toString());
+        if (!FinishedRows(db, q))
+            return false;
     }
     QHash<int, ItemReportItem> byKey;
     byKey.reserve(keys.size());

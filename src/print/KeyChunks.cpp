@@ -1,5 +1,10 @@
 #include "print/KeyChunks.h"
 
+#include "store/Database.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
 QList<QList<int>> KeyChunks(const QList<int>& keys) {
     QList<QList<int>> chunks;
     for (qsizetype from = 0; from < keys.size(); from += kKeysPerQuery)
@@ -17,4 +22,12 @@ QString KeyPlaceholders(const QList<int>& keys, QVariantList* values) {
         values->append(key);
     }
     return marks;
+}
+
+bool FinishedRows(Database& db, QSqlQuery& q) {
+    const bool failed = q.lastError().isValid();
+    if (failed)
+        db.setError(q.lastError());
+    q.finish();
+    return !failed;
 }

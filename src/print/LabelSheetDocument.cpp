@@ -69,6 +69,8 @@ bool LabelSheetDocument::ReadItems(Database& db, const QList<int>& keys, QList<I
             byKey.insert(q.value(0).toInt(),
                          {Record::ReadText(q.value(1), 30), Record::ReadText(q.value(2), 100),
                           Record::ReadText(q.value(3), 30)});
+        if (!FinishedRows(db, q))
+            return false;
     }
     for (int key : keys) {
         const auto it = byKey.constFind(key);

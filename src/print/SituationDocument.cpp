@@ -92,7 +92,8 @@ bool SituationDocument::ReadRecords(Database& db, const Profile& profile, const 
                                                                    : QStringLiteral("Fornitore");
             byKey.insert(c.key, c);
         }
-        q.finish();
+        if (!FinishedRows(db, q))
+            return false;
 
         // The items of every record of the chunk in one query, each with its returned part, so
         // that the net quantity needs no second look at the movements.
@@ -130,6 +131,8 @@ bool SituationDocument::ReadRecords(Database& db, const Profile& profile, const 
                                         Record::ReadText(q.value(5), 5));
             it->items.append(line);
         }
+        if (!FinishedRows(db, q))
+            return false;
     }
     for (int key : keys) {
         const auto it = byKey.constFind(key);

@@ -7,6 +7,7 @@
 #include "print/ItemHistoryDocument.h"
 #include "print/ItemListDocument.h"
 #include "print/ItemPriceDocument.h"
+#include "print/ItemReportData.h"
 #include "print/StockValueDocument.h"
 #include "store/TableRecord.h"
 
@@ -188,6 +189,8 @@ private Q_SLOTS:
     void history();
     void prices_data() { TestSupport::AddBackendRows(); }
     void prices();
+    void rowsThatStopOnAFailureAreAFailure_data() { TestSupport::AddBackendRows(); }
+    void rowsThatStopOnAFailureAreAFailure();
 };
 
 #define EMPTIED(db)                                                                                \
@@ -524,6 +527,23 @@ void tst_ItemReports::prices() {
          {"Lista Prezzi", "Matricola", "Descrizione", "Prezzo", "Acquisto", "Vendita", "Medio",
           "Fornitore", "Abituale", "Miglior", "€ 135,00", "€ 10,98", "€ 30,50", "Pagina 1 di 1"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+}
+
+void tst_ItemReports::rowsThatStopOnAFailureAreAFailure() {
+    EMPTIED(db);
+    // The second row overflows: SQLite hands out the first and fails on the next fetch,
+    // PostgreSQL fails the whole statement. Neither may pass for a short, complete answer.
+    const QString overflow = QStringLiteral(
+        "SELECT abs(v) FROM (SELECT 1 AS v UNION ALL SELECT -9223372036854775807 - 1) AS t ");
+    int rows = 0;
+    const auto count = [&](const QSqlQuery&) { ++rows; };
+    QVERIFY(!ItemReportData::ForEachChunk(*db, {1}, overflow + QStringLiteral("WHERE 1 IN (%1)"),
+                                          {}, {}, count));
+    QVERIFY(!db->errorText().isEmpty());
+    const QList<int> many(ItemReportData::kNamedKeys + 1, 1);
+    QVERIFY(!ItemReportData::ForEachItemRow(*db, many, overflow + QStringLiteral("WHERE {items}"),
+                                            {}, {}, false, count));
+    QVERIFY(rows <= 2);
 }
 
 QTEST_MAIN(tst_ItemReports)

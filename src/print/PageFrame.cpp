@@ -27,10 +27,15 @@ QString joined(const QString& format, const QStringList& values) {
         any = any || !v.isEmpty();
     if (!any)
         return {};
-    QString text = format;
-    for (const QString& v : values)
-        text = text.arg(v);
-    return text;
+    // One pass over the placeholders, so a value holding "%1" stays as typed.
+    switch (values.size()) {
+    case 1:
+        return format.arg(values.at(0));
+    case 2:
+        return format.arg(values.at(0), values.at(1));
+    default:
+        return format.arg(values.at(0), values.at(1), values.at(2));
+    }
 }
 
 } // namespace

@@ -9,17 +9,20 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-bool RenderDocument(PrintDocument& document, QPagedPaintDevice& device) {
+bool RenderDocument(PrintDocument& document, QPagedPaintDevice& device, int firstPage,
+                    int lastPage) {
     const int pages = document.pageCount();
-    if (pages <= 0)
+    const int first = qBound(1, firstPage > 0 ? firstPage : 1, qMax(1, pages));
+    const int last = qMin(pages, lastPage > 0 ? lastPage : pages);
+    if (pages <= 0 || first > last)
         return false;
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1 && !device.newPage()) {
+    for (int page = first; page <= last; ++page) {
+        if (page > first && !device.newPage()) {
             painter.end();
             return false;
         }

@@ -35,7 +35,9 @@ public:
 
 // Draws every page of the document on the device, switched to A4 portrait without margins.
 // False (and nothing drawn) when the document has no page or the device cannot be painted on.
-bool RenderDocument(PrintDocument& document, QPagedPaintDevice& device);
+// firstPage and lastPage (1-based, 0 for the ends) limit it to the pages a user chose.
+bool RenderDocument(PrintDocument& document, QPagedPaintDevice& device, int firstPage = 0,
+                    int lastPage = 0);
 
 // Writes the document as a PDF file. The file appears only whole: it is written beside its
 // final name and moved there when complete, so a failure leaves the previous file (or none).

@@ -59,7 +59,9 @@ QList<Category> MakeCategories() {
             Small(32824), Small(32825), Small(32826)}},
           {QStringLiteral("Strumenti"),
            QStringLiteral("applications-utilities"),
-           {Big(32942), Big(32943), Small(AiutoAnagrafiche)}},
+           // The situation print has no button of its own: it rides in the list's drop-downs.
+           {Drop("Anteprima", "document-print-preview", {32942, 32875}),
+            Drop("Stampa", "document-print", {32943, 32876}), Small(AiutoAnagrafiche)}},
           {QStringLiteral("Visualizza"),
            QStringLiteral("preferences-system-windows"),
            {Small(AnaMovBar), Small(StatusBar)}}}},

@@ -122,6 +122,20 @@ private Q_SLOTS:
         QCOMPARE(printer.printer().pageLayout().pageSize().id(), QPageSize::Letter);
         QCOMPARE(printer.printer().pageLayout().orientation(), QPageLayout::Landscape);
 
+        // Pages 2 to 3 chosen in the print dialog: only they go out, and the next print starts
+        // from the whole document again.
+        PagesDocument five(5);
+        printer.choosePrinter = [](QPrinter& p) {
+            p.setPrintRange(QPrinter::PageRange);
+            p.setFromTo(2, 3);
+            return true;
+        };
+        QVERIFY(printer.print(five));
+        QCOMPARE(TestSupport::PdfPageCount(out), 2);
+        QVERIFY(TestSupport::PdfText(out, 1).contains(QStringLiteral("Prova pagina 2")));
+        QVERIFY(TestSupport::PdfText(out, 2).contains(QStringLiteral("Pagina 3 di 5")));
+        QCOMPARE(printer.printer().printRange(), QPrinter::AllPages);
+
         // Cancelled in the print dialog: nothing printed, nothing said.
         printer.choosePrinter = [](QPrinter&) { return false; };
         QVERIFY(!printer.print(document));

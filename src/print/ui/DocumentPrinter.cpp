@@ -37,6 +37,13 @@ private:
     QString m_caption;
 };
 
+// The pages the print dialog chose: all, or "from" to "to".
+bool renderRange(PrintDocument& document, QPrinter& printer) {
+    if (printer.printRange() == QPrinter::PageRange)
+        return RenderDocument(document, printer, printer.fromPage(), printer.toPage());
+    return RenderDocument(document, printer);
+}
+
 } // namespace
 
 DocumentPrinter::DocumentPrinter(Profile& profile, IPrompt& prompt, IFileDialogs& files,
@@ -65,8 +72,10 @@ void DocumentPrinter::preview(PrintDocument& document) {
     QPrintPreviewDialog dialog(m_printer.get(), m_window);
     dialog.setWindowTitle(QString::fromUtf8(kPreviewTitle));
     dialog.setObjectName(QStringLiteral("PrintPreview"));
+    // The preview shows every page; its own print button may ask for some of them.
+    m_printer->setPrintRange(QPrinter::AllPages);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-            [&document](QPrinter* printer) { RenderDocument(document, *printer); });
+            [&document](QPrinter* printer) { renderRange(document, *printer); });
     if (QToolBar* bar = dialog.findChild<QToolBar*>()) {
         bar->addSeparator();
         QAction* pdf = bar->addAction(QIcon::fromTheme(QStringLiteral("document-save-as")),
@@ -84,6 +93,7 @@ void DocumentPrinter::preview(PrintDocument& document) {
     dialog.exec();
     m_printer->setFullPage(fullPage);
     m_printer->setPageLayout(ownLayout);
+    m_printer->setPrintRange(QPrinter::AllPages);
 }
 
 bool DocumentPrinter::print(PrintDocument& document) {
@@ -116,7 +126,9 @@ bool DocumentPrinter::printOn(PrintDocument& document) {
     const QPageLayout ownLayout = m_printer->pageLayout();
     const bool fullPage = m_printer->fullPage();
     m_printer->setFullPage(true);
-    const bool printed = RenderDocument(document, *m_printer);
+    const bool printed = renderRange(document, *m_printer);
+    // The next preview or print starts from the whole document again.
+    m_printer->setPrintRange(QPrinter::AllPages);
     m_printer->setFullPage(fullPage);
     m_printer->setPageLayout(ownLayout);
     if (!printed)

@@ -80,7 +80,7 @@ private Q_SLOTS:
                 QVERIFY(button);
                 QCOMPARE(button->text(), QStringLiteral("Salva PDF"));
                 QTest::mouseClick(button, Qt::LeftButton);
-                dialog.reject();
+                QTest::keyClick(&dialog, Qt::Key_Escape);
             });
         };
         printer.preview(document);

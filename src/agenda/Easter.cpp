@@ -1,0 +1,40 @@
+#include "agenda/Easter.h"
+
+#include "company/Formats.h"
+
+#include <QStringList>
+
+QDate EasterSunday(int year) {
+    const int g = year % 19;
+    const int c = year / 100;
+    const int h = (c - c / 4 - (8 * c + 13) / 25 + 19 * g + 15) % 30;
+    const int i = h - (h / 28) * (1 - (29 / (h + 1)) * ((21 - g) / 11));
+    const int j = (year + year / 4 + i + 2 - c + c / 4) % 7;
+    const int l = i - j;
+    const int month = 3 + (l + 40) / 44;
+    const int day = l + 28 - 31 * (month / 4);
+    return QDate(year, month, day);
+}
+
+QString ItalianMonthName(int month) {
+    if (month < 1 || month > 12)
+        return QString();
+    // The long date is "weekday day month year"; its names are the program's one list.
+    const QStringList words =
+        FormatLongDate(QDate(2000, month, 1)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return words.size() >= 2 ? words.at(words.size() - 2) : QString();
+}
+
+QDate EasterCache::forYear(int year) {
+    if (year != m_year || !m_date.isValid()) {
+        m_year = year;
+        m_date = EasterSunday(year);
+    }
+    return m_date;
+}
+
+QString EasterCache::headerText(int year) {
+    const QDate easter = forYear(year);
+    return QString::asprintf("Giorno di pasqua nel %d: %d", year, easter.day()) + QLatin1Char(' ') +
+           ItalianMonthName(easter.month());
+}

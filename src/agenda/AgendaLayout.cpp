@@ -6,9 +6,10 @@ namespace AgendaLayout {
 
 namespace {
 
-// Days from the day's first instant to t, as the archive's day fractions count them.
+// Days from the day's 00:00 to t, as the archive's day fractions count them: by the wall clock,
+// so that a day the clocks change on still ends at 23:59:59.
 double DaysFrom(const QDateTime& t, const QDate& day) {
-    return double(QDateTime(day, QTime(0, 0)).msecsTo(t)) / 86400000.0;
+    return double(day.daysTo(t.date())) + double(t.time().msecsSinceStartOfDay()) / 86400000.0;
 }
 
 constexpr double kLastSecondDays = 86399.0 / 86400.0;

@@ -3,6 +3,7 @@
 #include "agenda/Easter.h"
 
 #include <QTest>
+#include <QTimeZone>
 
 using namespace AgendaLayout;
 
@@ -97,6 +98,12 @@ void tst_AgendaCore::timePositions() {
     QCOMPARE(EndY(At(2024, 5, 6, 23, 59, 59).addMSecs(-400), day), 1040);
     QCOMPARE(EndY(At(2024, 5, 6, 23, 59, 58), day), TimeY(QTime(23, 59, 58)));
     QCOMPARE(StartY(At(2024, 5, 6, 0, 0).addMSecs(400), day), 80);
+    // The day the clocks go forward is 23 hours long but still ends at 23:59:59.
+    const QTimeZone rome("Europe/Rome");
+    QVERIFY(rome.isValid());
+    const QDate shortDay(2024, 3, 31);
+    QCOMPARE(EndY(QDateTime(shortDay, QTime(23, 59, 59), rome), shortDay), 1040);
+    QCOMPARE(EndY(QDateTime(shortDay, QTime(12, 0), rome), shortDay), 560);
 }
 
 void tst_AgendaCore::crossingMidnightOnBothDays() {

@@ -8,6 +8,8 @@
 // or grows every size (0.01 for a quick check).
 #include "BenchData.h"
 
+#include "agenda/ui/CAgendaView.h"
+#include "agenda/ui/CCalAppBar.h"
 #include "common/ChangeNotifier.h"
 #include "common/IBrowser.h"
 #include "common/IFileDialogs.h"
@@ -39,7 +41,9 @@
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QCalendarWidget>
 #include <QFile>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -696,6 +700,61 @@ bool benchMovementReport(const QString& target, const QString& catalog, qint64 i
         });
 }
 
+// The agenda with 100,000 entries: showing a day (the day query, the layout and the paint), the
+// next day from the keyboard, and the calendar's bold days of a month.
+bool benchAgenda(const QString& target, const QString& catalog, int entries, Profile& profile,
+                 std::vector<Result>& results, QString* error) {
+    return onArchiveOfItsOwn(
+        target, catalog, QStringLiteral("agenda"), sizesOf(10, 10), error,
+        [&](Database& db, const BenchData::Counts&, const QString&) {
+            if (!stage(QStringLiteral("Adding %1 agenda entries").arg(entries),
+                       [&] { return BenchData::AddAgendaEntries(db, entries, 7, error); }))
+                return false;
+            ChangeNotifier notifier;
+            SilentPrompt prompt;
+            NoBrowser browser;
+            CMainDoc doc(profile, db, notifier);
+            CCalAppBar bar(32813, QStringLiteral("Calendario"), db);
+            CAgendaView view(doc, prompt, browser);
+            view.setCalAppBar(&bar);
+            view.resize(900, 700);
+            view.show();
+            bar.show();
+            QCoreApplication::processEvents();
+            const QString setting = QStringLiteral("%1 entries").arg(entries);
+            size_t shown = 0;
+            bool ok = timeRuns(
+                QStringLiteral("AgendaShowDay"), setting, 50,
+                [&](int i) {
+                    view.showDay(QDate(2021, 1, 1).addDays(i * 37));
+                    view.repaint();
+                    shown += view.entries().size();
+                    return true;
+                },
+                results);
+            out << "AgendaShowDay: " << double(shown) / 50 << " entries a day on average\n";
+            view.showDay(QDate(2024, 3, 1));
+            ok = ok && timeRuns(
+                           QStringLiteral("AgendaNextDay"), setting + QStringLiteral(", Right"),
+                           50,
+                           [&](int) {
+                               QKeyEvent key(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+                               QCoreApplication::sendEvent(&view, &key);
+                               view.repaint();
+                               return !view.entries().empty();
+                           },
+                           results);
+            ok = ok && timeRuns(
+                           QStringLiteral("AgendaMonthBold"), setting, 24,
+                           [&](int i) {
+                               bar.calendar()->setCurrentPage(2022 + i / 12, 1 + i % 12);
+                               return !bar.boldDays().empty();
+                           },
+                           results);
+            return ok;
+        });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -843,6 +902,11 @@ int main(int argc, char** argv) {
             ok = benchItemReports(target, catalog, scaled(10000), scaled(1000000),
                                   wanted("ItemListPdf"), wanted("ValueReport"), profile, results,
                                   &error);
+
+        // The agenda: 100,000 entries.
+        if (ok && (wanted("AgendaShowDay") || wanted("AgendaNextDay") ||
+                   wanted("AgendaMonthBold")))
+            ok = benchAgenda(target, catalog, int(scaled(100000)), profile, results, &error);
 
         if (!ok) {
             out << "failed: " << (error.isEmpty() ? db.errorText() : error) << "\n";

@@ -1,5 +1,7 @@
 #include "shell/ui/CMainFrame.h"
 
+#include "agenda/ui/CAgendaView.h"
+#include "agenda/ui/CCalAppBar.h"
 #include "common/WebPages.h"
 #include "common/ui/CMainDoc.h"
 #include "common/ui/CPaneBar.h"
@@ -27,7 +29,6 @@
 #include "shell/StartupChecks.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CMainApp.h"
-#include "shell/ui/CPlaceholderView.h"
 #include "shell/ui/CRibbonBar.h"
 #include "shell/ui/CRibbonCategory.h"
 #include "shell/ui/CRibbonPanel.h"
@@ -65,9 +66,6 @@ constexpr PaneInfo kPanes[CMainFrame::kViewCount] = {
     {RL::AnaMovBar, "Ultimi 250 movimenti di magazzino", "AnaMovBar"},
     {RL::CalAppBar, "Calendario", "CalAppBar"},
 };
-
-const char* const kViewTitles[CMainFrame::kViewCount] = {"Magazzino", "Movimenti / Fatture",
-                                                         "Anagrafiche", "Agenda"};
 
 // The style the desktop gave the program, remembered before the first look replaces it.
 const char* const kNativeStyleProperty = "quarzilNativeStyle";
@@ -242,13 +240,12 @@ void CMainFrame::createViews() {
                                     m_app.browser(), m_app.fileDialogs(), itemId, many, this);
     });
     setView(0, items);
-    for (int i = 1; i < kViewCount; ++i)
-        setView(i, new CPlaceholderView(*m_doc, QString::fromUtf8(kViewTitles[i])));
     auto* movements =
         new CMovimentiView(*m_doc, m_app.prompt(), m_app.browser(), m_app.fileDialogs());
     setView(1, movements);
     auto* counterparts = new CAnagraficheView(*m_doc, m_app.prompt(), m_app.browser());
     setView(2, counterparts);
+    setView(3, new CAgendaView(*m_doc, m_app.prompt(), m_app.browser()));
 
     // One printer for the whole program, so the printer and its settings stay between prints.
     m_printer = new DocumentPrinter(m_app.profile(), m_app.prompt(), m_app.fileDialogs(), this);
@@ -445,13 +442,11 @@ void CMainFrame::createPanes() {
                 counterparts->setAnaMovBar(bar);
             pane = bar;
         } else {
-            pane = new CPaneBar(info.commandId, QString::fromUtf8(info.title), this);
-            auto* placeholder =
-                new QLabel(QStringLiteral("Questa funzione non è ancora disponibile."), pane);
-            placeholder->setAlignment(Qt::AlignCenter);
-            placeholder->setWordWrap(true);
-            placeholder->setMinimumHeight(60);
-            pane->setWidget(placeholder);
+            auto* bar = new CCalAppBar(info.commandId, QString::fromUtf8(info.title),
+                                       m_app.database(), this);
+            if (auto* agenda = qobject_cast<CAgendaView*>(m_views[3]))
+                agenda->setCalAppBar(bar);
+            pane = bar;
         }
         m_panes[i] = pane;
         addDockWidget(i == 3 ? Qt::RightDockWidgetArea : Qt::BottomDockWidgetArea, pane);

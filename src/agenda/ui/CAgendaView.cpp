@@ -27,8 +27,8 @@ namespace {
 
 // The content is the header band and the 48 slots; one more pixel shows the grid's last line.
 constexpr int kContentHeight = L::kGridBottom + 1;
-// At first the view opens on the morning, the header and the night above it.
-constexpr int kInitialScroll = 6 * 40;
+// At first the grid shows the day from 7:00, below the header.
+constexpr int kInitialScroll = 7 * 40;
 constexpr int kLabelWidth = L::kMarkerLeft;
 constexpr int kSubjectBand = 25;
 constexpr int kSeparatorOffset = 30;
@@ -175,6 +175,7 @@ int CAgendaView::offset() const {
 
 void CAgendaView::layoutBoxes() {
     m_boxes.clear();
+    m_contentHeight = kContentHeight;
     const int client = clientWidth();
     const std::vector<L::EntryBox> geometry = L::DayBoxes(m_entries, m_day, client);
     const QFontMetrics subjectMetrics(SubjectFont(font()));
@@ -210,7 +211,15 @@ void CAgendaView::layoutBoxes() {
         const int bottom = qMax(g.bottom, g.top + minHeight);
         box.rect = QRect(QPoint(g.left, g.top), QPoint(right - 1, bottom - 1));
         m_boxes.push_back(box);
+        // A late entry's box, made tall enough for its texts, may reach below the grid.
+        m_contentHeight = qMax(m_contentHeight, bottom + 2 * kBandHeight);
     }
+    updateScrollRange();
+}
+
+void CAgendaView::updateScrollRange() {
+    m_scroll->setRange(0, qMax(0, m_contentHeight - height()));
+    m_scroll->setPageStep(qMax(L::kSlotHeight, height() - L::kGridTop));
 }
 
 QRect CAgendaView::entryRect(qint32 key) const {
@@ -228,10 +237,13 @@ QRect CAgendaView::slotRect(int slot) const {
 }
 
 int CAgendaView::hitEntry(const QPoint& pos) const {
-    // The header's boxes lie over the grid; later boxes over earlier ones.
-    for (size_t i = m_boxes.size(); i-- > 0;)
-        if (m_boxes[i].allDay && m_boxes[i].rect.contains(pos))
-            return int(i);
+    // The header hides the grid beneath it; later boxes lie over earlier ones.
+    if (pos.y() < L::kGridTop) {
+        for (size_t i = m_boxes.size(); i-- > 0;)
+            if (m_boxes[i].allDay && m_boxes[i].rect.contains(pos))
+                return int(i);
+        return -1;
+    }
     const QPoint content = pos + QPoint(0, offset());
     for (size_t i = m_boxes.size(); i-- > 0;)
         if (!m_boxes[i].allDay && m_boxes[i].rect.contains(content))
@@ -257,8 +269,9 @@ void CAgendaView::selectSlots(int first, int last) {
 }
 
 void CAgendaView::ensureSlotVisible(int slot) {
-    const int top = L::SlotTop(slot);
-    const int bottom = top + L::kSlotHeight;
+    // The header stays in place: the grid in sight begins below it.
+    const int top = L::SlotTop(slot) - L::kGridTop;
+    const int bottom = L::SlotTop(slot) + L::kSlotHeight;
     if (top < offset())
         m_scroll->setValue(top);
     else if (bottom > offset() + height())
@@ -275,9 +288,9 @@ void CAgendaView::mousePressEvent(QMouseEvent* event) {
         selectEntry(m_boxes[size_t(hit)].key);
         return;
     }
-    const int slot = L::SlotAt(pos.y() + offset());
-    if (slot < 0 || pos.x() >= clientWidth())
+    if (pos.y() < L::kGridTop || pos.x() >= clientWidth())
         return;
+    const int slot = L::SlotAt(pos.y() + offset());
     selectSlots(slot, slot);
     m_dragging = true;
 }
@@ -285,8 +298,9 @@ void CAgendaView::mousePressEvent(QMouseEvent* event) {
 void CAgendaView::mouseMoveEvent(QMouseEvent* event) {
     if (!m_dragging || !(event->buttons() & Qt::LeftButton))
         return;
-    const int y = event->position().toPoint().y() + offset();
-    const int slot = y < L::kGridTop ? 0 : L::SlotAt(y);
+    // Above the grid in sight (under the header, or out of the view) the range reaches on up.
+    const int y = std::max(event->position().toPoint().y(), L::kGridTop - 1) + offset();
+    const int slot = std::max(0, L::SlotAt(y));
     if (slot != m_lastSlot) {
         selectSlots(m_firstSlot, slot);
         ensureSlotVisible(m_lastSlot);
@@ -354,8 +368,6 @@ void CAgendaView::resizeEvent(QResizeEvent* event) {
     CFrameView::resizeEvent(event);
     const int barWidth = m_scroll->sizeHint().width();
     m_scroll->setGeometry(width() - barWidth, 0, barWidth, height());
-    m_scroll->setRange(0, qMax(0, kContentHeight - height()));
-    m_scroll->setPageStep(qMax(L::kSlotHeight, height()));
     layoutBoxes();
 }
 
@@ -466,9 +478,11 @@ void CAgendaView::paintEvent(QPaintEvent*) {
 
 void CAgendaView::paintDay(QPainter& p) {
     p.fillRect(rect(), palette().color(QPalette::Window));
+    // The grid scrolls under the header, which stays in place with the date and the entries
+    // that cover the whole day.
     p.save();
+    p.setClipRect(QRect(0, L::kGridTop, width(), height() - L::kGridTop));
     p.translate(0, -offset());
-    paintHeader(p);
     paintGrid(p);
     // The selected box last, so that its bands lie over its neighbours.
     auto paintBoxes = [&](bool allDay) {
@@ -481,6 +495,7 @@ void CAgendaView::paintDay(QPainter& p) {
     };
     paintBoxes(false);
     p.restore();
+    paintHeader(p);
     paintBoxes(true);
 }
 

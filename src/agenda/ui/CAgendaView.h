@@ -88,6 +88,7 @@ private:
 
     void loadDay();
     void layoutBoxes();
+    void updateScrollRange();
     int hitEntry(const QPoint& viewPos) const;
     void selectSlots(int first, int last);
     void selectEntry(qint32 key);
@@ -114,5 +115,6 @@ private:
     int m_firstSlot = -1;
     int m_lastSlot = -1;
     bool m_dragging = false;
+    int m_contentHeight = 0;
     QPixmap m_buffer;
 };

@@ -69,7 +69,9 @@ CAppDialog::CAppDialog(const ScadenzeRecord& entry, IPrompt& prompt, IBrowser& b
     auto addRow = [&](int row, const QString& caption, QWidget* first, QWidget* second) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(first);
-        grid->addWidget(label, row, 0, Qt::AlignTop | Qt::AlignLeft);
+        // A caption sits level with its field; the description's beside its first line.
+        grid->addWidget(label, row, 0,
+                        Qt::AlignLeft | (row == 1 ? Qt::AlignTop : Qt::AlignVCenter));
         if (second) {
             auto* pair = new QHBoxLayout;
             pair->addWidget(first, 1);

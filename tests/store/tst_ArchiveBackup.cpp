@@ -116,11 +116,10 @@ void tst_ArchiveBackup::copyOpensAsArchive() {
     QString error;
     QVERIFY2(fill(db, &error), qPrintable(error));
     // The last item deleted: the copy must not give its key again.
+    QVERIFY(db.execute(QStringLiteral("INSERT INTO Articoli (Matricola, Descrizione) VALUES "
+                                      "('LAST', 'Dado')")));
     const int lastItem = scalar(db, QStringLiteral("SELECT MAX(IDArticolo) FROM Articoli")).toInt();
     QVERIFY(db.execute(QStringLiteral("DELETE FROM Articoli WHERE IDArticolo = ?"), {lastItem}));
-    QVERIFY(db.execute(QStringLiteral("INSERT INTO Articoli (Matricola, Descrizione) VALUES "
-                                      "('EXACT2', 'Dado')")));
-    QVERIFY(db.execute(QStringLiteral("DELETE FROM Articoli WHERE Matricola = 'EXACT2'")));
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("copia.db"));
@@ -136,7 +135,7 @@ void tst_ArchiveBackup::copyOpensAsArchive() {
     QCOMPARE(openCopy(copy, file), QString());
     QCOMPARE(scalar(copy, QStringLiteral("SELECT Versione FROM Informazioni")).toInt(), 20);
     QCOMPARE(rowCounts(copy), rowCounts(db));
-    QVERIFY(scalar(db, QStringLiteral("SELECT COUNT(*) FROM Articoli")).toInt() > 60);
+    QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM Articoli")).toInt(), 61);
 
     // Values survive whole: quotes, long notes, pictures beyond what a record reads, amounts to
     // the ten-thousandth, flags and dates.
@@ -156,7 +155,7 @@ void tst_ArchiveBackup::copyOpensAsArchive() {
     QVERIFY(copy.execute(QStringLiteral("INSERT INTO Articoli (Matricola) VALUES ('NUOVO')")));
     QVERIFY(scalar(copy, QStringLiteral("SELECT IDArticolo FROM Articoli WHERE Matricola = "
                                         "'NUOVO'"))
-                .toInt() > lastItem + 1);
+                .toInt() > lastItem);
 }
 
 void tst_ArchiveBackup::failedCopyLeavesNoFile_data() {

@@ -4,6 +4,8 @@
 #define QUARZIL_CLI_VERBS                                                                          \
     X(Info)                                                                                        \
     X(Create)                                                                                      \
+    X(Upgrade)                                                                                     \
+    X(Backup)                                                                                      \
     X(Recompute)                                                                                   \
     X(Movements)                                                                                   \
     X(Print)

@@ -2,6 +2,7 @@
 
 #include "agenda/ui/CAgendaView.h"
 #include "agenda/ui/CCalAppBar.h"
+#include "common/WaitCursor.h"
 #include "common/WebPages.h"
 #include "common/ui/CMainDoc.h"
 #include "common/ui/CPaneBar.h"
@@ -34,14 +35,18 @@
 #include "shell/ui/CRibbonPanel.h"
 #include "shell/ui/CSplashWnd.h"
 #include "shell/ui/RibbonIcons.h"
+#include "store/ArchiveBackup.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDebug>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -162,7 +167,7 @@ void CMainFrame::createCommands() {
         }
 
     // Dialogs of later parts of the program: shown, not yet usable.
-    for (int id : {RL::ConnData, RL::BackupDati, RL::Aggiornamenti, RL::Commenti})
+    for (int id : {RL::ConnData, RL::Aggiornamenti, RL::Commenti})
         m_commands.value(id)->setEnabled(false);
 
     m_looks = new QActionGroup(this);
@@ -194,6 +199,9 @@ void CMainFrame::runCommand(int id) {
     case RL::UnitaMisura:
         openUnits();
         return;
+    case RL::BackupDati:
+        backupData();
+        return;
     case RL::About: {
         CAboutDlg about(this);
         about.exec();
@@ -218,6 +226,31 @@ void CMainFrame::runCommand(int id) {
 void CMainFrame::openUnits() {
     CUniMisDialog::RunInTransaction(m_app.database(), m_app.profile(), m_app.prompt(),
                                     m_app.browser(), this);
+}
+
+void CMainFrame::backupData() {
+    QString file = m_app.fileDialogs().saveFile(
+        QStringLiteral("Salva Dati"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("Quarzil"), QStringLiteral("Database Quarzil (*.db *.sqlite)"));
+    if (file.isEmpty())
+        return;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".db");
+    bool saved;
+    {
+        Items::WaitCursor wait;
+        QString error;
+        saved = ArchiveBackup::CopyTo(m_app.database(), file, &error);
+        if (!saved)
+            qWarning().noquote() << "Backup Dati non riuscito:" << error;
+    }
+    if (saved)
+        m_app.prompt().message(QStringLiteral("Archivio dati salvato con successo!"),
+                               IPrompt::Icon::Information);
+    else
+        m_app.prompt().message(QStringLiteral("Impossibile salvare l'archivio dati!"),
+                               IPrompt::Icon::Warning);
 }
 
 void CMainFrame::openCompanyData() {

@@ -85,6 +85,8 @@ private:
     void runCommand(int id);
     void togglePane(int index, bool visible);
     void openCompanyData();
+    // "Backup Dati": a copy of the open archive into a file the user chooses.
+    void backupData();
     void openUnits();
 
     CMainApp& m_app;

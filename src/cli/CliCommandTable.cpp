@@ -6,7 +6,8 @@
     X(Create)                                                                                      \
     X(Recompute)                                                                                   \
     X(Movements)                                                                                   \
-    X(Print)
+    X(Print)                                                                                       \
+    X(ImportMdb)
 
 #define X(verb) CliCommand verb##Command();
 QUARZIL_CLI_VERBS

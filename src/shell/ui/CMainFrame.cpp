@@ -33,6 +33,7 @@
 #include "shell/ui/CRibbonPanel.h"
 #include "shell/ui/CSplashWnd.h"
 #include "shell/ui/RibbonIcons.h"
+#include "store/ui/MdbImportFlow.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -196,6 +197,9 @@ void CMainFrame::runCommand(int id) {
     case RL::UnitaMisura:
         openUnits();
         return;
+    case RL::ImportaMdb:
+        importMdb();
+        return;
     case RL::About: {
         CAboutDlg about(this);
         about.exec();
@@ -220,6 +224,14 @@ void CMainFrame::runCommand(int id) {
 void CMainFrame::openUnits() {
     CUniMisDialog::RunInTransaction(m_app.database(), m_app.profile(), m_app.prompt(),
                                     m_app.browser(), this);
+}
+
+void CMainFrame::importMdb() {
+    MdbImportFlow flow(m_app.profile(), m_app.prompt(), m_app.fileDialogs(),
+                       m_app.applicationDataFolder(), m_app.database().connectionString(), this);
+    // The switch to the new archive while the program runs: set flow.reconnect here. Until
+    // then the flow stores MyConnection and the new archive opens at the next start.
+    flow.run();
 }
 
 void CMainFrame::openCompanyData() {

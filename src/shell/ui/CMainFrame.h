@@ -86,6 +86,7 @@ private:
     void togglePane(int index, bool visible);
     void openCompanyData();
     void openUnits();
+    void importMdb();
 
     CMainApp& m_app;
     CMainDoc* m_doc = nullptr;

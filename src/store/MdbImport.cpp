@@ -142,10 +142,18 @@ bool storedValue(const Source::Column& c, const QVariant& v, QVariant* stored, Q
         *stored = Record::StoredReal(v.toFloat());
         return true;
     case T::Currency: {
+        // Amounts are kept as numbers, exact to the ten-thousandth as far as the program's
+        // own amounts go; a larger one would come back changed, so it stops the import.
         const CurrencyAmount amount = CurrencyAmount::fromUnits(v.toLongLong());
-        // Beyond what a double holds to the ten-thousandth the exact decimal text is kept.
-        *stored = Record::AmountFits(amount) ? QVariant(amount.toDouble())
-                                             : QVariant(amount.toDecimalString());
+        if (!Record::AmountFits(amount)) {
+            *error =
+                QStringLiteral("la colonna %1 contiene un importo (%2) oltre il massimo "
+                               "che l'archivio conserva esatto (%3)")
+                    .arg(c.name, amount.toDecimalString(),
+                         CurrencyAmount::fromUnits(Record::kLargestStoredUnits).toDecimalString());
+            return false;
+        }
+        *stored = amount.toDouble();
         return true;
     }
     case T::DateTime: {
@@ -317,10 +325,11 @@ QString MdbImport::NotQuarzilText(const QString& file, const Check& check) {
     if (check.tables.isEmpty()) {
         found = QStringLiteral("Il file non contiene tabelle.");
     } else {
-        QStringList shown = check.tables.mid(0, kTablesShown);
+        const QStringList shown = check.tables.mid(0, kTablesShown);
+        found = QStringLiteral("Tabelle del file: %1").arg(shown.join(QStringLiteral(", ")));
         if (check.tables.size() > kTablesShown)
-            shown << QStringLiteral("...");
-        found = QStringLiteral("Tabelle del file: %1.").arg(shown.join(QStringLiteral(", ")));
+            found += QStringLiteral(" e altre %1").arg(check.tables.size() - kTablesShown);
+        found += u'.';
     }
     const QString name = file.isEmpty() ? QString() : QFileInfo(file).fileName() + u' ';
     return QStringLiteral("Il file %1non è un archivio di Quarzil: %2. %3")

@@ -131,6 +131,35 @@ struct MdbImportReader::Private {
         return qint64(pgRow >> 8) < pageCount;
     }
 
+    // Every page of a long value is there: its stored length is all found along its chain of
+    // pages (the library would return what it found and say nothing).
+    bool chainComplete(const unsigned char* header) {
+        auto* h = const_cast<unsigned char*>(header);
+        const guint32 word = guint32(mdb_get_int32(h, 0));
+        const guint32 length = word & kLengthMask;
+        if (word & kInline)
+            return true;
+        const bool singlePage = (word & 0x40000000) != 0;
+        guint32 pgRow = guint32(mdb_get_int32(h, 4));
+        qint64 found = 0;
+        for (int pages = 0; pgRow != 0 && pages <= pageCount; ++pages) {
+            if (qint64(pgRow >> 8) >= pageCount)
+                return false;
+            void* buf = nullptr;
+            int start = 0;
+            size_t size = 0;
+            if (mdb_find_pg_row(mdb, int(pgRow), &buf, &start, &size) != 0)
+                return false;
+            if (singlePage)
+                return size >= length;
+            if (size < 4)
+                return false;
+            found += qint64(size) - 4;
+            pgRow = guint32(mdb_get_int32(buf, start));
+        }
+        return found >= length;
+    }
+
     bool fail(const QString& why) {
         error = damaged(file, why);
         return false;
@@ -187,6 +216,26 @@ QList<MdbImportSource::Table> MdbImportReader::tables() {
     for (MdbTableDef* t : d->defs)
         mdb_free_tabledef(t);
     d->defs.clear();
+    // The catalog is a table too, which the library ends at a page it cannot read without a
+    // word: a short catalog would make a short archive.
+    {
+        MdbTableDef* objects =
+            mdb_read_table_by_name(d->mdb, const_cast<gchar*>("MSysObjects"), MDB_TABLE);
+        qint64 rows = 0;
+        const bool read = objects && mdb_read_columns(objects);
+        if (read) {
+            mdb_rewind_table(objects);
+            while (mdb_fetch_row(objects))
+                ++rows;
+        }
+        const bool complete = read && rows == qint64(objects->num_rows);
+        if (objects)
+            mdb_free_tabledef(objects);
+        if (!complete) {
+            d->fail(QStringLiteral("il catalogo delle tabelle è incompleto"));
+            return result;
+        }
+    }
     GPtrArray* catalog = mdb_read_catalog(d->mdb, MDB_TABLE);
     if (!catalog) {
         d->fail(QStringLiteral("il catalogo delle tabelle non si legge"));
@@ -308,7 +357,7 @@ bool MdbImportReader::Private::readValue(int i, QVariant* value) {
             return false;
         }
         const guint32 stored = guint32(mdb_get_int32(buf, start)) & kLengthMask;
-        if (!pageInFile(buf + start) || (stored > 0 && size == 0))
+        if (!pageInFile(buf + start) || (stored > 0 && size == 0) || !chainComplete(buf + start))
             return fail(QStringLiteral("un testo della tabella %1 non si legge").arg(table.name));
         *value = size ? QVariant(QString::fromUtf8(bound, qsizetype(size))) : QVariant();
         return true;

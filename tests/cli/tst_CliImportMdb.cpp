@@ -56,7 +56,7 @@ int count(const QString& file, const QString& sql) {
 
 class tst_CliImportMdb : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void foreignArchiveIsRefusedWithoutAny();
     void foreignArchiveIsImportedWithAny();
     void anExistingFileIsKeptUnlessReplaced();
@@ -69,11 +69,11 @@ void tst_CliImportMdb::foreignArchiveIsRefusedWithoutAny() {
     const QString target = home.filePath(QStringLiteral("new.db"));
     const Run r = cli(home, {QStringLiteral("import-mdb"), mdb, target});
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.startsWith(QLatin1String("quarzil-cli: Il file nwind.mdb non è un archivio di "
-                                            "Quarzil: mancano le tabelle Articoli, ")),
+    QVERIFY2(r.err.startsWith(QStringLiteral("quarzil-cli: Il file nwind.mdb non è un archivio di "
+                                             "Quarzil: mancano le tabelle Articoli, ")),
              qPrintable(r.err));
-    QVERIFY(r.err.contains(QLatin1String("Nulla è stato scritto; con --any se ne importano i "
-                                         "soli dati.")));
+    QVERIFY(r.err.contains(QStringLiteral("Nulla è stato scritto; con --any se ne importano i "
+                                          "soli dati.")));
     QVERIFY(r.out.isEmpty());
     QVERIFY(!QFileInfo::exists(target));
     QVERIFY(!QFileInfo::exists(target + QStringLiteral(".partial")));
@@ -114,8 +114,8 @@ void tst_CliImportMdb::foreignArchiveIsImportedWithAny() {
         cli(home, {QStringLiteral("import-mdb"), QStringLiteral("--any"), mdb, second});
     QCOMPARE(plain.code, 0);
     QVERIFY2(QString::fromUtf8(plain.out).endsWith(
-                 QLatin1String(": 9 tabelle, %1 righe.\nNon è un archivio di Quarzil: "
-                               "importati i soli dati, senza aggiornamento.\n")
+                 QStringLiteral(": 9 tabelle, %1 righe.\nNon è un archivio di Quarzil: "
+                                "importati i soli dati, senza aggiornamento.\n")
                      .arg(o.value(QStringLiteral("rows")).toInt())),
              plain.out.constData());
 }
@@ -132,7 +132,7 @@ void tst_CliImportMdb::anExistingFileIsKeptUnlessReplaced() {
     }
     Run r = cli(home, {QStringLiteral("import-mdb"), QStringLiteral("--any"), mdb, target});
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.contains(QLatin1String("esiste già")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QStringLiteral("esiste già")), qPrintable(r.err));
     QCOMPARE(QFileInfo(target).size(), 3);
     r = cli(home, {QStringLiteral("import-mdb"), QStringLiteral("--any"),
                    QStringLiteral("--replace"), mdb, target});

@@ -178,7 +178,7 @@ QStringList sorted(QStringList list) {
 
 class tst_MdbImport : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void everyTableMatchesMdbExport_data();
     void everyTableMatchesMdbExport();
     void columnTypesAndNames();
@@ -192,7 +192,7 @@ private slots:
     void quarzilArchiveIsUpgradedAndUsable();
     void newerArchiveIsRefused();
     void missingColumnMakesAForeignFile();
-    void amountsBeyondADoubleStayExact();
+    void amountsStayExactOrStopTheImport();
 };
 
 void tst_MdbImport::everyTableMatchesMdbExport_data() {
@@ -356,11 +356,13 @@ void tst_MdbImport::truncatedFileFailsAndLeavesNothing_data() {
     QTest::addColumn<QString>("sample");
     QTest::addColumn<double>("kept");
     QTest::addColumn<bool>("wholePages");
+    // Whole pages lost where the catalog, the rows and the pictures live; cuts inside a page.
+    QTest::newRow("jet3 a third, whole pages") << QStringLiteral("nwind.mdb") << 0.33 << true;
+    QTest::newRow("jet3 catalog cut, whole pages") << QStringLiteral("nwind.mdb") << 0.4 << true;
     QTest::newRow("jet3 half, whole pages") << QStringLiteral("nwind.mdb") << 0.5 << true;
-    QTest::newRow("jet3 most, whole pages") << QStringLiteral("nwind.mdb") << 0.9 << true;
-    QTest::newRow("jet3 cut mid-page") << QStringLiteral("nwind.mdb") << 0.7 << false;
-    QTest::newRow("jet4 half, whole pages")
-        << QStringLiteral("DateTestDatabase.mdb") << 0.5 << true;
+    QTest::newRow("jet3 rows cut, whole pages") << QStringLiteral("nwind.mdb") << 0.55 << true;
+    QTest::newRow("jet3 cut mid-page") << QStringLiteral("nwind.mdb") << 0.95 << false;
+    QTest::newRow("jet4 cut mid-page") << QStringLiteral("DateTestDatabase.mdb") << 0.8 << false;
 }
 
 void tst_MdbImport::truncatedFileFailsAndLeavesNothing() {
@@ -514,37 +516,49 @@ void tst_MdbImport::missingColumnMakesAForeignFile() {
     const MdbImport::Result r =
         MdbImport::Run(source, dir.filePath(QStringLiteral("m.db")), MdbImport::Mode::Quarzil);
     QVERIFY(!r.ok);
-    QVERIFY2(r.error.startsWith(QLatin1String("Il file non è un archivio di Quarzil: manca la "
-                                              "tabella Ordini; manca la colonna "
-                                              "Articoli.Matricola. Tabelle del file: Articoli, ")),
+    QVERIFY2(r.error.startsWith(QStringLiteral("Il file non è un archivio di Quarzil: manca la "
+                                               "tabella Ordini; manca la colonna "
+                                               "Articoli.Matricola. Tabelle del file: Articoli, ")),
              qPrintable(r.error));
     QCOMPARE(filesIn(dir), QStringList());
 }
 
-void tst_MdbImport::amountsBeyondADoubleStayExact() {
+void tst_MdbImport::amountsStayExactOrStopTheImport() {
     QTemporaryDir dir;
     using T = MdbImportSource::Type;
+    const QList<MdbImportSource::Column> columns = {{QStringLiteral("Importo"), T::Currency},
+                                                    {QStringLiteral("Quota"), T::Float},
+                                                    {QStringLiteral("Misura"), T::Double}};
     MdbFakeSource source;
-    const qlonglong largest = std::numeric_limits<qint64>::max();
-    source.addTable(QStringLiteral("Conti"),
-                    {{QStringLiteral("Importo"), T::Currency},
-                     {QStringLiteral("Quota"), T::Float},
-                     {QStringLiteral("Misura"), T::Double}},
-                    {{largest, 0.1f, 0.1}, {qlonglong(-1), QVariant(), 1e300}});
+    const qlonglong largest = Record::kLargestStoredUnits;
+    source.addTable(QStringLiteral("Conti"), columns,
+                    {{largest, 0.1f, 0.1}, {qlonglong(-123456789), QVariant(), 1e300}});
     const QString target = dir.filePath(QStringLiteral("c.db"));
     const MdbImport::Result r = MdbImport::Run(source, target, MdbImport::Mode::AnyArchive);
     QVERIFY2(r.ok, qPrintable(r.error));
-    RawSqlite raw(target);
-    QSqlQuery q(raw.db());
-    QVERIFY(q.exec(QStringLiteral("SELECT Importo, Quota, Misura FROM Conti ORDER BY rowid")));
-    QVERIFY(q.next());
-    QCOMPARE(Record::ReadCurrency(q.value(0)).units(), largest);
-    QCOMPARE(q.value(1).toDouble(), 0.1); // the single written as the decimal it shows
-    QCOMPARE(q.value(2).toDouble(), 0.1);
-    QVERIFY(q.next());
-    QCOMPARE(Record::ReadCurrency(q.value(0)).units(), -1);
-    QVERIFY(q.value(1).isNull());
-    QCOMPARE(q.value(2).toDouble(), 1e300);
+    {
+        RawSqlite raw(target);
+        QSqlQuery q(raw.db());
+        QVERIFY(q.exec(QStringLiteral("SELECT Importo, Quota, Misura FROM Conti ORDER BY rowid")));
+        QVERIFY(q.next());
+        QCOMPARE(Record::ReadCurrency(q.value(0)).units(), largest);
+        QCOMPARE(q.value(1).toDouble(), 0.1); // the single written as the decimal it shows
+        QCOMPARE(q.value(2).toDouble(), 0.1);
+        QVERIFY(q.next());
+        QCOMPARE(Record::ReadCurrency(q.value(0)).units(), -123456789);
+        QVERIFY(q.value(1).isNull());
+        QCOMPARE(q.value(2).toDouble(), 1e300);
+    }
+    // One more ten-thousandth would not come back the same: the import stops, saying where.
+    MdbFakeSource beyond;
+    beyond.addTable(QStringLiteral("Conti"), columns, {{largest + 1, 0.1f, 0.1}});
+    const QString other = dir.filePath(QStringLiteral("d.db"));
+    const MdbImport::Result refused = MdbImport::Run(beyond, other, MdbImport::Mode::AnyArchive);
+    QVERIFY(!refused.ok);
+    QVERIFY2(refused.error.startsWith(QStringLiteral(
+                 "la tabella Conti, riga 1: la colonna Importo contiene un importo")),
+             qPrintable(refused.error));
+    QVERIFY(!QFileInfo::exists(other));
 }
 
 QTEST_GUILESS_MAIN(tst_MdbImport)

@@ -84,7 +84,7 @@ QString importedText(const QString& target) {
 
 class tst_MdbImportFlow : public QObject {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void refusesAForeignArchiveAfterReadingItsTables();
     void importsAndUsesTheNewArchiveOnYes();
     void theSwitchGoesThroughReconnectWhenSet();

@@ -8,7 +8,8 @@
     X(Backup)                                                                                      \
     X(Recompute)                                                                                   \
     X(Movements)                                                                                   \
-    X(Print)
+    X(Print)                                                                                       \
+    X(ImportMdb)
 
 #define X(verb) CliCommand verb##Command();
 QUARZIL_CLI_VERBS

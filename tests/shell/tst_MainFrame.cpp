@@ -366,10 +366,10 @@ void tst_MainFrame::applicationMenuAndQuickAccess() {
     QStringList menu;
     for (QAction* a : frame->ribbon()->applicationMenu()->actions())
         menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(menu,
-             QStringList({"Connessione Dati", "Dati Aziendali", "Unità di Misura", "Backup Dati",
-                          "-", "Pagina Facebook", "Canale YouTube", "Pagina Web", "-", "Programma",
-                          "Stile", "&Informazioni su Quarzil...", "-", "&Esci"}));
+    QCOMPARE(menu, QStringList({"Connessione Dati", "Importa archivio Access (.mdb)...",
+                                "Dati Aziendali", "Unità di Misura", "Backup Dati", "-",
+                                "Pagina Facebook", "Canale YouTube", "Pagina Web", "-", "Programma",
+                                "Stile", "&Informazioni su Quarzil...", "-", "&Esci"}));
     auto* programma = frame->ribbon()->applicationMenu()->findChild<QMenu*>("Programma");
     QStringList group;
     for (QAction* a : programma->actions())

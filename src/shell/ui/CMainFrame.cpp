@@ -36,6 +36,7 @@
 #include "shell/ui/CSplashWnd.h"
 #include "shell/ui/RibbonIcons.h"
 #include "store/ArchiveBackup.h"
+#include "store/ui/MdbImportFlow.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -202,6 +203,9 @@ void CMainFrame::runCommand(int id) {
     case RL::BackupDati:
         backupData();
         return;
+    case RL::ImportaMdb:
+        importMdb();
+        return;
     case RL::About: {
         CAboutDlg about(this);
         about.exec();
@@ -251,6 +255,14 @@ void CMainFrame::backupData() {
     else
         m_app.prompt().message(QStringLiteral("Impossibile salvare l'archivio dati!"),
                                IPrompt::Icon::Warning);
+}
+
+void CMainFrame::importMdb() {
+    MdbImportFlow flow(m_app.profile(), m_app.prompt(), m_app.fileDialogs(),
+                       m_app.applicationDataFolder(), m_app.database().connectionString(), this);
+    // The switch to the new archive while the program runs: set flow.reconnect here. Until
+    // then the flow stores MyConnection and the new archive opens at the next start.
+    flow.run();
 }
 
 void CMainFrame::openCompanyData() {

@@ -88,6 +88,7 @@ private:
     // "Backup Dati": a copy of the open archive into a file the user chooses.
     void backupData();
     void openUnits();
+    void importMdb();
 
     CMainApp& m_app;
     CMainDoc* m_doc = nullptr;

@@ -6,10 +6,37 @@
 
 #include <QSqlQuery>
 #include <algorithm>
+#include <cmath>
 
 namespace {
-const QString kOverlapCondition = QStringLiteral("DataInit < ? AND DataEnd > ?");
+// Entries that start before the end of the range and end after its start; the first term
+// bounds the scan of the start index (see earliestStart).
+const QString kOverlapCondition = QStringLiteral("DataInit >= ? AND DataInit < ? AND DataEnd > ?");
 } // namespace
+
+bool AgendaStore::earliestStart(const QDate& first, QDateTime* lower, bool* none) {
+    // The longest entry, read from its own index: an entry still running on `first` began at
+    // most that long before it. A day more covers a change of the clocks.
+    const QString sql =
+        m_db.isPostgres()
+            ? QStringLiteral("SELECT EXTRACT(EPOCH FROM MAX(DataEnd - DataInit)) / 86400.0 FROM "
+                             "Scadenze")
+            : QStringLiteral("SELECT MAX(julianday(DataEnd) - julianday(DataInit)) FROM Scadenze");
+    QSqlQuery q;
+    if (!m_db.query(q, sql))
+        return false;
+    const bool read = q.next();
+    const QVariant span = read ? q.value(0) : QVariant();
+    if (!read && q.lastError().isValid()) {
+        m_db.setError(q.lastError());
+        return false;
+    }
+    q.finish();
+    *none = span.isNull();
+    const double days = qMax(0.0, span.toDouble());
+    *lower = DayStart(first).addDays(-qint64(std::ceil(days)) - 1);
+    return true;
+}
 
 QDateTime AgendaStore::DayStart(const QDate& day) {
     return QDateTime(day, QTime(0, 0));
@@ -21,10 +48,16 @@ QDateTime AgendaStore::DayAfter(const QDate& day) {
 
 bool AgendaStore::loadDay(const QDate& day, std::vector<ScadenzeRecord>* entries) {
     entries->clear();
+    QDateTime lower;
+    bool none = false;
+    if (!earliestStart(day, &lower, &none))
+        return false;
+    if (none)
+        return true;
     TableRecordSet<ScadenzeRecord> set(m_db);
     if (!set.open(QStringLiteral("SELECT * FROM Scadenze WHERE %1 ORDER BY DataInit, IDScadenza")
                       .arg(kOverlapCondition),
-                  {DayAfter(day), DayStart(day)}))
+                  {lower, DayAfter(day), DayStart(day)}))
         return false;
     for (; !set.atEnd(); set.moveNext())
         entries->push_back(set.current());
@@ -58,11 +91,17 @@ bool AgendaStore::daysWithEntries(const QDate& first, const QDate& last, std::se
     days->clear();
     if (!first.isValid() || !last.isValid() || last < first)
         return true;
+    QDateTime lower;
+    bool none = false;
+    if (!earliestStart(first, &lower, &none))
+        return false;
+    if (none)
+        return true;
     QSqlQuery q;
     if (!m_db.query(q,
                     QStringLiteral("SELECT DataInit, DataEnd FROM Scadenze WHERE %1")
                         .arg(kOverlapCondition),
-                    {DayAfter(last), DayStart(first)}))
+                    {lower, DayAfter(last), DayStart(first)}))
         return false;
     while (q.next()) {
         const QDateTime start = Record::ReadDateTime(q.value(0));

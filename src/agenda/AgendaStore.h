@@ -35,5 +35,9 @@ public:
     static QDateTime DayAfter(const QDate& day);
 
 private:
+    // The earliest start an entry overlapping `first` can have; `none` when there are no
+    // entries at all.
+    bool earliestStart(const QDate& first, QDateTime* lower, bool* none);
+
     Database& m_db;
 };

@@ -7,16 +7,36 @@ namespace Schema {
 namespace {
 using T = ColumnType;
 
-Column key(const char* name) { return {name, T::Counter}; }
-Column text(const char* name, int width) { return {name, T::Text, width}; }
-Column memo(const char* name) { return {name, T::Memo}; }
-Column integer(const char* name) { return {name, T::Integer}; }
-Column smallint(const char* name) { return {name, T::SmallInt}; }
-Column real(const char* name) { return {name, T::Real}; }
-Column currency(const char* name) { return {name, T::Currency}; }
-Column datetime(const char* name) { return {name, T::DateTime}; }
-Column bit(const char* name) { return {name, T::Bit}; }
-Column binary(const char* name) { return {name, T::LongBinary}; }
+Column key(const char* name) {
+    return {name, T::Counter};
+}
+Column text(const char* name, int width) {
+    return {name, T::Text, width};
+}
+Column memo(const char* name) {
+    return {name, T::Memo};
+}
+Column integer(const char* name) {
+    return {name, T::Integer};
+}
+Column smallint(const char* name) {
+    return {name, T::SmallInt};
+}
+Column real(const char* name) {
+    return {name, T::Real};
+}
+Column currency(const char* name) {
+    return {name, T::Currency};
+}
+Column datetime(const char* name) {
+    return {name, T::DateTime};
+}
+Column bit(const char* name) {
+    return {name, T::Bit};
+}
+Column binary(const char* name) {
+    return {name, T::LongBinary};
+}
 
 // The eight per-document currency columns shared by movements, invoices and orders.
 void appendCurrencySet(std::vector<Column>& columns) {
@@ -28,24 +48,44 @@ void appendCurrencySet(std::vector<Column>& columns) {
 std::vector<Table> buildTables() {
     std::vector<Table> tables;
     tables.push_back({"Articoli",
-                      {key("IDArticolo"), text("Matricola", 30), text("Descrizione", 100),
-                       integer("IDUM"), text("CodBarre", 30), currency("Prezzo"), real("ScortaMin"),
-                       binary("Foto"), real("Iva"), bit("IncIva"), real("Sconto"), real("Ricarico"),
-                       bit("Imei"), real("GiacInit"), text("UnMis", 5), real("Carichi"),
-                       real("Scarichi"), real("Resi"), real("Giacenza"), real("Riordino"),
-                       real("Ordinato"), datetime("LastMov"), integer("IDCategoria"),
-                       integer("IDReparto"), integer("IDScaffale"), integer("IDGruppo"),
-                       memo("Notes"), integer("IDFornitore"), text("CodForn", 30)}});
+                      {key("IDArticolo"),
+                       text("Matricola", 30),
+                       text("Descrizione", 100),
+                       integer("IDUM"),
+                       text("CodBarre", 30),
+                       currency("Prezzo"),
+                       real("ScortaMin"),
+                       binary("Foto"),
+                       real("Iva"),
+                       bit("IncIva"),
+                       real("Sconto"),
+                       real("Ricarico"),
+                       bit("Imei"),
+                       real("GiacInit"),
+                       text("UnMis", 5),
+                       real("Carichi"),
+                       real("Scarichi"),
+                       real("Resi"),
+                       real("Giacenza"),
+                       real("Riordino"),
+                       real("Ordinato"),
+                       datetime("LastMov"),
+                       integer("IDCategoria"),
+                       integer("IDReparto"),
+                       integer("IDScaffale"),
+                       integer("IDGruppo"),
+                       memo("Notes"),
+                       integer("IDFornitore"),
+                       text("CodForn", 30)}});
 
-    Table movimenti{"Movimenti",
-                    {key("IDMovimento"), text("Numero", 20), datetime("Data"), integer("IDCliFor"),
-                     integer("Tipo"), text("Causale", 20), text("Vettore", 100),
-                     text("Aspetto", 20), text("Colli", 10), text("Peso", 10),
-                     text("Riga1SX", 50), text("Riga1DX", 50), text("Riga2", 200),
-                     text("Riga3", 200), text("Riga4", 200), text("Riga1Min", 150),
-                     text("Riga2Min", 150), text("Riga3Min", 150), bit("Contabilizzato"),
-                     text("CliFor", 100), currency("Prezzo"), currency("Imposta"),
-                     currency("Totale")}};
+    Table movimenti{
+        "Movimenti",
+        {key("IDMovimento"),    text("Numero", 20),    datetime("Data"),      integer("IDCliFor"),
+         integer("Tipo"),       text("Causale", 20),   text("Vettore", 100),  text("Aspetto", 20),
+         text("Colli", 10),     text("Peso", 10),      text("Riga1SX", 50),   text("Riga1DX", 50),
+         text("Riga2", 200),    text("Riga3", 200),    text("Riga4", 200),    text("Riga1Min", 150),
+         text("Riga2Min", 150), text("Riga3Min", 150), bit("Contabilizzato"), text("CliFor", 100),
+         currency("Prezzo"),    currency("Imposta"),   currency("Totale")}};
     appendCurrencySet(movimenti.columns);
     movimenti.columns.insert(movimenti.columns.end(),
                              {text("Porto", 20), text("Banca", 200), text("IBAN", 50),
@@ -53,17 +93,17 @@ std::vector<Table> buildTables() {
                               text("IndirizzoDiv", 100), text("ComuneDiv", 100)});
     tables.push_back(movimenti);
 
-    tables.push_back({"SottoMovimenti",
-                      {key("IDSottoMovimento"), integer("IDMovimento"), real("Qt"),
-                       integer("IDArticolo"), integer("IDUM"), currency("Prezzo"), real("Iva"),
-                       real("Sconto"), text("Notes", 100)}});
+    tables.push_back(
+        {"SottoMovimenti",
+         {key("IDSottoMovimento"), integer("IDMovimento"), real("Qt"), integer("IDArticolo"),
+          integer("IDUM"), currency("Prezzo"), real("Iva"), real("Sconto"), text("Notes", 100)}});
 
-    tables.push_back({"CliFor",
-                      {key("IDCliFor"), text("RagSoc", 100), text("Indirizzo", 100),
-                       text("Comune", 100), text("Telefono", 20), text("Cellulare", 20),
-                       text("EMail", 50), text("Web", 50), text("CodFisc", 16),
-                       text("PartIva", 30), bit("CliFor"), text("Codice", 20), bit("Operaio"),
-                       real("Sconto"), memo("Notes"), text("Banca", 200), text("IBAN", 50)}});
+    tables.push_back(
+        {"CliFor",
+         {key("IDCliFor"), text("RagSoc", 100), text("Indirizzo", 100), text("Comune", 100),
+          text("Telefono", 20), text("Cellulare", 20), text("EMail", 50), text("Web", 50),
+          text("CodFisc", 16), text("PartIva", 30), bit("CliFor"), text("Codice", 20),
+          bit("Operaio"), real("Sconto"), memo("Notes"), text("Banca", 200), text("IBAN", 50)}});
 
     tables.push_back({"UnMis", {key("IDUM"), text("Sigla", 5), text("Descrizione", 20)}});
     tables.push_back({"Categorie", {key("IDCategoria"), text("Categoria", 30)}});
@@ -75,28 +115,28 @@ std::vector<Table> buildTables() {
                       {key("IDScadenza"), datetime("DataInit"), datetime("DataEnd"),
                        text("Oggetto", 100), text("Descrizione", 255), smallint("Tipo")}});
 
-    tables.push_back({"Offerte",
-                      {key("IDOfferta"), integer("IDArticolo"), datetime("DataInit"),
-                       datetime("DataEnd"), bit("Attivo"), bit("Sempre"), bit("TreXDue"),
-                       bit("DueXUno"), real("Sconto")}});
+    tables.push_back(
+        {"Offerte",
+         {key("IDOfferta"), integer("IDArticolo"), datetime("DataInit"), datetime("DataEnd"),
+          bit("Attivo"), bit("Sempre"), bit("TreXDue"), bit("DueXUno"), real("Sconto")}});
 
-    tables.push_back({"Imei",
-                      {key("IDImei"), integer("IDSottoMovimento"), text("CodImei", 30),
-                       bit("Scaricato")}});
+    tables.push_back(
+        {"Imei",
+         {key("IDImei"), integer("IDSottoMovimento"), text("CodImei", 30), bit("Scaricato")}});
 
     tables.push_back({"Informazioni", {integer("Versione")}});
 
-    Table ordini{"Ordini",
-                 {key("IDOrdine"), text("Numero", 20), datetime("Data"), integer("IDCliFor"),
-                  bit("Evaso")}};
+    Table ordini{
+        "Ordini",
+        {key("IDOrdine"), text("Numero", 20), datetime("Data"), integer("IDCliFor"), bit("Evaso")}};
     appendCurrencySet(ordini.columns);
     ordini.columns.push_back(memo("Notes"));
     tables.push_back(ordini);
 
-    tables.push_back({"SottoOrdini",
-                      {key("IDSottoOrdine"), integer("IDOrdine"), integer("IDArticolo"),
-                       integer("IDUM"), real("Qt"), currency("Prezzo"), real("Iva"),
-                       real("Sconto"), text("Notes", 100)}});
+    tables.push_back(
+        {"SottoOrdini",
+         {key("IDSottoOrdine"), integer("IDOrdine"), integer("IDArticolo"), integer("IDUM"),
+          real("Qt"), currency("Prezzo"), real("Iva"), real("Sconto"), text("Notes", 100)}});
 
     Table fatture{"Fatture",
                   {key("IDFattura"), text("Numero", 20), datetime("Data"), integer("IDCliFor"),
@@ -105,20 +145,20 @@ std::vector<Table> buildTables() {
     fatture.columns.insert(fatture.columns.end(), {text("CondPag", 30), text("Titolo", 30)});
     tables.push_back(fatture);
 
-    tables.push_back({"SottoFatture",
-                      {key("IDSottoFattura"), integer("IDFattura"), text("Descrizione", 100),
-                       currency("Prezzo"), real("Iva"), real("Inps"), real("RitAcc"),
-                       text("Notes", 100)}});
+    tables.push_back(
+        {"SottoFatture",
+         {key("IDSottoFattura"), integer("IDFattura"), text("Descrizione", 100), currency("Prezzo"),
+          real("Iva"), real("Inps"), real("RitAcc"), text("Notes", 100)}});
 
     tables.push_back({"PrimaNota",
                       {key("IDPrimaNota"), datetime("Data"), integer("IDMovimento"),
                        currency("Importo"), currency("Iva"), bit("DarAve")}});
 
-    tables.push_back({"Produzione",
-                      {key("IDProduzione"), text("Codice", 20), text("NumLotto", 20),
-                       text("Descrizione", 150), integer("IDArticolo"), smallint("Stato"),
-                       datetime("DataAvvio"), datetime("DataSca"), datetime("DataLastSca"),
-                       datetime("DataLastPause"), datetime("DataTotPause")}});
+    tables.push_back(
+        {"Produzione",
+         {key("IDProduzione"), text("Codice", 20), text("NumLotto", 20), text("Descrizione", 150),
+          integer("IDArticolo"), smallint("Stato"), datetime("DataAvvio"), datetime("DataSca"),
+          datetime("DataLastSca"), datetime("DataLastPause"), datetime("DataTotPause")}});
     tables.push_back({"ArtProd",
                       {key("IDArtProd"), integer("IDProduzione"), integer("IDArticolo"),
                        integer("IDUM"), real("Qt")}});
@@ -143,25 +183,45 @@ const std::vector<Index>& Indexes() {
     // alone, and the movements list its keys by date (PostgreSQL's index, unlike SQLite's,
     // does not carry the key by itself).
     static const std::vector<Index> indexes = {
-        {"Articoli", "Matricola"},         {"Articoli", "Descrizione"},
-        {"Articoli", "CodBarre"},          {"Articoli", "IDUM"},
-        {"Articoli", "IDCategoria"},       {"Articoli", "IDReparto"},
-        {"Articoli", "IDScaffale"},        {"Articoli", "IDGruppo"},
-        {"Articoli", "IDFornitore"},       {"Movimenti", "Data", "IDMovimento"},
-        {"Movimenti", "Tipo"},             {"Movimenti", "IDCliFor"},
-        {"Movimenti", "Numero"},           {"SottoMovimenti", "IDMovimento"},
+        {"Articoli", "Matricola"},
+        {"Articoli", "Descrizione"},
+        {"Articoli", "CodBarre"},
+        {"Articoli", "IDUM"},
+        {"Articoli", "IDCategoria"},
+        {"Articoli", "IDReparto"},
+        {"Articoli", "IDScaffale"},
+        {"Articoli", "IDGruppo"},
+        {"Articoli", "IDFornitore"},
+        {"Movimenti", "Data", "IDMovimento"},
+        {"Movimenti", "Tipo"},
+        {"Movimenti", "IDCliFor"},
+        {"Movimenti", "Numero"},
+        {"SottoMovimenti", "IDMovimento"},
         {"SottoMovimenti", "IDArticolo", "IDMovimento, Qt"},
         {"SottoMovimenti", "IDUM"},
-        {"CliFor", "RagSoc"},              {"CliFor", "Codice"},
-        {"UnMis", "Sigla"},                {"Categorie", "Categoria"},
-        {"Reparti", "Reparto"},            {"Scaffali", "Scaffale"},
-        {"Gruppi", "Gruppo"},              {"Scadenze", "DataInit"},
-        {"Scadenze", "DataEnd"},           {"Offerte", "IDArticolo"},
-        {"Imei", "IDSottoMovimento"},      {"Imei", "CodImei"},
-        {"Ordini", "IDCliFor"},            {"Ordini", "Evaso"},
-        {"SottoOrdini", "IDOrdine"},       {"SottoOrdini", "IDArticolo"},
-        {"Fatture", "IDCliFor"},           {"SottoFatture", "IDFattura"},
+        {"CliFor", "RagSoc"},
+        {"CliFor", "Codice"},
+        {"UnMis", "Sigla"},
+        {"Categorie", "Categoria"},
+        {"Reparti", "Reparto"},
+        {"Scaffali", "Scaffale"},
+        {"Gruppi", "Gruppo"},
+        {"Scadenze", "DataInit"},
+        {"Scadenze", "DataEnd"},
+        {"Offerte", "IDArticolo"},
+        {"Imei", "IDSottoMovimento"},
+        {"Imei", "CodImei"},
+        {"Ordini", "IDCliFor"},
+        {"Ordini", "Evaso"},
+        {"SottoOrdini", "IDOrdine"},
+        {"SottoOrdini", "IDArticolo"},
+        {"Fatture", "IDCliFor"},
+        {"SottoFatture", "IDFattura"},
         {"PrimaNota", "IDMovimento"},
+        // The longest agenda entry, which bounds how far back the day query looks for entries
+        // still running.
+        {"Scadenze", "Durata", nullptr, false, "julianday(DataEnd) - julianday(DataInit)",
+         "(DataEnd - DataInit)"},
     };
     return indexes;
 }
@@ -181,11 +241,10 @@ const std::vector<Index>& AlphabeticalIndexes() {
 
 const std::vector<Unit>& StarterUnits() {
     static const std::vector<Unit> units = {
-        {"Pz", "Pezzi"},     {"Nr", "Numero"},          {"Kg", "Chilogrammi"},
-        {"Gr", "Grammi"},    {"Qli", "Quintali"},       {"Lt", "Litri"},
-        {"Ml", "Millilitri"}, {"Mt", "Metri"},          {"Cm", "Centimetri"},
-        {"Mq", "Metri quadri"}, {"Mc", "Metri cubi"},   {"Cf", "Confezioni"},
-        {"Ct", "Cartoni"},   {"Paia", "Paia"},          {"Ore", "Ore"},
+        {"Pz", "Pezzi"},      {"Nr", "Numero"},       {"Kg", "Chilogrammi"}, {"Gr", "Grammi"},
+        {"Qli", "Quintali"},  {"Lt", "Litri"},        {"Ml", "Millilitri"},  {"Mt", "Metri"},
+        {"Cm", "Centimetri"}, {"Mq", "Metri quadri"}, {"Mc", "Metri cubi"},  {"Cf", "Confezioni"},
+        {"Ct", "Cartoni"},    {"Paia", "Paia"},       {"Ore", "Ore"},
     };
     return units;
 }
@@ -224,7 +283,8 @@ QString ColumnTypeText(ColumnType type, int width, Dialect dialect) {
     case T::DateTime:
         return pg ? QStringLiteral("TIMESTAMP") : QStringLiteral("DATETIME");
     case T::Text:
-        return pg ? QStringLiteral("VARCHAR(%1)").arg(width) : QStringLiteral("TEXT(%1)").arg(width);
+        return pg ? QStringLiteral("VARCHAR(%1)").arg(width)
+                  : QStringLiteral("TEXT(%1)").arg(width);
     case T::Memo:
         return QStringLiteral("TEXT");
     case T::Bit:
@@ -251,6 +311,10 @@ QString IndexName(const Index& index) {
 }
 
 QString CreateIndexStatement(const Index& index, Dialect dialect) {
+    if (index.sqliteTerm)
+        return QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+            .arg(IndexName(index), QLatin1String(index.table),
+                 QLatin1String(dialect == Dialect::SQLite ? index.sqliteTerm : index.postgresTerm));
     const QString column = QLatin1String(index.column);
     QString columns = column;
     if (index.alphabetical) {
@@ -281,7 +345,8 @@ QStringList CreateStatements(Dialect dialect) {
     for (const Unit& u : StarterUnits())
         statements << QStringLiteral("INSERT INTO UnMis (Sigla, Descrizione) VALUES ('%1', '%2')")
                           .arg(QLatin1String(u.sigla), QLatin1String(u.descrizione));
-    statements << QStringLiteral("INSERT INTO Informazioni (Versione) VALUES (%1)").arg(kCurrentVersion);
+    statements
+        << QStringLiteral("INSERT INTO Informazioni (Versione) VALUES (%1)").arg(kCurrentVersion);
     return statements;
 }
 

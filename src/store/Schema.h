@@ -10,7 +10,18 @@ namespace Schema {
 
 constexpr int kCurrentVersion = 20;
 
-enum class ColumnType { Counter, Integer, SmallInt, Real, Currency, DateTime, Text, Memo, Bit, LongBinary };
+enum class ColumnType {
+    Counter,
+    Integer,
+    SmallInt,
+    Real,
+    Currency,
+    DateTime,
+    Text,
+    Memo,
+    Bit,
+    LongBinary
+};
 enum class Dialect { SQLite, PostgreSQL };
 
 struct Column {
@@ -32,6 +43,10 @@ struct Index {
     // In alphabetical order without regard to case (TextOrder): the lists' order and the
     // look-ups that ignore case. Named IX_<table>_<column>_Alfa.
     bool alphabetical = false;
+    // An index on an expression instead of the column, in each dialect's text; the column then
+    // only names the index.
+    const char* sqliteTerm = nullptr;
+    const char* postgresTerm = nullptr;
 };
 
 struct Unit {

@@ -69,6 +69,13 @@ void repairIndexes(Database& db, const Observer& observer) {
     // An index an earlier build made on fewer columns is made again, in one transaction so that
     // a refusal keeps the old one.
     for (const Schema::Index& index : Schema::Indexes()) {
+        // An index on an expression is made when it is missing; its definition is not
+        // compared, since each server writes an expression back in its own words.
+        if (index.sqliteTerm) {
+            if (!present.contains(Schema::IndexName(index).toLower()))
+                db.execute(sent(Schema::CreateIndexStatement(index, dialect)));
+            continue;
+        }
         const auto found = present.constFind(Schema::IndexName(index).toLower());
         const QString wanted = keyColumns(Schema::CreateIndexStatement(index, dialect));
         if (found == present.constEnd() || keyColumns(*found) == wanted || db.inTransaction() ||

@@ -5,6 +5,7 @@
 
 #include "ArchiveTestCase.h"
 
+#include <QSqlQuery>
 #include <QTest>
 
 class tst_AgendaStore : public ArchiveTestCase {
@@ -14,6 +15,8 @@ private Q_SLOTS:
     void roundTrip();
     void dayLoadOverlaps_data() { TestSupport::AddBackendRows(); }
     void dayLoadOverlaps();
+    void spanIndexServesTheQuery_data() { TestSupport::AddBackendRows(); }
+    void spanIndexServesTheQuery();
     void monthDays_data() { TestSupport::AddBackendRows(); }
     void monthDays();
 };
@@ -108,6 +111,43 @@ void tst_AgendaStore::dayLoadOverlaps() {
     QVERIFY(entries.empty());
     QVERIFY(store.loadDay(QDate(2024, 5, 11), &entries));
     QCOMPARE(Subjects(entries), QStringList({"sabato"}));
+
+    // The day query looks back only as far as the longest entry: one lasting more than a year
+    // still shows, on its days only, and so do the calendar's days.
+    QVERIFY(Add(store, At(2023, 3, 1, 8, 0), At(2024, 5, 11, 12, 0), QStringLiteral("lunga")));
+    QVERIFY(store.loadDay(QDate(2024, 5, 11), &entries));
+    QCOMPARE(Subjects(entries), QStringList({"lunga", "sabato"}));
+    QVERIFY(store.loadDay(QDate(2024, 5, 12), &entries));
+    QVERIFY(entries.empty());
+    QVERIFY(store.loadDay(QDate(2023, 3, 1), &entries));
+    QCOMPARE(Subjects(entries), QStringList({"lunga"}));
+    QVERIFY(store.loadDay(QDate(2023, 2, 28), &entries));
+    QVERIFY(entries.empty());
+    std::set<QDate> days;
+    QVERIFY(store.daysWithEntries(QDate(2024, 1, 1), QDate(2024, 1, 31), &days));
+    QCOMPARE(int(days.size()), 31);
+}
+
+void tst_AgendaStore::spanIndexServesTheQuery() {
+    QUARZIL_FETCH_EMPTIED_ARCHIVE(m_archives, db, "Scadenze");
+    // The longest entry is read from an index of its own, on both back ends.
+    QSqlQuery q;
+    const QString sql = db->isPostgres()
+                            ? QStringLiteral("SELECT COUNT(*) FROM pg_indexes WHERE indexname = "
+                                             "'ix_scadenze_durata'")
+                            : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = "
+                                             "'IX_Scadenze_Durata'");
+    QVERIFY(db->query(q, sql) && q.next());
+    QCOMPARE(q.value(0).toInt(), 1);
+    q.finish();
+    if (!db->isPostgres()) {
+        QVERIFY(db->query(q, QStringLiteral("EXPLAIN QUERY PLAN SELECT MAX(julianday(DataEnd) - "
+                                            "julianday(DataInit)) FROM Scadenze")));
+        QString plan;
+        while (q.next())
+            plan += q.value(3).toString();
+        QVERIFY2(plan.contains(QStringLiteral("IX_Scadenze_Durata")), qPrintable(plan));
+    }
 }
 
 void tst_AgendaStore::monthDays() {

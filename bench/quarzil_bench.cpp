@@ -9,6 +9,7 @@
 #include "BenchData.h"
 #include "OldArchive.h"
 
+#include "agenda/AgendaStore.h"
 #include "agenda/ui/CAgendaView.h"
 #include "agenda/ui/CCalAppBar.h"
 #include "common/ChangeNotifier.h"
@@ -42,13 +43,13 @@
 #include "store/TableRecord.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
-#include <QCalendarWidget>
 #include <QFile>
-#include <QKeyEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -56,6 +57,7 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <set>
 #include <vector>
 
 namespace {
@@ -715,6 +717,24 @@ bool benchAgenda(const QString& target, const QString& catalog, int entries, Pro
             if (!stage(QStringLiteral("Adding %1 agenda entries").arg(entries),
                        [&] { return BenchData::AddAgendaEntries(db, entries, 7, error); }))
                 return false;
+            const QString setting = QStringLiteral("%1 entries").arg(entries);
+            AgendaStore store(db);
+            if (!timeRuns(
+                    QStringLiteral("AgendaDayQuery"), setting, 50,
+                    [&](int i) {
+                        std::vector<ScadenzeRecord> day;
+                        return store.loadDay(QDate(2021, 1, 1).addDays(i * 37), &day);
+                    },
+                    results) ||
+                !timeRuns(
+                    QStringLiteral("AgendaMonthQuery"), setting, 24,
+                    [&](int i) {
+                        std::set<QDate> days;
+                        const QDate first(2022 + i / 12, 1 + i % 12, 1);
+                        return store.daysWithEntries(first.addDays(-7), first.addDays(49), &days);
+                    },
+                    results))
+                return false;
             ChangeNotifier notifier;
             SilentPrompt prompt;
             NoBrowser browser;
@@ -726,7 +746,6 @@ bool benchAgenda(const QString& target, const QString& catalog, int entries, Pro
             view.show();
             bar.show();
             QCoreApplication::processEvents();
-            const QString setting = QStringLiteral("%1 entries").arg(entries);
             size_t shown = 0;
             bool ok = timeRuns(
                 QStringLiteral("AgendaShowDay"), setting, 50,
@@ -740,8 +759,7 @@ bool benchAgenda(const QString& target, const QString& catalog, int entries, Pro
             out << "AgendaShowDay: " << double(shown) / 50 << " entries a day on average\n";
             view.showDay(QDate(2024, 3, 1));
             ok = ok && timeRuns(
-                           QStringLiteral("AgendaNextDay"), setting + QStringLiteral(", Right"),
-                           50,
+                           QStringLiteral("AgendaNextDay"), setting + QStringLiteral(", Right"), 50,
                            [&](int) {
                                QKeyEvent key(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
                                QCoreApplication::sendEvent(&view, &key);
@@ -970,7 +988,7 @@ int main(int argc, char** argv) {
 
         // The agenda: 100,000 entries.
         if (ok && (wanted("AgendaShowDay") || wanted("AgendaNextDay") ||
-                   wanted("AgendaMonthBold")))
+                   wanted("AgendaMonthBold") || wanted("AgendaDayQuery")))
             ok = benchAgenda(target, catalog, int(scaled(100000)), profile, results, &error);
 
         // The upgrade from version 17 and the backup, at 100,000 items and 1,000,000 rows.

@@ -12,6 +12,32 @@ namespace {
 // Entries that start before the end of the range and end after its start; the first term
 // bounds the scan of the start index (see earliestStart).
 const QString kOverlapCondition = QStringLiteral("DataInit >= ? AND DataInit < ? AND DataEnd > ?");
+// The day of a stored time and whether it is that day's midnight, without making a local
+// date-time: a month of entries is thousands of values, and only their days count.
+bool DayOf(const QVariant& v, QDate* day, bool* midnight) {
+    if (v.typeId() == QMetaType::QString) {
+        const QString text = v.toString();
+        const QDate d = QDate::fromString(text.left(10), Qt::ISODate);
+        const QStringView time = QStringView(text).mid(11);
+        if (d.isValid() && (time.isEmpty() || time.at(0).isDigit())) {
+            *day = d;
+            *midnight = true;
+            for (QChar c : time)
+                if (c.isDigit() && c != u'0') {
+                    *midnight = false;
+                    break;
+                }
+            return true;
+        }
+    }
+    const QDateTime t = Record::ReadDateTime(v);
+    if (!t.isValid())
+        return false;
+    *day = t.date();
+    *midnight = t.time() == QTime(0, 0);
+    return true;
+}
+
 } // namespace
 
 bool AgendaStore::earliestStart(const QDate& first, QDateTime* lower, bool* none) {
@@ -104,13 +130,16 @@ bool AgendaStore::daysWithEntries(const QDate& first, const QDate& last, std::se
                     {lower, DayAfter(last), DayStart(first)}))
         return false;
     while (q.next()) {
-        const QDateTime start = Record::ReadDateTime(q.value(0));
-        const QDateTime end = Record::ReadDateTime(q.value(1));
-        if (!start.isValid() || !end.isValid())
+        QDate startDay;
+        QDate endDay;
+        bool startMidnight = false;
+        bool endMidnight = false;
+        if (!DayOf(q.value(0), &startDay, &startMidnight) ||
+            !DayOf(q.value(1), &endDay, &endMidnight))
             continue;
-        QDate from = std::max(start.date(), first);
+        QDate from = std::max(startDay, first);
         // An end at midnight closes the day before.
-        QDate to = end.time() == QTime(0, 0) ? end.date().addDays(-1) : end.date();
+        QDate to = endMidnight ? endDay.addDays(-1) : endDay;
         to = std::min(to, last);
         for (QDate d = from; d <= to; d = d.addDays(1))
             days->insert(d);

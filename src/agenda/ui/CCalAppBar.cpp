@@ -34,10 +34,13 @@ CCalAppBar::CCalAppBar(int commandId, const QString& title, Database& db, QWidge
 void CCalAppBar::showDay(const QDate& day) {
     if (!day.isValid())
         return;
+    const int year = m_calendar->yearShown();
+    const int month = m_calendar->monthShown();
     const QSignalBlocker block(m_calendar);
     m_calendar->setSelectedDate(day);
-    // The blocked signals include the page change: load its days here.
-    loadMonth(m_calendar->yearShown(), m_calendar->monthShown());
+    // The blocked signals include the page change: a new month's days are loaded here.
+    if (m_calendar->yearShown() != year || m_calendar->monthShown() != month)
+        loadMonth(m_calendar->yearShown(), m_calendar->monthShown());
 }
 
 void CCalAppBar::refresh() {

@@ -10,6 +10,7 @@
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CRelNotesDialog.h"
 #include "shell/ui/RibbonIcons.h"
+#include "store/ConnectionProbe.h"
 #include "store/ConnectionString.h"
 #include "store/DatabaseOpener.h"
 #include "store/SchemaUpgrade.h"
@@ -296,7 +297,9 @@ CMainApp::Reconnection CMainApp::reconnect() {
             m_frame->showOpenArchive();
     };
     const auto end = [&] {
-        const QString reason = m_db.errorText().trimmed();
+        const QString reason = ConnectionProbe::HidePassword(
+            m_db.errorText().trimmed(),
+            ConnectionString::Value(target, QStringLiteral("Password")));
         m_db.close();
         m_profile->setValue(S::Settings, QStringLiteral("MyConnection"),
                             m_profile->string(S::Settings, QStringLiteral("Connection")));

@@ -227,13 +227,12 @@ void CMainFrame::openConnectionDialog() {
     Profile& profile = m_app.profile();
     const QString chosen = profile.string(S::Settings, QStringLiteral("MyConnection"));
     // The fields start from the user's own choice, else from the archive in use.
-    const QString current = ConnectionString::IsValid(chosen)
-                                ? chosen
-                                : m_app.database().connectionString();
+    const QString current =
+        ConnectionString::IsValid(chosen) ? chosen : m_app.database().connectionString();
     int result;
     {
-        CConnDataDlg dialog(profile, m_app.prompt(), m_app.fileDialogs(), m_app.browser(),
-                            current, this);
+        CConnDataDlg dialog(profile, m_app.prompt(), m_app.fileDialogs(), m_app.browser(), current,
+                            this);
         result = dialog.exec();
     }
     if (result == CConnDataDlg::ImportAccess) {

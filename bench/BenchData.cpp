@@ -316,6 +316,47 @@ bool AddMovements(Database& db, qint64 totalRows, unsigned seed, Counts* counts,
     return true;
 }
 
+bool AddAgendaEntries(Database& db, int count, unsigned seed, QString* error) {
+    Rng rng(seed);
+    TransactionGuard guard(db);
+    if (!guard.isActive())
+        return fail(db, error);
+    static const char* const subjects[] = {"Riunione", "Consegna", "Pagamento fornitore",
+                                           "Telefonata", "Scadenza fattura", "Inventario"};
+    const int days = 3652;
+    const QDate first(2019, 1, 1);
+    BatchInsert insert(db, QStringLiteral("Scadenze"),
+                       {QStringLiteral("DataInit"), QStringLiteral("DataEnd"),
+                        QStringLiteral("Oggetto"), QStringLiteral("Descrizione"),
+                        QStringLiteral("Tipo")});
+    for (int i = 0; i < count; ++i) {
+        const QDate day = first.addDays(uniform(rng, 0, days - 1));
+        const int kind = uniform(rng, 0, 99);
+        QDateTime start;
+        QDateTime end;
+        if (kind < 90) {
+            start = QDateTime(day, QTime(uniform(rng, 7, 19), 30 * uniform(rng, 0, 1)));
+            end = start.addSecs(60 * 15 * uniform(rng, 1, 12));
+        } else if (kind < 95) {
+            start = QDateTime(day, QTime(23, 0));
+            end = start.addSecs(60 * 30 * uniform(rng, 2, 6));
+        } else if (kind < 99) {
+            start = QDateTime(day, QTime(9, 0));
+            end = QDateTime(day.addDays(uniform(rng, 1, 7)), QTime(18, 0));
+        } else {
+            start = QDateTime(day, QTime(0, 0));
+            end = QDateTime(day, QTime(23, 59, 59));
+        }
+        const QString subject = QString::fromLatin1(subjects[uniform(rng, 0, 5)]);
+        if (!insert.add({Record::BindDateTime(start), Record::BindDateTime(end), subject,
+                         subject + QStringLiteral(" n. %1").arg(i + 1), uniform(rng, 0, 2)}))
+            return fail(db, error);
+    }
+    if (!insert.flush() || !guard.commit() || !analyze(db))
+        return fail(db, error);
+    return true;
+}
+
 bool AddCounterparts(Database& db, int count, unsigned seed, QString* error) {
     static const char* const surnames[] = {
         "Rossi",   "Russo",   "Ferrari",   "Esposito", "Bianchi",    "Romano",  "Colombo",

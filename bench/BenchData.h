@@ -35,6 +35,10 @@ bool AddMovements(Database& db, qint64 totalRows, unsigned seed, Counts* counts,
 // transaction, prepared statements; the database assigns the keys.
 bool AddCounterparts(Database& db, int count, unsigned seed, QString* error);
 
+// Adds `count` agenda entries spread over 2019 to 2028 (about 27 a day): most within a day, some
+// across midnight, some over several days, a few covering whole days. One transaction.
+bool AddAgendaEntries(Database& db, int count, unsigned seed, QString* error);
+
 // A new archive for a benchmark: an SQLite file at `target`, or, when `target` is a PostgreSQL
 // server connection string, a new catalog on that server named `catalog`. Returns the
 // connection string of the new archive, empty on failure.

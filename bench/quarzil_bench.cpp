@@ -7,7 +7,10 @@
 // sets it); the benchmark makes its own catalog there and drops it at the end. --scale shrinks
 // or grows every size (0.01 for a quick check).
 #include "BenchData.h"
+#include "OldArchive.h"
 
+#include "agenda/ui/CAgendaView.h"
+#include "agenda/ui/CCalAppBar.h"
 #include "common/ChangeNotifier.h"
 #include "common/IBrowser.h"
 #include "common/IFileDialogs.h"
@@ -32,14 +35,20 @@
 #include "print/ItemReportData.h"
 #include "print/PrintDocument.h"
 #include "print/StockValueDocument.h"
+#include "store/ArchiveBackup.h"
+#include "store/ConnectionString.h"
 #include "store/Database.h"
+#include "store/SchemaUpgrade.h"
 #include "store/TableRecord.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QCalendarWidget>
 #include <QFile>
+#include <QKeyEvent>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -696,7 +705,122 @@ bool benchMovementReport(const QString& target, const QString& catalog, qint64 i
         });
 }
 
+// The agenda with 100,000 entries: showing a day (the day query, the layout and the paint), the
+// next day from the keyboard, and the calendar's bold days of a month.
+bool benchAgenda(const QString& target, const QString& catalog, int entries, Profile& profile,
+                 std::vector<Result>& results, QString* error) {
+    return onArchiveOfItsOwn(
+        target, catalog, QStringLiteral("agenda"), sizesOf(10, 10), error,
+        [&](Database& db, const BenchData::Counts&, const QString&) {
+            if (!stage(QStringLiteral("Adding %1 agenda entries").arg(entries),
+                       [&] { return BenchData::AddAgendaEntries(db, entries, 7, error); }))
+                return false;
+            ChangeNotifier notifier;
+            SilentPrompt prompt;
+            NoBrowser browser;
+            CMainDoc doc(profile, db, notifier);
+            CCalAppBar bar(32813, QStringLiteral("Calendario"), db);
+            CAgendaView view(doc, prompt, browser);
+            view.setCalAppBar(&bar);
+            view.resize(900, 700);
+            view.show();
+            bar.show();
+            QCoreApplication::processEvents();
+            const QString setting = QStringLiteral("%1 entries").arg(entries);
+            size_t shown = 0;
+            bool ok = timeRuns(
+                QStringLiteral("AgendaShowDay"), setting, 50,
+                [&](int i) {
+                    view.showDay(QDate(2021, 1, 1).addDays(i * 37));
+                    view.repaint();
+                    shown += view.entries().size();
+                    return true;
+                },
+                results);
+            out << "AgendaShowDay: " << double(shown) / 50 << " entries a day on average\n";
+            view.showDay(QDate(2024, 3, 1));
+            ok = ok && timeRuns(
+                           QStringLiteral("AgendaNextDay"), setting + QStringLiteral(", Right"),
+                           50,
+                           [&](int) {
+                               QKeyEvent key(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+                               QCoreApplication::sendEvent(&view, &key);
+                               view.repaint();
+                               return !view.entries().empty();
+                           },
+                           results);
+            ok = ok && timeRuns(
+                           QStringLiteral("AgendaMonthBold"), setting, 24,
+                           [&](int i) {
+                               bar.calendar()->setCurrentPage(2022 + i / 12, 1 + i % 12);
+                               return !bar.boldDays().empty();
+                           },
+                           results);
+            return ok;
+        });
+}
+
 } // namespace
+
+// The schema upgrade from version 17 (the data migration included) and the copy of the whole
+// archive, on an archive of their own. The upgrade runs on SQLite only: catalogs begin at 18.
+bool benchUpgradeAndBackup(const QString& target, const QString& catalog, qint64 itemCount,
+                           qint64 rowCount, bool upgrade, bool backup, std::vector<Result>& results,
+                           QString* error) {
+    BenchData::Sizes sizes;
+    sizes.items = int(itemCount);
+    sizes.rows = rowCount;
+    return onArchiveOfItsOwn(
+        target, catalog, QStringLiteral("upgrade"), sizes, error,
+        [&](Database& db, const BenchData::Counts& counts, const QString& connection) {
+            const QString setting =
+                QStringLiteral("%1 items, %2 movement rows").arg(counts.items).arg(counts.rows);
+            QTemporaryDir work;
+            if (backup) {
+                const QString copy = work.filePath(QStringLiteral("copia.db"));
+                if (!timeRuns(
+                        QStringLiteral("Backup"), setting, 3,
+                        [&](int) { return ArchiveBackup::CopyTo(db, copy, error); }, results))
+                    return false;
+                out << "  copy: " << QFileInfo(copy).size() / (1024 * 1024) << " MB\n";
+            }
+            if (!upgrade)
+                return true;
+            if (db.isPostgres()) {
+                out << "Upgrade17: SQLite only (catalogs begin at version 18)\n";
+                return true;
+            }
+            const QString source =
+                ConnectionString::Value(connection, QStringLiteral("Data Source"));
+            std::vector<double> times;
+            for (int run = 0; run < 3; ++run) {
+                const QString old = work.filePath(QStringLiteral("v17-%1.db").arg(run));
+                Database archive(QStringLiteral("bench_v17_%1").arg(run));
+                bool ok = stage(QStringLiteral("Version-17 copy %1").arg(run + 1), [&] {
+                    const QString c = OldArchive::Create(old, 17, error);
+                    return !c.isEmpty() && archive.openRaw(c) &&
+                           OldArchive::FillFromCurrent(archive, source, error);
+                });
+                if (!ok)
+                    return false;
+                SchemaUpgrade::Options options;
+                options.dataFolder = work.path();
+                SchemaUpgrade::Report upgraded;
+                QElapsedTimer timer;
+                timer.start();
+                ok = SchemaUpgrade::Run(archive, options, &upgraded) == SchemaUpgrade::UpToDate;
+                times.push_back(double(timer.nsecsElapsed()) / 1e6);
+                if (!ok) {
+                    *error = upgraded.describe();
+                    return false;
+                }
+                archive.close();
+                QFile::remove(old);
+            }
+            report(QStringLiteral("Upgrade17"), setting, times, results);
+            return true;
+        });
+}
 
 int main(int argc, char** argv) {
     // The items view is measured as a window, drawn offscreen.
@@ -843,6 +967,16 @@ int main(int argc, char** argv) {
             ok = benchItemReports(target, catalog, scaled(10000), scaled(1000000),
                                   wanted("ItemListPdf"), wanted("ValueReport"), profile, results,
                                   &error);
+
+        // The agenda: 100,000 entries.
+        if (ok && (wanted("AgendaShowDay") || wanted("AgendaNextDay") ||
+                   wanted("AgendaMonthBold")))
+            ok = benchAgenda(target, catalog, int(scaled(100000)), profile, results, &error);
+
+        // The upgrade from version 17 and the backup, at 100,000 items and 1,000,000 rows.
+        if (ok && (wanted("Upgrade17") || wanted("Backup")))
+            ok = benchUpgradeAndBackup(target, catalog, scaled(100000), scaled(1000000),
+                                       wanted("Upgrade17"), wanted("Backup"), results, &error);
 
         if (!ok) {
             out << "failed: " << (error.isEmpty() ? db.errorText() : error) << "\n";

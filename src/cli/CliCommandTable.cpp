@@ -7,9 +7,12 @@
     X(Probe)                                                                                       \
     X(Catalogs)                                                                                    \
     X(NewCatalog)                                                                                  \
+    X(Upgrade)                                                                                     \
+    X(Backup)                                                                                      \
     X(Recompute)                                                                                   \
     X(Movements)                                                                                   \
-    X(Print)
+    X(Print)                                                                                       \
+    X(ImportMdb)
 
 #define X(verb) CliCommand verb##Command();
 QUARZIL_CLI_VERBS

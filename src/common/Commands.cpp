@@ -23,6 +23,8 @@ Command Refresh() {
 QList<Command> FrameCommands() {
     return {
         C(ConnData, "Connessione Dati", "Scegli l'archivio dei dati", "", "network-server"),
+        C(ImportaMdb, "Importa archivio Access (.mdb)...",
+          "Importa in un nuovo archivio i dati del programma per Windows", "", "document-import"),
         C(DatiAziendali, "Dati Aziendali", "Dati dell'azienda, valute e formati dei numeri", "",
           "x-office-address-book"),
         C(UnitaMisura, "Unità di Misura", "Gestione delle unità di misura", "",

@@ -10,6 +10,7 @@ namespace Commands {
 // Command ids. The frame handles its own; the others belong to a view.
 enum Id : int {
     ConnData = 32802,
+    ImportaMdb = 32990,
     DatiAziendali = 32796,
     UnitaMisura = 32774,
     BackupDati = 32804,

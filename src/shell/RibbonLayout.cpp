@@ -84,7 +84,8 @@ const QList<Category>& Categories() {
 }
 
 QList<int> ApplicationMenu() {
-    return {ConnData, DatiAziendali, UnitaMisura, BackupDati, 0, Facebook, YouTube, PaginaWeb};
+    return {ConnData, ImportaMdb, DatiAziendali, UnitaMisura, BackupDati,
+            0,        Facebook,   YouTube,       PaginaWeb};
 }
 
 QList<int> ProgrammaGroup() {

@@ -1,6 +1,8 @@
 // label: gui
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
+#include "agenda/ui/CAgendaView.h"
+#include "agenda/ui/CCalAppBar.h"
 #include "common/ChangeNotifier.h"
 #include "common/ui/CFrameView.h"
 #include "common/ui/CMainDoc.h"
@@ -21,7 +23,6 @@
 #include "shell/RibbonLayout.h"
 #include "shell/ui/CMainApp.h"
 #include "shell/ui/CMainFrame.h"
-#include "shell/ui/CPlaceholderView.h"
 #include "shell/ui/CRibbonBar.h"
 #include "shell/ui/CRibbonCategory.h"
 #include "shell/ui/CRibbonPanel.h"
@@ -225,12 +226,10 @@ void tst_MainFrame::categoriesShowTheirViewAndPane() {
         QCOMPARE(frame->activeViewIndex(), i);
         auto* stack = qobject_cast<QStackedWidget*>(frame->centralWidget());
         QCOMPARE(stack->currentWidget(), frame->view(i));
-        // The items, movements and counterparts views are the real ones; the agenda's stands in.
-        auto* placeholder = qobject_cast<CPlaceholderView*>(frame->view(i));
         QCOMPARE(bool(qobject_cast<CArticoliView*>(frame->view(i))), i == 0);
         QCOMPARE(bool(qobject_cast<CMovimentiView*>(frame->view(i))), i == 1);
         QCOMPARE(bool(qobject_cast<CAnagraficheView*>(frame->view(i))), i == 2);
-        QCOMPARE(!placeholder, i != 3);
+        QCOMPARE(bool(qobject_cast<CAgendaView*>(frame->view(i))), i == 3);
         if (i == 1) {
             QCOMPARE(frame->windowTitle(), QStringLiteral("Movimenti di Magazzino - Quarzil"));
             QCOMPARE(frame->statusText()->text(),
@@ -243,35 +242,34 @@ void tst_MainFrame::categoriesShowTheirViewAndPane() {
                      QStringLiteral("Numero di anagrafiche nella lista: 0"));
             QVERIFY(qobject_cast<CAnaMovBar*>(frame->pane(2)));
         }
-        if (placeholder) {
-            QVERIFY(placeholder->text().contains(categories.at(i)));
-            QVERIFY(placeholder->text().contains(QStringLiteral("non è ancora disponibile")));
+        if (i == 3) {
+            QCOMPARE(frame->windowTitle(), QStringLiteral("Agenda - Quarzil"));
+            QCOMPARE(frame->statusText()->text(), QStringLiteral("Agenda appuntamenti"));
+            QVERIFY(qobject_cast<CCalAppBar*>(frame->pane(3)));
         }
         for (int p = 0; p < CMainFrame::kViewCount; ++p)
             QCOMPARE(frame->pane(p)->isVisible(), p == i);
 
-        // The category's commands are there (disabled until their view handles them); keys
-        // belong to the visible one only.
+        // Every category's commands are there; keys belong to the visible one only.
         const QString f3 = QStringLiteral("F3");
         const int newIds[] = {32771, 32784, 32812};
         const int views[] = {0, 2, 3};
         for (int k = 0; k < 3; ++k) {
             QAction* a = frame->viewCommand(views[k], newIds[k]);
             QVERIFY(a);
-            QCOMPARE(a->isEnabled(), views[k] != 3);
+            QVERIFY(a->isEnabled());
             QCOMPARE(a->shortcut().toString(), views[k] == i ? f3 : QString());
         }
         QVERIFY(frame->viewCommand(i, RL::Aggiorna));
-        QCOMPARE(frame->viewCommand(i, RL::Aggiorna)->isEnabled(), i != 3);
+        QVERIFY(frame->viewCommand(i, RL::Aggiorna)->isEnabled());
         QAction* newUnload = frame->viewCommand(1, 32777);
         QVERIFY(newUnload && newUnload->isEnabled());
         QCOMPARE(newUnload->shortcut().toString(), i == 1 ? f3 : QString());
     }
     QVERIFY(frame->command(RL::DatiAziendali)->isEnabled());
     QVERIFY(frame->command(RL::UnitaMisura)->isEnabled());
+    QVERIFY(frame->command(RL::BackupDati)->isEnabled());
     QVERIFY(frame->command(RL::ConnData)->isEnabled());
-    for (int id : {RL::BackupDati})
-        QVERIFY(!frame->command(id)->isEnabled());
     // Movements and counterparts: same id, their own texts.
     QCOMPARE(frame->viewCommand(1, 32794)->text(), QStringLiteral("Trova Movimento"));
     QCOMPARE(frame->viewCommand(2, 32794)->text(), QStringLiteral("Trova Anagrafica"));
@@ -368,10 +366,10 @@ void tst_MainFrame::applicationMenuAndQuickAccess() {
     QStringList menu;
     for (QAction* a : frame->ribbon()->applicationMenu()->actions())
         menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(menu,
-             QStringList({"Connessione Dati", "Dati Aziendali", "Unità di Misura", "Backup Dati",
-                          "-", "Pagina Facebook", "Canale YouTube", "Pagina Web", "-", "Programma",
-                          "Stile", "&Informazioni su Quarzil...", "-", "&Esci"}));
+    QCOMPARE(menu, QStringList({"Connessione Dati", "Importa archivio Access (.mdb)...",
+                                "Dati Aziendali", "Unità di Misura", "Backup Dati", "-",
+                                "Pagina Facebook", "Canale YouTube", "Pagina Web", "-", "Programma",
+                                "Stile", "&Informazioni su Quarzil...", "-", "&Esci"}));
     auto* programma = frame->ribbon()->applicationMenu()->findChild<QMenu*>("Programma");
     QStringList group;
     for (QAction* a : programma->actions())
@@ -501,7 +499,7 @@ void tst_MainFrame::itemsViewKeysReachIt() {
     QCOMPARE(counts.size(), 2);
     // Back from another category, the status bar counts the items again.
     frame->setActiveView(3);
-    QCOMPARE(frame->statusText()->text(), QString());
+    QCOMPARE(frame->statusText()->text(), QStringLiteral("Agenda appuntamenti"));
     frame->setActiveView(0);
     QCOMPARE(frame->statusText()->text(), QStringLiteral("Numero di articoli nella lista: 0"));
     QVERIFY(box.prompt->unexpected.isEmpty());

@@ -10,10 +10,12 @@
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CRelNotesDialog.h"
 #include "shell/ui/RibbonIcons.h"
+#include "store/AutomaticBackup.h"
 #include "store/ConnectionProbe.h"
 #include "store/ConnectionString.h"
 #include "store/DatabaseOpener.h"
 #include "store/SchemaUpgrade.h"
+#include "store/ui/CAggiornamentoDlg.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -72,6 +74,10 @@ CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
         CAziendaSheet wizard(CAziendaSheet::Mode::Wizard, *m_profile, prompt(), fileDialogs(),
                              browser(), m_env.applicationDataFolder, &m_notifier, m_frame.get());
         wizard.exec();
+    };
+    runAutomaticBackup = [this] {
+        AutomaticBackup(*m_profile, AppPaths::DataFolder(m_env.applicationDataFolder), m_env.clock)
+            .run(m_exitArchive);
     };
 }
 
@@ -210,7 +216,16 @@ bool CMainApp::openArchive() {
             return fail(QString());
     }
 
-    switch (SchemaUpgrade::Run(m_db)) {
+    SchemaUpgrade::Result upgraded;
+    {
+        CAggiornamentoDlg progress;
+        SchemaUpgrade::Options options;
+        options.dataFolder = AppPaths::DataFolder(m_env.applicationDataFolder);
+        options.progress = &progress;
+        SchemaUpgrade::Report upgradeReport;
+        upgraded = SchemaUpgrade::Run(m_db, options, &upgradeReport);
+    }
+    switch (upgraded) {
     case SchemaUpgrade::Failed:
         m_db.close();
         return fail(QStringLiteral("Errore nell'aggiornare il database alla versione attuale del "
@@ -267,6 +282,7 @@ int CMainApp::exitInstance() {
     logStep(kExit, QStringLiteral("Inizio uscita"));
     m_frame.reset();
     m_signals.reset();
+    m_exitArchive = m_db.isOpen() ? m_db.connectionString() : QString();
     m_db.close();
     m_instance.release();
     if (runAutomaticBackup)

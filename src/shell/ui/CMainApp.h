@@ -9,6 +9,7 @@
 #include "shell/StartupChecks.h"
 #include "store/Database.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QObject>
 #include <functional>
@@ -31,6 +32,8 @@ struct MainAppEnvironment {
     // Tests replace the system's answers.
     std::function<StartupChecks::InternetState()> internetState;
     std::function<std::pair<QSize, int>()> display;
+    // The time now, for the automatic backup at exit; the system clock when empty.
+    std::function<QDateTime()> clock;
     // The start-up picture; off for "--nosplash", for runs without a user, and in tests.
     bool showSplash = false;
 
@@ -117,4 +120,6 @@ private:
     bool m_exited = false;
     bool m_terminationRequested = false;
     bool m_profileWarned = false;
+    // The archive that was open when the exit closed it: the automatic backup copies it.
+    QString m_exitArchive;
 };

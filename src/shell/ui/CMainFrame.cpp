@@ -1,5 +1,8 @@
 #include "shell/ui/CMainFrame.h"
 
+#include "agenda/ui/CAgendaView.h"
+#include "agenda/ui/CCalAppBar.h"
+#include "common/WaitCursor.h"
 #include "common/WebPages.h"
 #include "common/ui/CMainDoc.h"
 #include "common/ui/CPaneBar.h"
@@ -27,23 +30,27 @@
 #include "shell/StartupChecks.h"
 #include "shell/ui/CAboutDlg.h"
 #include "shell/ui/CMainApp.h"
-#include "shell/ui/CPlaceholderView.h"
 #include "shell/ui/CRibbonBar.h"
 #include "shell/ui/CRibbonCategory.h"
 #include "shell/ui/CRibbonPanel.h"
 #include "shell/ui/CSplashWnd.h"
 #include "shell/ui/RibbonIcons.h"
+#include "store/ArchiveBackup.h"
 #include "store/ConnectionString.h"
 #include "store/ui/CConnDataDlg.h"
 #include "store/ui/CConnStringDlg.h"
+#include "store/ui/MdbImportFlow.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDebug>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -68,9 +75,6 @@ constexpr PaneInfo kPanes[CMainFrame::kViewCount] = {
     {RL::AnaMovBar, "Ultimi 250 movimenti di magazzino", "AnaMovBar"},
     {RL::CalAppBar, "Calendario", "CalAppBar"},
 };
-
-const char* const kViewTitles[CMainFrame::kViewCount] = {"Magazzino", "Movimenti / Fatture",
-                                                         "Anagrafiche", "Agenda"};
 
 // The style the desktop gave the program, remembered before the first look replaces it.
 const char* const kNativeStyleProperty = "quarzilNativeStyle";
@@ -167,7 +171,7 @@ void CMainFrame::createCommands() {
         }
 
     // Dialogs of later parts of the program: shown, not yet usable.
-    for (int id : {RL::BackupDati, RL::Aggiornamenti, RL::Commenti})
+    for (int id : {RL::Aggiornamenti, RL::Commenti})
         m_commands.value(id)->setEnabled(false);
 
     m_looks = new QActionGroup(this);
@@ -201,6 +205,12 @@ void CMainFrame::runCommand(int id) {
         return;
     case RL::ConnData:
         openConnectionDialog();
+        return;
+    case RL::BackupDati:
+        backupData();
+        return;
+    case RL::ImportaMdb:
+        importMdb();
         return;
     case RL::About: {
         CAboutDlg about(this);
@@ -249,13 +259,47 @@ void CMainFrame::openConnectionDialog() {
 }
 
 void CMainFrame::importAccessArchive() {
-    // The import of an Access archive is wired here; it calls CMainApp::reconnect() itself
-    // once it has switched MyConnection.
+    // The connection dialog's way to the import; the import switches MyConnection and, through
+    // its reconnect hook, may call CMainApp::reconnect().
+    importMdb();
 }
 
 void CMainFrame::openUnits() {
     CUniMisDialog::RunInTransaction(m_app.database(), m_app.profile(), m_app.prompt(),
                                     m_app.browser(), this);
+}
+
+void CMainFrame::backupData() {
+    QString file = m_app.fileDialogs().saveFile(
+        QStringLiteral("Salva Dati"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("Quarzil"), QStringLiteral("Database Quarzil (*.db *.sqlite)"));
+    if (file.isEmpty())
+        return;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".db");
+    bool saved;
+    {
+        Items::WaitCursor wait;
+        QString error;
+        saved = ArchiveBackup::CopyTo(m_app.database(), file, &error);
+        if (!saved)
+            qWarning().noquote() << "Backup Dati non riuscito:" << error;
+    }
+    if (saved)
+        m_app.prompt().message(QStringLiteral("Archivio dati salvato con successo!"),
+                               IPrompt::Icon::Information);
+    else
+        m_app.prompt().message(QStringLiteral("Impossibile salvare l'archivio dati!"),
+                               IPrompt::Icon::Warning);
+}
+
+void CMainFrame::importMdb() {
+    MdbImportFlow flow(m_app.profile(), m_app.prompt(), m_app.fileDialogs(),
+                       m_app.applicationDataFolder(), m_app.database().connectionString(), this);
+    // The switch to the new archive while the program runs: set flow.reconnect here. Until
+    // then the flow stores MyConnection and the new archive opens at the next start.
+    flow.run();
 }
 
 void CMainFrame::openCompanyData() {
@@ -278,13 +322,12 @@ void CMainFrame::createViews() {
                                     m_app.browser(), m_app.fileDialogs(), itemId, many, this);
     });
     setView(0, items);
-    for (int i = 1; i < kViewCount; ++i)
-        setView(i, new CPlaceholderView(*m_doc, QString::fromUtf8(kViewTitles[i])));
     auto* movements =
         new CMovimentiView(*m_doc, m_app.prompt(), m_app.browser(), m_app.fileDialogs());
     setView(1, movements);
     auto* counterparts = new CAnagraficheView(*m_doc, m_app.prompt(), m_app.browser());
     setView(2, counterparts);
+    setView(3, new CAgendaView(*m_doc, m_app.prompt(), m_app.browser()));
 
     // One printer for the whole program, so the printer and its settings stay between prints.
     m_printer = new DocumentPrinter(m_app.profile(), m_app.prompt(), m_app.fileDialogs(), this);
@@ -481,13 +524,11 @@ void CMainFrame::createPanes() {
                 counterparts->setAnaMovBar(bar);
             pane = bar;
         } else {
-            pane = new CPaneBar(info.commandId, QString::fromUtf8(info.title), this);
-            auto* placeholder =
-                new QLabel(QStringLiteral("Questa funzione non è ancora disponibile."), pane);
-            placeholder->setAlignment(Qt::AlignCenter);
-            placeholder->setWordWrap(true);
-            placeholder->setMinimumHeight(60);
-            pane->setWidget(placeholder);
+            auto* bar = new CCalAppBar(info.commandId, QString::fromUtf8(info.title),
+                                       m_app.database(), this);
+            if (auto* agenda = qobject_cast<CAgendaView*>(m_views[3]))
+                agenda->setCalAppBar(bar);
+            pane = bar;
         }
         m_panes[i] = pane;
         addDockWidget(i == 3 ? Qt::RightDockWidgetArea : Qt::BottomDockWidgetArea, pane);

@@ -91,7 +91,10 @@ private:
     void openCompanyData();
     // "Connessione Dati": the connection dialog, then the reconnection.
     void openConnectionDialog();
+    // "Backup Dati": a copy of the open archive into a file the user chooses.
+    void backupData();
     void openUnits();
+    void importMdb();
 
     CMainApp& m_app;
     CMainDoc* m_doc = nullptr;

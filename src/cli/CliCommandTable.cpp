@@ -4,6 +4,9 @@
 #define QUARZIL_CLI_VERBS                                                                          \
     X(Info)                                                                                        \
     X(Create)                                                                                      \
+    X(Probe)                                                                                       \
+    X(Catalogs)                                                                                    \
+    X(NewCatalog)                                                                                  \
     X(Upgrade)                                                                                     \
     X(Backup)                                                                                      \
     X(Recompute)                                                                                   \

@@ -269,7 +269,7 @@ void tst_MainFrame::categoriesShowTheirViewAndPane() {
     QVERIFY(frame->command(RL::DatiAziendali)->isEnabled());
     QVERIFY(frame->command(RL::UnitaMisura)->isEnabled());
     QVERIFY(frame->command(RL::BackupDati)->isEnabled());
-    QVERIFY(!frame->command(RL::ConnData)->isEnabled());
+    QVERIFY(frame->command(RL::ConnData)->isEnabled());
     // Movements and counterparts: same id, their own texts.
     QCOMPARE(frame->viewCommand(1, 32794)->text(), QStringLiteral("Trova Movimento"));
     QCOMPARE(frame->viewCommand(2, 32794)->text(), QStringLiteral("Trova Anagrafica"));

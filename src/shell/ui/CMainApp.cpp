@@ -1,6 +1,7 @@
 #include "shell/ui/CMainApp.h"
 
 #include "common/AppPaths.h"
+#include "common/MakerSite.h"
 #include "common/NonInteractive.h"
 #include "common/ui/QtFileDialogs.h"
 #include "common/ui/QtPrompt.h"
@@ -10,6 +11,7 @@
 #include "shell/ui/CRelNotesDialog.h"
 #include "shell/ui/RibbonIcons.h"
 #include "store/AutomaticBackup.h"
+#include "store/ConnectionProbe.h"
 #include "store/ConnectionString.h"
 #include "store/DatabaseOpener.h"
 #include "store/SchemaUpgrade.h"
@@ -23,6 +25,9 @@ namespace {
 using S = Profile::Section;
 const QString kStartup = QStringLiteral("Avvio");
 const QString kExit = QStringLiteral("Chiusura");
+const QString kConnect = QStringLiteral("ConnectDatabase");
+const QString kNewerArchive = QStringLiteral("L'archivio dati è di una versione più recente e per "
+                                             "questo occorre aggiornare il programma, continuare?");
 } // namespace
 
 MainAppEnvironment MainAppEnvironment::FromSystem() {
@@ -60,6 +65,8 @@ CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
         };
     m_profile = std::make_unique<Profile>(m_env.userProfileFile, m_env.machineProfileFile);
     m_profile->setWriteFailureHandler([this] { warnProfileNotSaved(); });
+    // main() then leaves the event loop and exits with 0: the exit sequence has already run.
+    endProcess = [] { QCoreApplication::exit(0); };
     runCompanyWizard = [this] {
         // Nobody would answer the wizard in a run without a user.
         if (IsNonInteractive())
@@ -224,9 +231,7 @@ bool CMainApp::openArchive() {
         return fail(QStringLiteral("Errore nell'aggiornare il database alla versione attuale del "
                                    "programma, impossibile continuare!"));
     case SchemaUpgrade::Newer:
-        if (prompt().question(
-                QStringLiteral("L'archivio dati è di una versione più recente e per "
-                               "questo occorre aggiornare il programma, continuare?"))) {
+        if (prompt().question(kNewerArchive)) {
             if (downloadNewerProgram)
                 downloadNewerProgram();
             return fail(QString());
@@ -294,4 +299,63 @@ void CMainApp::emergencyShutdown(bool releaseDatabase) {
     m_instance.release();
     m_profile->setValue(S::Application, QStringLiteral("CloseUnregular"), 0);
     m_profile->clearLog();
+}
+
+CMainApp::Reconnection CMainApp::reconnect() {
+    // Annulla reopens too: with no string of the user's own, the archive that was open is the
+    // one to come back to, not a reason to end the program.
+    QString target = m_profile->string(S::Settings, QStringLiteral("MyConnection"));
+    if (!ConnectionString::IsValid(target))
+        target = m_db.connectionString();
+    const auto showArchive = [this] {
+        Q_EMIT m_notifier.refreshAllRequested();
+        if (m_frame)
+            m_frame->showOpenArchive();
+    };
+    const auto end = [&] {
+        const QString reason = ConnectionProbe::HidePassword(
+            m_db.errorText().trimmed(),
+            ConnectionString::Value(target, QStringLiteral("Password")));
+        m_db.close();
+        m_profile->setValue(S::Settings, QStringLiteral("MyConnection"),
+                            m_profile->string(S::Settings, QStringLiteral("Connection")));
+        // Ending without a word would look like a crash.
+        prompt().message(QStringLiteral("Impossibile aprire l'archivio dei dati!\n\n%1: %2")
+                             .arg(ConnectionString::Describe(target), reason),
+                         IPrompt::Icon::Error);
+        emergencyShutdown(false);
+        if (endProcess)
+            endProcess();
+        return Reconnection::Ended;
+    };
+
+    logStep(kConnect, QStringLiteral("Inizio riapertura"));
+    m_db.close();
+    if (!m_db.openToInspect(target))
+        return end();
+    m_profile->setValue(S::Settings, QStringLiteral("TypeConnection"),
+                        ConnectionString::TypeOf(target));
+    deleteLog(kConnect);
+
+    switch (SchemaUpgrade::Run(m_db)) {
+    case SchemaUpgrade::Failed:
+        m_db.close();
+        prompt().message(QStringLiteral("Errore nell'aggiornare il database alla versione attuale "
+                                        "del programma, impossibile continuare!"),
+                         IPrompt::Icon::Error);
+        // The views empty themselves rather than keep rows of an archive no longer open.
+        showArchive();
+        return Reconnection::Closed;
+    case SchemaUpgrade::Newer:
+        if (prompt().question(kNewerArchive))
+            browser().open(MakerPage(*m_profile, QStringLiteral("/download/Quarzil/")));
+        break;
+    case SchemaUpgrade::UpToDate:
+        break;
+    }
+    // Accepted: only now may the opening change the file.
+    if (!m_db.prepareForUse())
+        return end();
+    showArchive();
+    return Reconnection::Reopened;
 }

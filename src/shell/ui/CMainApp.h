@@ -55,6 +55,16 @@ public:
     // Before a forced end of the process: leaves the profile as after a regular exit.
     void emergencyShutdown(bool releaseDatabase);
 
+    // After the connection dialog (or anything else that changed MyConnection): closes the
+    // program's connection and opens the archive MyConnection names, upgrades its schema and
+    // refreshes every view. When the archive cannot be opened, Connection is copied back into
+    // MyConnection (so the next start opens the archive that worked) and the program ends.
+    // Closed: the schema upgrade failed and the program goes on with no archive open.
+    enum class Reconnection { Reopened, Closed, Ended };
+    Reconnection reconnect();
+    // How the program ends after a failed reconnection; tests replace it.
+    std::function<void()> endProcess;
+
     Profile& profile() { return *m_profile; }
     Database& database() { return m_db; }
     IPrompt& prompt() { return *m_env.prompt; }

@@ -36,6 +36,9 @@
 #include "shell/ui/CSplashWnd.h"
 #include "shell/ui/RibbonIcons.h"
 #include "store/ArchiveBackup.h"
+#include "store/ConnectionString.h"
+#include "store/ui/CConnDataDlg.h"
+#include "store/ui/CConnStringDlg.h"
 #include "store/ui/MdbImportFlow.h"
 
 #include <QAction>
@@ -168,7 +171,7 @@ void CMainFrame::createCommands() {
         }
 
     // Dialogs of later parts of the program: shown, not yet usable.
-    for (int id : {RL::ConnData, RL::Aggiornamenti, RL::Commenti})
+    for (int id : {RL::Aggiornamenti, RL::Commenti})
         m_commands.value(id)->setEnabled(false);
 
     m_looks = new QActionGroup(this);
@@ -200,6 +203,9 @@ void CMainFrame::runCommand(int id) {
     case RL::UnitaMisura:
         openUnits();
         return;
+    case RL::ConnData:
+        openConnectionDialog();
+        return;
     case RL::BackupDati:
         backupData();
         return;
@@ -225,6 +231,37 @@ void CMainFrame::runCommand(int id) {
     const QUrl page = WebPages::ForCommand(m_app.profile(), id);
     if (page.isValid())
         m_app.browser().open(page);
+}
+
+void CMainFrame::openConnectionDialog() {
+    Profile& profile = m_app.profile();
+    const QString chosen = profile.string(S::Settings, QStringLiteral("MyConnection"));
+    // The fields start from the user's own choice, else from the archive in use.
+    const QString current =
+        ConnectionString::IsValid(chosen) ? chosen : m_app.database().connectionString();
+    int result;
+    {
+        CConnDataDlg dialog(profile, m_app.prompt(), m_app.fileDialogs(), m_app.browser(), current,
+                            this);
+        result = dialog.exec();
+    }
+    if (result == CConnDataDlg::ImportAccess) {
+        importAccessArchive();
+        return;
+    }
+    if (result == CConnDataDlg::Advanced) {
+        CConnStringDlg advanced(profile, m_app.prompt(), current, this);
+        if (advanced.exec() != CConnStringDlg::Saved)
+            return;
+    }
+    // Saved or not: the connection is opened again from MyConnection.
+    m_app.reconnect();
+}
+
+void CMainFrame::importAccessArchive() {
+    // The connection dialog's way to the import; the import switches MyConnection and, through
+    // its reconnect hook, may call CMainApp::reconnect().
+    importMdb();
 }
 
 void CMainFrame::openUnits() {

@@ -66,6 +66,10 @@ public:
     void setInfoWindow(QWidget* window);
     void placeInfoWindow();
 
+public Q_SLOTS:
+    // "Importa archivio Access (.mdb)..." of the connection dialog.
+    void importAccessArchive();
+
 protected:
     void setVisible(bool visible) override;
     void moveEvent(QMoveEvent* event) override;
@@ -85,6 +89,8 @@ private:
     void runCommand(int id);
     void togglePane(int index, bool visible);
     void openCompanyData();
+    // "Connessione Dati": the connection dialog, then the reconnection.
+    void openConnectionDialog();
     // "Backup Dati": a copy of the open archive into a file the user chooses.
     void backupData();
     void openUnits();

@@ -259,8 +259,7 @@ void CMainFrame::openConnectionDialog() {
 }
 
 void CMainFrame::importAccessArchive() {
-    // The connection dialog's way to the import; the import switches MyConnection and, through
-    // its reconnect hook, may call CMainApp::reconnect().
+    // The connection dialog's way to the import, which switches MyConnection and reconnects.
     importMdb();
 }
 
@@ -297,8 +296,8 @@ void CMainFrame::backupData() {
 void CMainFrame::importMdb() {
     MdbImportFlow flow(m_app.profile(), m_app.prompt(), m_app.fileDialogs(),
                        m_app.applicationDataFolder(), m_app.database().connectionString(), this);
-    // The switch to the new archive while the program runs: set flow.reconnect here. Until
-    // then the flow stores MyConnection and the new archive opens at the next start.
+    // Once MyConnection names the new archive, the program opens it and upgrades it at once.
+    flow.reconnect = [this](const QString&) { m_app.reconnect(); };
     flow.run();
 }
 

@@ -9,7 +9,7 @@ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite libqt6sql6-psq
 qt6-image-formats-plugins qt6-translations-l10n libgl-dev
 postgresql-15 postgresql-client-15 libpq-dev
 xvfb xauth imagemagick poppler-utils fonts-liberation2 sqlite3 libsqlite3-dev zint zbar-tools
-mdbtools mdbtools-dev
+mdbtools mdbtools-dev python3
 "
 
 missing=""

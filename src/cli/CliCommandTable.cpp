@@ -12,7 +12,9 @@
     X(Recompute)                                                                                   \
     X(Movements)                                                                                   \
     X(Print)                                                                                       \
-    X(ImportMdb)
+    X(ImportMdb)                                                                                   \
+    X(Export)                                                                                      \
+    X(Import)
 
 #define X(verb) CliCommand verb##Command();
 QUARZIL_CLI_VERBS

@@ -67,6 +67,10 @@ enum Id : int {
     AnaSoloFornitori = 32825,
     AnaTutti = 32826,
 
+    // The items' export and import.
+    ArtEsporta = 32830,
+    ArtImporta = 32951,
+
     // Prints: a preview and a print command for each.
     ArtAnteprimaLista = 32878,
     ArtStampaLista = 32879,

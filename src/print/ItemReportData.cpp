@@ -1,6 +1,7 @@
 #include "print/ItemReportData.h"
 
 #include "company/Formats.h"
+#include "items/ArtFilter.h"
 #include "print/KeyChunks.h"
 #include "store/Database.h"
 #include "store/TableRecord.h"
@@ -30,16 +31,20 @@ bool runQuery(Database& db, QSqlQuery& q, const QString& sql, const QVariantList
 
 } // namespace
 
-bool ItemReportData::ListedKeys(Database& db, QList<int>* keys) {
+bool ItemReportData::ListedKeys(Database& db, QList<int>* keys, const ArtFilter* filter) {
     keys->clear();
+    QString sql = QStringLiteral("SELECT IDArticolo FROM Articoli WHERE IDArticolo > ?");
+    QVariantList values{0};
+    if (filter)
+        filter->appendConditions(db, &sql, &values);
     // As the list orders by code; codes are unique, the key only settles the impossible tie.
-    QString sql = QStringLiteral("SELECT IDArticolo FROM Articoli WHERE IDArticolo > ? ORDER BY ") +
-                  TextOrder::Term(db.backend(), QStringLiteral("Matricola"));
+    sql +=
+        QStringLiteral(" ORDER BY ") + TextOrder::Term(db.backend(), QStringLiteral("Matricola"));
     if (db.isPostgres())
         sql += QStringLiteral(" NULLS FIRST");
     sql += QStringLiteral(", IDArticolo");
     QSqlQuery q;
-    if (!db.query(q, sql, {0}))
+    if (!db.query(q, sql, values))
         return false;
     while (q.next())
         keys->append(q.value(0).toInt());

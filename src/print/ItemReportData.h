@@ -10,6 +10,7 @@
 #include <vector>
 
 class Database;
+struct ArtFilter;
 class Profile;
 class QSqlQuery;
 
@@ -33,8 +34,9 @@ public:
     // Keys per query: well under what either back end binds in one statement.
     static constexpr int kChunkKeys = 500;
 
-    // Every item in the items list's default order (by code, alphabetically).
-    static bool ListedKeys(Database& db, QList<int>* keys);
+    // Every item in the items list's default order (by code, alphabetically); with a filter,
+    // the items it lets through.
+    static bool ListedKeys(Database& db, QList<int>* keys, const ArtFilter* filter = nullptr);
 
     // The items of keys, in that order, each once; keys whose item is gone are left out. False
     // when a query failed (db.errorText() tells).

@@ -10,6 +10,7 @@
 #include "company/ui/CAziendaSheet.h"
 #include "counterparts/ui/CAnaMovBar.h"
 #include "counterparts/ui/CAnagraficheView.h"
+#include "exchange/ui/ItemExchange.h"
 #include "items/ui/CArticoliView.h"
 #include "items/ui/CArticoloDialog.h"
 #include "items/ui/CMovArtBar.h"
@@ -332,6 +333,13 @@ void CMainFrame::createViews() {
     m_printer = new DocumentPrinter(m_app.profile(), m_app.prompt(), m_app.fileDialogs(), this);
     const QString logo = CompanyLogoFile(m_app.applicationDataFolder());
     new ItemPrints(*items, m_app.prompt(), m_app.browser(), *m_printer, logo);
+    auto* exchange = new ItemExchange(*items, m_app.prompt(), m_app.fileDialogs(), m_app.browser());
+    for (const auto& [id, run] : {std::pair{int(Commands::ArtEsporta), &ItemExchange::exportItems},
+                                  std::pair{int(Commands::ArtImporta), &ItemExchange::importItems}})
+        if (QAction* a = m_viewCommands[0].value(id)) {
+            a->setEnabled(true);
+            connect(a, &QAction::triggered, exchange, run);
+        }
     new MovementPrints(*movements, m_app.prompt(), m_app.browser(), *m_printer, logo);
     new CounterpartPrints(*counterparts, m_app.prompt(), m_app.browser(), *m_printer, logo);
 

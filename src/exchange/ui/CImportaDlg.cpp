@@ -42,18 +42,20 @@ CImportaDlg::CImportaDlg(const QString& file, const Profile& profile, IPrompt& p
     }
     m_heading = new QCheckBox(QStringLiteral("&Intestazione di colonna nella prima riga"), this);
 
-    // The first line suggests the choices: its more frequent separator, the double quote when
-    // it has one, and, when it names fields, the headings and the columns they name.
-    QByteArray first;
+    // The file's start suggests the choices: the first line's more frequent separator, the
+    // double quote when there is one, and, when it names fields, the headings and the columns they
+    // name.
+    QByteArray start;
     {
         QFile f(file);
         if (f.open(QIODevice::ReadOnly))
-            first = f.readLine(64 * 1024);
+            start = f.read(64 * 1024);
     }
+    const QByteArray first = start.left(start.indexOf('\n'));
     const int semicolons = int(first.count(';'));
     const int commas = int(first.count(','));
     m_separators[commas > semicolons ? 1 : 0]->setChecked(true);
-    m_delimiters[first.contains('"') ? 1 : 0]->setChecked(true);
+    m_delimiters[start.contains('"') ? 1 : 0]->setChecked(true);
 
     auto* columns = new QGroupBox(QStringLiteral("Colonne del file"), this);
     auto* grid = new QGridLayout(columns);

@@ -21,6 +21,8 @@
 #include "counterparts/AnaListModel.h"
 #include "counterparts/ui/CAnaMovBar.h"
 #include "counterparts/ui/CAnagraficheView.h"
+#include "exchange/ItemExport.h"
+#include "exchange/ItemImport.h"
 #include "items/ArtListModel.h"
 #include "items/StockCounters.h"
 #include "items/UpdateAllArtInfo.h"
@@ -707,6 +709,135 @@ bool benchMovementReport(const QString& target, const QString& catalog, qint64 i
         });
 }
 
+// The export of 100,000 items to CSV and XML, and the import of a 100,000-line file beside
+// sqlite3's own .import of the same file into a scratch table.
+bool benchExchange(const QString& target, const QString& catalog, qint64 itemCount,
+                   Profile& profile, std::vector<Result>& results, QString* error) {
+    return onArchiveOfItsOwn(
+        target, catalog, QStringLiteral("exchange"), sizesOf(itemCount, itemCount), error,
+        [&](Database& db, const BenchData::Counts& counts, const QString&) {
+            if (!stage(QStringLiteral("Recomputing every item"),
+                       [&] { return UpdateAllArtInfo(db, nullptr) == counts.items; }))
+                return false;
+            QTemporaryDir dir;
+            QList<int> keys;
+            if (!ItemReportData::ListedKeys(db, &keys))
+                return false;
+            const QString setting = QStringLiteral("%1 items").arg(keys.size());
+            for (const QString& suffix : {QStringLiteral("csv"), QStringLiteral("xml")}) {
+                if (!timeRuns(
+                        QStringLiteral("ItemsExport") + suffix.toUpper(), setting, 3,
+                        [&](int) {
+                            ItemExport exporter(db, profile);
+                            const auto r =
+                                exporter.run(keys, dir.filePath(QStringLiteral("items.") + suffix));
+                            if (r.status != ItemExport::Result::Status::Written)
+                                *error = r.error;
+                            return r.status == ItemExport::Result::Status::Written &&
+                                   r.count == keys.size();
+                        },
+                        results))
+                    return false;
+            }
+
+            // A supplier's list: code, description, barcode, price, VAT, category, unit.
+            const int lines = int(itemCount);
+            const QString file = dir.filePath(QStringLiteral("import.csv"));
+            {
+                QFile f(file);
+                if (!f.open(QIODevice::WriteOnly))
+                    return false;
+                QByteArray text = "Codice;Descrizione;Barre;Prezzo;IVA;Categoria;UM\r\n";
+                for (int i = 0; i < lines; ++i) {
+                    text += QStringLiteral("\"IMP%1\";\"Articolo importato numero %1\";\"80%2\";"
+                                           "%3,%4;22;Categoria %5;%6\r\n")
+                                .arg(i, 6, 10, QChar(u'0'))
+                                .arg(i, 11, 10, QChar(u'0'))
+                                .arg(1 + i % 500)
+                                .arg(i % 100, 2, 10, QChar(u'0'))
+                                .arg(i % 40)
+                                .arg(i % 3 ? QStringLiteral("Pz") : QStringLiteral("Kg"))
+                                .toUtf8();
+                    if (text.size() > (1 << 20)) {
+                        f.write(text);
+                        text.clear();
+                    }
+                }
+                f.write(text);
+            }
+            const QString lineSetting =
+                QStringLiteral("%1 lines, %2 items there").arg(lines).arg(counts.items);
+            ItemImport::Mapping mapping;
+            mapping.delimiter = u'"';
+            mapping.heading = true;
+            const int targets[] = {ItemImport::Matricola,   ItemImport::Descrizione,
+                                   ItemImport::CodiceBarre, ItemImport::Prezzo,
+                                   ItemImport::Iva,         ItemImport::Categoria,
+                                   ItemImport::UnMis};
+            for (int i = 0; i < int(std::size(targets)); ++i)
+                mapping.targets[i] = targets[i];
+            std::vector<double> readAndWrite;
+            if (!timeRuns(
+                    QStringLiteral("ItemsImport"), lineSetting, 1,
+                    [&](int) {
+                        QElapsedTimer clock;
+                        clock.start();
+                        ItemImport importer(db, profile);
+                        // The last progress call comes when every line is written, before the
+                        // commit and the counters.
+                        importer.progress = [&](qint64 done, qint64 total) {
+                            if (done == total)
+                                readAndWrite.assign(1, double(clock.nsecsElapsed()) / 1e6);
+                            return true;
+                        };
+                        const auto r = importer.run(file, mapping);
+                        if (r.status != ItemImport::Result::Status::Imported)
+                            *error = r.error;
+                        return r.status == ItemImport::Result::Status::Imported &&
+                               r.imported == lines;
+                    },
+                    results))
+                return false;
+            report(QStringLiteral("ItemsImportLines"), lineSetting + QStringLiteral(", lines only"),
+                   readAndWrite, results);
+            if (!timeRuns(
+                    QStringLiteral("Sqlite3DotImport"), lineSetting, 3,
+                    [&](int i) {
+                        const QString scratch = dir.filePath(QStringLiteral("scratch%1.db").arg(i));
+                        QProcess sqlite;
+                        sqlite.start(QStringLiteral("sqlite3"),
+                                     {scratch, QStringLiteral(".mode csv"),
+                                      QStringLiteral(".separator ;"),
+                                      QStringLiteral(".import %1 t").arg(file)});
+                        return sqlite.waitForFinished(600000) && sqlite.exitCode() == 0;
+                    },
+                    results))
+                return false;
+            // The floor of any import into the items table: one INSERT ... SELECT of the same
+            // lines into it, with its indexes and collations, undone afterwards.
+            if (db.backend() != Database::Backend::SQLite)
+                return true;
+            if (!db.execute(QStringLiteral("ATTACH DATABASE ? AS scratch"),
+                            {dir.filePath(QStringLiteral("scratch0.db"))}))
+                return false;
+            const bool ok = timeRuns(
+                QStringLiteral("ArticoliInsertSelect"), lineSetting, 3,
+                [&](int) {
+                    if (!db.beginTransaction())
+                        return false;
+                    const bool written = db.execute(QStringLiteral(
+                        "INSERT INTO Articoli (Matricola, Descrizione, CodBarre, Prezzo, Iva, "
+                        "IDUM, IncIva, Imei) SELECT 'S' || Codice, Descrizione, Barre, 1, 0.22, "
+                        "1, 0, 0 FROM scratch.t"));
+                    db.rollback();
+                    return written;
+                },
+                results);
+            db.execute(QStringLiteral("DETACH DATABASE scratch"));
+            return ok;
+        });
+}
+
 // The agenda with 100,000 entries: showing a day (the day query, the layout and the paint), the
 // next day from the keyboard, and the calendar's bold days of a month.
 bool benchAgenda(const QString& target, const QString& catalog, int entries, Profile& profile,
@@ -990,6 +1121,10 @@ int main(int argc, char** argv) {
         if (ok && (wanted("AgendaShowDay") || wanted("AgendaNextDay") ||
                    wanted("AgendaMonthBold") || wanted("AgendaDayQuery")))
             ok = benchAgenda(target, catalog, int(scaled(100000)), profile, results, &error);
+
+        // Items export and import: 100,000 items and lines.
+        if (ok && (wanted("ItemsExportCSV") || wanted("ItemsImport")))
+            ok = benchExchange(target, catalog, scaled(100000), profile, results, &error);
 
         // The upgrade from version 17 and the backup, at 100,000 items and 1,000,000 rows.
         if (ok && (wanted("Upgrade17") || wanted("Backup")))

@@ -446,6 +446,24 @@ double ParseNumber(const Profile& profile, const QString& text, bool percent, bo
     return percent ? value / 100.0 : value;
 }
 
+QString CurrencyDecimalSymbol(const Profile& profile) {
+    const QString symbol = setting(profile, "DecVal");
+    if (!symbol.isEmpty())
+        return symbol;
+    const QLocale locale;
+    const QString local =
+        charBefore(locale.toCurrencyString(1000.50), localDigits(locale, QStringLiteral("5")));
+    return local.isEmpty() ? locale.decimalPoint() : local;
+}
+
+QString NumberDecimalSymbol(const Profile& profile) {
+    const QString symbol = setting(profile, "DecValNum");
+    if (!symbol.isEmpty())
+        return symbol;
+    const QString local = charBefore(localeNumberOf(100.58), QStringLiteral("58"));
+    return local.isEmpty() ? QLocale().decimalPoint() : local;
+}
+
 double ParseNumberLocale(const QString& text, bool percent, bool nonNegative) {
     QString input = text;
 

@@ -30,6 +30,11 @@ double ParseNumber(const Profile& profile, const QString& text, bool percent = f
                    bool nonNegative = false, const QString& decimal = QString());
 double ParseNumberLocale(const QString& text, bool percent = false, bool nonNegative = false);
 
+// The decimal symbol the parsers above use for amounts and for numbers: the company's, or the
+// locale's when the company has none. Bulk readers find it once and pass it to every call.
+QString CurrencyDecimalSymbol(const Profile& profile);
+QString NumberDecimalSymbol(const Profile& profile);
+
 CurrencyAmount MultiplyCurrency(const CurrencyAmount& amount, double factor);
 CurrencyAmount DivideCurrency(const CurrencyAmount& amount, double divisor);
 

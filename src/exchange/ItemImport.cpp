@@ -112,10 +112,10 @@ private:
 };
 
 // A rate as typed: 22 or "22 %" is a percentage, 0,22 a fraction.
-std::optional<float> Rate(const Profile& profile, const QString& text) {
+std::optional<float> Rate(const Profile& profile, const QString& decimal, const QString& text) {
     if (text.isEmpty())
         return std::nullopt;
-    double value = ParseNumber(profile, text);
+    double value = ParseNumber(profile, text, false, false, decimal);
     if (text.contains(u'%') || value >= 1.0)
         value /= 100.0;
     if (!(value > 0.0))
@@ -123,10 +123,10 @@ std::optional<float> Rate(const Profile& profile, const QString& text) {
     return float(value);
 }
 
-std::optional<float> Positive(const Profile& profile, const QString& text) {
+std::optional<float> Positive(const Profile& profile, const QString& decimal, const QString& text) {
     if (text.isEmpty())
         return std::nullopt;
-    const double value = ParseNumber(profile, text);
+    const double value = ParseNumber(profile, text, false, false, decimal);
     if (!(value > 0.0) || value > 3.0e38)
         return std::nullopt;
     return float(value);
@@ -259,6 +259,28 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
     if (!reader.next(&line) || (mapping.heading && !reader.next(&line)))
         return unreadable(QStringLiteral("il file non ha righe da importare"));
 
+    // The conventions are read once: looking them up for every value costs more than the rest.
+    const QString amountDecimal = CurrencyDecimalSymbol(m_profile);
+    const QString numberDecimal = NumberDecimalSymbol(m_profile);
+    // A large import outgrows SQLite's page cache, which then spills pages into the log in the
+    // middle of the transaction; a larger cache for its duration keeps the writes for the commit.
+    struct LargerCache {
+        Database& db;
+        QVariant before;
+        explicit LargerCache(Database& d) : db(d) {
+            QSqlQuery q;
+            if (db.backend() != Database::Backend::SQLite ||
+                !db.query(q, QStringLiteral("PRAGMA cache_size")) || !q.next())
+                return;
+            before = q.value(0);
+            q.finish();
+            db.execute(QStringLiteral("PRAGMA cache_size = -65536"));
+        }
+        ~LargerCache() {
+            if (before.isValid())
+                db.execute(QStringLiteral("PRAGMA cache_size = %1").arg(before.toLongLong()));
+        }
+    } largerCache(m_db);
     TransactionGuard transaction(m_db);
     if (!transaction.isActive()) {
         result.error = m_db.errorText();
@@ -396,13 +418,13 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
                     value.isEmpty() ? QString() : Cut(value, ItemStore::kBarcodeWidth, &cut);
                 break;
             case Prezzo:
-                p.record.Prezzo = ParseCurrency(m_profile, value);
+                p.record.Prezzo = ParseCurrency(m_profile, value, amountDecimal);
                 break;
             case Iva:
-                p.record.Iva = Rate(m_profile, value);
+                p.record.Iva = Rate(m_profile, numberDecimal, value);
                 break;
             case Ricarico:
-                p.record.Ricarico = Rate(m_profile, value);
+                p.record.Ricarico = Rate(m_profile, numberDecimal, value);
                 break;
             case Categoria:
                 p.names[LookCategoria] =
@@ -424,10 +446,10 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
                 p.names[LookUnMis] = Cut(value, UnitsOfMeasure::kSiglaWidth, &cut);
                 break;
             case QtMinima:
-                p.record.ScortaMin = Positive(m_profile, value);
+                p.record.ScortaMin = Positive(m_profile, numberDecimal, value);
                 break;
             case GiacenzaIniz:
-                p.record.GiacInit = Positive(m_profile, value);
+                p.record.GiacInit = Positive(m_profile, numberDecimal, value);
                 break;
             case CodiceForn:
                 p.record.CodForn =

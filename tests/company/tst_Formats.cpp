@@ -504,6 +504,36 @@ private Q_SLOTS:
             QCOMPARE(ParseNumberLocale(FormatIntegerLocale(whole)), double(whole));
         }
     }
+
+    // Bulk readers find the decimal symbol once and pass it on: that must read every value as
+    // the per-call lookup does, with the company's symbol and with the locale's.
+    void resolvedDecimalSymbolReadsAlike_data() { localeRoundTrip_data(); }
+    void resolvedDecimalSymbolReadsAlike() {
+        QFETCH(QString, locale);
+        LocaleScope scope(locale);
+        for (const bool company : {true, false}) {
+            if (!company) {
+                set("DecVal", QString());
+                set("DecValNum", QString());
+            }
+            const QString amountSymbol = CurrencyDecimalSymbol(*m_profile);
+            const QString numberSymbol = NumberDecimalSymbol(*m_profile);
+            QCOMPARE(amountSymbol.isEmpty(), false);
+            QRandomGenerator random(11);
+            for (int i = 0; i < 200; ++i) {
+                const qint64 cents = qint64(random.bounded(quint64(200000000)));
+                const CurrencyAmount a = CurrencyAmount::fromUnits(cents * 100);
+                const QString money =
+                    company ? FormatCurrency(*m_profile, a) : FormatCurrencyLocale(a);
+                QCOMPARE(ParseCurrency(*m_profile, money, amountSymbol),
+                         ParseCurrency(*m_profile, money));
+                const QString number = company ? FormatNumber(*m_profile, double(cents) / 100)
+                                               : FormatNumberLocale(double(cents) / 100);
+                QCOMPARE(ParseNumber(*m_profile, number, false, false, numberSymbol),
+                         ParseNumber(*m_profile, number));
+            }
+        }
+    }
 };
 
 QTEST_MAIN(tst_Formats)

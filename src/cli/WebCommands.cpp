@@ -65,8 +65,8 @@ int runUpdateCheck(CliContext& c) {
     QTemporaryDir scratch;
     const auto profile = UserProfile(scratch);
     const QUrl url = MakerSite::Url(*profile, Endpoint::VersionFile);
-    const Answer a = Send(WebRequests::Make(url, QStringLiteral("NorviskUpdate"),
-                                            MakerSite::TimeoutMs(*profile)));
+    const Answer a = Send(
+        WebRequests::Make(url, QStringLiteral("NorviskUpdate"), MakerSite::TimeoutMs(*profile)));
     if (!a.ok)
         return CliError(c, ExitFailed,
                         QStringLiteral("impossibile leggere la versione pubblicata (%1): %2")
@@ -79,8 +79,7 @@ int runUpdateCheck(CliContext& c) {
         o.insert(QStringLiteral("own"), VersionText(v.own));
         o.insert(QStringLiteral("ownNumber"), v.own);
         o.insert(QStringLiteral("updateAvailable"), v.updateAvailable());
-        o.insert(QStringLiteral("package"),
-                 MakerSite::Url(*profile, Endpoint::Package).toString());
+        o.insert(QStringLiteral("package"), MakerSite::Url(*profile, Endpoint::Package).toString());
         c.out << QJsonDocument(o).toJson(QJsonDocument::Indented);
         return ExitOk;
     }
@@ -105,7 +104,8 @@ int runPing(CliContext& c) {
         return CliError(c, ExitUsage, QStringLiteral("argomento inatteso: %1").arg(c.args.first()));
     QTemporaryDir scratch;
     const auto profile = UserProfile(scratch);
-    const int items = Count(*c.db, QStringLiteral("SELECT COUNT(IDArticolo) AS Totale FROM Articoli"));
+    const int items =
+        Count(*c.db, QStringLiteral("SELECT COUNT(IDArticolo) AS Totale FROM Articoli"));
     const int movements =
         Count(*c.db, QStringLiteral("SELECT COUNT(IDMovimento) AS Totale FROM Movimenti"));
     const UsagePing::Facts facts = UsagePing::FromSystem(
@@ -155,7 +155,8 @@ int runReport(CliContext& c) {
     const QString text = SystemReport::Text(input);
     QString error;
     if (!SystemReport::WriteFile(file, text, &error))
-        return CliError(c, ExitFailed, QStringLiteral("impossibile scrivere %1: %2").arg(file, error));
+        return CliError(c, ExitFailed,
+                        QStringLiteral("impossibile scrivere %1: %2").arg(file, error));
     c.out << "Rapporto scritto in " << file << "\n";
     if (!send)
         return ExitOk;
@@ -168,12 +169,13 @@ int runReport(CliContext& c) {
         base += u'/';
     const QUrl target(base + SystemReport::UploadName(*input.facts.anonymousId));
     const QByteArray data = text.toUtf8();
-    const Answer a = Send(WebRequests::Make(target, QStringLiteral("BreloReport"),
-                                            MakerSite::TimeoutMs(*profile)),
-                          &data);
+    const Answer a = Send(
+        WebRequests::Make(target, QStringLiteral("BreloReport"), MakerSite::TimeoutMs(*profile)),
+        &data);
     if (!a.ok)
-        return CliError(c, ExitFailed,
-                        QStringLiteral("rapporto non inviato (%1): %2").arg(target.toString(), a.error));
+        return CliError(
+            c, ExitFailed,
+            QStringLiteral("rapporto non inviato (%1): %2").arg(target.toString(), a.error));
     c.out << "Rapporto inviato a " << target.toString() << "\n";
     return ExitOk;
 }

@@ -79,8 +79,8 @@ void SetUsagePingEnabled(Profile& profile, bool enabled) {
 }
 
 int TimeoutMs(const Profile& profile) {
-    const int ms = profile.integer(Profile::Section::Web, QStringLiteral("Attesa"),
-                                   kDefaultTimeoutMs);
+    const int ms =
+        profile.integer(Profile::Section::Web, QStringLiteral("Attesa"), kDefaultTimeoutMs);
     return ms > 0 ? ms : kDefaultTimeoutMs;
 }
 

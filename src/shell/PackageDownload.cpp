@@ -50,10 +50,9 @@ bool PackageDownload::start() {
     m_reply = m_network.get(WebRequests::Make(m_url, kAgent, m_timeoutMs));
     connect(m_reply, &QNetworkReply::readyRead, this, &PackageDownload::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &PackageDownload::onFinished);
-    connect(m_reply, &QNetworkReply::downloadProgress, this,
-            [this](qint64 received, qint64 total) {
-                Q_EMIT progress(received, total > 0 ? total : -1);
-            });
+    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+        Q_EMIT progress(received, total > 0 ? total : -1);
+    });
     return true;
 }
 

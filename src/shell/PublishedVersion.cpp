@@ -16,9 +16,9 @@ PublishedVersion PublishedVersion::Parse(const QByteArray& body, bool failed, in
     bool ok = false;
     const int number = digits.toInt(&ok);
     // "+1" or " 1" read as numbers by toInt; only plain digits make a version.
-    const bool plain = !digits.isEmpty() &&
-                       std::all_of(digits.begin(), digits.end(),
-                                   [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool plain = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
     v.number = ok && plain ? number : 0;
     return v;
 }

@@ -7,8 +7,8 @@
 
 // The version the maker publishes, as read from the version file ("3.2.1").
 struct PublishedVersion {
-    QString text;    // as shown in the question
-    int number = 0;  // the digits without the dots: 3.2.1 is 321
+    QString text;   // as shown in the question
+    int number = 0; // the digits without the dots: 3.2.1 is 321
     bool failed = false;
     int own = StartupChecks::kProgramVersion;
 

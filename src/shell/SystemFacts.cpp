@@ -120,8 +120,7 @@ std::optional<quint32> SystemFacts::AnonymousIdFromMachineId(const QByteArray& m
         return std::nullopt;
     // Salted with the program's name: the number cannot be matched with the machine id that
     // other programs may send.
-    const QByteArray hash =
-        QCryptographicHash::hash("Quarzil:" + id, QCryptographicHash::Sha256);
+    const QByteArray hash = QCryptographicHash::hash("Quarzil:" + id, QCryptographicHash::Sha256);
     return qFromBigEndian<quint32>(hash.constData());
 }
 

@@ -49,7 +49,8 @@ QString Text(const Input& in) {
     t += QStringLiteral("Memoria Totale: %1 MB\n").arg(mb(in.facts.totalMemoryMb));
     t += QStringLiteral("Memoria Disponibile: %1 MB\n").arg(mb(in.facts.availableMemoryMb));
     t += QStringLiteral("\nDirectory: %1\n").arg(in.directory);
-    t += QStringLiteral("\nConnessione: %1\n").arg(ConnectionString::WithoutPassword(in.connection));
+    t +=
+        QStringLiteral("\nConnessione: %1\n").arg(ConnectionString::WithoutPassword(in.connection));
     t += QStringLiteral("\nMia Connessione: %1\n")
              .arg(ConnectionString::WithoutPassword(in.myConnection));
     t += QStringLiteral("\nNumero Articoli: %1\n").arg(in.items);

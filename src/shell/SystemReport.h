@@ -16,7 +16,7 @@ struct Input {
     SystemFacts facts;
     bool internet = false;
     QString directory;
-    QString connection;   // the passwords are taken out when the text is made
+    QString connection; // the passwords are taken out when the text is made
     QString myConnection;
     int items = 0;
     int movements = 0;

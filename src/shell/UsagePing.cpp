@@ -15,7 +15,8 @@ QString InstallationId(int version, const QString& installationFolder,
 Facts FromSystem(const SystemFacts& system, const QString& installationFolder, int items,
                  int movements) {
     Facts f;
-    f.processor = system.processors.isEmpty() ? QString() : system.processors.first().name.trimmed();
+    f.processor =
+        system.processors.isEmpty() ? QString() : system.processors.first().name.trimmed();
     f.installationId =
         InstallationId(StartupChecks::kProgramVersion, installationFolder, system.anonymousId);
     f.items = items;
@@ -25,7 +26,9 @@ Facts FromSystem(const SystemFacts& system, const QString& installationFolder, i
 }
 
 QString Query(const Facts& facts) {
-    const auto enc = [](const QString& s) { return QString::fromLatin1(QUrl::toPercentEncoding(s)); };
+    const auto enc = [](const QString& s) {
+        return QString::fromLatin1(QUrl::toPercentEncoding(s));
+    };
     return QStringLiteral("codappnorvisk=%1&codapphd=%2&codappid=5&codapplang=1&n1=%3&n2=%4&so=%5")
         .arg(enc(facts.processor), enc(facts.installationId))
         .arg(facts.items)

@@ -38,8 +38,8 @@ void Watch(QNetworkReply* reply, QObject* context, Done done) {
 
 } // namespace
 
-QNetworkReply* Get(QNetworkAccessManager& network, const QNetworkRequest& request,
-                   QObject* context, Done done) {
+QNetworkReply* Get(QNetworkAccessManager& network, const QNetworkRequest& request, QObject* context,
+                   Done done) {
     QNetworkReply* reply = network.get(request);
     Watch(reply, context, std::move(done));
     return reply;

@@ -25,8 +25,8 @@ QNetworkRequest Make(const QUrl& url, const QString& agent, int timeoutMs);
 using Done = std::function<void(bool ok, const QByteArray& body, const QString& error)>;
 
 // GET of a text page. done runs once, on context's thread; not at all when context is gone.
-QNetworkReply* Get(QNetworkAccessManager& network, const QNetworkRequest& request,
-                   QObject* context, Done done);
+QNetworkReply* Get(QNetworkAccessManager& network, const QNetworkRequest& request, QObject* context,
+                   Done done);
 // PUT of a file's contents (the upload of a report).
 QNetworkReply* Put(QNetworkAccessManager& network, const QNetworkRequest& request,
                    const QByteArray& data, QObject* context, Done done);

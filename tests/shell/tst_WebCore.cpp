@@ -37,14 +37,16 @@ void tst_WebCore::publishedVersion_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("number");
     QTest::addColumn<bool>("update");
-    QTest::newRow("same, with a line end") << QByteArray("3.2.0\r\n") << false << "3.2.0" << 320 << false;
+    QTest::newRow("same, with a line end")
+        << QByteArray("3.2.0\r\n") << false << "3.2.0" << 320 << false;
     QTest::newRow("one above") << QByteArray("3.2.1\n") << false << "3.2.1" << 321 << true;
     QTest::newRow("two-digit minor") << QByteArray("3.10.0") << false << "3.10.0" << 3100 << true;
     QTest::newRow("no dot") << QByteArray("latest") << false << "1.0.0" << 100 << false;
     QTest::newRow("empty file") << QByteArray() << false << "1.0.0" << 100 << false;
     QTest::newRow("older") << QByteArray("3.1.9") << false << "3.1.9" << 319 << false;
     QTest::newRow("read failed") << QByteArray("3.9.9") << true << "9.0.0" << 900 << false;
-    QTest::newRow("leading blank line") << QByteArray("\n 3.3.0\n") << false << "3.3.0" << 330 << true;
+    QTest::newRow("leading blank line")
+        << QByteArray("\n 3.3.0\n") << false << "3.3.0" << 330 << true;
     // A captive portal's page is not a version, however many dots and digits it holds.
     QTest::newRow("html page") << QByteArray("<html>Login at 10.0.0.1</html>") << false
                                << "<html>Login at 10.0.0.1" << 0 << false;
@@ -77,10 +79,13 @@ void tst_WebCore::newsPage_data() {
     const QString head = QStringLiteral("<html><head><title> Novità Quarzil </title></head>");
     QTest::newRow("no link, newer")
         << head + "<body><p>12:nolink:Nuova versione in arrivo</p></body></html>" << 11
-        << int(O::Show) << 12 << QString() << "Nuova versione in arrivo" << "Novità Quarzil";
+        << int(O::Show) << 12 << QString() << "Nuova versione in arrivo"
+        << "Novità Quarzil";
     QTest::newRow("link, text with colons")
         << head + "<body>\n<p>13:www.quarzil.it/news/13:Orari: 9-18</p>\n</body>" << 0
-        << int(O::Show) << 13 << "www.quarzil.it/news/13" << "Orari: 9-18" << "Novità Quarzil";
+        << int(O::Show) << 13 << "www.quarzil.it/news/13"
+        << "Orari: 9-18"
+        << "Novità Quarzil";
     QTest::newRow("same id") << head + "<body><p>12:nolink:x</p></body>" << 12 << int(O::Seen) << 0
                              << QString() << QString() << QString();
     QTest::newRow("older id") << head + "<body><p>3:nolink:x</p></body>" << 12 << int(O::Seen) << 0
@@ -146,8 +151,8 @@ void tst_WebCore::pingQuery() {
     QStringList keys;
     for (const auto& item : q.queryItems())
         keys << item.first;
-    QCOMPARE(keys, QStringList({"codappnorvisk", "codapphd", "codappid", "codapplang", "n1", "n2",
-                                "so"}));
+    QCOMPARE(keys, QStringList(
+                       {"codappnorvisk", "codapphd", "codappid", "codapplang", "n1", "n2", "so"}));
     // A value with '&' or '=' cannot add parameters of its own.
     f.processor = QStringLiteral("A&n1=999");
     QCOMPARE(QUrlQuery(UsagePing::Query(f)).queryItemValue("n1"), QStringLiteral("1500"));
@@ -283,8 +288,8 @@ void tst_WebCore::passwordsLeaveConnectionStrings_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("plain") << "Provider=QPSQL;Data Source=h;Initial Catalog=c;User ID=u;Password=p"
                            << "Provider=QPSQL;Data Source=h;Initial Catalog=c;User ID=u";
-    QTest::newRow("quoted with ; and quotes")
-        << "Provider=QPSQL;Password=\"a;b\"\"c\";User ID=u" << "Provider=QPSQL;User ID=u";
+    QTest::newRow("quoted with ; and quotes") << "Provider=QPSQL;Password=\"a;b\"\"c\";User ID=u"
+                                              << "Provider=QPSQL;User ID=u";
     QTest::newRow("key case, pwd") << "Provider=QPSQL;PASSWORD=x;pwd=y;Data Source=h"
                                    << "Provider=QPSQL;Data Source=h";
     QTest::newRow("sqlite") << "Provider=QSQLITE;Data Source=\"/tmp/a;b.db\""

@@ -210,7 +210,8 @@ void tst_WebServices::updateDownloadedAndOpened() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), package);
     QCOMPARE(box.ended, 1);
-    QVERIFY(!box.profile().string(Profile::Section::Settings, QStringLiteral("DtUpdShow")).isEmpty());
+    QVERIFY(
+        !box.profile().string(Profile::Section::Settings, QStringLiteral("DtUpdShow")).isEmpty());
     QCOMPARE(m_server->requests().last().value("agent").toString(), QStringLiteral("BreloSetup"));
     QVERIFY(!box.app->isBusy());
 
@@ -458,7 +459,8 @@ void tst_WebServices::reportSentWithText() {
     QCOMPARE(r.value("path").toString(), QStringLiteral("/report/%1.txt").arg(id));
     const QString text = QString::fromUtf8(m_server->uploaded(id + QStringLiteral(".txt")));
     QVERIFY(text.startsWith(QLatin1String("Software: Quarzil Free 320 Italiano\n")));
-    QVERIFY(text.contains(QStringLiteral("\nSistema Operativo: %1\n").arg(box.services().facts().osName)));
+    QVERIFY(text.contains(
+        QStringLiteral("\nSistema Operativo: %1\n").arg(box.services().facts().osName)));
     QVERIFY(text.contains(QLatin1String("\nConnessione ad Internet: Si\n")));
     QVERIFY(text.contains(QLatin1String("\nSQLite: 3.")));
     QVERIFY(text.contains(QLatin1String("\nMia Connessione: Provider=QPSQL;Data Source=db.local;"
@@ -548,7 +550,8 @@ void tst_WebServices::cliVerbs() {
     const int before = m_server->requests().size();
     QCOMPARE(run({QStringLiteral("--archive"), archive, QStringLiteral("ping")}, &out), 0);
     QCOMPARE(m_server->requests().size(), before + 1);
-    QVERIFY(m_server->requests().last().value("path").toString().contains(QLatin1String("&n1=0&n2=0&")));
+    QVERIFY(m_server->requests().last().value("path").toString().contains(
+        QLatin1String("&n1=0&n2=0&")));
     {
         QSettings s(config + QStringLiteral("/Norvisk/Quarzil.ini"), QSettings::IniFormat);
         s.setValue(QStringLiteral("Web/Statistiche"), 0);
@@ -563,7 +566,8 @@ void tst_WebServices::cliVerbs() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray text = f.readAll();
     QVERIFY(text.contains("\nDirectory: /opt/quarzil/\n"));
-    QVERIFY(text.contains("\nConnessione: Provider=QPSQL;Data Source=h;Initial Catalog=c;User ID=u\n"));
+    QVERIFY(
+        text.contains("\nConnessione: Provider=QPSQL;Data Source=h;Initial Catalog=c;User ID=u\n"));
     QVERIFY(!text.contains("TopSecret"));
     QCOMPARE(run({QStringLiteral("report"), report, QStringLiteral("--invia")}, &out), 2);
     QCOMPARE(run({QStringLiteral("report"), report, QStringLiteral("--commento"),

@@ -69,10 +69,13 @@ void CInfoDlg::paintEvent(QPaintEvent*) {
     titleFont.setPointSizeF(font().pointSizeF() * 1.15);
     p.setFont(titleFont);
     p.setPen(pal.color(QPalette::Text));
-    const QRect titleRect(margin, 16, box.left() - 2 * margin, QFontMetrics(titleFont).height() * 2);
+    const QRect titleRect(margin, 16, box.left() - 2 * margin,
+                          QFontMetrics(titleFont).height() * 2);
     p.drawText(titleRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_news.title);
-    const int textTop = 16 + QFontMetrics(titleFont).boundingRect(titleRect, Qt::TextWordWrap,
-                                                                  m_news.title).height() + 10;
+    const int textTop =
+        16 +
+        QFontMetrics(titleFont).boundingRect(titleRect, Qt::TextWordWrap, m_news.title).height() +
+        10;
     p.setFont(font());
     const QRect textRect(margin, textTop, width() - 2 * margin, height() - textTop - margin);
     // The text comes from the network: drawn as plain text, never as markup.
@@ -83,8 +86,7 @@ void CInfoDlg::paintEvent(QPaintEvent*) {
         p.setFont(linkFont);
         p.setPen(pal.color(QPalette::Link));
         p.drawText(QRect(margin, 0, width() - 2 * margin, height() - 8),
-                   Qt::AlignLeft | Qt::AlignBottom,
-                   QStringLiteral("Fare clic per saperne di più"));
+                   Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Fare clic per saperne di più"));
     }
 }
 

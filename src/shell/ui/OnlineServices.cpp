@@ -44,9 +44,9 @@ const QString kThanks =
 void PlayNotification() {
     const QString player = QStandardPaths::findExecutable(QStringLiteral("canberra-gtk-play"));
     if (player.isEmpty() ||
-        !QProcess::startDetached(player, {QStringLiteral("-i"),
-                                          QStringLiteral("message-new-instant"),
-                                          QStringLiteral("-d"), QStringLiteral("Quarzil")}))
+        !QProcess::startDetached(player,
+                                 {QStringLiteral("-i"), QStringLiteral("message-new-instant"),
+                                  QStringLiteral("-d"), QStringLiteral("Quarzil")}))
         QApplication::beep();
 }
 
@@ -97,29 +97,28 @@ void OnlineServices::checkForUpdates(bool manual) {
     if (m_checking)
         return;
     m_checking = true;
-    const QNetworkRequest request = WebRequests::Make(
-        MakerSite::Url(m_app.profile(), Endpoint::VersionFile), QStringLiteral("NorviskUpdate"),
-        timeout());
-    WebRequests::Get(m_network, request, this,
-                     [this, manual](bool ok, const QByteArray& body, const QString&) {
-                         const PublishedVersion v = PublishedVersion::Parse(body, !ok);
-                         bool ended = false;
-                         if (!v.updateAvailable()) {
-                             if (manual)
-                                 m_app.prompt().message(kLatest, IPrompt::Icon::Information);
-                         } else {
-                             m_app.profile().setValue(
-                                 S::Settings, QStringLiteral("DtUpdShow"),
-                                 FrameRules::NewsStamp(QDateTime::currentDateTime()));
-                             if (m_app.prompt().question(kOffer.arg(v.text)) && downloadAndStart()) {
-                                 ended = true;
-                             }
-                         }
-                         m_checking = false;
-                         Q_EMIT updateCheckDone();
-                         if (ended && endAfterUpdate)
-                             endAfterUpdate();
-                     });
+    const QNetworkRequest request =
+        WebRequests::Make(MakerSite::Url(m_app.profile(), Endpoint::VersionFile),
+                          QStringLiteral("NorviskUpdate"), timeout());
+    WebRequests::Get(
+        m_network, request, this, [this, manual](bool ok, const QByteArray& body, const QString&) {
+            const PublishedVersion v = PublishedVersion::Parse(body, !ok);
+            bool ended = false;
+            if (!v.updateAvailable()) {
+                if (manual)
+                    m_app.prompt().message(kLatest, IPrompt::Icon::Information);
+            } else {
+                m_app.profile().setValue(S::Settings, QStringLiteral("DtUpdShow"),
+                                         FrameRules::NewsStamp(QDateTime::currentDateTime()));
+                if (m_app.prompt().question(kOffer.arg(v.text)) && downloadAndStart()) {
+                    ended = true;
+                }
+            }
+            m_checking = false;
+            Q_EMIT updateCheckDone();
+            if (ended && endAfterUpdate)
+                endAfterUpdate();
+        });
 }
 
 bool OnlineServices::downloadAndStart() {
@@ -284,10 +283,10 @@ void OnlineServices::sendUsagePing(int items, int movements) {
         movements);
     const QUrl url = UsagePing::Url(MakerSite::Url(m_app.profile(), Endpoint::Ping), pingFacts);
     // The answer is not read: the request itself is the count.
-    m_ping = WebRequests::Get(m_network,
-                              WebRequests::Make(url, QStringLiteral("NorviskStatistica"), timeout()),
-                              this, [this](bool ok, const QByteArray&, const QString&) {
-                                  m_ping = nullptr;
-                                  Q_EMIT pingDone(ok);
-                              });
+    m_ping = WebRequests::Get(
+        m_network, WebRequests::Make(url, QStringLiteral("NorviskStatistica"), timeout()), this,
+        [this](bool ok, const QByteArray&, const QString&) {
+            m_ping = nullptr;
+            Q_EMIT pingDone(ok);
+        });
 }

@@ -97,14 +97,14 @@ void PackageDownload::cancel() {
 void PackageDownload::onFinished() {
     if (!m_reply || m_done)
         return;
-    onReadyRead();
-    if (m_done)
-        return;
     QNetworkReply* reply = m_reply;
     if (reply->error() != QNetworkReply::NoError) {
         fail(reply->errorString());
         return;
     }
+    onReadyRead();
+    if (m_done)
+        return;
     // A connection that ended early is an incomplete package, not an installer.
     const qint64 expected = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
     if (expected > 0 && m_received != expected) {

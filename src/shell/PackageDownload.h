@@ -5,8 +5,7 @@
 #include <QPointer>
 #include <QUrl>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+#include <QNetworkReply>
 
 // The download of the newer program's package into a file of the temporary folder. The file
 // exists only while the download runs and after it has succeeded: a cancel, a server error, a

@@ -11,7 +11,7 @@
 
 class CInfoDlg;
 class CMainApp;
-class QNetworkReply;
+#include <QNetworkReply>
 
 // The program's requests to the maker's site, with the windows they show: the update check
 // and the package download, the system report, the news and the usage ping. Every request is

@@ -14,7 +14,10 @@
     X(Print)                                                                                       \
     X(ImportMdb)                                                                                   \
     X(Export)                                                                                      \
-    X(Import)
+    X(Import)                                                                                      \
+    X(UpdateCheck)                                                                                 \
+    X(Ping)                                                                                        \
+    X(Report)
 
 #define X(verb) CliCommand verb##Command();
 QUARZIL_CLI_VERBS

@@ -36,6 +36,8 @@ QList<Command> FrameCommands() {
         C(Manuale, "Manuale &utente", "Apre il manuale online", "", "help-contents"),
         C(Commenti, "Commenti e &suggerimenti", "Invia un commento o un suggerimento", "",
           "mail-message-new"),
+        C(Statistiche, "Invia statistiche d'uso &anonime",
+          "Invia ogni minuto al produttore il numero di articoli e di movimenti", "", "", true),
         C(Facebook, "Pagina Facebook", "Apre la pagina Facebook", "", "quarzil-facebook"),
         C(YouTube, "Canale YouTube", "Apre il canale YouTube", "", "quarzil-youtube"),
         C(Twitter, "Segui Twitter", "Apre la pagina Twitter", "", "quarzil-twitter"),

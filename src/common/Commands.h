@@ -11,6 +11,8 @@ namespace Commands {
 enum Id : int {
     ConnData = 32802,
     ImportaMdb = 32990,
+    // The check box that turns the usage ping on and off.
+    Statistiche = 32991,
     DatiAziendali = 32796,
     UnitaMisura = 32774,
     BackupDati = 32804,

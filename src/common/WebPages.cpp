@@ -32,20 +32,20 @@ QUrl ForCommand(const Profile& profile, int commandId) {
     case Donazioni:
         return Configurable(profile, QStringLiteral("Donazioni"), QStringLiteral("/donazioni.php"));
     case AiutoMagazzino:
-        return MakerPage(profile, HelpPath(0));
+        return MakerSite::HelpPage(profile, HelpPath(0));
     case AiutoMovimenti:
-        return MakerPage(profile, HelpPath(1));
+        return MakerSite::HelpPage(profile, HelpPath(1));
     case AiutoAnagrafiche:
-        return MakerPage(profile, HelpPath(2));
+        return MakerSite::HelpPage(profile, HelpPath(2));
     case AiutoAgenda:
-        return MakerPage(profile, HelpPath(3));
+        return MakerSite::HelpPage(profile, HelpPath(3));
     default:
         return QUrl();
     }
 }
 
 QUrl FindHelp(const Profile& profile) {
-    return MakerPage(profile, QStringLiteral("/aiuto/Quarzil/trova.php"));
+    return MakerSite::HelpPage(profile, QStringLiteral("/aiuto/Quarzil/trova.php"));
 }
 
 } // namespace WebPages

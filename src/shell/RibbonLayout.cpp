@@ -89,7 +89,7 @@ QList<int> ApplicationMenu() {
 }
 
 QList<int> ProgrammaGroup() {
-    return {Aggiornamenti, Manuale, Commenti};
+    return {Aggiornamenti, Manuale, Commenti, Statistiche};
 }
 
 QList<int> StileGroup() {

@@ -85,6 +85,37 @@ QMap<QString, QString> Parse(const QString& text) {
     return pairs;
 }
 
+QString WithoutPassword(const QString& text) {
+    // Walks the pairs as Parse does, keeping each one's own text unless its key is a password.
+    QStringList kept;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype end = text.indexOf(u';', i);
+        if (end < 0)
+            end = text.size();
+        const qsizetype eq = text.indexOf(u'=', i);
+        qsizetype next = end + 1;
+        QString key;
+        if (eq >= 0 && eq <= end) {
+            key = text.mid(i, eq - i).trimmed().toLower();
+            QString value;
+            if (eq + 1 < text.size() && text.at(eq + 1) == u'"') {
+                const qsizetype quotedEnd = readQuoted(text, eq + 1, &value);
+                if (quotedEnd >= 0)
+                    next = quotedEnd;
+            }
+        }
+        QString part = text.mid(i, qMin(next, text.size()) - i);
+        if (part.endsWith(u';'))
+            part.chop(1);
+        if (key != QLatin1String("password") && key != QLatin1String("pwd") &&
+            !part.trimmed().isEmpty())
+            kept << part;
+        i = next;
+    }
+    return kept.join(u';');
+}
+
 QString Value(const QString& text, const QString& key) {
     return Parse(text).value(key.toLower());
 }

@@ -26,6 +26,10 @@ QString Quote(const QString& value);
 QMap<QString, QString> Parse(const QString& text);
 QString Value(const QString& text, const QString& key);
 
+// The string without its password (and anything that follows its key up to the next ';'), for
+// texts that leave the program, such as the system report. The other pairs keep their text.
+QString WithoutPassword(const QString& text);
+
 // The archive a string names, as the user is told about it: the file, or the catalog and its
 // server. Never the user name or the password.
 QString Describe(const QString& text);

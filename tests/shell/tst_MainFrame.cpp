@@ -374,7 +374,8 @@ void tst_MainFrame::applicationMenuAndQuickAccess() {
     QStringList group;
     for (QAction* a : programma->actions())
         group << a->text();
-    QCOMPARE(group, QStringList({"A&ggiornamenti", "Manuale &utente", "Commenti e &suggerimenti"}));
+    QCOMPARE(group, QStringList({"A&ggiornamenti", "Manuale &utente", "Commenti e &suggerimenti",
+                                 "Invia statistiche d'uso &anonime"}));
     QStringList quick;
     for (QToolButton* b : frame->ribbon()->quickAccessButtons())
         quick << b->defaultAction()->text();

@@ -9,6 +9,7 @@
 #include "shell/UnixSignalWatcher.h"
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CRelNotesDialog.h"
+#include "shell/ui/OnlineServices.h"
 #include "shell/ui/RibbonIcons.h"
 #include "store/AutomaticBackup.h"
 #include "store/ConnectionProbe.h"
@@ -37,6 +38,7 @@ MainAppEnvironment MainAppEnvironment::FromSystem() {
     env.applicationDataFolder = AppPaths::ApplicationDataFolder();
     env.executableFolder = QCoreApplication::applicationDirPath();
     env.instanceName = SingleInstance::DefaultName();
+    env.onlineServices = !IsNonInteractive();
     env.showSplash = !IsNonInteractive() &&
                      !QCoreApplication::arguments().contains(QStringLiteral("--nosplash"));
     if (IsNonInteractive()) {
@@ -75,6 +77,11 @@ CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
                              browser(), m_env.applicationDataFolder, &m_notifier, m_frame.get());
         wizard.exec();
     };
+    m_services = std::make_unique<OnlineServices>(*this);
+    if (m_env.onlineServices) {
+        offerSystemReport = [this] { m_services->offerSystemReport(false); };
+        downloadNewerProgram = [this] { return m_services->downloadAndStart(); };
+    }
     runAutomaticBackup = [this] {
         AutomaticBackup(*m_profile, AppPaths::DataFolder(m_env.applicationDataFolder), m_env.clock)
             .run(m_exitArchive);
@@ -85,6 +92,7 @@ CMainApp::~CMainApp() {
     // What is written from here on is written by destructors: no message box from them.
     m_profile->setWriteFailureHandler({});
     m_frame.reset();
+    m_services.reset();
     m_db.close();
 }
 
@@ -280,6 +288,7 @@ int CMainApp::exitInstance() {
         return 0;
     m_exited = true;
     logStep(kExit, QStringLiteral("Inizio uscita"));
+    m_services->closeInfoWindow();
     m_frame.reset();
     m_signals.reset();
     m_exitArchive = m_db.isOpen() ? m_db.connectionString() : QString();
@@ -294,6 +303,7 @@ int CMainApp::exitInstance() {
 
 void CMainApp::emergencyShutdown(bool releaseDatabase) {
     m_exited = true;
+    m_services->closeInfoWindow();
     if (releaseDatabase)
         m_db.close();
     m_instance.release();

@@ -16,6 +16,7 @@
 #include <memory>
 
 class CMainFrame;
+class OnlineServices;
 class UnixSignalWatcher;
 
 // Everything the application object needs from outside; production fills it from the
@@ -36,6 +37,10 @@ struct MainAppEnvironment {
     std::function<QDateTime()> clock;
     // The start-up picture; off for "--nosplash", for runs without a user, and in tests.
     bool showSplash = false;
+    // The requests nobody asked for at the moment they are made (the timers' update check,
+    // news and usage ping, the start-up's report and download): off for runs without a user
+    // and in tests that serve no maker's site of their own. The commands work either way.
+    bool onlineServices = false;
 
     static MainAppEnvironment FromSystem();
 };
@@ -72,6 +77,8 @@ public:
     IBrowser& browser() { return *m_env.browser; }
     ChangeNotifier& notifier() { return m_notifier; }
     CMainFrame* mainFrame() { return m_frame.get(); }
+    OnlineServices& onlineServices() { return *m_services; }
+    bool automaticOnlineServices() const { return m_env.onlineServices; }
     const QString& applicationDataFolder() const { return m_env.applicationDataFolder; }
 
     bool isStartupInProgress() const { return m_startupInProgress; }
@@ -112,6 +119,7 @@ private:
     Database m_db;
     SingleInstance m_instance;
     ChangeNotifier m_notifier;
+    std::unique_ptr<OnlineServices> m_services;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<UnixSignalWatcher> m_signals;
     bool m_startupInProgress = true;

@@ -2,6 +2,7 @@
 
 #include "agenda/ui/CAgendaView.h"
 #include "agenda/ui/CCalAppBar.h"
+#include "common/MakerSite.h"
 #include "common/WaitCursor.h"
 #include "common/WebPages.h"
 #include "common/ui/CMainDoc.h"
@@ -35,6 +36,7 @@
 #include "shell/ui/CRibbonCategory.h"
 #include "shell/ui/CRibbonPanel.h"
 #include "shell/ui/CSplashWnd.h"
+#include "shell/ui/OnlineServices.h"
 #include "shell/ui/RibbonIcons.h"
 #include "store/ArchiveBackup.h"
 #include "store/ConnectionString.h"
@@ -123,6 +125,14 @@ CMainFrame::CMainFrame(CMainApp& app, QWidget* parent) : QMainWindow(parent), m_
                                               "per verificare la presenza di aggiornamenti!"),
                                IPrompt::Icon::Warning);
     });
+    if (m_app.automaticOnlineServices()) {
+        OnlineServices& services = m_app.onlineServices();
+        m_timers->checkForUpdates = [&services] { services.checkForUpdates(false); };
+        m_timers->sendUsagePing = [&services](int items, int movements) {
+            services.sendUsagePing(items, movements);
+        };
+        m_timers->fetchNews = [&services] { services.fetchNews(); };
+    }
     m_timers->start();
 
     // The first category is the current one at start.
@@ -171,9 +181,11 @@ void CMainFrame::createCommands() {
             m_viewCommands[v].insert(c.id, a);
         }
 
-    // Dialogs of later parts of the program: shown, not yet usable.
-    for (int id : {RL::Aggiornamenti, RL::Commenti})
-        m_commands.value(id)->setEnabled(false);
+    // The usage ping's switch: on unless the user turned it off.
+    QAction* ping = m_commands.value(RL::Statistiche);
+    ping->setChecked(MakerSite::UsagePingEnabled(m_app.profile()));
+    connect(ping, &QAction::toggled, this,
+            [this](bool on) { MakerSite::SetUsagePingEnabled(m_app.profile(), on); });
 
     m_looks = new QActionGroup(this);
     m_looks->setExclusive(true);
@@ -212,6 +224,12 @@ void CMainFrame::runCommand(int id) {
         return;
     case RL::ImportaMdb:
         importMdb();
+        return;
+    case RL::Aggiornamenti:
+        m_app.onlineServices().checkForUpdates(true);
+        return;
+    case RL::Commenti:
+        m_app.onlineServices().offerSystemReport(true);
         return;
     case RL::About: {
         CAboutDlg about(this);
@@ -666,13 +684,17 @@ void CMainFrame::setInfoWindow(QWidget* window) {
     placeInfoWindow();
 }
 
-void CMainFrame::placeInfoWindow() {
-    if (!m_infoWindow || !m_infoWindow->isVisible())
-        return;
+QRect CMainFrame::infoWindowRect() const {
     const QRect inner(mapToGlobal(QPoint(0, 0)), size());
     const int statusTop =
         statusBar()->isVisible() ? statusBar()->mapToGlobal(QPoint(0, 0)).y() : inner.bottom() + 1;
-    m_infoWindow->setGeometry(FrameRules::InfoWindowRect(inner, statusTop));
+    return FrameRules::InfoWindowRect(inner, statusTop);
+}
+
+void CMainFrame::placeInfoWindow() {
+    if (!m_infoWindow || !m_infoWindow->isVisible())
+        return;
+    m_infoWindow->setGeometry(infoWindowRect());
 }
 
 void CMainFrame::moveEvent(QMoveEvent* event) {

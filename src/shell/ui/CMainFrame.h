@@ -65,6 +65,8 @@ public:
     // The modeless news window: while visible it follows the frame's lower right corner.
     void setInfoWindow(QWidget* window);
     void placeInfoWindow();
+    // Where the news window sits now (screen coordinates).
+    QRect infoWindowRect() const;
 
 public Q_SLOTS:
     // "Importa archivio Access (.mdb)..." of the connection dialog.

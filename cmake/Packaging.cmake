@@ -25,7 +25,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6sql6-sqlite, libqt6sql6-psql, qt6-image-formats-plugins, qt6-translations-l10n, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
-# Packages go to the build folder's packages/, apart from the build's own files.
-set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/packages)
+# Packages go to the build folder's packages/ (cpack -B chooses another).
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 include(CPack)

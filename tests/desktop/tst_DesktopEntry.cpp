@@ -73,7 +73,8 @@ private Q_SLOTS:
 };
 
 void tst_DesktopEntry::entryStartsTheProgramWithItsIcon() {
-    const auto entry = ReadDesktopEntry(kResources + QStringLiteral("/desktop/%1.desktop").arg(kId));
+    const auto entry =
+        ReadDesktopEntry(kResources + QStringLiteral("/desktop/%1.desktop").arg(kId));
     QVERIFY2(!entry.isEmpty(), "no [Desktop Entry] group");
     QCOMPARE(entry.value(QStringLiteral("Type")), QStringLiteral("Application"));
     QCOMPARE(entry.value(QStringLiteral("Exec")), QStringLiteral("quarzil"));
@@ -84,7 +85,8 @@ void tst_DesktopEntry::entryStartsTheProgramWithItsIcon() {
 }
 
 void tst_DesktopEntry::entryIsTranslated() {
-    const auto entry = ReadDesktopEntry(kResources + QStringLiteral("/desktop/%1.desktop").arg(kId));
+    const auto entry =
+        ReadDesktopEntry(kResources + QStringLiteral("/desktop/%1.desktop").arg(kId));
     for (const char* key : {"Name", "GenericName", "Comment"}) {
         const QString base = entry.value(QLatin1String(key));
         QVERIFY2(!base.isEmpty(), key);

@@ -173,29 +173,36 @@ int Shoot(const QString& installation, const QString& out) {
     Wait(800);
 
     int missed = 0;
-    auto shootFrame = [&](int view, const QString& name) {
+    // A view with one row selected, so that its pane below shows that row's details.
+    auto shootFrame = [&](int view, const QString& name, const QString& select = QString()) {
         frame->setActiveView(view);
+        Wait(400);
+        SelectRow(frame, select);
         Wait(600);
         const bool ok = frame->grab().save(out + u'/' + name);
         Say(QStringLiteral("%1 %2/%3")
                 .arg(ok ? QStringLiteral("saved") : QStringLiteral("MISSED"), out, name));
         missed += ok ? 0 : 1;
     };
-    auto trigger = [&](int id) {
-        return [frame, id] {
-            if (QAction* a = frame->command(id))
+    // A view's command, as its ribbon button and keys run it.
+    auto trigger = [&](int view, int id) {
+        return [frame, view, id] {
+            if (auto* a =
+                    frame->findChild<QAction*>(QStringLiteral("Command-%1-%2").arg(view).arg(id)))
                 a->trigger();
+            else
+                Say(QStringLiteral("no command %1 in view %2").arg(id).arg(view));
         };
     };
-    shootFrame(0, QStringLiteral("articoli.png"));
-    SelectRow(frame, QStringLiteral("Trapano avvitatore 18 V"));
-    missed += !ShootWindow(out + QStringLiteral("/articolo.png"), trigger(Commands::ArtApri));
-    shootFrame(1, QStringLiteral("movimenti.png"));
-    SelectRow(frame, QString::fromUtf8(DemoArchive::kInvoiceCustomer));
-    missed += !ShootWindow(out + QStringLiteral("/movimento.png"), trigger(Commands::MovApri));
+    const QString item = QStringLiteral("Trapano avvitatore 18 V");
+    const QString customer = QString::fromUtf8(DemoArchive::kInvoiceCustomer);
+    shootFrame(0, QStringLiteral("articoli.png"), item);
+    missed += !ShootWindow(out + QStringLiteral("/articolo.png"), trigger(0, Commands::ArtApri));
+    shootFrame(1, QStringLiteral("movimenti.png"), customer);
+    missed += !ShootWindow(out + QStringLiteral("/movimento.png"), trigger(1, Commands::MovApri));
     missed += !ShootWindow(out + QStringLiteral("/anteprima-fattura.png"),
-                           trigger(Commands::MovAnteprimaFattura));
-    shootFrame(2, QStringLiteral("anagrafiche.png"));
+                           trigger(1, Commands::MovAnteprimaFattura));
+    shootFrame(2, QStringLiteral("anagrafiche.png"), customer);
     shootFrame(3, QStringLiteral("agenda.png"));
     frame->setActiveView(0);
     app.exitInstance();

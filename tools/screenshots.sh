@@ -1,0 +1,34 @@
+#!/bin/sh
+# The README's pictures: a demonstration archive made by quarzil-demo in a scratch home, the
+# program's main views and windows photographed under Xvfb, and documents printed by
+# quarzil-cli to PDF and turned into PNG. Writes docs/screenshots/*.png.
+#   tools/screenshots.sh [BUILD_DIR]
+set -eu
+src=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$src/build}" && pwd)
+out="$src/docs/screenshots"
+scratch=$(mktemp -d /tmp/quarzil-shots.XXXXXX)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -p "$out" "$scratch/config" "$scratch/data" "$scratch/cache" "$scratch/runtime" "$scratch/pdf"
+chmod 700 "$scratch/runtime"
+
+export HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
+  XDG_CACHE_HOME="$scratch/cache" XDG_RUNTIME_DIR="$scratch/runtime" \
+  QUARZIL_MACHINE_CONFIG="$scratch/none.ini" QUARZIL_INSTANCE_NAME="qz_shots_$$" \
+  QUARZIL_NONINTERACTIVE=1 LANG=C.UTF-8
+
+QT_QPA_PLATFORM=offscreen "$build/quarzil-demo" archive --template "$build/Database/Quarzil.db" >"$scratch/archive.txt"
+invoice=$(sed -n 's/^invoice //p' "$scratch/archive.txt")
+
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  "$build/quarzil-demo" shoot --installation "$build" --out "$out"
+
+# Documents as printed (the invoice is photographed in its preview above): the first page of
+# each at screen resolution.
+cli="$build/quarzil-cli"
+"$cli" print ddt --movement "$invoice" --pdf "$scratch/pdf/ddt.pdf"
+"$cli" print labels --pdf "$scratch/pdf/etichette.pdf"
+for doc in ddt etichette; do
+  pdftoppm -r 72 -png -f 1 -l 1 -singlefile "$scratch/pdf/$doc.pdf" "$out/stampa-$doc"
+done
+ls -1 "$out"

@@ -9,11 +9,13 @@ build=$(cd "${1:-$src/build}" && pwd)
 out="$src/docs/screenshots"
 scratch=$(mktemp -d /tmp/quarzil-shots.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
-mkdir -p "$out" "$scratch/config" "$scratch/data" "$scratch/cache" "$scratch/runtime" "$scratch/pdf"
+home="$scratch/negozio"
+mkdir -p "$out" "$home/.config" "$home/.local/share" "$home/.cache" "$scratch/runtime" "$scratch/pdf"
 chmod 700 "$scratch/runtime"
 
-export HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
-  XDG_CACHE_HOME="$scratch/cache" XDG_RUNTIME_DIR="$scratch/runtime" \
+# A home laid out as a user's, since the status bar shows where the archive is.
+export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+  XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$scratch/runtime" \
   QUARZIL_MACHINE_CONFIG="$scratch/none.ini" QUARZIL_INSTANCE_NAME="qz_shots_$$" \
   QUARZIL_NONINTERACTIVE=1 LANG=C.UTF-8
 

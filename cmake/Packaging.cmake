@@ -8,13 +8,13 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Norvisk)
 set(CPACK_PACKAGE_CONTACT "Norvisk <info@quarzil.it>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "stock management for small businesses")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "stock management for small businesses
- Quarzil keeps items, customers, suppliers and workers, and every stock movement
- (loads, sales, returns, receipt sales), from which each item's stock follows.
- It prints invoices, transport documents, receipts, lists, labels and reports,
- keeps an agenda and exchanges items as CSV and XML. The archive is an embedded
- SQLite file or a PostgreSQL catalog shared by several computers; quarzil-cli
- works on it from scripts.")
+# The summary is the control file's first description line; this text follows it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quarzil keeps items, customers, suppliers and workers, and every stock movement
+(loads, sales, returns, receipt sales), from which each item's stock follows.
+It prints invoices, transport documents, receipts, lists, labels and reports,
+keeps an agenda and exchanges items as CSV and XML. The archive is an embedded
+SQLite file or a PostgreSQL catalog shared by several computers; quarzil-cli
+works on it from scripts.")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quarzil.it")

@@ -40,6 +40,15 @@ dpkg-deb -e "$deb" "$scratch/control"
 extra=$(ls "$scratch/control" | grep -v -x -e control -e md5sums || true)
 if [ -z "$extra" ]; then pass "no maintainer scripts"; else fail "maintainer scripts: $extra"; fi
 
+# apt would install it here with nothing else to fetch: every dependency is met (a simulation,
+# nothing is installed).
+if apt-get install -s "$deb" >"$scratch/apt.log" 2>&1 &&
+   grep -q '^0 upgraded, 1 newly installed, 0 to remove' "$scratch/apt.log"; then
+  pass "apt installs it with the dependencies already present"
+else
+  fail "apt simulation"; sed 's/^/  | /' "$scratch/apt.log" >&2
+fi
+
 # --- the files ---
 root="$scratch/root"
 dpkg -x "$deb" "$root"

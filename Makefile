@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean format
+.PHONY: all deps configure build run test bench clean format package package-test screenshots
 
 all: build
 
@@ -21,6 +21,18 @@ run: build
 
 test: build
 	tools/pgtest.sh run -- ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# A Debian package of the program in $(BUILD)/packages/ (dependencies from dpkg-shlibdeps).
+package: build
+	cmake --build $(BUILD) --target package
+
+# The package unpacked into a scratch root and started from there (also the `package` test).
+package-test: build
+	tools/package-test.sh $(BUILD)
+
+# The README's pictures, from a generated demonstration archive, under Xvfb.
+screenshots: build
+	tools/screenshots.sh $(BUILD)
 
 # Timed operations on generated archives, on SQLite and on a throwaway PostgreSQL server.
 # Several minutes; not part of `make test`.

@@ -3,20 +3,44 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+bool HasArgument(int argc, char** argv, const char* name) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], name) == 0)
+            return true;
+    return false;
+}
+} // namespace
 
 int main(int argc, char** argv) {
+    // Answered before any window system is needed, so that it works from a plain terminal.
+    if (HasArgument(argc, argv, "--version")) {
+        std::printf("Quarzil %s\n", QUARZIL_VERSION);
+        return 0;
+    }
     QElapsedTimer startClock;
     startClock.start();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Norvisk"));
     QApplication::setApplicationName(QStringLiteral("Quarzil"));
-    QApplication::setApplicationVersion(QStringLiteral("3.2.0"));
-    QApplication::setDesktopFileName(QStringLiteral("quarzil"));
-    InstallQtTranslations(app);
+    QApplication::setApplicationVersion(QStringLiteral(QUARZIL_VERSION));
+    // The desktop entry's name: window lists and docks match the window to its menu entry.
+    QApplication::setDesktopFileName(QStringLiteral(QUARZIL_APP_ID));
+    if (!InstallQtTranslations(app))
+        // Said on the terminal only: the program works, its standard buttons are English.
+        std::fprintf(stderr, "quarzil: Qt's own Italian texts (qtbase_it.qm, package "
+                             "qt6-translations-l10n) are not installed\n");
 
     CMainApp mainApp(MainAppEnvironment::FromSystem(), startClock);
     if (!mainApp.initInstance())
         return mainApp.isTerminationRequested() ? 0 : 1;
+    // A whole start and a regular exit, for checking an installation from a script.
+    if (HasArgument(argc, argv, "--quit-after-start"))
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     if (!mainApp.isTerminationRequested())
         QApplication::exec();
     return mainApp.exitInstance();

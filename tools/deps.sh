@@ -10,6 +10,7 @@ qt6-image-formats-plugins qt6-translations-l10n libgl-dev
 postgresql-15 postgresql-client-15 libpq-dev
 xvfb xauth imagemagick poppler-utils fonts-liberation2 sqlite3 libsqlite3-dev zint zbar-tools
 mdbtools mdbtools-dev python3
+appstream desktop-file-utils librsvg2-bin dpkg-dev file
 "
 
 missing=""

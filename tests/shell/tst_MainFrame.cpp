@@ -638,8 +638,22 @@ void tst_MainFrame::windowsCarryTheProgramIcon() {
     QVERIFY(app);
     const QIcon icon = app->mainFrame()->windowIcon();
     QVERIFY(!icon.isNull());
-    for (int size : {16, 32, 48})
-        QVERIFY2(!icon.pixmap(size, size).isNull(), qPrintable(QString::number(size)));
+    // The very pictures of the desktop entry's icon, at every size the theme has.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        // Compared premultiplied, as a pixmap holds them.
+        const QImage shown =
+            icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage entry =
+            QImage(QStringLiteral(QUARZIL_RESOURCES_DIR "/icons/quarzil-%1.png").arg(size))
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QVERIFY2(!entry.isNull() && shown == entry,
+                 qPrintable(QStringLiteral("%1: shown %2x%3, entry %4x%5")
+                                .arg(size)
+                                .arg(shown.width())
+                                .arg(shown.height())
+                                .arg(entry.width())
+                                .arg(entry.height())));
+    }
     // The dialogs have it too, messages included.
     {
         QDialog dialog(app->mainFrame());

@@ -4,6 +4,16 @@
 #include <QPainter>
 #include <QPainterPath>
 
+// The resources live in a static library: naming their initialiser keeps the linker from
+// dropping them. Q_INIT_RESOURCE must stand outside any namespace.
+static void InitResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(quarzil);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
 namespace RibbonIcons {
 
 namespace {
@@ -139,12 +149,12 @@ QIcon Drawn(const QString& themeName) {
 }
 
 QIcon Application() {
-    const QString name = QStringLiteral("quarzil");
-    if (QIcon::hasThemeIcon(name))
-        return QIcon::fromTheme(name);
+    // The same pictures as the desktop entry's icon, carried in the program so that every
+    // window shows them whether or not the icon theme has them.
+    InitResources();
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(Paint(QStringLiteral("package-x-generic"), size));
+    for (int size : kApplicationIconSizes)
+        icon.addFile(QStringLiteral(":/quarzil/icons/%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

@@ -8,8 +8,9 @@ namespace RibbonIcons {
 QIcon Icon(const QString& themeName);
 // The drawn picture alone (the application button, tests).
 QIcon Drawn(const QString& themeName);
-// The program's own icon, for its windows: the theme's "quarzil" when one is installed, else
-// the drawn box of the application button, in the sizes panels and window lists ask for.
+// The program's own icon, for its windows: the pictures of its desktop entry, in the sizes
+// panels and window lists ask for.
+inline constexpr int kApplicationIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 QIcon Application();
 
 } // namespace RibbonIcons

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -97,6 +98,13 @@ void Choose(QComboBox* box, int index) {
         QTest::keyClick(box, Qt::Key_Down);
 }
 
+// Keeps a picture of a window when QUARZIL_SHOTS names a folder (runs under Xvfb).
+void KeepPicture(QWidget* window, const QString& name) {
+    const QString folder = qEnvironmentVariable("QUARZIL_SHOTS");
+    if (!folder.isEmpty())
+        window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
 } // namespace
 
 class tst_ItemExchangeWindows : public ArchiveTestCase {
@@ -166,6 +174,7 @@ void tst_ItemExchangeWindows::importThroughTheMappingDialog() {
     bool stayedOpen = false;
     TestSupport::WhenShown<CImportaDlg>([&](CImportaDlg* d) {
         CloseOnExit guard{d};
+        KeepPicture(d, QStringLiteral("importa-dlg"));
         // The first line's more frequent separator and the file's quotes were guessed.
         sawSamples = d->separatorButton(1)->isChecked() && d->delimiterButton(1)->isChecked() &&
                      d->sampleField(0)->text() == QStringLiteral("Descr") &&
@@ -212,6 +221,7 @@ void tst_ItemExchangeWindows::importThroughTheMappingDialog() {
     bool mapped = false;
     TestSupport::WhenShown<CImportaDlg>([&](CImportaDlg* d) {
         CloseOnExit guard{d};
+        KeepPicture(d, QStringLiteral("importa-dlg-mapped"));
         mapped = d->headingBox()->isChecked() &&
                  d->columnBox(2)->currentText() == QStringLiteral("Un.di Misura");
         QTest::mouseClick(d->okButton(), Qt::LeftButton);

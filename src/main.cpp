@@ -1,5 +1,5 @@
+#include "common/Language.h"
 #include "shell/ui/CMainApp.h"
-#include "shell/ui/QtTranslations.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,6 +13,18 @@ bool HasArgument(int argc, char** argv, const char* name) {
         if (std::strcmp(argv[i], name) == 0)
             return true;
     return false;
+}
+
+// "--lang en" or "--lang=en": the interface language for this run only.
+QString LanguageArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == u"--lang" && i + 1 < argc)
+            return QString::fromLocal8Bit(argv[i + 1]);
+        if (arg.startsWith(u"--lang="))
+            return arg.mid(7);
+    }
+    return QString();
 }
 } // namespace
 
@@ -30,12 +42,22 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(QUARZIL_VERSION));
     // The desktop entry's name: window lists and docks match the window to its menu entry.
     QApplication::setDesktopFileName(QStringLiteral(QUARZIL_APP_ID));
-    if (!InstallQtTranslations(app))
+    bool qtMissing = false;
+    Language::Apply(QStringLiteral("it"), &qtMissing);
+    if (qtMissing)
         // Said on the terminal only: the program works, its standard buttons are English.
         std::fprintf(stderr, "quarzil: Qt's own Italian texts (qtbase_it.qm, package "
                              "qt6-translations-l10n) are not installed\n");
 
-    CMainApp mainApp(MainAppEnvironment::FromSystem(), startClock);
+    MainAppEnvironment env = MainAppEnvironment::FromSystem();
+    const QString typed = LanguageArgument(argc, argv);
+    if (!typed.isEmpty()) {
+        env.language = Language::FromArgument(typed);
+        if (env.language.isEmpty())
+            std::fprintf(stderr, "quarzil: --lang %s: the languages are it, en, es, fr\n",
+                         qPrintable(typed));
+    }
+    CMainApp mainApp(std::move(env), startClock);
     if (!mainApp.initInstance())
         return mainApp.isTerminationRequested() ? 0 : 1;
     // A whole start and a regular exit, for checking an installation from a script.

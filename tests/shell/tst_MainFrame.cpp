@@ -4,6 +4,7 @@
 #include "agenda/ui/CAgendaView.h"
 #include "agenda/ui/CCalAppBar.h"
 #include "common/ChangeNotifier.h"
+#include "common/Language.h"
 #include "common/ui/CFrameView.h"
 #include "common/ui/CMainDoc.h"
 #include "counterparts/ui/CAnaMovBar.h"
@@ -27,7 +28,6 @@
 #include "shell/ui/CRibbonCategory.h"
 #include "shell/ui/CRibbonPanel.h"
 #include "shell/ui/CSplashWnd.h"
-#include "shell/ui/QtTranslations.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -99,6 +99,7 @@ struct Sandbox {
     std::shared_ptr<InternetState> internet =
         std::make_shared<InternetState>(InternetState::Connected);
     bool splash = false;
+    QString language;
 
     Sandbox() {
         QDir().mkpath(appData);
@@ -129,6 +130,7 @@ struct Sandbox {
         env.internetState = [state = internet] { return *state; };
         env.display = [] { return std::make_pair(QSize(1280, 1024), 24); };
         env.showSplash = splash;
+        env.language = language;
         auto app = std::make_unique<CMainApp>(std::move(env));
         app->runCompanyWizard = [] {};
         if (!app->initInstance())
@@ -199,6 +201,7 @@ private Q_SLOTS:
     void webCommandsOpenConfiguredPages();
     void splashFitsItsTexts();
     void qtTextsInItalian();
+    void languageChosenStoredAndOverridden();
 };
 
 void tst_MainFrame::initTestCase() {
@@ -369,7 +372,7 @@ void tst_MainFrame::applicationMenuAndQuickAccess() {
     QCOMPARE(menu, QStringList({"Connessione Dati", "Importa archivio Access (.mdb)...",
                                 "Dati Aziendali", "Unità di Misura", "Backup Dati", "-",
                                 "Pagina Facebook", "Canale YouTube", "Pagina Web", "-", "Programma",
-                                "Stile", "&Informazioni su Quarzil...", "-", "&Esci"}));
+                                "Stile", "Lingua", "&Informazioni su Quarzil...", "-", "&Esci"}));
     auto* programma = frame->ribbon()->applicationMenu()->findChild<QMenu*>("Programma");
     QStringList group;
     for (QAction* a : programma->actions())
@@ -925,12 +928,68 @@ void tst_MainFrame::splashFitsItsTexts() {
 
 void tst_MainFrame::qtTextsInItalian() {
     // Standard buttons read as the rest of the program does.
-    QVERIFY(InstallQtTranslations(*QCoreApplication::instance()));
+    bool qtMissing = true;
+    QVERIFY(Language::Apply(QStringLiteral("it"), &qtMissing));
+    QVERIFY(!qtMissing);
     QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help |
                          QDialogButtonBox::Yes | QDialogButtonBox::No);
     QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
     QCOMPARE(box.button(QDialogButtonBox::Help)->text(), QStringLiteral("Aiuto"));
     QCOMPARE(box.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Sì"));
+}
+
+void tst_MainFrame::languageChosenStoredAndOverridden() {
+    Sandbox box;
+    {
+        auto app = box.start();
+        QVERIFY(app);
+        QCOMPARE(Language::Active(), QStringLiteral("it"));
+        auto* lingua = app->mainFrame()->ribbon()->applicationMenu()->findChild<QMenu*>("Lingua");
+        QVERIFY(lingua);
+        QStringList names;
+        for (QAction* a : lingua->actions())
+            names << a->text() + (a->isChecked() ? QStringLiteral("*") : QString());
+        QCOMPARE(names, QStringList({"Italiano*", "English", "Español", "Français"}));
+        // A window open while the language changes hears of it.
+        QDialogButtonBox open(QDialogButtonBox::Cancel);
+        QCOMPARE(open.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
+        lingua->actions()[3]->trigger();
+        QCOMPARE(Language::Active(), QStringLiteral("fr"));
+        QTRY_COMPARE(open.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
+        QCOMPARE(QCoreApplication::translate("FieldHelpers",
+                                             "Il campo non può essere più lungo di %1 caratteri!"),
+                 QStringLiteral("Le champ ne peut pas dépasser %1 caractères !"));
+        QVERIFY(lingua->actions()[3]->isChecked() && !lingua->actions()[0]->isChecked());
+        QCOMPARE(box.stored(QStringLiteral("Application/Lingua")).toString(), QStringLiteral("fr"));
+        app->exitInstance();
+    }
+    // The next start comes up in the stored language, unless the command line names another.
+    Language::Apply(QStringLiteral("it"));
+    {
+        auto app = box.start();
+        QVERIFY(app);
+        QCOMPARE(Language::Active(), QStringLiteral("fr"));
+        app->exitInstance();
+    }
+    Language::Apply(QStringLiteral("it"));
+    box.language = QStringLiteral("en");
+    {
+        auto app = box.start();
+        QVERIFY(app);
+        QCOMPARE(Language::Active(), QStringLiteral("en"));
+        app->exitInstance();
+    }
+    box.language.clear();
+    Language::Apply(QStringLiteral("it"));
+    QCOMPARE(Language::FromArgument(QStringLiteral("EN_gb")), QStringLiteral("en"));
+    QCOMPARE(Language::FromArgument(QStringLiteral("de")), QString());
+    box.write(QStringLiteral("Application/Lingua"), QStringLiteral("xx"));
+    {
+        auto app = box.start();
+        QVERIFY(app);
+        QCOMPARE(Language::Active(), QStringLiteral("it"));
+        app->exitInstance();
+    }
 }
 
 QTEST_MAIN(tst_MainFrame)

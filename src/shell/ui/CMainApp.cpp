@@ -1,5 +1,7 @@
 #include "shell/ui/CMainApp.h"
 
+#include "common/Language.h"
+
 #include "common/AppPaths.h"
 #include "common/MakerSite.h"
 #include "common/NonInteractive.h"
@@ -127,8 +129,12 @@ bool CMainApp::fail(const QString& message) {
 }
 
 bool CMainApp::initInstance() {
-    // Resource language, OLE and common controls are Windows set-up with nothing to do here;
-    // the texts are Italian at the source.
+    // The interface language: Italian unless the profile or the command line names another.
+    // OLE and common controls are Windows set-up with nothing to do here.
+    const QString language =
+        m_env.language.isEmpty() ? Language::Stored(*m_profile) : m_env.language;
+    if (language != Language::Active() && !Language::Apply(language))
+        logStep(kStartup, QStringLiteral("Traduzione non disponibile: %1").arg(language));
 
     // Every window, the first messages included, carries the program's icon.
     QApplication::setWindowIcon(RibbonIcons::Application());

@@ -41,6 +41,8 @@ struct MainAppEnvironment {
     // news and usage ping, the start-up's report and download): off for runs without a user
     // and in tests that serve no maker's site of their own. The commands work either way.
     bool onlineServices = false;
+    // The interface language for this run ("--lang"), over the stored one; empty for that.
+    QString language;
 
     static MainAppEnvironment FromSystem();
 };

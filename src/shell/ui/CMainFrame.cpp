@@ -1,5 +1,7 @@
 #include "shell/ui/CMainFrame.h"
 
+#include "common/Language.h"
+
 #include "agenda/ui/CAgendaView.h"
 #include "agenda/ui/CCalAppBar.h"
 #include "common/MakerSite.h"
@@ -51,6 +53,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -200,6 +203,18 @@ void CMainFrame::createCommands() {
     status->setChecked(true);
     connect(status, &QAction::triggered, this,
             [this](bool checked) { statusBar()->setVisible(checked); });
+}
+
+void CMainFrame::chooseLanguage(const QString& code) {
+    Language::Store(m_app.profile(), code);
+    m_app.profile().sync();
+    // Every open window receives QEvent::LanguageChange and puts up its texts again.
+    if (!Language::Apply(code))
+        m_app.prompt().message(
+            QStringLiteral("Impossibile caricare la traduzione: l'interfaccia resta in italiano."),
+            IPrompt::Icon::Warning);
+    for (QAction* a : findChildren<QAction*>(QRegularExpression(QStringLiteral("^Lingua-"))))
+        a->setChecked(a->objectName() == QStringLiteral("Lingua-") + Language::Active());
 }
 
 QAction* CMainFrame::viewCommand(int viewIndex, int id) const {
@@ -455,6 +470,19 @@ void CMainFrame::createRibbon() {
     stile->setObjectName(QStringLiteral("Stile"));
     for (int id : RL::StileGroup())
         stile->addAction(m_commands.value(id));
+    // Each language under its own name, so that anyone finds theirs whatever is shown now.
+    QMenu* lingua = menu->addMenu(QStringLiteral("Lingua"));
+    lingua->setObjectName(QStringLiteral("Lingua"));
+    auto* languages = new QActionGroup(lingua);
+    languages->setExclusive(true);
+    for (const QString& code : Language::Codes()) {
+        QAction* a = lingua->addAction(Language::NativeName(code));
+        a->setObjectName(QStringLiteral("Lingua-") + code);
+        a->setCheckable(true);
+        a->setChecked(code == Language::Active());
+        languages->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
+    }
     menu->addAction(m_commands.value(RL::About));
     menu->addSeparator();
     menu->addAction(m_commands.value(RL::Exit));

@@ -61,6 +61,8 @@ public:
     // The look in use (205 to 219) and choosing another one (stored and applied at once).
     int look() const { return m_look; }
     void chooseLook(int id);
+    // The "Lingua" choice: stored in the profile and applied at once.
+    void chooseLanguage(const QString& code);
 
     // The modeless news window: while visible it follows the frame's lower right corner.
     void setInfoWindow(QWidget* window);

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The interface translations: one .ts file per group of subsystems and language.
 
-  tools/translations.py update        runs lupdate: new source texts appear as unfinished
+  tools/translations.py update [--group G]
+                                      runs lupdate: new source texts appear as unfinished
   tools/translations.py check [--sources]
                                       fails on a text without a finished translation, on a
                                       translation that drops a placeholder or an accelerator
@@ -22,9 +23,10 @@ LANGUAGES = ["en", "es", "fr"]
 # The command line stays Italian: it is for scripts, whose output must not change with a
 # setting.
 GROUPS = {
-    "shell": ["src/common", "src/company", "src/store", "src/shell"],
+    "shell": ["src/common", "src/store", "src/shell"],
+    "company": ["src/company", "src/print"],
     "items": ["src/items", "src/barcode", "src/exchange"],
-    "movements": ["src/movements", "src/counterparts", "src/agenda", "src/print"],
+    "movements": ["src/movements", "src/counterparts", "src/agenda"],
 }
 
 
@@ -40,8 +42,10 @@ def ts_file(folder, group, language):
     return os.path.join(folder, "quarzil_%s_%s.ts" % (group, language))
 
 
-def run_lupdate(folder, quiet=False):
+def run_lupdate(folder, quiet=False, only=None):
     for group, dirs in GROUPS.items():
+        if only and group != only:
+            continue
         for language in LANGUAGES:
             target = ts_file(folder, group, language)
             subprocess.run(
@@ -132,7 +136,12 @@ def check(sources):
 
 if __name__ == "__main__":
     if len(sys.argv) >= 2 and sys.argv[1] == "update":
-        run_lupdate(FOLDER)
+        # "update --group items": only that group's files, so that work on two groups never
+        # touches the same file.
+        only = sys.argv[3] if len(sys.argv) >= 4 and sys.argv[2] == "--group" else None
+        if only and only not in GROUPS:
+            sys.exit("translations: the groups are " + ", ".join(GROUPS))
+        run_lupdate(FOLDER, only=only)
         sys.exit(0)
     if len(sys.argv) >= 2 and sys.argv[1] == "check":
         sys.exit(check("--sources" in sys.argv[2:]))

@@ -5,7 +5,7 @@
     <name>FieldHelpers</name>
     <message>
         <source>Il campo non può essere più lungo di %1 caratteri!</source>
-        <translation type="unfinished"></translation>
+        <translation>The field cannot be longer than %1 characters!</translation>
     </message>
 </context>
 </TS>

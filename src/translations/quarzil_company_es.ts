@@ -5,7 +5,7 @@
     <name>FieldHelpers</name>
     <message>
         <source>Il campo non può essere più lungo di %1 caratteri!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El campo no puede tener más de %1 caracteres!</translation>
     </message>
 </context>
 </TS>

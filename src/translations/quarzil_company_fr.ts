@@ -5,7 +5,7 @@
     <name>FieldHelpers</name>
     <message>
         <source>Il campo non può essere più lungo di %1 caratteri!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ ne peut pas dépasser %1 caractères !</translation>
     </message>
 </context>
 </TS>

@@ -31,6 +31,8 @@ QList<Command> FrameCommands() {
           "accessories-calculator"),
         C(BackupDati, "Backup Dati", "Salva una copia dell'archivio dei dati", "",
           "document-save-as"),
+        C(LettoreBarre, "Lettore a Barre...",
+          "Sceglie il lettore di codici a barre: a tastiera o su porta seriale", "", "scanner"),
         C(Aggiornamenti, "A&ggiornamenti", "Controlla la presenza di aggiornamenti", "",
           "system-software-update"),
         C(Manuale, "Manuale &utente", "Apre il manuale online", "", "help-contents"),

@@ -13,6 +13,7 @@ enum Id : int {
     ImportaMdb = 32990,
     // The check box that turns the usage ping on and off.
     Statistiche = 32991,
+    LettoreBarre = 32992,
     DatiAziendali = 32796,
     UnitaMisura = 32774,
     BackupDati = 32804,

@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <cmath>
 
 namespace ItemPhoto {
 
@@ -71,6 +72,27 @@ Result FromImage(const QImage& image) {
     result.status = Status::Ok;
     result.jpeg = bytes;
     return result;
+}
+
+Result FitImage(const QImage& image) {
+    if (image.isNull())
+        return Result{};
+    QImage scaled = image;
+    // Start below the size no JPEG could keep within the limit, then shrink by the square root
+    // of the excess (a JPEG's size follows its area), a little more each time so it ends soon.
+    while (!CouldFit(scaled.size()))
+        scaled = scaled.scaled(scaled.size() * 0.7, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        Result result = FromImage(scaled);
+        if (result.status != Status::TooLarge)
+            return result;
+        const double factor = qMin(0.9, std::sqrt(double(kMaxBytes) / double(result.size)) * 0.95);
+        const QSize next = (QSizeF(scaled.size()) * factor).toSize();
+        if (next.width() < 1 || next.height() < 1)
+            return result;
+        scaled = scaled.scaled(next, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    return FromImage(scaled);
 }
 
 QImage Decode(const QByteArray& jpeg) {

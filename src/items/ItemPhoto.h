@@ -38,6 +38,11 @@ Result FromFile(const QString& file);
 // Encodes a picture as JPEG; transparent parts become white, as JPEG keeps no transparency.
 Result FromImage(const QImage& image);
 
+// Encodes a picture as JPEG, lowering its resolution step by step until it keeps within
+// kMaxBytes: for pictures whose size the user did not choose (a scanner's page). Unreadable
+// only for a null picture.
+Result FitImage(const QImage& image);
+
 // The picture stored bytes describe; null when they are empty or not a picture.
 QImage Decode(const QByteArray& jpeg);
 

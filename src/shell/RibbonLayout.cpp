@@ -84,8 +84,8 @@ const QList<Category>& Categories() {
 }
 
 QList<int> ApplicationMenu() {
-    return {ConnData, ImportaMdb, DatiAziendali, UnitaMisura, BackupDati,
-            0,        Facebook,   YouTube,       PaginaWeb};
+    return {ConnData,   ImportaMdb, DatiAziendali, UnitaMisura, LettoreBarre,
+            BackupDati, 0,          Facebook,      YouTube,     PaginaWeb};
 }
 
 QList<int> ProgrammaGroup() {

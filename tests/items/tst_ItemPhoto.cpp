@@ -1,4 +1,5 @@
 // label: gui
+#include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
 #include "common/IFileDialogs.h"
@@ -283,7 +284,8 @@ void tst_ItemPhoto::archiveFoundFromAnyFolder() {
 void tst_ItemPhoto::zoomedView() {
     World w;
     QWidget dialog;
-    auto* wnd = new CFotoWnd(w.profile, w.prompt, w.files, &dialog);
+    RecordingBrowser browser;
+    auto* wnd = new CFotoWnd(w.profile, w.prompt, w.files, browser, &dialog);
     wnd->showZoomed(4); // no picture: no window
     QVERIFY(dialog.findChildren<CFotoView*>().isEmpty());
     QImage image(30, 20, QImage::Format_RGB32);

@@ -12,8 +12,11 @@ public:
     QString chooseFolder(const QString& title, const QString& folder) override;
 };
 
-// Pages, files and mail links open in the user's own applications.
+// Pages, files and mail links open in the user's own applications. A file for whose kind the
+// desktop has no program is not opened (false).
 class DesktopBrowser : public IBrowser {
 public:
     bool open(const QUrl& url) override;
+    // Whether the desktop names a program for the file's kind.
+    static bool HasHandler(const QString& file);
 };

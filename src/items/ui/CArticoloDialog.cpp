@@ -237,7 +237,7 @@ void CArticoloDialog::buildLayout() {
     m_barcode = new CBarCodeWnd(this);
     m_barcode->setObjectName(QStringLiteral("BarcodePicture"));
     m_barcode->setMinimumHeight(64);
-    m_photo = new CFotoWnd(m_profile, m_prompt, m_files, this);
+    m_photo = new CFotoWnd(m_profile, m_prompt, m_files, m_browser, this);
     m_photo->setObjectName(QStringLiteral("Foto"));
     m_photo->setEditable(true);
     m_photo->setMinimumSize(190, 170);

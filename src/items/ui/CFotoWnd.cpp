@@ -1,15 +1,25 @@
 #include "items/ui/CFotoWnd.h"
 
+#include "common/IBrowser.h"
 #include "common/IFileDialogs.h"
 #include "common/IPrompt.h"
 #include "items/ItemPhoto.h"
+#include "items/PictureEditFile.h"
+#include "items/ScannerAcquisition.h"
+#include "items/ui/CFotoEditWait.h"
 #include "items/ui/CFotoView.h"
+#include "items/ui/CSceltaScannerDialog.h"
 
 #include <QContextMenuEvent>
+#include <QEventLoop>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProgressDialog>
+#include <QThread>
+#include <QUrl>
+#include <functional>
 
 namespace {
 // The top-right square that opens the picture menu.
@@ -21,10 +31,41 @@ struct Zoom {
 };
 const Zoom kZooms[] = {{"&Reale", 1},    {"&Zoom x 2", 2},   {"Zoom x &4", 4},
                        {"Zoom x &8", 8}, {"Zoom x &24", 24}, {"Zoom x &50", 50}};
+// Runs work on a worker thread behind a modal wait window, the events going on meanwhile;
+// "Annulla" calls cancel and the wait goes on until the work has stopped.
+void RunWithWait(QWidget* parent, const QString& text, const std::function<void()>& work,
+                 const std::function<void()>& cancel) {
+    QProgressDialog wait(text, QStringLiteral("Annulla"), 0, 0, parent);
+    wait.setObjectName(QStringLiteral("AcquisitionWait"));
+    wait.setWindowTitle(QStringLiteral("Acquisisci"));
+    wait.setWindowModality(Qt::WindowModal);
+    wait.setMinimumDuration(300);
+    wait.setAutoClose(false);
+    wait.setAutoReset(false);
+    QEventLoop loop;
+    QThread* thread = QThread::create(work);
+    QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&wait, &QProgressDialog::canceled, &loop, [&wait, cancel] {
+        wait.setLabelText(QStringLiteral("Interruzione in corso..."));
+        if (cancel)
+            cancel();
+    });
+    thread->start();
+    loop.exec();
+    thread->wait();
+    delete thread;
+}
+
+QString NoScannerMessage() {
+    return QStringLiteral("Nessuno scanner o fotocamera trovato: collegare il dispositivo, "
+                          "accenderlo e riprovare.");
+}
+
 } // namespace
 
-CFotoWnd::CFotoWnd(Profile& profile, IPrompt& prompt, IFileDialogs& files, QWidget* parent)
-    : QFrame(parent), m_profile(profile), m_prompt(prompt), m_files(files) {
+CFotoWnd::CFotoWnd(Profile& profile, IPrompt& prompt, IFileDialogs& files, IBrowser& browser,
+                   QWidget* parent)
+    : QFrame(parent), m_profile(profile), m_prompt(prompt), m_files(files), m_browser(browser) {
     setObjectName(QStringLiteral("CFotoWnd"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
@@ -34,9 +75,10 @@ CFotoWnd::CFotoWnd(Profile& profile, IPrompt& prompt, IFileDialogs& files, QWidg
     m_menu = new QMenu(this);
     connect(m_menu->addAction(QStringLiteral("&Scegli")), &QAction::triggered, this,
             &CFotoWnd::choose);
-    // Scanner acquisition and the external editor are not there yet.
-    m_menu->addAction(QStringLiteral("&Acquisisci"))->setEnabled(false);
-    m_menu->addAction(QStringLiteral("&Modifica"))->setEnabled(false);
+    connect(m_menu->addAction(QStringLiteral("&Acquisisci")), &QAction::triggered, this,
+            &CFotoWnd::acquire);
+    m_edit = m_menu->addAction(QStringLiteral("&Modifica"));
+    connect(m_edit, &QAction::triggered, this, &CFotoWnd::edit);
     m_remove = m_menu->addAction(QStringLiteral("&Cancella"));
     connect(m_remove, &QAction::triggered, this, &CFotoWnd::remove);
     m_view = m_menu->addMenu(QStringLiteral("&Visualizza"));
@@ -77,26 +119,105 @@ void CFotoWnd::choose() {
     if (file.isEmpty())
         return;
     const ItemPhoto::Result result = ItemPhoto::FromFile(file);
-    switch (result.status) {
+    if (!refused(int(result.status), result.size, result.pixels))
+        take(result.jpeg);
+}
+
+bool CFotoWnd::refused(int status, qint64 size, const QSize& pixels) {
+    switch (ItemPhoto::Status(status)) {
     case ItemPhoto::Status::Unreadable:
         m_prompt.message(ItemPhoto::UnreadableMessage(), IPrompt::Icon::Warning);
-        return;
+        return true;
     case ItemPhoto::Status::TooLarge:
-        m_prompt.message(ItemPhoto::TooLargeMessage(m_profile, result.size),
-                         IPrompt::Icon::Warning);
-        return;
+        m_prompt.message(ItemPhoto::TooLargeMessage(m_profile, size), IPrompt::Icon::Warning);
+        return true;
     case ItemPhoto::Status::TooManyPixels:
-        m_prompt.message(ItemPhoto::TooManyPixelsMessage(result.pixels), IPrompt::Icon::Warning);
-        return;
+        m_prompt.message(ItemPhoto::TooManyPixelsMessage(pixels), IPrompt::Icon::Warning);
+        return true;
     case ItemPhoto::Status::Ok:
         break;
     }
-    m_jpeg = result.jpeg;
+    return false;
+}
+
+void CFotoWnd::take(const QByteArray& jpeg) {
+    m_jpeg = jpeg;
     // Shown as stored, so the screen never shows more than what is kept.
     m_image = ItemPhoto::Decode(m_jpeg);
     updateActions();
     update();
     Q_EMIT pictureChanged();
+}
+
+void CFotoWnd::acquire() {
+    ScannerAcquisition scanner;
+    QList<ScannerAcquisition::Device> devices;
+    QString error;
+    RunWithWait(this, QStringLiteral("Ricerca di scanner e fotocamere in corso..."),
+                [&] { devices = ScannerAcquisition::Devices(&error); }, {});
+    if (!error.isEmpty()) {
+        m_prompt.message(QStringLiteral("Impossibile usare scanner e fotocamere: %1").arg(error),
+                         IPrompt::Icon::Warning);
+        return;
+    }
+    if (devices.isEmpty()) {
+        m_prompt.message(NoScannerMessage(), IPrompt::Icon::Warning);
+        return;
+    }
+    int index = 0;
+    if (devices.size() > 1) {
+        QStringList labels;
+        for (const ScannerAcquisition::Device& d : devices)
+            labels << d.label();
+        CSceltaScannerDialog choice(labels, window());
+        if (choice.exec() != QDialog::Accepted || choice.chosen() < 0)
+            return;
+        index = choice.chosen();
+    }
+    const ScannerAcquisition::Device device = devices.at(index);
+    ScannerAcquisition::Result scan;
+    RunWithWait(
+        this, QStringLiteral("Acquisizione dell'immagine da %1 in corso...").arg(device.label()),
+        [&] { scan = scanner.acquire(device.name); }, [&scanner] { scanner.cancel(); });
+    if (scan.status == ScannerAcquisition::Status::Cancelled)
+        return;
+    if (scan.status != ScannerAcquisition::Status::Ok) {
+        m_prompt.message(QStringLiteral("Impossibile acquisire l'immagine da %1: %2")
+                             .arg(device.label(), scan.error),
+                         IPrompt::Icon::Warning);
+        return;
+    }
+    // A scanner's page is far larger than an item's picture, and its size is not the user's
+    // choice: it is brought within the limit rather than refused.
+    const ItemPhoto::Result result = ItemPhoto::FitImage(scan.image);
+    if (!refused(int(result.status), result.size, result.pixels))
+        take(result.jpeg);
+}
+
+void CFotoWnd::edit() {
+    PictureEditFile file;
+    if (!file.create(m_jpeg)) {
+        m_prompt.message(QStringLiteral("Impossibile modificare l'immagine!"),
+                         IPrompt::Icon::Warning);
+        return;
+    }
+    if (!m_browser.open(QUrl::fromLocalFile(file.path()))) {
+        m_prompt.message(QStringLiteral("Nessun programma installato per modificare immagini "
+                                        "bitmap!"),
+                         IPrompt::Icon::Warning);
+        return;
+    }
+    // The desktop hands the file to its editor and gives no process to wait for: the user
+    // says when the editing is done.
+    CFotoEditWait wait(file.path(), window());
+    ItemPhoto::Result result;
+    wait.done = [&] {
+        result = file.reload();
+        return !refused(int(result.status), result.size, result.pixels);
+    };
+    if (wait.exec() != QDialog::Accepted || !file.changed())
+        return;
+    take(result.jpeg);
 }
 
 void CFotoWnd::remove() {
@@ -120,6 +241,7 @@ void CFotoWnd::showZoomed(int factor) {
 void CFotoWnd::updateActions() {
     const bool shown = !m_image.isNull();
     m_remove->setEnabled(!m_jpeg.isEmpty());
+    m_edit->setEnabled(shown);
     m_view->setEnabled(shown);
 }
 

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QImage>
 
+class IBrowser;
 class IFileDialogs;
 class IPrompt;
 class Profile;
@@ -11,11 +12,13 @@ class QAction;
 class QMenu;
 
 // An item's picture in a small sunken frame. When editable, a click chooses a picture and the
-// top-right corner opens the picture menu.
+// top-right corner opens the picture menu: choose a file, acquire from a scanner or camera
+// (SANE, on a worker thread), edit in the desktop's image editor, remove, enlarge.
 class CFotoWnd : public QFrame {
     Q_OBJECT
 public:
-    CFotoWnd(Profile& profile, IPrompt& prompt, IFileDialogs& files, QWidget* parent = nullptr);
+    CFotoWnd(Profile& profile, IPrompt& prompt, IFileDialogs& files, IBrowser& browser,
+             QWidget* parent = nullptr);
 
     void setEditable(bool editable);         // menu and hint only when editable
     void setPicture(const QByteArray& jpeg); // the stored bytes; empty = no picture
@@ -24,6 +27,8 @@ public:
 
 public Q_SLOTS:
     void choose();
+    void acquire();
+    void edit();
     void remove();
     void showZoomed(int factor);
 
@@ -39,15 +44,21 @@ protected:
 
 private:
     QRect cornerRect() const;
+    // Takes a new picture: shown and announced.
+    void take(const QByteArray& jpeg);
+    // Tells the user why a picture was refused; false when it was not.
+    bool refused(int status, qint64 size, const QSize& pixels);
     void updateActions();
 
     Profile& m_profile;
     IPrompt& m_prompt;
     IFileDialogs& m_files;
+    IBrowser& m_browser;
     QByteArray m_jpeg;
     QImage m_image;
     bool m_editable = false;
     QMenu* m_menu = nullptr;
     QAction* m_remove = nullptr;
+    QAction* m_edit = nullptr;
     QMenu* m_view = nullptr;
 };

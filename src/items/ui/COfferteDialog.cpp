@@ -192,7 +192,7 @@ void COfferteDialog::buildLayout() {
         view->setUniformItemSizes(true);
     m_items->setMinimumContentsLength(30);
     m_items->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_photo = new CFotoWnd(m_profile, m_prompt, m_files, this);
+    m_photo = new CFotoWnd(m_profile, m_prompt, m_files, m_browser, this);
     m_photo->setEditable(false);
     m_photo->setFixedSize(96, 96);
 

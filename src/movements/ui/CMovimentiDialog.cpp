@@ -254,7 +254,7 @@ void CMovimentiDialog::buildLayout() {
          QStringLiteral("Attiva o disattiva la modalità lettore con inserimento automatico della "
                         "riga"))
         ->setCheckable(true);
-    m_photo = new CFotoWnd(m_profile, m_prompt, m_files, this);
+    m_photo = new CFotoWnd(m_profile, m_prompt, m_files, m_browser, this);
     m_photo->setEditable(false);
     m_photo->setFixedSize(96, 96);
 

@@ -2,6 +2,8 @@
 
 #include "common/Language.h"
 
+#include "barcode/SerialBarcodePort.h"
+#include "barcode/ui/SerialReaderTyping.h"
 #include "common/AppPaths.h"
 #include "common/MakerSite.h"
 #include "common/NonInteractive.h"
@@ -69,6 +71,20 @@ CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
         };
     m_profile = std::make_unique<Profile>(m_env.userProfileFile, m_env.machineProfileFile);
     m_profile->setWriteFailureHandler([this] { warnProfileNotSaved(); });
+    m_serialReader = std::make_unique<SerialBarcodePort>();
+    m_serialTyping = std::make_unique<SerialReaderTyping>();
+    connect(m_serialReader.get(), &SerialBarcodePort::codeRead, m_serialTyping.get(),
+            [this](const QString& code) { m_serialTyping->type(code); });
+    connect(m_serialReader.get(), &SerialBarcodePort::lost, this, [this](const QString& port) {
+        // Told once per loss; reading goes on by itself when the reader is back.
+        QTimer::singleShot(0, this, [this, port] {
+            prompt().message(QStringLiteral("Il lettore di codici a barre sulla porta %1 non "
+                                            "risponde: è scollegato o spento? I codici saranno "
+                                            "letti di nuovo appena sarà ricollegato.")
+                                 .arg(port),
+                             IPrompt::Icon::Warning);
+        });
+    });
     // main() then leaves the event loop and exits with 0: the exit sequence has already run.
     endProcess = [] { QCoreApplication::exit(0); };
     runCompanyWizard = [this] {
@@ -93,9 +109,15 @@ CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
 CMainApp::~CMainApp() {
     // What is written from here on is written by destructors: no message box from them.
     m_profile->setWriteFailureHandler({});
+    m_serialReader->disconnect(this);
+    m_serialReader->stop();
     m_frame.reset();
     m_services.reset();
     m_db.close();
+}
+
+void CMainApp::startSerialReader() {
+    m_serialReader->start(BarcodeReader::Read(*m_profile));
 }
 
 bool CMainApp::isTerminationRequested() const {
@@ -204,6 +226,7 @@ bool CMainApp::initInstance() {
     }
 
     showReleaseNotes();
+    startSerialReader();
 
     m_profile->setValue(S::Application, QStringLiteral("Speed"), int(m_startClock.elapsed()));
     m_profile->clearLog();
@@ -295,6 +318,7 @@ int CMainApp::exitInstance() {
     m_exited = true;
     logStep(kExit, QStringLiteral("Inizio uscita"));
     m_services->closeInfoWindow();
+    m_serialReader->stop();
     m_frame.reset();
     m_signals.reset();
     m_exitArchive = m_db.isOpen() ? m_db.connectionString() : QString();

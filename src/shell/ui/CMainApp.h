@@ -17,6 +17,8 @@
 
 class CMainFrame;
 class OnlineServices;
+class SerialBarcodePort;
+class SerialReaderTyping;
 class UnixSignalWatcher;
 
 // Everything the application object needs from outside; production fills it from the
@@ -81,6 +83,11 @@ public:
     CMainFrame* mainFrame() { return m_frame.get(); }
     OnlineServices& onlineServices() { return *m_services; }
     bool automaticOnlineServices() const { return m_env.onlineServices; }
+    // The serial barcode reader the profile names ("Hardware"), read while the program runs;
+    // idle for a keyboard reader.
+    SerialBarcodePort& serialReader() { return *m_serialReader; }
+    // Starts (again) reading the reader the profile now names.
+    void startSerialReader();
     const QString& applicationDataFolder() const { return m_env.applicationDataFolder; }
 
     bool isStartupInProgress() const { return m_startupInProgress; }
@@ -124,6 +131,8 @@ private:
     std::unique_ptr<OnlineServices> m_services;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<UnixSignalWatcher> m_signals;
+    std::unique_ptr<SerialBarcodePort> m_serialReader;
+    std::unique_ptr<SerialReaderTyping> m_serialTyping;
     bool m_startupInProgress = true;
     bool m_internetConnected = false;
     bool m_busy = false;

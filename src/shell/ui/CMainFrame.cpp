@@ -4,6 +4,7 @@
 
 #include "agenda/ui/CAgendaView.h"
 #include "agenda/ui/CCalAppBar.h"
+#include "barcode/ui/CLettoreBarreDialog.h"
 #include "common/MakerSite.h"
 #include "common/WaitCursor.h"
 #include "common/WebPages.h"
@@ -246,6 +247,13 @@ void CMainFrame::runCommand(int id) {
     case RL::Commenti:
         m_app.onlineServices().offerSystemReport(true);
         return;
+    case RL::LettoreBarre: {
+        CLettoreBarreDialog settings(m_app.profile(), m_app.prompt(), m_app.browser(),
+                                     &m_app.serialReader(), this);
+        if (settings.exec() == QDialog::Accepted)
+            m_app.startSerialReader();
+        return;
+    }
     case RL::About: {
         CAboutDlg about(this);
         about.exec();

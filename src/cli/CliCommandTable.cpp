@@ -17,7 +17,9 @@
     X(Import)                                                                                      \
     X(UpdateCheck)                                                                                 \
     X(Ping)                                                                                        \
-    X(Report)
+    X(Report)                                                                                      \
+    X(Scan)                                                                                        \
+    X(Reader)
 
 #define X(verb) CliCommand verb##Command();
 QUARZIL_CLI_VERBS

@@ -1,5 +1,7 @@
 #include "barcode/ui/SerialReaderTyping.h"
 
+#include "barcode/SerialBarcodePort.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -24,7 +26,10 @@ void Press(QWidget* widget, int key, const QString& text) {
 
 } // namespace
 
-SerialReaderTyping::SerialReaderTyping(QObject* parent) : QObject(parent) {}
+SerialReaderTyping::SerialReaderTyping(SerialBarcodePort& reader, QObject* parent)
+    : QObject(parent) {
+    connect(&reader, &SerialBarcodePort::codeRead, this, &SerialReaderTyping::type);
+}
 
 bool SerialReaderTyping::type(const QString& code) {
     QWidget* focus = QApplication::focusWidget();

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QWidget;
+class SerialBarcodePort;
 
 // Types each code a serial reader sends into the focused field, as key presses, so that every
 // dialog taking codes works with a serial reader as with one that types like a keyboard. No
@@ -15,7 +16,8 @@ class SerialReaderTyping : public QObject {
 public:
     static constexpr const char* kEnterProperty = "serialScanEndsWithEnter";
 
-    explicit SerialReaderTyping(QObject* parent = nullptr);
+    // Types what reader reads from now on.
+    explicit SerialReaderTyping(SerialBarcodePort& reader, QObject* parent = nullptr);
 
     // Types the code into the application's focused widget; false when none has the focus.
     bool type(const QString& code);

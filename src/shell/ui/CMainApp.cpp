@@ -72,9 +72,7 @@ CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
     m_profile = std::make_unique<Profile>(m_env.userProfileFile, m_env.machineProfileFile);
     m_profile->setWriteFailureHandler([this] { warnProfileNotSaved(); });
     m_serialReader = std::make_unique<SerialBarcodePort>();
-    m_serialTyping = std::make_unique<SerialReaderTyping>();
-    connect(m_serialReader.get(), &SerialBarcodePort::codeRead, m_serialTyping.get(),
-            [this](const QString& code) { m_serialTyping->type(code); });
+    m_serialTyping = std::make_unique<SerialReaderTyping>(*m_serialReader);
     connect(m_serialReader.get(), &SerialBarcodePort::lost, this, [this](const QString& port) {
         // Told once per loss; reading goes on by itself when the reader is back.
         QTimer::singleShot(0, this, [this, port] {

@@ -11,7 +11,7 @@ postgresql-15 postgresql-client-15 libpq-dev
 xvfb xauth imagemagick poppler-utils fonts-liberation2 sqlite3 libsqlite3-dev zint zbar-tools
 mdbtools mdbtools-dev python3
 appstream desktop-file-utils librsvg2-bin dpkg-dev file
-libsane-dev sane-utils libsane1 qt6-serialport-dev socat
+libsane-dev sane-utils libsane1 qt6-serialport-dev socat xdg-utils
 "
 
 missing=""

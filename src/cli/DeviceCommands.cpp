@@ -42,9 +42,10 @@ int scan(CliContext& c) {
             QStringList names;
             for (const ScannerAcquisition::Device& d : devices)
                 names << d.name;
-            return CliError(c, ExitUsage,
-                            QStringLiteral("ci sono più dispositivi, sceglierne uno con --device: %1")
-                                .arg(names.join(QStringLiteral(", "))));
+            return CliError(
+                c, ExitUsage,
+                QStringLiteral("ci sono più dispositivi, sceglierne uno con --device: %1")
+                    .arg(names.join(QStringLiteral(", "))));
         }
         device = devices.first().name;
     }
@@ -61,9 +62,9 @@ int scan(CliContext& c) {
     QSaveFile file(c.args.first());
     if (!file.open(QIODevice::WriteOnly) || file.write(picture.jpeg) != picture.jpeg.size() ||
         !file.commit())
-        return CliError(c, ExitFailed,
-                        QStringLiteral("impossibile scrivere %1: %2")
-                            .arg(c.args.first(), file.errorString()));
+        return CliError(
+            c, ExitFailed,
+            QStringLiteral("impossibile scrivere %1: %2").arg(c.args.first(), file.errorString()));
     c.err << QStringLiteral("%1: %2 x %3 pixel, %4 byte\n")
                  .arg(c.args.first())
                  .arg(picture.pixels.width())

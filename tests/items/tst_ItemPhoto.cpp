@@ -45,6 +45,7 @@ struct World {
     Profile profile{tmp.filePath(QStringLiteral("q.ini")), tmp.filePath(QStringLiteral("m.ini"))};
     ScriptedPrompt prompt;
     FakeFileDialogs files;
+    RecordingBrowser browser;
     World() {
         profile.setValue(S::Azienda, QStringLiteral("DecValNum"), QStringLiteral(","));
         profile.setValue(S::Azienda, QStringLiteral("MigValNum"), QStringLiteral("."));
@@ -99,12 +100,12 @@ private:
 
 void tst_ItemPhoto::menuAndChooser() {
     World w;
-    CFotoWnd wnd(w.profile, w.prompt, w.files);
+    CFotoWnd wnd(w.profile, w.prompt, w.files, w.browser);
     QStringList texts;
     for (QAction* a : wnd.menu()->actions())
         texts << a->text() + (a->isEnabled() ? QString() : QStringLiteral("(off)"));
-    // Without a picture there is nothing to remove or to view.
-    QCOMPARE(texts, QStringList({"&Scegli", "&Acquisisci(off)", "&Modifica(off)", "&Cancella(off)",
+    // Without a picture there is nothing to edit, remove or view.
+    QCOMPARE(texts, QStringList({"&Scegli", "&Acquisisci", "&Modifica(off)", "&Cancella(off)",
                                  "&Visualizza(off)"}));
     QStringList zooms;
     for (QAction* a : wnd.menu()->actions().last()->menu()->actions())
@@ -131,7 +132,7 @@ void tst_ItemPhoto::largePictureRefusedKeepingThePrevious() {
     QVERIFY(size > ItemPhoto::kMaxBytes);
     w.files.answer = SavedAsPng(w.tmp, large, QStringLiteral("large.png"));
 
-    CFotoWnd wnd(w.profile, w.prompt, w.files);
+    CFotoWnd wnd(w.profile, w.prompt, w.files, w.browser);
     const QByteArray previous = ItemPhoto::FromImage(Photograph(1000)).jpeg;
     wnd.setPicture(previous);
     QSignalSpy changed(&wnd, &CFotoWnd::pictureChanged);
@@ -156,7 +157,7 @@ void tst_ItemPhoto::unreadableFileKeepsThePrevious() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("plain text");
     file.close();
-    CFotoWnd wnd(w.profile, w.prompt, w.files);
+    CFotoWnd wnd(w.profile, w.prompt, w.files, w.browser);
     const QByteArray previous = ItemPhoto::FromImage(Photograph(1000)).jpeg;
     wnd.setPicture(previous);
     for (const QString& answer : {notAPicture, w.tmp.filePath(QStringLiteral("missing.jpg"))}) {
@@ -177,7 +178,7 @@ void tst_ItemPhoto::acceptedPictureSurvivesTheArchive() {
     QUARZIL_FETCH_ARCHIVE(m_pool, db);
     World w;
     w.files.answer = SavedAsPng(w.tmp, Photograph(100000), QStringLiteral("photo.png"));
-    CFotoWnd wnd(w.profile, w.prompt, w.files);
+    CFotoWnd wnd(w.profile, w.prompt, w.files, w.browser);
     QSignalSpy changed(&wnd, &CFotoWnd::pictureChanged);
     wnd.choose();
     QVERIFY(w.prompt.shown.isEmpty());
@@ -196,7 +197,7 @@ void tst_ItemPhoto::acceptedPictureSurvivesTheArchive() {
     QCOMPARE(reread.current().Foto, jpeg);
 
     // Removing the picture and saving the item stores none.
-    CFotoWnd shown(w.profile, w.prompt, w.files);
+    CFotoWnd shown(w.profile, w.prompt, w.files, w.browser);
     shown.setPicture(reread.current().Foto);
     QSignalSpy removed(&shown, &CFotoWnd::pictureChanged);
     shown.remove();
@@ -225,7 +226,7 @@ void tst_ItemPhoto::phonePhotoRefusedForItsPixels() {
     }
     QVERIFY(qint64(8000) * 6000 * 4 > qint64(QImageReader::allocationLimit()) * 1024 * 1024);
     w.files.answer = file;
-    CFotoWnd wnd(w.profile, w.prompt, w.files);
+    CFotoWnd wnd(w.profile, w.prompt, w.files, w.browser);
     const QByteArray previous = ItemPhoto::FromImage(Photograph(1000)).jpeg;
     wnd.setPicture(previous);
     w.prompt.expect(QStringLiteral("L'immagine è di 8000 x 6000 pixel"));
@@ -284,8 +285,7 @@ void tst_ItemPhoto::archiveFoundFromAnyFolder() {
 void tst_ItemPhoto::zoomedView() {
     World w;
     QWidget dialog;
-    RecordingBrowser browser;
-    auto* wnd = new CFotoWnd(w.profile, w.prompt, w.files, browser, &dialog);
+    auto* wnd = new CFotoWnd(w.profile, w.prompt, w.files, w.browser, &dialog);
     wnd->showZoomed(4); // no picture: no window
     QVERIFY(dialog.findChildren<CFotoView*>().isEmpty());
     QImage image(30, 20, QImage::Format_RGB32);

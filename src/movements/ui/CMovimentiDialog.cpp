@@ -2,6 +2,7 @@
 
 #include "barcode/BarcodeReader.h"
 #include "barcode/ui/KeyboardReaderInput.h"
+#include "barcode/ui/SerialReaderTyping.h"
 #include "common/ColumnWidth.h"
 #include "common/IBrowser.h"
 #include "common/IPrompt.h"
@@ -1159,6 +1160,9 @@ void CMovimentiDialog::switchReceipt() {
 void CMovimentiDialog::switchReaderMode() {
     m_readerMode = !m_readerMode;
     m_tools.value(ReaderMode)->setChecked(m_readerMode);
+    // In this mode a scan is taken when its Enter arrives: a serial reader's code gets one.
+    m_codes[int(CodeField::CodBarre)]->setProperty(SerialReaderTyping::kEnterProperty,
+                                                   m_readerMode);
     if (m_readerMode) {
         m_prompt.message(QStringLiteral("In questa modalità ogni volta che si spara un codice a "
                                         "barre viene inserita una riga con l'articolo trovato e "

@@ -8,7 +8,6 @@
 #include "common/Profile.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -86,11 +85,18 @@ CLettoreBarreDialog::CLettoreBarreDialog(Profile& profile, IPrompt& prompt, IBro
     row("Bit di st&op", m_stop);
     row("&Controllo di flusso", m_flow);
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    m_close = buttons->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::AcceptRole);
-    m_cancel = buttons->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
-    m_test = buttons->addButton(QStringLiteral("Pro&va"), QDialogButtonBox::ActionRole);
-    m_help = buttons->addButton(QStringLiteral("Aiuto"), QDialogButtonBox::HelpRole);
+    // In the order the reader's window has always had them.
+    auto* buttons = new QVBoxLayout;
+    auto button = [this, buttons](const char* text) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        buttons->addWidget(b);
+        return b;
+    };
+    m_close = button("Chiudi");
+    m_cancel = button("Annulla");
+    m_help = button("Aiuto");
+    m_test = button("Pro&va");
+    buttons->addStretch();
     m_close->setDefault(true);
     connect(m_close, &QPushButton::clicked, this, &CLettoreBarreDialog::save);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -105,7 +111,7 @@ CLettoreBarreDialog::CLettoreBarreDialog(Profile& profile, IPrompt& prompt, IBro
     left->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
 
     fill(BarcodeReader::Read(profile));
     connect(m_port, &QComboBox::currentTextChanged, this, &CLettoreBarreDialog::portChanged);

@@ -18,6 +18,7 @@
 #include <QPainterPath>
 #include <QProgressDialog>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <functional>
 
@@ -39,7 +40,11 @@ void RunWithWait(QWidget* parent, const QString& text, const std::function<void(
     wait.setObjectName(QStringLiteral("AcquisitionWait"));
     wait.setWindowTitle(QStringLiteral("Acquisisci"));
     wait.setWindowModality(Qt::WindowModal);
-    wait.setMinimumDuration(300);
+    // Shown only when the work takes long enough to be noticed (its own timer starts at the
+    // first progress value, which a wait without steps never sets).
+    wait.setMinimumDuration(0);
+    wait.hide();
+    QTimer::singleShot(300, &wait, [&wait] { wait.show(); });
     wait.setAutoClose(false);
     wait.setAutoReset(false);
     QEventLoop loop;

@@ -3,6 +3,8 @@
 #include "TestSupport.h"
 #include "agenda/ui/CAgendaView.h"
 #include "agenda/ui/CCalAppBar.h"
+#include "barcode/SerialBarcodePort.h"
+#include "barcode/ui/CLettoreBarreDialog.h"
 #include "common/ChangeNotifier.h"
 #include "common/Language.h"
 #include "common/ui/CFrameView.h"
@@ -30,6 +32,7 @@
 #include "shell/ui/CSplashWnd.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -178,6 +181,7 @@ private Q_SLOTS:
     void closedPaneStaysClosedUntilTicked();
     void ribbonAt800PixelsKeepsEveryCommand();
     void applicationMenuAndQuickAccess();
+    void readerSettingsFromTheMenu();
 
     // The items pane's list and the status bar.
     void movArtBarColumns();
@@ -369,10 +373,11 @@ void tst_MainFrame::applicationMenuAndQuickAccess() {
     QStringList menu;
     for (QAction* a : frame->ribbon()->applicationMenu()->actions())
         menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(menu, QStringList({"Connessione Dati", "Importa archivio Access (.mdb)...",
-                                "Dati Aziendali", "Unità di Misura", "Backup Dati", "-",
-                                "Pagina Facebook", "Canale YouTube", "Pagina Web", "-", "Programma",
-                                "Stile", "Lingua", "&Informazioni su Quarzil...", "-", "&Esci"}));
+    QCOMPARE(menu,
+             QStringList({"Connessione Dati", "Importa archivio Access (.mdb)...", "Dati Aziendali",
+                          "Unità di Misura", "Lettore a Barre...", "Backup Dati", "-",
+                          "Pagina Facebook", "Canale YouTube", "Pagina Web", "-", "Programma",
+                          "Stile", "Lingua", "&Informazioni su Quarzil...", "-", "&Esci"}));
     auto* programma = frame->ribbon()->applicationMenu()->findChild<QMenu*>("Programma");
     QStringList group;
     for (QAction* a : programma->actions())
@@ -388,6 +393,35 @@ void tst_MainFrame::applicationMenuAndQuickAccess() {
     QCOMPARE(frame->viewCommand(0, 32773)->toolTip(),
              QStringLiteral("Elimina i prodotti selezionati (Ctrl+D)"));
     app->exitInstance();
+}
+
+void tst_MainFrame::readerSettingsFromTheMenu() {
+    Sandbox box;
+    auto app = box.start();
+    QVERIFY(app);
+    QVERIFY(!app->serialReader().isActive());
+    const QString port = QDir::temp().filePath(QStringLiteral("quarzil-no-such-tty"));
+    // A serial reader that is not plugged in: the program says so once and keeps trying.
+    box.prompt->expect(QStringLiteral("Il lettore di codici a barre sulla porta"));
+    QTimer::singleShot(0, this, [port] {
+        auto* dialog = qobject_cast<CLettoreBarreDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->port()->setCurrentText(port);
+        QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
+    });
+    app->mainFrame()->command(RL::LettoreBarre)->trigger();
+    QCOMPARE(app->profile().string(Profile::Section::Hardware, QStringLiteral("LettPort")), port);
+    QVERIFY(app->serialReader().isActive());
+    QTRY_COMPARE(box.prompt->shown.size(), 1);
+    QCOMPARE(box.prompt->shown.first().text,
+             QStringLiteral("Il lettore di codici a barre sulla porta %1 non risponde: è "
+                            "scollegato o spento? I codici saranno letti di nuovo appena sarà "
+                            "ricollegato.")
+                 .arg(port));
+    QTest::qWait(1200);
+    QCOMPARE(box.prompt->shown.size(), 1);
+    app->exitInstance();
+    QVERIFY(!app->serialReader().isActive());
 }
 
 void tst_MainFrame::movArtBarColumns() {

@@ -21,6 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quarzil.it")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The picture editor and the pages open through xdg-open; scanners are found by SANE's own
+# backends (libsane1 comes through the library it links).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6sql6-sqlite, libqt6sql6-psql, qt6-image-formats-plugins, qt6-translations-l10n, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

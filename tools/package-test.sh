@@ -27,7 +27,8 @@ echo "package: $(basename "$deb")"
 
 # --- the package's control data ---
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6sql6 libqt6printsupport6 libsqlite3-0 libpq5 libmdb3 libc6 \
+for dep in libqt6widgets6 libqt6sql6 libqt6printsupport6 libqt6serialport6 libsane1 libsqlite3-0 \
+           libpq5 libmdb3 libc6 \
            libqt6sql6-sqlite libqt6sql6-psql qt6-image-formats-plugins qt6-translations-l10n \
            fonts-liberation2; do
   case ", $depends," in

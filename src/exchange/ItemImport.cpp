@@ -48,6 +48,20 @@ Classifications::Table TableOf(int lookup) {
     }
 }
 
+// The lookup a classification column names rows of.
+int LookupOf(int target) {
+    switch (target) {
+    case ItemImport::Reparto:
+        return LookReparto;
+    case ItemImport::Scaffale:
+        return LookScaffale;
+    case ItemImport::Gruppo:
+        return LookGruppo;
+    default:
+        return LookCategoria;
+    }
+}
+
 // One line made into an item, before its lookup names have keys.
 struct Parsed {
     int line = 0;
@@ -427,21 +441,13 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
                 p.record.Ricarico = Rate(m_profile, numberDecimal, value);
                 break;
             case Categoria:
-                p.names[LookCategoria] =
-                    Cut(value, Classifications::NameWidth(Classifications::Table::Categorie), &cut);
-                break;
             case Reparto:
-                p.names[LookReparto] =
-                    Cut(value, Classifications::NameWidth(Classifications::Table::Reparti), &cut);
-                break;
             case Scaffale:
-                p.names[LookScaffale] =
-                    Cut(value, Classifications::NameWidth(Classifications::Table::Scaffali), &cut);
+            case Gruppo: {
+                const int lookup = LookupOf(target);
+                p.names[lookup] = Cut(value, Classifications::NameWidth(TableOf(lookup)), &cut);
                 break;
-            case Gruppo:
-                p.names[LookGruppo] =
-                    Cut(value, Classifications::NameWidth(Classifications::Table::Gruppi), &cut);
-                break;
+            }
             case UnMis:
                 p.names[LookUnMis] = Cut(value, UnitsOfMeasure::kSiglaWidth, &cut);
                 break;

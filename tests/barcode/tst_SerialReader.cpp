@@ -13,6 +13,7 @@
 #include "items/ItemStore.h"
 #include "items/ui/CArticoloDialog.h"
 
+#include "ModalTesting.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -86,26 +87,6 @@ public:
 private:
     std::unique_ptr<QProcess> m_socat;
 };
-
-// Runs work on the modal window of type D once it is up, polling from a timer.
-template <class D> void WhenUp(std::function<void(D*)> work) {
-    auto* poll = new QTimer;
-    auto* tries = new int(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, tries, work] {
-        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            delete tries;
-            QApplication::setActiveWindow(d);
-            work(d);
-        } else if (++*tries > 500) {
-            poll->stop();
-            poll->deleteLater();
-            delete tries;
-        }
-    });
-    poll->start(10);
-}
 
 } // namespace
 
@@ -310,7 +291,7 @@ void tst_SerialReader::testWindowShowsTheCode() {
     dialog.port()->setCurrentText(m_line->readerEnd);
     QString shown, status, title;
     bool programPaused = false;
-    WhenUp<CProvaLettoreDialog>([&](CProvaLettoreDialog* test) {
+    TestSupport::WhenUp<CProvaLettoreDialog>([&](CProvaLettoreDialog* test) {
         title = test->windowTitle();
         programPaused = !program.isOpen();
         QVERIFY(m_line->send("\x02"

@@ -22,4 +22,26 @@ template <class D> void WhenShown(std::function<void(D*)> work) {
     });
 }
 
+// Like WhenShown, for a window that comes up only after a nested event loop of its own has
+// ended (a worker's wait): polls from the main loop for five seconds instead of waiting inside
+// the first event it gets.
+template <class D> void WhenUp(std::function<void(D*)> work) {
+    auto* poll = new QTimer;
+    auto* tries = new int(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, tries, work] {
+        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            delete tries;
+            QApplication::setActiveWindow(d);
+            work(d);
+        } else if (++*tries > 500) {
+            poll->stop();
+            poll->deleteLater();
+            delete tries;
+        }
+    });
+    poll->start(10);
+}
+
 } // namespace TestSupport

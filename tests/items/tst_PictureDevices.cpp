@@ -10,6 +10,7 @@
 #include "items/ui/CFotoWnd.h"
 #include "items/ui/CSceltaScannerDialog.h"
 
+#include "ModalTesting.h"
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -101,27 +102,6 @@ struct World {
         return nullptr;
     }
 };
-
-// Runs work on the modal window of type D once it is up. Polls from a timer rather than waiting
-// in a loop of its own: the window opens after the wait window's loop of the worker ended.
-template <class D> void WhenUp(std::function<void(D*)> work) {
-    auto* poll = new QTimer;
-    auto* tries = new int(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, tries, work] {
-        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            delete tries;
-            QApplication::setActiveWindow(d);
-            work(d);
-        } else if (++*tries > 500) {
-            poll->stop();
-            poll->deleteLater();
-            delete tries;
-        }
-    });
-    poll->start(10);
-}
 
 } // namespace
 
@@ -224,7 +204,7 @@ void tst_PictureDevices::choosesAmongSeveralScanners() {
     World w;
     QStringList offered;
     // Annulla in the choice: nothing is acquired.
-    WhenUp<CSceltaScannerDialog>([&](CSceltaScannerDialog* d) {
+    TestSupport::WhenUp<CSceltaScannerDialog>([&](CSceltaScannerDialog* d) {
         for (int i = 0; i < d->list()->count(); ++i)
             offered << d->list()->item(i)->text();
         QTest::keyClick(d, Qt::Key_Escape);
@@ -235,7 +215,7 @@ void tst_PictureDevices::choosesAmongSeveralScanners() {
     QVERIFY(w.wnd->picture().isEmpty());
     QVERIFY(w.prompt.shown.isEmpty());
 
-    WhenUp<CSceltaScannerDialog>([](CSceltaScannerDialog* d) {
+    TestSupport::WhenUp<CSceltaScannerDialog>([](CSceltaScannerDialog* d) {
         QCOMPARE(d->windowTitle(), QStringLiteral("Quarzil : Selezione Scanner"));
         d->list()->setCurrentRow(1);
         QTest::mouseClick(d->okButton(), Qt::LeftButton);
@@ -287,7 +267,7 @@ void tst_PictureDevices::editedPictureIsTaken() {
         QCOMPARE(QFile(file).size(), before.size());
         QVERIFY(Solid(QSize(20, 10), Qt::blue).save(file, "JPEG"));
     };
-    WhenUp<CFotoEditWait>([](CFotoEditWait* d) {
+    TestSupport::WhenUp<CFotoEditWait>([](CFotoEditWait* d) {
         QCOMPARE(d->windowTitle(), QStringLiteral("Modifica Immagine"));
         QTest::mouseClick(d->doneButton(), Qt::LeftButton);
     });
@@ -307,7 +287,7 @@ void tst_PictureDevices::editedPictureIsTaken() {
     // Fatto without a change: the bytes stay exactly as they were (no second encoding).
     const QByteArray kept = w.wnd->picture();
     w.browser.editor = {};
-    WhenUp<CFotoEditWait>(
+    TestSupport::WhenUp<CFotoEditWait>(
         [](CFotoEditWait* d) { QTest::mouseClick(d->doneButton(), Qt::LeftButton); });
     w.entry(QStringLiteral("&Modifica"))->trigger();
     QCOMPARE(w.wnd->picture(), kept);
@@ -317,7 +297,7 @@ void tst_PictureDevices::editedPictureIsTaken() {
     w.browser.editor = [](const QString& file) {
         QVERIFY(Solid(QSize(8, 8), Qt::yellow).save(file, "JPEG"));
     };
-    WhenUp<CFotoEditWait>(
+    TestSupport::WhenUp<CFotoEditWait>(
         [](CFotoEditWait* d) { QTest::mouseClick(d->cancelButton(), Qt::LeftButton); });
     w.entry(QStringLiteral("&Modifica"))->trigger();
     QCOMPARE(w.wnd->picture(), kept);
@@ -335,7 +315,7 @@ void tst_PictureDevices::editedPictureTooLargeKeepsTheWaitOpen() {
     };
     w.prompt.expect(QStringLiteral("La dimensione dell'immagine è"));
     bool stayedOpen = false;
-    WhenUp<CFotoEditWait>([&](CFotoEditWait* d) {
+    TestSupport::WhenUp<CFotoEditWait>([&](CFotoEditWait* d) {
         QTest::mouseClick(d->doneButton(), Qt::LeftButton);
         // Refused with its size; the user can still make it smaller and press Fatto again.
         stayedOpen = d->isVisible();

@@ -2,6 +2,7 @@
 
 #include "company/Formats.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 
 namespace FrameRules {
@@ -9,16 +10,16 @@ namespace FrameRules {
 QString RowCountText(const Profile& profile, int kind, int count) {
     switch (kind) {
     case 1:
-        return QStringLiteral("Numero di articoli nella lista: %1")
+        return QCoreApplication::translate("FrameRules", "Numero di articoli nella lista: %1")
             .arg(FormatInteger(profile, count));
     case 2:
-        return QStringLiteral("Numero di movimenti nella lista: %1")
+        return QCoreApplication::translate("FrameRules", "Numero di movimenti nella lista: %1")
             .arg(FormatInteger(profile, count));
     case 3:
-        return QStringLiteral("Numero di anagrafiche nella lista: %1")
+        return QCoreApplication::translate("FrameRules", "Numero di anagrafiche nella lista: %1")
             .arg(FormatInteger(profile, count));
     case 4:
-        return QStringLiteral("Agenda appuntamenti");
+        return QCoreApplication::translate("FrameRules", "Agenda appuntamenti");
     default:
         return QString();
     }

@@ -38,7 +38,7 @@ bool PackageDownload::start() {
     if (info.exists() || info.isSymLink()) {
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (!QFile::remove(path)) {
-            m_error = QStringLiteral("impossibile eliminare %1").arg(path);
+            m_error = tr("impossibile eliminare %1").arg(path);
             return false;
         }
     }
@@ -91,7 +91,7 @@ void PackageDownload::cancel() {
     if (m_done)
         return;
     m_cancelled = true;
-    fail(QStringLiteral("scaricamento interrotto"));
+    fail(tr("scaricamento interrotto"));
 }
 
 void PackageDownload::onFinished() {
@@ -108,7 +108,7 @@ void PackageDownload::onFinished() {
     // A connection that ended early is an incomplete package, not an installer.
     const qint64 expected = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
     if (expected > 0 && m_received != expected) {
-        fail(QStringLiteral("scaricati %1 byte su %2").arg(m_received).arg(expected));
+        fail(tr("scaricati %1 byte su %2").arg(m_received).arg(expected));
         return;
     }
     if (!m_file.flush()) {

@@ -1,10 +1,16 @@
 #include "shell/RibbonLayout.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace RibbonLayout {
 
 namespace {
+
+// The layout keeps the Italian source texts; Translated() gives them in the language in use.
+QString N(const char* source) {
+    return QString::fromUtf8(source);
+}
 
 Entry Big(int id) {
     return Entry{id, true, {}, {}, {}};
@@ -17,60 +23,66 @@ Entry Drop(const char* text, const char* icon, QList<int> menu) {
 }
 
 QList<Category> MakeCategories() {
-    const Panel visualizzaItems{
-        "Visualizza", "preferences-system-windows", {Small(MovArtBar), Small(StatusBar)}};
+    const Panel visualizzaItems{N(QT_TRANSLATE_NOOP("RibbonLayout", "Visualizza")),
+                                QStringLiteral("preferences-system-windows"),
+                                {Small(MovArtBar), Small(StatusBar)}};
     return {
-        {QStringLiteral("Magazzino"),
+        {N(QT_TRANSLATE_NOOP("RibbonLayout", "Magazzino")),
          0,
-         {{QStringLiteral("Articoli"),
+         {{N(QT_TRANSLATE_NOOP("RibbonLayout", "Articoli")),
            QStringLiteral("package-x-generic"),
            {Big(32771), Big(32772), Big(32773), Small(Aggiorna), Small(32794), Small(32806)}},
-          {QStringLiteral("Strumenti"),
+          {N(QT_TRANSLATE_NOOP("RibbonLayout", "Strumenti")),
            QStringLiteral("applications-utilities"),
            {Big(32873), Big(32880), Big(32881),
-            Drop("Stampe", "document-print",
+            Drop(QT_TRANSLATE_NOOP("RibbonLayout", "Stampe"), "document-print",
                  {32878, 32879, 0, 32899, 32816, 0, 32874, 32877, 0, 32940, 32829, 0, 32954, 32955,
                   0, 57607}),
             Small(32830), Small(32951), Small(AiutoMagazzino)}},
-          {QStringLiteral("Social"),
+          {N(QT_TRANSLATE_NOOP("RibbonLayout", "Social")),
            QStringLiteral("applications-internet"),
            {Small(Facebook), Small(YouTube), Small(Twitter), Small(PaginaWeb), Small(Donazioni)}},
           visualizzaItems}},
-        {QStringLiteral("Movimenti / Fatture"),
+        {N(QT_TRANSLATE_NOOP("RibbonLayout", "Movimenti / Fatture")),
          1,
-         {{QStringLiteral("Merce"),
+         {{N(QT_TRANSLATE_NOOP("RibbonLayout", "Merce")),
            QStringLiteral("package-x-generic"),
            {Big(32776), Big(32777), Big(32778), Small(32779), Small(32780), Small(Aggiorna),
             Small(32794), Small(32806),
-            Drop("Tipo di Movimento", "view-list", {32863, 32861, 32862, 32850})}},
-          {QStringLiteral("Strumenti"),
+            Drop(QT_TRANSLATE_NOOP("RibbonLayout", "Tipo di Movimento"), "view-list",
+                 {32863, 32861, 32862, 32850})}},
+          {N(QT_TRANSLATE_NOOP("RibbonLayout", "Strumenti")),
            QStringLiteral("applications-utilities"),
-           {Drop("Documento", "x-office-document", {32864, 32865, 0, 32866, 32867}),
-            Drop("Stampe", "document-print", {32960, 32961, 0, 32853, 32855}), Big(32964),
-            Small(AiutoMovimenti)}},
-          {QStringLiteral("Visualizza"),
+           {Drop(QT_TRANSLATE_NOOP("RibbonLayout", "Documento"), "x-office-document",
+                 {32864, 32865, 0, 32866, 32867}),
+            Drop(QT_TRANSLATE_NOOP("RibbonLayout", "Stampe"), "document-print",
+                 {32960, 32961, 0, 32853, 32855}),
+            Big(32964), Small(AiutoMovimenti)}},
+          {N(QT_TRANSLATE_NOOP("RibbonLayout", "Visualizza")),
            QStringLiteral("preferences-system-windows"),
            {Small(MovRowBar), Small(StatusBar)}}}},
-        {QStringLiteral("Anagrafiche"),
+        {N(QT_TRANSLATE_NOOP("RibbonLayout", "Anagrafiche")),
          2,
-         {{QStringLiteral("Anagrafiche"),
+         {{N(QT_TRANSLATE_NOOP("RibbonLayout", "Anagrafiche")),
            QStringLiteral("x-office-address-book"),
            {Big(32784), Big(32785), Big(32786), Big(32787), Small(Aggiorna), Small(32794),
             Small(32824), Small(32825), Small(32826)}},
-          {QStringLiteral("Strumenti"),
+          {N(QT_TRANSLATE_NOOP("RibbonLayout", "Strumenti")),
            QStringLiteral("applications-utilities"),
            // The situation print has no button of its own: it rides in the list's drop-downs.
-           {Drop("Anteprima", "document-print-preview", {32942, 32875}),
-            Drop("Stampa", "document-print", {32943, 32876}), Small(AiutoAnagrafiche)}},
-          {QStringLiteral("Visualizza"),
+           {Drop(QT_TRANSLATE_NOOP("RibbonLayout", "Anteprima"), "document-print-preview",
+                 {32942, 32875}),
+            Drop(QT_TRANSLATE_NOOP("RibbonLayout", "Stampa"), "document-print", {32943, 32876}),
+            Small(AiutoAnagrafiche)}},
+          {N(QT_TRANSLATE_NOOP("RibbonLayout", "Visualizza")),
            QStringLiteral("preferences-system-windows"),
            {Small(AnaMovBar), Small(StatusBar)}}}},
-        {QStringLiteral("Agenda"),
+        {N(QT_TRANSLATE_NOOP("RibbonLayout", "Agenda")),
          3,
-         {{QStringLiteral("Scadenze"),
+         {{N(QT_TRANSLATE_NOOP("RibbonLayout", "Scadenze")),
            QStringLiteral("x-office-calendar"),
            {Big(32812), Big(32814), Big(32815), Small(Aggiorna), Small(AiutoAgenda)}},
-          {QStringLiteral("Visualizza"),
+          {N(QT_TRANSLATE_NOOP("RibbonLayout", "Visualizza")),
            QStringLiteral("preferences-system-windows"),
            {Small(CalAppBar), Small(StatusBar)}}}},
     };
@@ -115,6 +127,10 @@ QList<int> CategoryCommands(int viewIndex) {
             }
     }
     return ids;
+}
+
+QString Translated(const QString& source) {
+    return QCoreApplication::translate("RibbonLayout", source.toUtf8().constData());
 }
 
 QString Caption(const QString& text, bool large) {

@@ -45,6 +45,9 @@ QList<int> QuickAccess();
 // Every command a category reaches, drop-downs included.
 QList<int> CategoryCommands(int viewIndex);
 
+// Titles above hold the Italian source text; this gives one in the language in use.
+QString Translated(const QString& source);
+
 // The large buttons' caption: the text without its access key, split over two lines at the
 // space nearest the middle when long (a wide run of spaces in a text marks the break).
 QString Caption(const QString& text, bool large);

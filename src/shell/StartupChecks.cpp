@@ -5,6 +5,7 @@
 #include "store/ConnectionString.h"
 #include "store/DatabaseOpener.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QNetworkInformation>
@@ -13,13 +14,16 @@ namespace StartupChecks {
 
 std::optional<QString> DisplayProblem(const QSize& size, int depth) {
     if (size.width() < 800 || size.height() < 600)
-        return QStringLiteral("La risoluzione attuale del video è di %1x%2 pixel. La risoluzione "
-                              "minima del programma per funzionare è di 800x600 pixel!")
+        return QCoreApplication::translate(
+                   "StartupChecks",
+                   "La risoluzione attuale del video è di %1x%2 pixel. La risoluzione "
+                   "minima del programma per funzionare è di 800x600 pixel!")
             .arg(size.width())
             .arg(size.height());
     if (depth <= 15) {
         const qlonglong colours = depth > 0 ? (qlonglong(1) << std::min(depth, 62)) : 1;
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "StartupChecks",
                    "La scheda video è configurata a %1 colori per pixel. Si consiglia di "
                    "impostarla ad almeno 65.536 colori!")
             .arg(QLocale(QLocale::Italian, QLocale::Italy).toString(colours));
@@ -82,7 +86,8 @@ QString ReleaseNotesHtml(const QString& installationFolder) {
 }
 
 QString OpeningFailedText(const OpeningReport& report) {
-    QString text = QStringLiteral("Impossibile aprire l'archivio dei dati!");
+    QString text =
+        QCoreApplication::translate("StartupChecks", "Impossibile aprire l'archivio dei dati!");
     for (const OpeningReport::Failure& f : report.failures)
         text += QStringLiteral("\n%1: %2").arg(f.archive, f.error);
     return text;
@@ -92,16 +97,19 @@ QString ChosenArchiveFailedText(const OpeningReport& report, const QString& open
     const OpeningReport::Failure* chosen = report.chosenFailure();
     if (!chosen)
         return QString();
-    return QStringLiteral("Impossibile aprire l'archivio dei dati scelto:\n%1\n%2\n\n"
-                          "È aperto invece l'archivio:\n%3\n"
-                          "I dati inseriti ora saranno salvati in questo archivio.")
+    return QCoreApplication::translate("StartupChecks",
+                                       "Impossibile aprire l'archivio dei dati scelto:\n%1\n%2\n\n"
+                                       "È aperto invece l'archivio:\n%3\n"
+                                       "I dati inseriti ora saranno salvati in questo archivio.")
         .arg(chosen->archive, chosen->error, ConnectionString::Describe(openConnection));
 }
 
 QString ProfileNotSavedText(const QString& profileFile) {
-    return QStringLiteral("Impossibile salvare le impostazioni nel file %1 (file o cartella in "
-                          "sola lettura, oppure disco pieno): le modifiche alle impostazioni non "
-                          "saranno conservate.")
+    return QCoreApplication::translate(
+               "StartupChecks",
+               "Impossibile salvare le impostazioni nel file %1 (file o cartella in "
+               "sola lettura, oppure disco pieno): le modifiche alle impostazioni non "
+               "saranno conservate.")
         .arg(profileFile);
 }
 

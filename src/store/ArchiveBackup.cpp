@@ -7,6 +7,7 @@
 #include "store/SchemaUpgrade.h"
 #include "store/TableRecord.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -188,8 +189,9 @@ bool copyPostgres(Database& source, const QString& file, QString* error) {
     }
     // The copy is made from the schema source, which knows the current version only.
     if (version != Schema::kCurrentVersion) {
-        *error = QStringLiteral("il catalogo è alla versione %1, la copia si fa solo alla "
-                                "versione %2")
+        *error = QCoreApplication::translate(
+                     "ArchiveBackup", "il catalogo è alla versione %1, la copia si fa solo alla "
+                                      "versione %2")
                      .arg(version)
                      .arg(Schema::kCurrentVersion);
         return false;
@@ -238,14 +240,16 @@ bool Verify(const QString& path, int expectedVersion, QString* error) {
         return false;
     }
     if (q.value(0).toString() != QLatin1String("ok")) {
-        *error = QStringLiteral("la copia è danneggiata: %1").arg(q.value(0).toString());
+        *error = QCoreApplication::translate("ArchiveBackup", "la copia è danneggiata: %1")
+                     .arg(q.value(0).toString());
         return false;
     }
     q.finish();
     bool ok = false;
     const int version = SchemaUpgrade::ReadVersion(copy, &ok);
     if (!ok || version != expectedVersion) {
-        *error = QStringLiteral("la copia è alla versione %1 invece che alla %2")
+        *error = QCoreApplication::translate("ArchiveBackup",
+                                             "la copia è alla versione %1 invece che alla %2")
                      .arg(ok ? QString::number(version) : QStringLiteral("?"))
                      .arg(expectedVersion);
         return false;
@@ -258,11 +262,12 @@ bool CopyTo(Database& db, const QString& path, QString* error) {
     QString& why = error ? *error : ignored;
     why.clear();
     if (!db.isOpen()) {
-        why = QStringLiteral("nessun archivio aperto");
+        why = QCoreApplication::translate("ArchiveBackup", "nessun archivio aperto");
         return false;
     }
     if (db.inTransaction() && !db.isPostgres()) {
-        why = QStringLiteral("una transazione è aperta: la copia si fa dopo");
+        why = QCoreApplication::translate("ArchiveBackup",
+                                          "una transazione è aperta: la copia si fa dopo");
         return false;
     }
     if (!db.isPostgres()) {
@@ -271,7 +276,8 @@ bool CopyTo(Database& db, const QString& path, QString* error) {
         const QFileInfo destination(path);
         if (destination.exists() &&
             destination.canonicalFilePath() == archive.canonicalFilePath()) {
-            why = QStringLiteral("la copia non può prendere il posto dell'archivio stesso");
+            why = QCoreApplication::translate(
+                "ArchiveBackup", "la copia non può prendere il posto dell'archivio stesso");
             return false;
         }
     }

@@ -7,6 +7,7 @@
 #include "store/Schema.h"
 #include "store/TransactionGuard.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
@@ -55,13 +56,16 @@ using UnitRows = QList<std::pair<QVariant, QVariant>>;
 // and the program never opens a file it could not write to.
 bool readTemplateUnits(const QString& templateFile, UnitRows* units, QString* error) {
     if (!QFileInfo(templateFile).isFile()) {
-        *error = QStringLiteral("Database modello non trovato: %1").arg(templateFile);
+        *error = QCoreApplication::translate("CatalogCreator", "Database modello non trovato: %1")
+                     .arg(templateFile);
         return false;
     }
     QTemporaryDir dir;
     const QString copy = dir.filePath(QStringLiteral("CalTemp.db"));
     if (!dir.isValid() || !QFile::copy(templateFile, copy)) {
-        *error = QStringLiteral("Impossibile copiare il database modello %1").arg(templateFile);
+        *error = QCoreApplication::translate("CatalogCreator",
+                                             "Impossibile copiare il database modello %1")
+                     .arg(templateFile);
         return false;
     }
     QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -153,7 +157,8 @@ bool Create(const Request& r, Outcome* outcome) {
         return false;
     };
     if (r.catalog.trimmed().isEmpty())
-        return failed(QStringLiteral("Scrivere il nome del nuovo Database."));
+        return failed(
+            QCoreApplication::translate("CatalogCreator", "Scrivere il nome del nuovo Database."));
     UnitRows units;
     QString error;
     if (!readTemplateUnits(r.templateFile, &units, &error))

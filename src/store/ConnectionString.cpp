@@ -1,4 +1,5 @@
 #include "store/ConnectionString.h"
+#include <QCoreApplication>
 
 namespace ConnectionString {
 
@@ -126,8 +127,11 @@ QString Describe(const QString& text) {
     const QString source = pairs.value(QStringLiteral("data source"));
     if (provider == QLatin1String("QPSQL")) {
         const QString catalog = pairs.value(QStringLiteral("initial catalog"));
-        return source.isEmpty() ? QStringLiteral("%1 sul server locale").arg(catalog)
-                                : QStringLiteral("%1 sul server %2").arg(catalog, source);
+        return source.isEmpty()
+                   ? QCoreApplication::translate("ConnectionString", "%1 sul server locale")
+                         .arg(catalog)
+                   : QCoreApplication::translate("ConnectionString", "%1 sul server %2")
+                         .arg(catalog, source);
     }
     return source.isEmpty() ? provider : source;
 }

@@ -5,6 +5,7 @@
 #include "store/UpgradeProgress.h"
 #include "store/UpgradeSession.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QSqlQuery>
@@ -89,8 +90,9 @@ bool migrateClassification(UpgradeSession& s, const char* column, const char* ta
                          {name}) ||
                 !insert.next()) {
                 if (!s.failed())
-                    s.fail(QStringLiteral("INSERT INTO %1").arg(QLatin1String(table)),
-                           QStringLiteral("nessuna chiave assegnata"));
+                    s.fail(
+                        QStringLiteral("INSERT INTO %1").arg(QLatin1String(table)),
+                        QCoreApplication::translate("DataMigration", "nessuna chiave assegnata"));
                 return false;
             }
             found = keys.insert(name, insert.value(0).toLongLong());

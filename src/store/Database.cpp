@@ -3,6 +3,7 @@
 #include "store/ConnectionString.h"
 #include "store/SqliteFunctions.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -26,13 +27,17 @@ QSqlError connectionError(const QString& text) {
 
 QString readOnlyText(const QString& file) {
     return file.isEmpty()
-               ? QStringLiteral("il file è in sola lettura: i dati non si potrebbero salvare")
-               : QStringLiteral("il file %1 è in sola lettura: i dati non si potrebbero salvare")
+               ? QCoreApplication::translate(
+                     "Database", "il file è in sola lettura: i dati non si potrebbero salvare")
+               : QCoreApplication::translate(
+                     "Database", "il file %1 è in sola lettura: i dati non si potrebbero salvare")
                      .arg(file);
 }
 
-const QString kReadOnlyCatalog =
-    QStringLiteral("il catalogo è in sola lettura: i dati non si potrebbero salvare");
+QString ReadOnlyCatalog() {
+    return QCoreApplication::translate(
+        "Database", "il catalogo è in sola lettura: i dati non si potrebbero salvare");
+}
 
 // The journal files SQLite keeps beside an archive. One of them that this process cannot write
 // (left by a run that had the archive read-only) makes every later write fail.
@@ -101,7 +106,8 @@ bool Database::openRaw(const QString& connectionString) {
 bool Database::openConnection(const QString& connectionString, bool checkSchema) {
     close();
     if (!ConnectionString::IsValid(connectionString)) {
-        m_lastError = connectionError(QStringLiteral("Stringa di connessione non valida"));
+        m_lastError = connectionError(
+            QCoreApplication::translate("Database", "Stringa di connessione non valida"));
         return false;
     }
     const QString provider = ConnectionString::Value(connectionString, QStringLiteral("Provider"));
@@ -113,7 +119,8 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
             const QFileInfo file(source);
             // SQLite would create a missing file; an archive must already exist.
             if (source.isEmpty() || !file.isFile()) {
-                m_lastError = connectionError(QStringLiteral("File non trovato: %1").arg(source));
+                m_lastError = connectionError(
+                    QCoreApplication::translate("Database", "File non trovato: %1").arg(source));
                 return false;
             }
             if (const QString companion = readOnlyCompanion(file.absoluteFilePath());
@@ -150,8 +157,9 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
             db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(kConnectTimeoutSeconds));
             backend = Backend::PostgreSQL;
         } else {
-            m_lastError =
-                connectionError(QStringLiteral("Provider non supportato: %1").arg(provider));
+            m_lastError = connectionError(
+                QCoreApplication::translate("Database", "Provider non supportato: %1")
+                    .arg(provider));
             return false;
         }
         const bool opened = db.open();
@@ -176,7 +184,7 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
         if (!ok)
             m_lastError = q.lastError();
         else if (q.value(0).toString() == QLatin1String("on")) {
-            m_lastError = connectionError(kReadOnlyCatalog);
+            m_lastError = connectionError(ReadOnlyCatalog());
             ok = false;
         }
     }

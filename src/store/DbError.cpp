@@ -1,4 +1,5 @@
 #include "store/DbError.h"
+#include <QCoreApplication>
 
 #include "store/TableRecord.h"
 
@@ -28,16 +29,18 @@ QString ItalianAmount(const CurrencyAmount& amount) {
 QString DbErrorText(const QSqlError& error) {
     const QString text = error.text().trimmed();
     if (error.type() == QSqlError::NoError || text.isEmpty())
-        return QStringLiteral("Errore OleDB sconosciuto!");
+        return QCoreApplication::translate("DbError", "Errore OleDB sconosciuto!");
     return text;
 }
 
 QSqlError MissingRowError(MissingRow when) {
     const QString text =
         when == MissingRow::Write
-            ? QStringLiteral("Impossibile salvare le modifiche: il record non esiste più, è "
+            ? QCoreApplication::translate(
+                  "DbError", "Impossibile salvare le modifiche: il record non esiste più, è "
                              "stato eliminato da un altro computer.")
-            : QStringLiteral("Il record non esiste più: è stato eliminato da un altro computer.");
+            : QCoreApplication::translate(
+                  "DbError", "Il record non esiste più: è stato eliminato da un altro computer.");
     return QSqlError(QString(), text, QSqlError::StatementError, kMissingRow);
 }
 
@@ -45,9 +48,10 @@ QSqlError AmountTooLargeError(const CurrencyAmount& amount) {
     // An amount beyond even the 64-bit range has no figure to show.
     const QString which = amount.isValid()
                               ? QStringLiteral("L'importo %1").arg(ItalianAmount(amount))
-                              : QStringLiteral("Un importo");
+                              : QCoreApplication::translate("DbError", "Un importo");
     const QString text =
-        QStringLiteral("%1 è troppo grande per l'archivio, che conserva esattamente importi fino "
+        QCoreApplication::translate(
+            "DbError", "%1 è troppo grande per l'archivio, che conserva esattamente importi fino "
                        "a %2 in più o in meno: non è stato salvato.")
             .arg(which, ItalianAmount(CurrencyAmount::fromUnits(Record::kLargestStoredUnits)));
     return QSqlError(QString(), text, QSqlError::StatementError, kAmountTooLarge);

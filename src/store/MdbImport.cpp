@@ -9,6 +9,7 @@
 #include "store/TableRecord.h"
 #include "store/TransactionGuard.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
@@ -147,8 +148,9 @@ bool storedValue(const Source::Column& c, const QVariant& v, QVariant* stored, Q
         const CurrencyAmount amount = CurrencyAmount::fromUnits(v.toLongLong());
         if (!Record::AmountFits(amount)) {
             *error =
-                QStringLiteral("la colonna %1 contiene un importo (%2) oltre il massimo "
-                               "che l'archivio conserva esatto (%3)")
+                QCoreApplication::translate(
+                    "MdbImport", "la colonna %1 contiene un importo (%2) oltre il massimo "
+                                 "che l'archivio conserva esatto (%3)")
                     .arg(c.name, amount.toDecimalString(),
                          CurrencyAmount::fromUnits(Record::kLargestStoredUnits).toDecimalString());
             return false;
@@ -159,7 +161,8 @@ bool storedValue(const Source::Column& c, const QVariant& v, QVariant* stored, Q
     case T::DateTime: {
         const QString text = MdbImport::OleDateText(v.toDouble());
         if (text.isEmpty()) {
-            *error = QStringLiteral("la colonna %1 contiene una data non valida (%2)")
+            *error = QCoreApplication::translate("MdbImport",
+                                                 "la colonna %1 contiene una data non valida (%2)")
                          .arg(c.name)
                          .arg(v.toDouble(), 0, 'g', 17);
             return false;
@@ -185,19 +188,22 @@ bool copyTable(Source& source, Database& db, const Source::Table& t, qint64* don
         marks << QStringLiteral("?");
     }
     if (t.columns.isEmpty()) {
-        *error = QStringLiteral("la tabella %1 non ha colonne").arg(t.name);
+        *error =
+            QCoreApplication::translate("MdbImport", "la tabella %1 non ha colonne").arg(t.name);
         return false;
     }
     if (!db.execute(QStringLiteral("CREATE TABLE %1 ( %2 )")
                         .arg(quoted(t.name), definitions.join(QStringLiteral(", "))))) {
-        *error = QStringLiteral("la tabella %1 non si crea: %2").arg(t.name, db.errorText());
+        *error = QCoreApplication::translate("MdbImport", "la tabella %1 non si crea: %2")
+                     .arg(t.name, db.errorText());
         return false;
     }
     QSqlQuery insert(db.handle());
     if (!insert.prepare(QStringLiteral("INSERT INTO %1 ( %2 ) VALUES ( %3 )")
                             .arg(quoted(t.name), names.join(QStringLiteral(", ")),
                                  marks.join(QStringLiteral(", "))))) {
-        *error = QStringLiteral("la tabella %1: %2").arg(t.name, insert.lastError().text());
+        *error = QCoreApplication::translate("MdbImport", "la tabella %1: %2")
+                     .arg(t.name, insert.lastError().text());
         return false;
     }
     if (!source.beginRows(t)) {
@@ -209,20 +215,25 @@ bool copyTable(Source& source, Database& db, const Source::Table& t, qint64* don
     while (source.nextRow(values)) {
         ++row;
         if (values.size() != t.columns.size()) {
-            *error = QStringLiteral("la tabella %1: riga %2 incompleta").arg(t.name).arg(row);
+            *error = QCoreApplication::translate("MdbImport", "la tabella %1: riga %2 incompleta")
+                         .arg(t.name)
+                         .arg(row);
             return false;
         }
         for (int i = 0; i < values.size(); ++i) {
             QVariant stored;
             QString why;
             if (!storedValue(t.columns.at(i), values.at(i), &stored, &why)) {
-                *error = QStringLiteral("la tabella %1, riga %2: %3").arg(t.name).arg(row).arg(why);
+                *error = QCoreApplication::translate("MdbImport", "la tabella %1, riga %2: %3")
+                             .arg(t.name)
+                             .arg(row)
+                             .arg(why);
                 return false;
             }
             insert.bindValue(i, stored);
         }
         if (!insert.exec()) {
-            *error = QStringLiteral("la tabella %1, riga %2: %3")
+            *error = QCoreApplication::translate("MdbImport", "la tabella %1, riga %2: %3")
                          .arg(t.name)
                          .arg(row)
                          .arg(insert.lastError().text());
@@ -257,7 +268,7 @@ bool createIndexes(Database& db, QString* error) {
         for (const Schema::Index& index : *list)
             if (!present.contains(Schema::IndexName(index).toLower()) &&
                 !db.execute(Schema::CreateIndexStatement(index, Schema::Dialect::SQLite))) {
-                *error = QStringLiteral("l'indice %1 non si crea: %2")
+                *error = QCoreApplication::translate("MdbImport", "l'indice %1 non si crea: %2")
                              .arg(Schema::IndexName(index), db.errorText());
                 return false;
             }
@@ -314,25 +325,29 @@ QString MdbImport::NotQuarzilText(const QString& file, const Check& check) {
         (m.contains(u'.') ? columns : tables) << m;
     QStringList lacks;
     if (!tables.isEmpty())
-        lacks << (tables.size() == 1 ? QStringLiteral("manca la tabella %1")
-                                     : QStringLiteral("mancano le tabelle %1"))
+        lacks << (tables.size() == 1
+                      ? QCoreApplication::translate("MdbImport", "manca la tabella %1")
+                      : QCoreApplication::translate("MdbImport", "mancano le tabelle %1"))
                      .arg(tables.join(QStringLiteral(", ")));
     if (!columns.isEmpty())
-        lacks << (columns.size() == 1 ? QStringLiteral("manca la colonna %1")
-                                      : QStringLiteral("mancano le colonne %1"))
+        lacks << (columns.size() == 1
+                      ? QCoreApplication::translate("MdbImport", "manca la colonna %1")
+                      : QCoreApplication::translate("MdbImport", "mancano le colonne %1"))
                      .arg(columns.join(QStringLiteral(", ")));
     QString found;
     if (check.tables.isEmpty()) {
-        found = QStringLiteral("Il file non contiene tabelle.");
+        found = QCoreApplication::translate("MdbImport", "Il file non contiene tabelle.");
     } else {
         const QStringList shown = check.tables.mid(0, kTablesShown);
-        found = QStringLiteral("Tabelle del file: %1").arg(shown.join(QStringLiteral(", ")));
+        found = QCoreApplication::translate("MdbImport", "Tabelle del file: %1")
+                    .arg(shown.join(QStringLiteral(", ")));
         if (check.tables.size() > kTablesShown)
             found += QStringLiteral(" e altre %1").arg(check.tables.size() - kTablesShown);
         found += u'.';
     }
     const QString name = file.isEmpty() ? QString() : QFileInfo(file).fileName() + u' ';
-    return QStringLiteral("Il file %1non è un archivio di Quarzil: %2. %3")
+    return QCoreApplication::translate("MdbImport",
+                                       "Il file %1non è un archivio di Quarzil: %2. %3")
         .arg(name, lacks.join(QStringLiteral("; ")), found);
 }
 
@@ -394,7 +409,7 @@ MdbImport::Result MdbImport::Run(MdbImportSource& source, const QString& target,
         return r;
     }
     if (tables.isEmpty()) {
-        r.error = QStringLiteral("il file non contiene tabelle");
+        r.error = QCoreApplication::translate("MdbImport", "il file non contiene tabelle");
         return r;
     }
 
@@ -405,8 +420,8 @@ MdbImport::Result MdbImport::Run(MdbImportSource& source, const QString& target,
     {
         QFile empty(partial);
         if (!empty.open(QIODevice::WriteOnly)) {
-            r.error =
-                QStringLiteral("impossibile scrivere %1: %2").arg(partial, empty.errorString());
+            r.error = QCoreApplication::translate("MdbImport", "impossibile scrivere %1: %2")
+                          .arg(partial, empty.errorString());
             return r;
         }
     }
@@ -449,18 +464,20 @@ MdbImport::Result MdbImport::Run(MdbImportSource& source, const QString& target,
             if (!versionOk) {
                 ok = false;
                 r.versionFound = -1;
-                r.error =
-                    QStringLiteral("la tabella Informazioni non dice la versione dell'archivio");
+                r.error = QCoreApplication::translate(
+                    "MdbImport", "la tabella Informazioni non dice la versione dell'archivio");
             } else if (r.versionFound > Schema::kCurrentVersion) {
                 ok = false;
-                r.error = QStringLiteral("l'archivio è alla versione %1, più recente di questo "
-                                         "programma (versione %2): aggiornare il programma")
+                r.error = QCoreApplication::translate(
+                              "MdbImport", "l'archivio è alla versione %1, più recente di questo "
+                                           "programma (versione %2): aggiornare il programma")
                               .arg(r.versionFound)
                               .arg(Schema::kCurrentVersion);
             } else if (SchemaUpgrade::Run(db) != SchemaUpgrade::UpToDate) {
                 ok = false;
-                r.error = QStringLiteral("Errore nell'aggiornare il database alla versione "
-                                         "attuale del programma");
+                r.error = QCoreApplication::translate(
+                    "MdbImport", "Errore nell'aggiornare il database alla versione "
+                                 "attuale del programma");
                 if (!db.errorText().trimmed().isEmpty())
                     r.error += QStringLiteral(": ") + db.errorText();
             } else {
@@ -479,7 +496,8 @@ MdbImport::Result MdbImport::Run(MdbImportSource& source, const QString& target,
         removeWithCompanions(target);
         ok = QFile::rename(partial, target);
         if (!ok)
-            r.error = QStringLiteral("impossibile scrivere %1").arg(target);
+            r.error =
+                QCoreApplication::translate("MdbImport", "impossibile scrivere %1").arg(target);
     }
     if (!ok) {
         removeWithCompanions(partial);

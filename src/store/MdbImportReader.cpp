@@ -1,5 +1,6 @@
 // The library's headers first, glib before them: mdbtools.h includes glib inside an extern "C"
 // block, where glib's C++ parts cannot stand.
+#include <QCoreApplication>
 #include <glib.h>
 #include <mdbtools.h>
 
@@ -20,7 +21,9 @@ constexpr guint32 kLengthMask = 0x3fffffff;
 constexpr guint32 kInline = 0x80000000;
 
 QString damaged(const QString& file, const QString& why) {
-    return QStringLiteral("il file %1 è troncato o danneggiato (%2)").arg(file, why);
+    return QCoreApplication::translate("MdbImportReader",
+                                       "il file %1 è troncato o danneggiato (%2)")
+        .arg(file, why);
 }
 
 bool typeOf(int jetType, MdbImportSource::Type* type) {
@@ -178,19 +181,24 @@ bool MdbImportReader::open(const QString& file) {
     d->file = QFileInfo(file).fileName();
     const QFileInfo info(file);
     if (!info.isFile()) {
-        d->error = QStringLiteral("il file %1 non esiste").arg(file);
+        d->error =
+            QCoreApplication::translate("MdbImportReader", "il file %1 non esiste").arg(file);
         return false;
     }
     d->mdb = mdb_open(QFile::encodeName(info.absoluteFilePath()).constData(), MDB_NOFLAGS);
     if (!d->mdb) {
-        d->error = QStringLiteral("il file %1 non è un archivio Access leggibile").arg(d->file);
+        d->error = QCoreApplication::translate("MdbImportReader",
+                                               "il file %1 non è un archivio Access leggibile")
+                       .arg(d->file);
         return false;
     }
     mdb_set_bind_size(d->mdb, kBindSize);
     const qint64 pageSize = d->mdb->fmt->pg_size;
     if (pageSize <= 0 || info.size() % pageSize != 0)
-        return d->fail(QStringLiteral("la sua lunghezza non è un multiplo della pagina di %1 byte")
-                           .arg(pageSize));
+        return d->fail(
+            QCoreApplication::translate(
+                "MdbImportReader", "la sua lunghezza non è un multiplo della pagina di %1 byte")
+                .arg(pageSize));
     d->pageCount = info.size() / pageSize;
     return true;
 }
@@ -209,7 +217,7 @@ QList<MdbImportSource::Table> MdbImportReader::tables() {
     QList<Table> result;
     if (!d->mdb) {
         if (d->error.isEmpty())
-            d->error = QStringLiteral("nessun file aperto");
+            d->error = QCoreApplication::translate("MdbImportReader", "nessun file aperto");
         return result;
     }
     d->endRows();
@@ -232,13 +240,15 @@ QList<MdbImportSource::Table> MdbImportReader::tables() {
         if (objects)
             mdb_free_tabledef(objects);
         if (!complete) {
-            d->fail(QStringLiteral("il catalogo delle tabelle è incompleto"));
+            d->fail(QCoreApplication::translate("MdbImportReader",
+                                                "il catalogo delle tabelle è incompleto"));
             return result;
         }
     }
     GPtrArray* catalog = mdb_read_catalog(d->mdb, MDB_TABLE);
     if (!catalog) {
-        d->fail(QStringLiteral("il catalogo delle tabelle non si legge"));
+        d->fail(QCoreApplication::translate("MdbImportReader",
+                                            "il catalogo delle tabelle non si legge"));
         return result;
     }
     for (unsigned i = 0; i < catalog->len; ++i) {
@@ -250,7 +260,8 @@ QList<MdbImportSource::Table> MdbImportReader::tables() {
         if (!def || !mdb_read_columns(def)) {
             if (def)
                 mdb_free_tabledef(def);
-            d->fail(QStringLiteral("la tabella %1 non si legge").arg(name));
+            d->fail(QCoreApplication::translate("MdbImportReader", "la tabella %1 non si legge")
+                        .arg(name));
             return {};
         }
         d->defs.push_back(def);
@@ -262,10 +273,12 @@ QList<MdbImportSource::Table> MdbImportReader::tables() {
             Column column;
             column.name = QString::fromUtf8(col->name);
             if (!typeOf(col->col_type, &column.type)) {
-                d->error = QStringLiteral("la colonna %1 della tabella %2 è di un tipo (%3) che "
-                                          "l'importazione non conosce")
-                               .arg(column.name, name)
-                               .arg(col->col_type);
+                d->error =
+                    QCoreApplication::translate(
+                        "MdbImportReader", "la colonna %1 della tabella %2 è di un tipo (%3) che "
+                                           "l'importazione non conosce")
+                        .arg(column.name, name)
+                        .arg(col->col_type);
                 return {};
             }
             // Jet 4 keeps texts as UTF-16: its sizes are in bytes.
@@ -288,12 +301,14 @@ bool MdbImportReader::beginRows(const Table& table) {
         if (QString::fromUtf8(def->entry->object_name) == table.name)
             d->current = def;
     if (!d->current) {
-        d->error = QStringLiteral("la tabella %1 non esiste").arg(table.name);
+        d->error = QCoreApplication::translate("MdbImportReader", "la tabella %1 non esiste")
+                       .arg(table.name);
         return false;
     }
     if (int(d->current->num_cols) != table.columns.size()) {
         d->current = nullptr;
-        d->error = QStringLiteral("la tabella %1 è cambiata").arg(table.name);
+        d->error = QCoreApplication::translate("MdbImportReader", "la tabella %1 è cambiata")
+                       .arg(table.name);
         return false;
     }
     d->table = table;
@@ -351,14 +366,18 @@ bool MdbImportReader::Private::readValue(int i, QVariant* value) {
         const auto* bound = static_cast<const char*>(col->bind_ptr);
         const size_t size = strlen(bound);
         if (size >= kBindSize - 1) {
-            error = QStringLiteral("un testo della colonna %1 della tabella %2 supera %3 byte")
-                        .arg(c.name, table.name)
-                        .arg(kBindSize - 1);
+            error =
+                QCoreApplication::translate(
+                    "MdbImportReader", "un testo della colonna %1 della tabella %2 supera %3 byte")
+                    .arg(c.name, table.name)
+                    .arg(kBindSize - 1);
             return false;
         }
         const guint32 stored = guint32(mdb_get_int32(buf, start)) & kLengthMask;
         if (!pageInFile(buf + start) || (stored > 0 && size == 0) || !chainComplete(buf + start))
-            return fail(QStringLiteral("un testo della tabella %1 non si legge").arg(table.name));
+            return fail(QCoreApplication::translate("MdbImportReader",
+                                                    "un testo della tabella %1 non si legge")
+                            .arg(table.name));
         *value = size ? QVariant(QString::fromUtf8(bound, qsizetype(size))) : QVariant();
         return true;
     }
@@ -389,17 +408,21 @@ bool MdbImportReader::Private::readOle(int i, QVariant* value) {
         return true;
     }
     if (!pageInFile(header))
-        return fail(QStringLiteral("un oggetto della tabella %1 non si legge").arg(table.name));
+        return fail(QCoreApplication::translate("MdbImportReader",
+                                                "un oggetto della tabella %1 non si legge")
+                        .arg(table.name));
     size_t size = 0;
     void* data = mdb_ole_read_full(mdb, col, &size);
     const QByteArray bytes(static_cast<const char*>(data), qsizetype(size));
     free(data);
     if (size != stored)
-        return fail(QStringLiteral("un oggetto della colonna %1 della tabella %2 ha %3 byte "
-                                   "invece di %4")
-                        .arg(table.columns.at(i).name, table.name)
-                        .arg(size)
-                        .arg(stored));
+        return fail(
+            QCoreApplication::translate("MdbImportReader",
+                                        "un oggetto della colonna %1 della tabella %2 ha %3 byte "
+                                        "invece di %4")
+                .arg(table.columns.at(i).name, table.name)
+                .arg(size)
+                .arg(stored));
     *value = bytes;
     return true;
 }
@@ -407,13 +430,14 @@ bool MdbImportReader::Private::readOle(int i, QVariant* value) {
 bool MdbImportReader::nextRow(QVariantList& values) {
     if (!d->current) {
         if (d->error.isEmpty())
-            d->error = QStringLiteral("nessuna tabella in lettura");
+            d->error = QCoreApplication::translate("MdbImportReader", "nessuna tabella in lettura");
         return false;
     }
     if (!mdb_fetch_row(d->current)) {
         // The library ends a table at a page it cannot read as at its end.
         if (d->rowsRead != qint64(d->current->num_rows))
-            d->fail(QStringLiteral("la tabella %1 ha %2 righe, se ne leggono %3")
+            d->fail(QCoreApplication::translate("MdbImportReader",
+                                                "la tabella %1 ha %2 righe, se ne leggono %3")
                         .arg(d->table.name)
                         .arg(d->current->num_rows)
                         .arg(d->rowsRead));

@@ -8,6 +8,7 @@
 #include "store/UpgradeSession.h"
 #include "store/UpgradeSteps.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -118,7 +119,8 @@ bool widenSqlite(UpgradeSession& s, const QString& table, const Schema::Column& 
     if (!found) {
         s.fail(
             QStringLiteral("ALTER TABLE %1 ALTER COLUMN %2").arg(table, QLatin1String(wide.name)),
-            QStringLiteral("la colonna %1 non esiste").arg(QLatin1String(wide.name)));
+            QCoreApplication::translate("SchemaUpgrade", "la colonna %1 non esiste")
+                .arg(QLatin1String(wide.name)));
         return false;
     }
     QStringList indexes;
@@ -206,8 +208,9 @@ Result failed(Report& report, const UpgradeSession& s) {
 
 Result fail(Report& report, const QString& what, const QString& error) {
     report.failedWhat = what;
-    report.error =
-        error.trimmed().isEmpty() ? QStringLiteral("errore sconosciuto") : error.trimmed();
+    report.error = error.trimmed().isEmpty()
+                       ? QCoreApplication::translate("SchemaUpgrade", "errore sconosciuto")
+                       : error.trimmed();
     qWarning().noquote() << "Aggiornamento dell'archivio non riuscito:" << report.describe();
     return Failed;
 }
@@ -217,7 +220,8 @@ Result fail(Report& report, const QString& what, const QString& error) {
 QString Report::describe() const {
     QString where;
     if (failedStep >= 0)
-        where = QStringLiteral("passo dalla versione %1: ").arg(failedStep);
+        where = QCoreApplication::translate("SchemaUpgrade", "passo dalla versione %1: ")
+                    .arg(failedStep);
     if (failedWhat.isEmpty())
         return where + error;
     return QStringLiteral("%1%2: %3").arg(where, failedWhat, error);
@@ -258,11 +262,14 @@ Result Run(Database& db, const Options& options, Report* out) {
         if (!s.query(q, kVersionQuery))
             return failed(report, s);
         if (!q.next())
-            return fail(report, kVersionQuery, QStringLiteral("la tabella non ha righe"));
+            return fail(report, kVersionQuery,
+                        QCoreApplication::translate("SchemaUpgrade", "la tabella non ha righe"));
         bool ok = false;
         version = q.value(0).toInt(&ok);
         if (!ok)
-            return fail(report, kVersionQuery, QStringLiteral("la versione non è un numero"));
+            return fail(
+                report, kVersionQuery,
+                QCoreApplication::translate("SchemaUpgrade", "la versione non è un numero"));
     }
     report.fromVersion = version;
     if (version > Schema::kCurrentVersion)
@@ -275,12 +282,14 @@ Result Run(Database& db, const Options& options, Report* out) {
     // Catalogs have been created at version 18 or later; earlier steps exist for SQLite only.
     if (db.isPostgres() && version < UpgradeSteps::kFirstPostgresVersion)
         return fail(report, QString(),
-                    QStringLiteral("un catalogo PostgreSQL alla versione %1 non si può "
-                                   "aggiornare (i cataloghi nascono alla versione %2 o più)")
+                    QCoreApplication::translate(
+                        "SchemaUpgrade", "un catalogo PostgreSQL alla versione %1 non si può "
+                                         "aggiornare (i cataloghi nascono alla versione %2 o più)")
                         .arg(version)
                         .arg(UpgradeSteps::kFirstPostgresVersion));
     if (db.inTransaction())
-        return fail(report, QString(), QStringLiteral("una transazione è già aperta"));
+        return fail(report, QString(),
+                    QCoreApplication::translate("SchemaUpgrade", "una transazione è già aperta"));
 
     // The copy is taken before the transaction starts: SQLite copies only outside one.
     if (version <= UpgradeSteps::kMigrationStep && target > UpgradeSteps::kMigrationStep) {
@@ -290,7 +299,10 @@ Result Run(Database& db, const Options& options, Report* out) {
         const QString file = QDir(folder).filePath(BackupFileName());
         QString error;
         if (!QDir().mkpath(folder) || !ArchiveBackup::CopyTo(db, file, &error))
-            return fail(report, QStringLiteral("copia di sicurezza in %1").arg(file), error);
+            return fail(
+                report,
+                QCoreApplication::translate("SchemaUpgrade", "copia di sicurezza in %1").arg(file),
+                error);
         report.backupFile = file;
     }
 
@@ -321,7 +333,7 @@ Result Run(Database& db, const Options& options, Report* out) {
         ok = s.query(q, QStringLiteral("UPDATE Informazioni SET Versione = ?"), {target});
         if (ok && q.numRowsAffected() < 1) {
             s.fail(QStringLiteral("UPDATE Informazioni SET Versione = %1").arg(target),
-                   QStringLiteral("nessuna riga aggiornata"));
+                   QCoreApplication::translate("SchemaUpgrade", "nessuna riga aggiornata"));
             ok = false;
         }
     }

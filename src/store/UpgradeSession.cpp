@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 UpgradeSession::UpgradeSession(Database& db, Observer observer)
@@ -21,8 +22,9 @@ void UpgradeSession::fail(const QString& what, const QString& error) {
     if (failed())
         return;
     m_failedWhat = what;
-    m_failedError =
-        error.trimmed().isEmpty() ? QStringLiteral("errore sconosciuto") : error.trimmed();
+    m_failedError = error.trimmed().isEmpty()
+                        ? QCoreApplication::translate("UpgradeSession", "errore sconosciuto")
+                        : error.trimmed();
     m_failedStep = m_step;
 }
 

@@ -270,22 +270,22 @@ bool CKeyedListView::confirmDelete(IPrompt& prompt, GuardedDelete::Check check) 
     using Check = GuardedDelete::Check;
     switch (check) {
     case Check::Failed:
-        prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati!"),
+        prompt.message(tr("Impossibile eliminare il valore od i valori selezionati!"),
                        IPrompt::Icon::Error);
         return false;
     case Check::UsedInMovements:
-        prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati "
-                                      "perché utilizzati nei movimenti!"),
+        prompt.message(tr("Impossibile eliminare il valore od i valori selezionati "
+                          "perché utilizzati nei movimenti!"),
                        IPrompt::Icon::Error);
         return false;
     case Check::UsedInOrders:
-        prompt.message(QStringLiteral("Impossibile eliminare il valore od i valori selezionati "
-                                      "perché utilizzati negli ordini!"),
+        prompt.message(tr("Impossibile eliminare il valore od i valori selezionati "
+                          "perché utilizzati negli ordini!"),
                        IPrompt::Icon::Error);
         return false;
     case Check::Ok:
         break;
     }
     return prompt.question(
-        QStringLiteral("Si desidera eliminare definitivamente il valore o i valori selezionati?"));
+        tr("Si desidera eliminare definitivamente il valore o i valori selezionati?"));
 }

@@ -10,25 +10,22 @@
 #include <QVBoxLayout>
 
 CTrovaDialog::CTrovaDialog(Mode mode, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Trova"));
+    setWindowTitle(tr("Trova"));
     setObjectName(QStringLiteral("CTrovaDialog"));
     QStringList captions;
     switch (mode) {
     case Mode::Items:
         // Every text given must match.
-        captions = {QStringLiteral("Cerca un prodotto che ha matricola"),
-                    QStringLiteral("e che ha descrizione"),
-                    QStringLiteral("e che ha codice a barre")};
+        captions = {tr("Cerca un prodotto che ha matricola"), tr("e che ha descrizione"),
+                    tr("e che ha codice a barre")};
         break;
     case Mode::Counterparts:
-        captions = {QStringLiteral("Cerca un cliente o fornitore che ha ragione sociale"),
-                    QStringLiteral("oppure che ha codice fiscale"),
-                    QStringLiteral("Non utilizzato in questa ricerca")};
+        captions = {tr("Cerca un cliente o fornitore che ha ragione sociale"),
+                    tr("oppure che ha codice fiscale"), tr("Non utilizzato in questa ricerca")};
         break;
     case Mode::Movements:
-        captions = {QStringLiteral("Cerca un movimento che ha data"),
-                    QStringLiteral("oppure che ha numero"),
-                    QStringLiteral("Non utilizzato in questa ricerca")};
+        captions = {tr("Cerca un movimento che ha data"), tr("oppure che ha numero"),
+                    tr("Non utilizzato in questa ricerca")};
         break;
     }
     auto* layout = new QVBoxLayout(this);
@@ -42,8 +39,7 @@ CTrovaDialog::CTrovaDialog(Mode mode, QWidget* parent) : QDialog(parent) {
         layout->addWidget(m_edits[i]);
     }
     if (mode == Mode::Items) {
-        auto* hint =
-            new QLabel(QStringLiteral("Per più valori utilizzare il carattere jolly *"), this);
+        auto* hint = new QLabel(tr("Per più valori utilizzare il carattere jolly *"), this);
         hint->setEnabled(false);
         layout->addWidget(hint);
     } else {
@@ -52,12 +48,12 @@ CTrovaDialog::CTrovaDialog(Mode mode, QWidget* parent) : QDialog(parent) {
         m_labels[2]->setEnabled(false);
     }
     // Both lists search their rows from the first or from the one after the selection.
-    m_fromFirst = new QCheckBox(QStringLiteral("&Inizia la ricerca dalla prima riga"), this);
+    m_fromFirst = new QCheckBox(tr("&Inizia la ricerca dalla prima riga"), this);
     m_fromFirst->setObjectName(QStringLiteral("FromFirstRow"));
     m_fromFirst->setChecked(true);
     layout->addWidget(m_fromFirst);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
+    m_help = buttons->addButton(tr("&Aiuto"), QDialogButtonBox::HelpRole);
     m_help->setObjectName(QStringLiteral("Aiuto"));
     m_help->hide();
     connect(m_help, &QPushButton::clicked, this, [this] {

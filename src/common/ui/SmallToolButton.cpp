@@ -3,6 +3,7 @@
 #include "common/IBrowser.h"
 #include "common/MakerSite.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QToolButton>
 
@@ -17,9 +18,9 @@ QToolButton* SmallToolButton(const QString& iconName, QStyle::StandardPixmap fal
 }
 
 QToolButton* TaxCodeToolButton(Profile& profile, IBrowser& browser, QWidget* parent) {
-    QToolButton* button =
-        SmallToolButton(QStringLiteral("accessories-calculator"), QStyle::SP_FileDialogContentsView,
-                        QStringLiteral("Calcola codice fiscale"), parent);
+    QToolButton* button = SmallToolButton(
+        QStringLiteral("accessories-calculator"), QStyle::SP_FileDialogContentsView,
+        QCoreApplication::translate("SmallToolButton", "Calcola codice fiscale"), parent);
     button->setObjectName(QStringLiteral("CalcolaCodiceFiscale"));
     QObject::connect(button, &QToolButton::clicked, button, [&profile, &browser] {
         browser.open(MakerPage(profile, QStringLiteral("/calcolo-codice-fiscale.php")));
@@ -28,8 +29,9 @@ QToolButton* TaxCodeToolButton(Profile& profile, IBrowser& browser, QWidget* par
 }
 
 QToolButton* VatNumberToolButton(Profile& profile, IBrowser& browser, QWidget* parent) {
-    QToolButton* button = SmallToolButton(QStringLiteral("dialog-ok"), QStyle::SP_DialogApplyButton,
-                                          QStringLiteral("Controlla partita iva"), parent);
+    QToolButton* button = SmallToolButton(
+        QStringLiteral("dialog-ok"), QStyle::SP_DialogApplyButton,
+        QCoreApplication::translate("SmallToolButton", "Controlla partita iva"), parent);
     button->setObjectName(QStringLiteral("ControllaPartitaIva"));
     QObject::connect(button, &QToolButton::clicked, button, [&profile, &browser] {
         browser.open(MakerPage(profile, QStringLiteral("/controllo-partita-iva.php")));

@@ -9,12 +9,12 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CAboutDlg"));
-    setWindowTitle(QStringLiteral("Informazioni su Quarzil"));
+    setWindowTitle(tr("Informazioni su Quarzil"));
     auto* icon = new QLabel(this);
     icon->setPixmap(RibbonIcons::Drawn(QStringLiteral("package-x-generic")).pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
-    auto* text = new QLabel(QStringLiteral("<b>Quarzil</b> Versione 3.2<br>Software per il "
-                                           "Magazzino<br><br>Copyright © Norvisk"),
+    auto* text = new QLabel(tr("<b>Quarzil</b> Versione 3.2<br>Software per il "
+                               "Magazzino<br><br>Copyright © Norvisk"),
                             this);
     auto* row = new QHBoxLayout;
     row->addWidget(icon);

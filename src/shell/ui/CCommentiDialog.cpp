@@ -8,11 +8,11 @@
 
 CCommentiDialog::CCommentiDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CCommentiDialog"));
-    setWindowTitle(QStringLiteral("Commenti e suggerimenti"));
+    setWindowTitle(tr("Commenti e suggerimenti"));
     auto* column = new QVBoxLayout(this);
-    auto* intro = new QLabel(QStringLiteral("Le informazioni vengono inviate al produttore "
-                                            "insieme a un rapporto sul sistema, senza password "
-                                            "e senza dati dell'archivio."),
+    auto* intro = new QLabel(tr("Le informazioni vengono inviate al produttore "
+                                "insieme a un rapporto sul sistema, senza password "
+                                "e senza dati dell'archivio."),
                              this);
     intro->setWordWrap(true);
     column->addWidget(intro);
@@ -33,7 +33,7 @@ CCommentiDialog::CCommentiDialog(QWidget* parent) : QDialog(parent) {
     m_ok = buttons->button(QDialogButtonBox::Ok);
     m_ok->setText(QStringLiteral("OK"));
     m_cancel = buttons->button(QDialogButtonBox::Cancel);
-    m_cancel->setText(QStringLiteral("Annulla"));
+    m_cancel->setText(tr("Annulla"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     column->addWidget(buttons);

@@ -10,10 +10,10 @@
 
 CDownloadDialog::CDownloadDialog(const QString& fileName, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CDownloadDialog"));
-    setWindowTitle(QStringLiteral("Aggiornamento del programma"));
+    setWindowTitle(tr("Aggiornamento del programma"));
     setModal(false);
     auto* column = new QVBoxLayout(this);
-    m_label = new QLabel(QStringLiteral("Scaricamento di %1 in corso...").arg(fileName), this);
+    m_label = new QLabel(tr("Scaricamento di %1 in corso...").arg(fileName), this);
     column->addWidget(m_label);
     m_bar = new QProgressBar(this);
     m_bar->setRange(0, 0);
@@ -22,7 +22,7 @@ CDownloadDialog::CDownloadDialog(const QString& fileName, QWidget* parent) : QDi
     column->addWidget(m_bar);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    m_stop = new QPushButton(QStringLiteral("&Interrompi"), this);
+    m_stop = new QPushButton(tr("&Interrompi"), this);
     m_stop->setAutoDefault(false);
     row->addWidget(m_stop);
     column->addLayout(row);

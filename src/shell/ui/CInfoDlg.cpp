@@ -14,7 +14,7 @@ CInfoDlg::CInfoDlg(Profile& profile, IBrowser& browser)
     setObjectName(QStringLiteral("CInfoDlg"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMouseTracking(true);
-    setWindowTitle(QStringLiteral("Notizie"));
+    setWindowTitle(tr("Notizie"));
 }
 
 QRect CInfoDlg::closeBox() const {
@@ -86,7 +86,7 @@ void CInfoDlg::paintEvent(QPaintEvent*) {
         p.setFont(linkFont);
         p.setPen(pal.color(QPalette::Link));
         p.drawText(QRect(margin, 0, width() - 2 * margin, height() - 8),
-                   Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Fare clic per saperne di più"));
+                   Qt::AlignLeft | Qt::AlignBottom, tr("Fare clic per saperne di più"));
     }
 }
 

@@ -31,8 +31,9 @@ using S = Profile::Section;
 const QString kStartup = QStringLiteral("Avvio");
 const QString kExit = QStringLiteral("Chiusura");
 const QString kConnect = QStringLiteral("ConnectDatabase");
-const QString kNewerArchive = QStringLiteral("L'archivio dati è di una versione più recente e per "
-                                             "questo occorre aggiornare il programma, continuare?");
+const char* const kNewerArchive =
+    QT_TRANSLATE_NOOP("CMainApp", "L'archivio dati è di una versione più recente e per "
+                                  "questo occorre aggiornare il programma, continuare?");
 } // namespace
 
 MainAppEnvironment MainAppEnvironment::FromSystem() {
@@ -76,9 +77,9 @@ CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
     connect(m_serialReader.get(), &SerialBarcodePort::lost, this, [this](const QString& port) {
         // Told once per loss; reading goes on by itself when the reader is back.
         QTimer::singleShot(0, this, [this, port] {
-            prompt().message(QStringLiteral("Il lettore di codici a barre sulla porta %1 non "
-                                            "risponde: è scollegato o spento? I codici saranno "
-                                            "letti di nuovo appena sarà ricollegato.")
+            prompt().message(tr("Il lettore di codici a barre sulla porta %1 non "
+                                "risponde: è scollegato o spento? I codici saranno "
+                                "letti di nuovo appena sarà ricollegato.")
                                  .arg(port),
                              IPrompt::Icon::Warning);
         });
@@ -162,8 +163,8 @@ bool CMainApp::initInstance() {
     // One copy per computer. Taken before anything else is written, so that a refused second
     // copy neither offers a report about the running one nor touches its profile values.
     if (!m_instance.acquire(m_env.instanceName)) {
-        prompt().message(QStringLiteral("Per motivi di sincronizzazione dati una sola istanza, per "
-                                        "computer, dell'applicazione può essere avviata!"),
+        prompt().message(tr("Per motivi di sincronizzazione dati una sola istanza, per "
+                            "computer, dell'applicazione può essere avviata!"),
                          IPrompt::Icon::Error);
         return false;
     }
@@ -186,7 +187,7 @@ bool CMainApp::initInstance() {
     StartupChecks::SyncInstallation(*m_profile, m_env.executableFolder);
 
     if (!AppPaths::PrepareDataFolder(m_env.applicationDataFolder))
-        return fail(QStringLiteral("Impossibile creare la cartella dei dati %1!")
+        return fail(tr("Impossibile creare la cartella dei dati %1!")
                         .arg(AppPaths::DataFolder(m_env.applicationDataFolder)));
 
     m_profile->setValue(S::Application, QStringLiteral("CloseUnregular"), 1);
@@ -202,9 +203,9 @@ bool CMainApp::initInstance() {
     if (!m_internetConnected) {
         // Only a known disconnection warns; an unknown state counts as connected.
         if (m_env.internetState() == StartupChecks::InternetState::Disconnected)
-            prompt().message(QStringLiteral("Consiglio di connettere il computer ad internet per "
-                                            "avere più caratteristiche del software e controllare "
-                                            "gli ultimi aggiornamenti!"),
+            prompt().message(tr("Consiglio di connettere il computer ad internet per "
+                                "avere più caratteristiche del software e controllare "
+                                "gli ultimi aggiornamenti!"),
                              IPrompt::Icon::Warning);
         else
             m_internetConnected = true;
@@ -213,7 +214,7 @@ bool CMainApp::initInstance() {
     m_frame = std::make_unique<CMainFrame>(*this);
 
     m_startupInProgress = false;
-    m_frame->setWindowTitle(QStringLiteral("Magazzino - Quarzil"));
+    m_frame->setWindowTitle(QCoreApplication::translate("CMainFrame", "Magazzino - Quarzil"));
     m_frame->showWithState(m_profile->integer(S::Settings, QStringLiteral("Style"), 1));
     m_frame->activateWindow();
 
@@ -263,10 +264,10 @@ bool CMainApp::openArchive() {
     switch (upgraded) {
     case SchemaUpgrade::Failed:
         m_db.close();
-        return fail(QStringLiteral("Errore nell'aggiornare il database alla versione attuale del "
-                                   "programma, impossibile continuare!"));
+        return fail(tr("Errore nell'aggiornare il database alla versione attuale del "
+                       "programma, impossibile continuare!"));
     case SchemaUpgrade::Newer:
-        if (prompt().question(kNewerArchive)) {
+        if (prompt().question(tr(kNewerArchive))) {
             if (downloadNewerProgram)
                 downloadNewerProgram();
             return fail(QString());
@@ -358,7 +359,7 @@ CMainApp::Reconnection CMainApp::reconnect() {
         m_profile->setValue(S::Settings, QStringLiteral("MyConnection"),
                             m_profile->string(S::Settings, QStringLiteral("Connection")));
         // Ending without a word would look like a crash.
-        prompt().message(QStringLiteral("Impossibile aprire l'archivio dei dati!\n\n%1: %2")
+        prompt().message(tr("Impossibile aprire l'archivio dei dati!\n\n%1: %2")
                              .arg(ConnectionString::Describe(target), reason),
                          IPrompt::Icon::Error);
         emergencyShutdown(false);
@@ -378,14 +379,14 @@ CMainApp::Reconnection CMainApp::reconnect() {
     switch (SchemaUpgrade::Run(m_db)) {
     case SchemaUpgrade::Failed:
         m_db.close();
-        prompt().message(QStringLiteral("Errore nell'aggiornare il database alla versione attuale "
-                                        "del programma, impossibile continuare!"),
+        prompt().message(tr("Errore nell'aggiornare il database alla versione attuale "
+                            "del programma, impossibile continuare!"),
                          IPrompt::Icon::Error);
         // The views empty themselves rather than keep rows of an archive no longer open.
         showArchive();
         return Reconnection::Closed;
     case SchemaUpgrade::Newer:
-        if (prompt().question(kNewerArchive))
+        if (prompt().question(tr(kNewerArchive)))
             browser().open(MakerPage(*m_profile, QStringLiteral("/download/Quarzil/")));
         break;
     case SchemaUpgrade::UpToDate:

@@ -77,10 +77,11 @@ struct PaneInfo {
 };
 // In creation order; the index is the view the pane belongs to.
 constexpr PaneInfo kPanes[CMainFrame::kViewCount] = {
-    {RL::MovArtBar, "Movimenti di magazzino", "MovArtBar"},
-    {RL::MovRowBar, "Righe del movimento", "MovRowBar"},
-    {RL::AnaMovBar, "Ultimi 250 movimenti di magazzino", "AnaMovBar"},
-    {RL::CalAppBar, "Calendario", "CalAppBar"},
+    {RL::MovArtBar, QT_TRANSLATE_NOOP("CMainFrame", "Movimenti di magazzino"), "MovArtBar"},
+    {RL::MovRowBar, QT_TRANSLATE_NOOP("CMainFrame", "Righe del movimento"), "MovRowBar"},
+    {RL::AnaMovBar, QT_TRANSLATE_NOOP("CMainFrame", "Ultimi 250 movimenti di magazzino"),
+     "AnaMovBar"},
+    {RL::CalAppBar, QT_TRANSLATE_NOOP("CMainFrame", "Calendario"), "CalAppBar"},
 };
 
 // The style the desktop gave the program, remembered before the first look replaces it.
@@ -113,6 +114,7 @@ CMainFrame::CMainFrame(CMainApp& app, QWidget* parent) : QMainWindow(parent), m_
     createStatusBar();
     createPanes();
     connectNotifier();
+    retranslateUi();
     restorePlacement();
 
     if (m_app.showsSplash()) {
@@ -125,8 +127,8 @@ CMainFrame::CMainFrame(CMainApp& app, QWidget* parent) : QMainWindow(parent), m_
         m_app.profile(), m_app.database(), [this] { return m_app.isBusy(); },
         [this] { return m_app.testInternetConnection(); }, this);
     connect(m_timers, &FrameTimers::updateCheckOffline, this, [this] {
-        m_app.prompt().message(QStringLiteral("Si consiglia di collegare il computer ad internet "
-                                              "per verificare la presenza di aggiornamenti!"),
+        m_app.prompt().message(tr("Si consiglia di collegare il computer ad internet "
+                                  "per verificare la presenza di aggiornamenti!"),
                                IPrompt::Icon::Warning);
     });
     if (m_app.automaticOnlineServices()) {
@@ -212,7 +214,7 @@ void CMainFrame::chooseLanguage(const QString& code) {
     // Every open window receives QEvent::LanguageChange and puts up its texts again.
     if (!Language::Apply(code))
         m_app.prompt().message(
-            QStringLiteral("Impossibile caricare la traduzione: l'interfaccia resta in italiano."),
+            tr("Impossibile caricare la traduzione: l'interfaccia resta in italiano."),
             IPrompt::Icon::Warning);
     for (QAction* a : findChildren<QAction*>(QRegularExpression(QStringLiteral("^Lingua-"))))
         a->setChecked(a->objectName() == QStringLiteral("Lingua-") + Language::Active());
@@ -312,9 +314,8 @@ void CMainFrame::openUnits() {
 
 void CMainFrame::backupData() {
     QString file = m_app.fileDialogs().saveFile(
-        QStringLiteral("Salva Dati"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("Quarzil"), QStringLiteral("Database Quarzil (*.db *.sqlite)"));
+        tr("Salva Dati"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("Quarzil"), tr("Database Quarzil (*.db *.sqlite)"));
     if (file.isEmpty())
         return;
     if (QFileInfo(file).suffix().isEmpty())
@@ -328,11 +329,10 @@ void CMainFrame::backupData() {
             qWarning().noquote() << "Backup Dati non riuscito:" << error;
     }
     if (saved)
-        m_app.prompt().message(QStringLiteral("Archivio dati salvato con successo!"),
+        m_app.prompt().message(tr("Archivio dati salvato con successo!"),
                                IPrompt::Icon::Information);
     else
-        m_app.prompt().message(QStringLiteral("Impossibile salvare l'archivio dati!"),
-                               IPrompt::Icon::Warning);
+        m_app.prompt().message(tr("Impossibile salvare l'archivio dati!"), IPrompt::Icon::Warning);
 }
 
 void CMainFrame::importMdb() {
@@ -470,17 +470,18 @@ void CMainFrame::createRibbon() {
             menu->addAction(m_commands.value(id));
     }
     menu->addSeparator();
-    QMenu* programma = menu->addMenu(QStringLiteral("Programma"));
-    programma->setObjectName(QStringLiteral("Programma"));
+    m_programma = menu->addMenu(QStringLiteral("Programma"));
+    m_programma->setObjectName(QStringLiteral("Programma"));
     for (int id : RL::ProgrammaGroup())
-        programma->addAction(m_commands.value(id));
-    QMenu* stile = menu->addMenu(QStringLiteral("Stile"));
-    stile->setObjectName(QStringLiteral("Stile"));
+        m_programma->addAction(m_commands.value(id));
+    m_stile = menu->addMenu(QStringLiteral("Stile"));
+    m_stile->setObjectName(QStringLiteral("Stile"));
     for (int id : RL::StileGroup())
-        stile->addAction(m_commands.value(id));
+        m_stile->addAction(m_commands.value(id));
     // Each language under its own name, so that anyone finds theirs whatever is shown now.
-    QMenu* lingua = menu->addMenu(QStringLiteral("Lingua"));
-    lingua->setObjectName(QStringLiteral("Lingua"));
+    m_lingua = menu->addMenu(QStringLiteral("Lingua"));
+    m_lingua->setObjectName(QStringLiteral("Lingua"));
+    QMenu* lingua = m_lingua;
     auto* languages = new QActionGroup(lingua);
     languages->setExclusive(true);
     for (const QString& code : Language::Codes()) {
@@ -532,9 +533,8 @@ void CMainFrame::createRibbon() {
 // --- Status bar ---------------------------------------------------------------------------------
 
 void CMainFrame::createStatusBar() {
-    m_statusText = new QLabel(QStringLiteral("Stiamo effettuando il conteggio dei dati..."));
+    m_statusText = new QLabel;
     m_statusText->setObjectName(QStringLiteral("StatusPane-0"));
-    m_statusText->setAccessibleName(QStringLiteral("Conteggio Dati"));
     m_statusText->setMinimumWidth(1);
     statusBar()->addWidget(m_statusText, 1);
     m_archiveText = new QLabel;
@@ -543,9 +543,9 @@ void CMainFrame::createStatusBar() {
     m_archiveText->setMinimumWidth(1);
     statusBar()->addPermanentWidget(m_archiveText);
     showOpenArchive();
-    auto* help = new QLabel(QStringLiteral("Per visualizzare il manuale online premere F1"));
-    help->setObjectName(QStringLiteral("StatusPane-120"));
-    statusBar()->addPermanentWidget(help);
+    m_helpText = new QLabel;
+    m_helpText->setObjectName(QStringLiteral("StatusPane-120"));
+    statusBar()->addPermanentWidget(m_helpText);
     auto* product = new QLabel(QStringLiteral("Quarzil"));
     product->setObjectName(QStringLiteral("StatusPane-121"));
     statusBar()->addPermanentWidget(product);
@@ -558,6 +558,8 @@ void CMainFrame::showOpenArchive() {
 }
 
 void CMainFrame::showRowCount(int kind, int count) {
+    m_countKind = kind;
+    m_count = count;
     m_statusText->setText(FrameRules::RowCountText(m_app.profile(), kind, count));
     m_statusText->repaint();
 }
@@ -741,6 +743,65 @@ void CMainFrame::moveEvent(QMoveEvent* event) {
 void CMainFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     placeInfoWindow();
+}
+
+// --- Language -----------------------------------------------------------------------------------
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && m_ribbon)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::retranslateUi() {
+    for (const RL::Command& c : RL::FrameCommands())
+        if (QAction* a = m_commands.value(c.id)) {
+            a->setText(c.text);
+            a->setToolTip(ToolTip(c));
+        }
+    for (int v = 0; v < kViewCount; ++v)
+        for (const RL::Command& c : RL::ViewCommands(v))
+            if (QAction* a = m_viewCommands[v].value(c.id)) {
+                a->setText(c.text);
+                a->setToolTip(ToolTip(c));
+            }
+
+    int categoryIndex = 0;
+    for (const RL::Category& c : RL::Categories()) {
+        CRibbonCategory* category = m_ribbon->category(categoryIndex);
+        m_ribbon->setCategoryTitle(categoryIndex++, RL::Translated(c.title));
+        for (int p = 0; p < c.panels.size(); ++p) {
+            const RL::Panel& layout = c.panels.at(p);
+            CRibbonPanel* panel = category->panels().value(p);
+            panel->setTitle(RL::Translated(layout.title));
+            int dropDown = 0;
+            for (const RL::Entry& e : layout.entries) {
+                if (e.id == 0) {
+                    panel->setDropDownText(dropDown++,
+                                           RL::Caption(RL::Translated(e.menuText), true));
+                    continue;
+                }
+                QAction* a = RL::IsFrameCommand(e.id) ? m_commands.value(e.id)
+                                                      : m_viewCommands[c.viewIndex].value(e.id);
+                a->setIconText(RL::Caption(a->text(), e.large));
+            }
+        }
+    }
+    setWindowTitle(tr("Magazzino - Quarzil"));
+    m_programma->setTitle(tr("Programma"));
+    m_stile->setTitle(tr("Stile"));
+    m_lingua->setTitle(tr("Lingua"));
+    m_ribbon->relayout();
+
+    m_panes[3]->setWindowTitle(tr(kPanes[3].title));
+
+    if (m_countKind >= 0)
+        showRowCount(m_countKind, m_count);
+    else
+        m_statusText->setText(tr("Stiamo effettuando il conteggio dei dati..."));
+    m_statusText->setAccessibleName(tr("Conteggio Dati"));
+    m_helpText->setText(tr("Per visualizzare il manuale online premere F1"));
+    showOpenArchive();
 }
 
 // --- Looks --------------------------------------------------------------------------------------

@@ -16,6 +16,7 @@ class FrameTimers;
 class QAction;
 class QActionGroup;
 class QLabel;
+class QMenu;
 class QStackedWidget;
 
 // The main window: the ribbon, the four views (one visible at a time, chosen by the ribbon's
@@ -78,8 +79,11 @@ protected:
     void setVisible(bool visible) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Every text the frame shows, in the language in use (the ribbon, menus, status bar).
+    void retranslateUi();
     void createCommands();
     void createViews();
     void createRibbon();
@@ -113,6 +117,13 @@ private:
     QActionGroup* m_looks = nullptr;
     QLabel* m_statusText = nullptr;
     QLabel* m_archiveText = nullptr;
+    QLabel* m_helpText = nullptr;
+    QMenu* m_programma = nullptr;
+    QMenu* m_stile = nullptr;
+    QMenu* m_lingua = nullptr;
+    // The last row count shown (kind -1: none yet), put up again in another language.
+    int m_countKind = -1;
+    int m_count = 0;
     FrameTimers* m_timers = nullptr;
     QPointer<QWidget> m_infoWindow;
     int m_activeView = -1;

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 CRelNotesDialog::CRelNotesDialog(const QString& html, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Aggiornamenti "));
+    setWindowTitle(tr("Aggiornamenti "));
     resize(560, 420);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QTextBrowser(this);

@@ -4,6 +4,7 @@
 #include "shell/ui/RibbonIcons.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPainter>
@@ -26,7 +27,6 @@ CRibbonBar::CRibbonBar(QWidget* parent) : QWidget(parent) {
     m_appButton = new QToolButton(this);
     m_appButton->setObjectName(QStringLiteral("ApplicationButton"));
     m_appButton->setText(QStringLiteral("&Quarzil"));
-    m_appButton->setToolTip(QStringLiteral("Menu dell'applicazione"));
     m_appButton->setIcon(RibbonIcons::Drawn(QStringLiteral("package-x-generic")));
     m_appButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_appButton->setPopupMode(QToolButton::InstantPopup);
@@ -46,6 +46,8 @@ CRibbonBar::CRibbonBar(QWidget* parent) : QWidget(parent) {
     top->addWidget(m_tabs, 0, Qt::AlignBottom);
     top->addStretch(1);
     column->addLayout(top);
+
+    retranslateUi();
 
     m_stack = new QStackedWidget(this);
     column->addWidget(m_stack);
@@ -84,6 +86,31 @@ int CRibbonBar::currentCategory() const {
 
 void CRibbonBar::setCurrentCategory(int index) {
     m_tabs->setCurrentIndex(index);
+}
+
+void CRibbonBar::setCategoryTitle(int index, const QString& title) {
+    if (CRibbonCategory* c = m_categories.value(index)) {
+        c->setTitle(title);
+        m_tabs->setTabText(index, title);
+    }
+}
+
+void CRibbonBar::retranslateUi() {
+    m_appButton->setToolTip(tr("Menu dell'applicazione"));
+}
+
+void CRibbonBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void CRibbonBar::relayout() {
+    finishLayout();
+    for (CRibbonCategory* c : m_categories) {
+        c->updateGeometry();
+        c->fitPanels(m_stack->width());
+    }
 }
 
 void CRibbonBar::finishLayout() {

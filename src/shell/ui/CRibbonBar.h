@@ -28,18 +28,25 @@ public:
     int categoryCount() const { return int(m_categories.size()); }
     int currentCategory() const;
     void setCurrentCategory(int index);
+    // The tab's text and the category's title, in another language.
+    void setCategoryTitle(int index, const QString& title);
     QTabBar* tabBar() const { return m_tabs; }
 
     // Call once every panel is filled: fixes the ribbon's height to the tallest category.
     void finishLayout();
+    // After texts changed: the height again, and the panels collapsed to fit the new widths.
+    void relayout();
 
 Q_SIGNALS:
     void currentCategoryChanged(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslateUi();
+
     QToolButton* m_appButton;
     QMenu* m_appMenu;
     QHBoxLayout* m_quickLayout;

@@ -14,6 +14,7 @@ public:
     CRibbonCategory(const QString& title, QWidget* parent = nullptr);
 
     QString title() const { return m_title; }
+    void setTitle(const QString& title) { m_title = title; }
     CRibbonPanel* addPanel(const QString& title, const QIcon& icon);
     const QList<CRibbonPanel*>& panels() const { return m_panels; }
 

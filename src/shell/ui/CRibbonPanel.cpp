@@ -29,10 +29,10 @@ CRibbonPanel::CRibbonPanel(const QString& title, const QIcon& icon, QWidget* par
     m_buttons->setSpacing(1);
     m_buttons->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addLayout(m_buttons, 1);
-    auto* caption = new QLabel(title, m_full);
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setForegroundRole(QPalette::WindowText);
-    column->addWidget(caption);
+    m_caption = new QLabel(title, m_full);
+    m_caption->setAlignment(Qt::AlignCenter);
+    m_caption->setForegroundRole(QPalette::WindowText);
+    column->addWidget(m_caption);
     outer->addWidget(m_full);
 
     m_collapsedMenu = new QMenu(this);
@@ -123,6 +123,25 @@ void CRibbonPanel::addDropDown(const QString& text, const QIcon& icon,
     b->setToolTip(title);
     m_buttons->addWidget(b);
     m_collapsedMenu->addMenu(menu);
+    m_dropDowns << b;
+}
+
+void CRibbonPanel::setTitle(const QString& title) {
+    m_title = title;
+    m_caption->setText(title);
+    m_collapsedButton->setText(title);
+    m_collapsedButton->setToolTip(title);
+    updateGeometry();
+}
+
+void CRibbonPanel::setDropDownText(int index, const QString& text) {
+    QToolButton* b = m_dropDowns.value(index);
+    if (!b)
+        return;
+    const QString title = QString(text).replace(u'\n', u' ');
+    b->setText(text);
+    b->setToolTip(title);
+    b->menu()->setTitle(title);
 }
 
 void CRibbonPanel::setCollapsed(bool collapsed) {

@@ -4,6 +4,7 @@
 
 class QAction;
 class QHBoxLayout;
+class QLabel;
 class QMenu;
 class QToolButton;
 class QVBoxLayout;
@@ -17,6 +18,9 @@ public:
     CRibbonPanel(const QString& title, const QIcon& icon, QWidget* parent = nullptr);
 
     QString title() const { return m_title; }
+    // The shown title, and a drop-down's caption (in the order added), in another language.
+    void setTitle(const QString& title);
+    void setDropDownText(int index, const QString& text);
     void addLarge(QAction* action);
     void addSmall(QAction* action);
     // A large button whose menu holds actions (null = separator).
@@ -40,6 +44,8 @@ private:
 
     QString m_title;
     QWidget* m_full;
+    QLabel* m_caption;
+    QList<QToolButton*> m_dropDowns;
     QHBoxLayout* m_buttons;
     QVBoxLayout* m_smallColumn = nullptr;
     int m_smallInColumn = 0;

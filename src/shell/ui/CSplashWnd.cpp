@@ -56,7 +56,7 @@ QList<CSplashWnd::Text> CSplashWnd::texts() const {
     subtitle.setPixelSize(qMax(4, h / 10));
     QList<Text> list{
         {QStringLiteral("Quarzil"), name, QRect(w * 38 / 100, h * 22 / 100, w * 58 / 100, h / 4)},
-        {QStringLiteral("Software per il Magazzino"), subtitle,
+        {tr("Software per il Magazzino"), subtitle,
          QRect(w * 38 / 100, h * 48 / 100, w * 58 / 100, h / 7)},
         {QStringLiteral("Versione 3.2"), version,
          QRect(w * 38 / 100, h * 66 / 100, w * 58 / 100, h / 9)},

@@ -31,14 +31,18 @@ namespace {
 using S = Profile::Section;
 using Endpoint = MakerSite::Endpoint;
 
-const QString kOffline =
-    QStringLiteral("Occorre essere connessi ad internet per verificare gli aggiornamenti!");
-const QString kLatest = QStringLiteral("Si sta utilizzando l'ultima versione del programma!");
-const QString kOffer = QStringLiteral(
+const char* const kOffline = QT_TRANSLATE_NOOP(
+    "OnlineServices", "Occorre essere connessi ad internet per verificare gli aggiornamenti!");
+const char* const kLatest =
+    QT_TRANSLATE_NOOP("OnlineServices", "Si sta utilizzando l'ultima versione del programma!");
+const char* const kOffer = QT_TRANSLATE_NOOP(
+    "OnlineServices",
     "Disponibile l'aggiornamento alla versione %1 del programma. Si desidera installarlo?");
-const QString kStopDownload = QStringLiteral("Scaricamento del file in corso, interrompere?");
-const QString kThanks =
-    QStringLiteral("Grazie per averci inviato informazioni utili al miglioramento del software!");
+const char* const kStopDownload =
+    QT_TRANSLATE_NOOP("OnlineServices", "Scaricamento del file in corso, interrompere?");
+const char* const kThanks = QT_TRANSLATE_NOOP(
+    "OnlineServices",
+    "Grazie per averci inviato informazioni utili al miglioramento del software!");
 
 // The desktop's own notification sound where the sound theme player is installed.
 void PlayNotification() {
@@ -87,7 +91,7 @@ void OnlineServices::closeInfoWindow() {
 void OnlineServices::checkForUpdates(bool manual) {
     if (manual) {
         if (!m_app.testInternetConnection()) {
-            m_app.prompt().message(kOffline, IPrompt::Icon::Information);
+            m_app.prompt().message(tr(kOffline), IPrompt::Icon::Information);
             return;
         }
         if (m_app.isBusy())
@@ -106,11 +110,11 @@ void OnlineServices::checkForUpdates(bool manual) {
             bool ended = false;
             if (!v.updateAvailable()) {
                 if (manual)
-                    m_app.prompt().message(kLatest, IPrompt::Icon::Information);
+                    m_app.prompt().message(tr(kLatest), IPrompt::Icon::Information);
             } else {
                 m_app.profile().setValue(S::Settings, QStringLiteral("DtUpdShow"),
                                          FrameRules::NewsStamp(QDateTime::currentDateTime()));
-                if (m_app.prompt().question(kOffer.arg(v.text)) && downloadAndStart()) {
+                if (m_app.prompt().question(tr(kOffer).arg(v.text)) && downloadAndStart()) {
                     ended = true;
                 }
             }
@@ -131,7 +135,7 @@ bool OnlineServices::downloadAndStart() {
                              timeout());
     const auto failed = [this](const QString& why) {
         m_app.prompt().message(
-            QStringLiteral("Impossibile scaricare l'aggiornamento del programma:\n%1").arg(why),
+            tr("Impossibile scaricare l'aggiornamento del programma:\n%1").arg(why),
             IPrompt::Icon::Warning);
         return false;
     };
@@ -154,7 +158,7 @@ bool OnlineServices::downloadAndStart() {
         if (asking)
             return;
         asking = true;
-        const bool stop = m_app.prompt().question(kStopDownload);
+        const bool stop = m_app.prompt().question(tr(kStopDownload));
         asking = false;
         if (stop) {
             stopped = true;
@@ -181,8 +185,8 @@ bool OnlineServices::downloadAndStart() {
         return true;
     // Without a desktop handler for packages the user installs it by hand.
     m_app.prompt().message(
-        QStringLiteral("L'aggiornamento è stato scaricato nel file %1: aprirlo con il programma "
-                       "di installazione dei pacchetti per installare la nuova versione.")
+        tr("L'aggiornamento è stato scaricato nel file %1: aprirlo con il programma "
+           "di installazione dei pacchetti per installare la nuova versione.")
             .arg(QDir::toNativeSeparators(download.localPath())),
         IPrompt::Icon::Information);
     return false;
@@ -193,8 +197,8 @@ bool OnlineServices::downloadAndStart() {
 void OnlineServices::offerSystemReport(bool fromCommand) {
     if (!m_app.testInternetConnection()) {
         if (fromCommand)
-            m_app.prompt().message(QStringLiteral("Occorre essere connessi ad internet per "
-                                                  "inviare commenti e suggerimenti!"),
+            m_app.prompt().message(tr("Occorre essere connessi ad internet per "
+                                      "inviare commenti e suggerimenti!"),
                                    IPrompt::Icon::Information);
         return;
     }
@@ -214,7 +218,7 @@ void OnlineServices::offerSystemReport(bool fromCommand) {
     QString error;
     if (!SystemReport::WriteFile(path, SystemReport::Text(input), &error)) {
         if (fromCommand)
-            m_app.prompt().message(QStringLiteral("Impossibile scrivere il rapporto %1: %2")
+            m_app.prompt().message(tr("Impossibile scrivere il rapporto %1: %2")
                                        .arg(QDir::toNativeSeparators(path), error),
                                    IPrompt::Icon::Warning);
         Q_EMIT reportDone(false);
@@ -236,7 +240,7 @@ void OnlineServices::offerSystemReport(bool fromCommand) {
                      data, this, [this, path](bool ok, const QByteArray&, const QString&) {
                          QFile::remove(path);
                          if (ok)
-                             m_app.prompt().message(kThanks, IPrompt::Icon::Information);
+                             m_app.prompt().message(tr(kThanks), IPrompt::Icon::Information);
                          Q_EMIT reportDone(ok);
                      });
 }

@@ -8,10 +8,10 @@
 CAggiornamentoDlg::CAggiornamentoDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("CAggiornamentoDlg"));
-    setWindowTitle(QStringLiteral("Aggiornamento Archivio"));
+    setWindowTitle(tr("Aggiornamento Archivio"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    m_text = new QLabel(QStringLiteral("Attendere prego, stiamo ottimizzando i dati..."), this);
+    m_text = new QLabel(tr("Attendere prego, stiamo ottimizzando i dati..."), this);
     m_bar = new QProgressBar(this);
     m_bar->setRange(1, 100);
     m_bar->setValue(1);

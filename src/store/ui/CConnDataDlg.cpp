@@ -31,7 +31,7 @@ namespace {
 using S = Profile::Section;
 
 QString UnknownErrorOr(const QString& text) {
-    return text.isEmpty() ? QStringLiteral("Errore OleDB sconosciuto!") : text;
+    return text.isEmpty() ? tr("Errore OleDB sconosciuto!") : text;
 }
 } // namespace
 
@@ -42,9 +42,9 @@ CConnDataDlg::CConnDataDlg(Profile& profile, IPrompt& prompt, IFileDialogs& file
     setObjectName(QStringLiteral("CConnDataDlg"));
     setWindowTitle(title());
 
-    m_sqlite = new QRadioButton(QStringLiteral("Connessione a file &SQLite"), this);
+    m_sqlite = new QRadioButton(tr("Connessione a file &SQLite"), this);
     m_sqlite->setObjectName(QStringLiteral("Sqlite"));
-    m_postgres = new QRadioButton(QStringLiteral("Connessione a server Postgre&SQL"), this);
+    m_postgres = new QRadioButton(tr("Connessione a server Postgre&SQL"), this);
     m_postgres->setObjectName(QStringLiteral("Postgres"));
     auto* group = new QButtonGroup(this);
     group->addButton(m_sqlite, 0);
@@ -54,7 +54,7 @@ CConnDataDlg::CConnDataDlg(Profile& profile, IPrompt& prompt, IFileDialogs& file
             modeChanged();
     });
 
-    m_open = new QPushButton(QStringLiteral("A&pri..."), this);
+    m_open = new QPushButton(tr("A&pri..."), this);
     m_open->setObjectName(QStringLiteral("Apri"));
     m_open->setAutoDefault(false);
     connect(m_open, &QPushButton::clicked, this, &CConnDataDlg::chooseFile);
@@ -74,7 +74,7 @@ CConnDataDlg::CConnDataDlg(Profile& profile, IPrompt& prompt, IFileDialogs& file
     };
     m_server = new QLineEdit(this);
     m_server->setObjectName(QStringLiteral("Server"));
-    m_server->setPlaceholderText(QStringLiteral("host[:porta]"));
+    m_server->setPlaceholderText(tr("host[:porta]"));
     m_user = new QLineEdit(this);
     m_user->setObjectName(QStringLiteral("Utente"));
     m_password = new QLineEdit(this);
@@ -87,19 +87,19 @@ CConnDataDlg::CConnDataDlg(Profile& profile, IPrompt& prompt, IFileDialogs& file
     m_newCatalog->setObjectName(QStringLiteral("NuovoDatabase"));
     m_newCatalog->setIcon(QIcon::fromTheme(QStringLiteral("list-add"),
                                            style()->standardIcon(QStyle::SP_FileDialogNewFolder)));
-    m_newCatalog->setToolTip(QStringLiteral("Installa nuovo Database vuoto di Quarzil sul Server"));
+    m_newCatalog->setToolTip(tr("Installa nuovo Database vuoto di Quarzil sul Server"));
     m_newCatalog->setAutoRaise(true);
     connect(m_newCatalog, &QToolButton::clicked, this, &CConnDataDlg::createCatalog);
     m_serverWidgets << m_newCatalog;
 
     auto* grid = new QGridLayout;
-    grid->addWidget(label(QStringLiteral("&Server"), m_server, "ServerLabel"), 0, 0);
+    grid->addWidget(label(tr("&Server"), m_server, "ServerLabel"), 0, 0);
     grid->addWidget(m_server, 0, 1, 1, 2);
-    grid->addWidget(label(QStringLiteral("&Utente"), m_user, "UtenteLabel"), 1, 0);
+    grid->addWidget(label(tr("&Utente"), m_user, "UtenteLabel"), 1, 0);
     grid->addWidget(m_user, 1, 1, 1, 2);
-    grid->addWidget(label(QStringLiteral("Pass&word"), m_password, "PasswordLabel"), 2, 0);
+    grid->addWidget(label(tr("Pass&word"), m_password, "PasswordLabel"), 2, 0);
     grid->addWidget(m_password, 2, 1, 1, 2);
-    grid->addWidget(label(QStringLiteral("&Database"), m_catalog, "DatabaseLabel"), 3, 0);
+    grid->addWidget(label(tr("&Database"), m_catalog, "DatabaseLabel"), 3, 0);
     grid->addWidget(m_catalog, 3, 1);
     grid->addWidget(m_newCatalog, 3, 2);
     grid->setColumnStretch(1, 1);
@@ -116,13 +116,12 @@ CConnDataDlg::CConnDataDlg(Profile& profile, IPrompt& prompt, IFileDialogs& file
         b->setAutoDefault(false);
         return b;
     };
-    QPushButton* advanced = button(QStringLiteral("Avan&zate"), "Avanzate");
-    QPushButton* importAccess =
-        button(QStringLiteral("Importa archivio Access (.mdb)..."), "ImportaAccess");
-    QPushButton* saveButton = button(QStringLiteral("Salva"), "Salva");
+    QPushButton* advanced = button(tr("Avan&zate"), "Avanzate");
+    QPushButton* importAccess = button(tr("Importa archivio Access (.mdb)..."), "ImportaAccess");
+    QPushButton* saveButton = button(tr("Salva"), "Salva");
     saveButton->setDefault(true);
-    QPushButton* cancel = button(QStringLiteral("Annulla"), "Annulla");
-    QPushButton* help = button(QStringLiteral("&Aiuto"), "Aiuto");
+    QPushButton* cancel = button(tr("Annulla"), "Annulla");
+    QPushButton* help = button(tr("&Aiuto"), "Aiuto");
     connect(advanced, &QPushButton::clicked, this, [this] { done(Advanced); });
     connect(importAccess, &QPushButton::clicked, this, [this] { done(ImportAccess); });
     connect(saveButton, &QPushButton::clicked, this, &CConnDataDlg::save);
@@ -190,9 +189,9 @@ QString CConnDataDlg::connectionString() const {
 
 void CConnDataDlg::chooseFile() {
     const QString file =
-        m_fileDialogs.openFile(QStringLiteral("Selezione File Database"),
+        m_fileDialogs.openFile(tr("Selezione File Database"),
                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                               QStringLiteral("Database Quarzil (*.db *.sqlite)"));
+                               tr("Database Quarzil (*.db *.sqlite)"));
     // Cancelled, or a name typed for a file that is not there: the choice stays as it was.
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return;
@@ -242,17 +241,15 @@ void CConnDataDlg::createCatalog() {
         created = CatalogCreator::Create(request, &outcome);
     }
     for (const QString& unit : std::as_const(outcome.unitFailures))
-        m_prompt.message(QStringLiteral("Errore nell'importazione: %1").arg(unit),
-                         IPrompt::Icon::Information);
+        m_prompt.message(tr("Errore nell'importazione: %1").arg(unit), IPrompt::Icon::Information);
     if (!created) {
         m_prompt.message(UnknownErrorOr(outcome.error), IPrompt::Icon::Error);
         return;
     }
-    m_prompt.message(QStringLiteral("Database %1 su %2 creato con successo!")
-                         .arg(request.catalog, request.server.isEmpty()
-                                                   ? QStringLiteral("server locale")
-                                                   : request.server),
-                     IPrompt::Icon::Information);
+    m_prompt.message(
+        tr("Database %1 su %2 creato con successo!")
+            .arg(request.catalog, request.server.isEmpty() ? tr("server locale") : request.server),
+        IPrompt::Icon::Information);
 }
 
 bool CConnDataDlg::TestAndStore(const QString& connection, Profile& profile, IPrompt& prompt) {

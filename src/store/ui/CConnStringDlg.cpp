@@ -17,23 +17,23 @@ CConnStringDlg::CConnStringDlg(Profile& profile, IPrompt& prompt, const QString&
     m_edit = new QLineEdit(current, this);
     m_edit->setObjectName(QStringLiteral("Stringa"));
     m_edit->setMinimumWidth(560);
-    auto* label = new QLabel(QStringLiteral("&Stringa di connessione:"), this);
+    auto* label = new QLabel(tr("&Stringa di connessione:"), this);
     label->setBuddy(m_edit);
-    auto* hint = new QLabel(
-        QStringLiteral("Provider=QSQLITE;Data Source=<file>\n"
-                       "Provider=QPSQL;Data Source=<host>[:porta];Initial Catalog=<database>;"
-                       "User ID=<utente>;Password=<password>\n"
-                       "Un valore che contiene ';' va tra virgolette doppie, ogni virgoletta "
-                       "raddoppiata."),
-        this);
+    auto* hint =
+        new QLabel(tr("Provider=QSQLITE;Data Source=<file>\n"
+                      "Provider=QPSQL;Data Source=<host>[:porta];Initial Catalog=<database>;"
+                      "User ID=<utente>;Password=<password>\n"
+                      "Un valore che contiene ';' va tra virgolette doppie, ogni virgoletta "
+                      "raddoppiata."),
+                   this);
     hint->setObjectName(QStringLiteral("Forme"));
     hint->setEnabled(false);
 
-    auto* saveButton = new QPushButton(QStringLiteral("Salva"), this);
-    saveButton->setObjectName(QStringLiteral("Salva"));
+    auto* saveButton = new QPushButton(tr("Salva"), this);
+    saveButton->setObjectName(tr("Salva"));
     saveButton->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
-    cancel->setObjectName(QStringLiteral("Annulla"));
+    auto* cancel = new QPushButton(tr("Annulla"), this);
+    cancel->setObjectName(tr("Annulla"));
     cancel->setAutoDefault(false);
     connect(saveButton, &QPushButton::clicked, this, &CConnStringDlg::save);
     connect(cancel, &QPushButton::clicked, this, &CConnStringDlg::reject);

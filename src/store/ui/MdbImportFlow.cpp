@@ -7,6 +7,7 @@
 #include "store/ConnectionString.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -15,7 +16,9 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Importa archivio Access");
+QString Title() {
+    return QCoreApplication::translate("MdbImportFlow", "Importa archivio Access");
+}
 // The progress bar's steps.
 constexpr int kSteps = 1000;
 
@@ -33,13 +36,13 @@ MdbImportFlow::MdbImportFlow(Profile& profile, IPrompt& prompt, IFileDialogs& fi
       m_appData(appDataFolder), m_current(currentConnection), m_parent(parent) {}
 
 QString MdbImportFlow::OpenFilter() {
-    return QStringLiteral("Archivio Access (*.mdb *.mde)");
+    return QCoreApplication::translate("MdbImportFlow", "Archivio Access (*.mdb *.mde)");
 }
 
 bool MdbImportFlow::run() {
     m_imported.clear();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString mdb = m_files.openFile(kTitle, documents, OpenFilter());
+    const QString mdb = m_files.openFile(Title(), documents, OpenFilter());
     if (mdb.isEmpty())
         return false;
 
@@ -48,16 +51,18 @@ bool MdbImportFlow::run() {
     QString error;
     std::unique_ptr<MdbImportSource> source = openSource(mdb, &error);
     if (!source) {
-        m_prompt.message(QStringLiteral("Impossibile leggere il file %1: %2.")
-                             .arg(QFileInfo(mdb).fileName(), error),
-                         IPrompt::Icon::Error);
+        m_prompt.message(
+            QCoreApplication::translate("MdbImportFlow", "Impossibile leggere il file %1: %2.")
+                .arg(QFileInfo(mdb).fileName(), error),
+            IPrompt::Icon::Error);
         return false;
     }
     const MdbImport::Check check = MdbImport::Inspect(*source);
     if (!check.readable) {
-        m_prompt.message(QStringLiteral("Impossibile leggere il file %1: %2.")
-                             .arg(QFileInfo(mdb).fileName(), check.error),
-                         IPrompt::Icon::Error);
+        m_prompt.message(
+            QCoreApplication::translate("MdbImportFlow", "Impossibile leggere il file %1: %2.")
+                .arg(QFileInfo(mdb).fileName(), check.error),
+            IPrompt::Icon::Error);
         return false;
     }
     if (!check.quarzil) {
@@ -67,9 +72,10 @@ bool MdbImportFlow::run() {
 
     // By default beside the archives the program keeps: its data folder, named as the file.
     const QString folder = AppPaths::DataFolder(m_appData);
-    QString target = m_files.saveFile(QStringLiteral("Salva il nuovo archivio"), folder,
-                                      QFileInfo(mdb).completeBaseName() + QStringLiteral(".db"),
-                                      QStringLiteral("Database Quarzil (*.db *.sqlite)"));
+    QString target = m_files.saveFile(
+        QCoreApplication::translate("MdbImportFlow", "Salva il nuovo archivio"), folder,
+        QFileInfo(mdb).completeBaseName() + QStringLiteral(".db"),
+        QCoreApplication::translate("MdbImportFlow", "Database Quarzil (*.db *.sqlite)"));
     if (target.isEmpty())
         return false;
     if (QFileInfo(target).suffix().isEmpty())
@@ -79,8 +85,9 @@ bool MdbImportFlow::run() {
                               ? ConnectionString::Value(m_current, QStringLiteral("Data Source"))
                               : QString();
     if (sameFile(target, inUse) || sameFile(target, mdb)) {
-        m_prompt.message(QStringLiteral("Il file %1 è in uso: scegliere un altro nome per il "
-                                        "nuovo archivio.")
+        m_prompt.message(QCoreApplication::translate(
+                             "MdbImportFlow", "Il file %1 è in uso: scegliere un altro nome per il "
+                                              "nuovo archivio.")
                              .arg(QFileInfo(target).fileName()),
                          IPrompt::Icon::Error);
         return false;
@@ -88,9 +95,10 @@ bool MdbImportFlow::run() {
     QDir().mkpath(QFileInfo(target).absolutePath());
 
     QProgressDialog progress(m_parent);
-    progress.setWindowTitle(kTitle);
+    progress.setWindowTitle(Title());
     progress.setObjectName(QStringLiteral("MdbImportProgress"));
-    progress.setLabelText(QStringLiteral("Importazione di %1...").arg(QFileInfo(mdb).fileName()));
+    progress.setLabelText(QCoreApplication::translate("MdbImportFlow", "Importazione di %1...")
+                              .arg(QFileInfo(mdb).fileName()));
     progress.setCancelButtonText(QStringLiteral("Annulla"));
     progress.setRange(0, kSteps);
     progress.setAutoReset(false);
@@ -112,21 +120,25 @@ bool MdbImportFlow::run() {
     progress.close();
 
     if (r.cancelled) {
-        m_prompt.message(QStringLiteral("Importazione annullata: nessun archivio è stato creato."),
-                         IPrompt::Icon::Information);
+        m_prompt.message(
+            QCoreApplication::translate("MdbImportFlow",
+                                        "Importazione annullata: nessun archivio è stato creato."),
+            IPrompt::Icon::Information);
         return false;
     }
     if (!r.ok) {
         m_prompt.message(
-            QStringLiteral("Importazione non riuscita: %1. Nessun archivio è stato creato.")
+            QCoreApplication::translate(
+                "MdbImportFlow", "Importazione non riuscita: %1. Nessun archivio è stato creato.")
                 .arg(r.error),
             IPrompt::Icon::Error);
         return false;
     }
     m_imported = target;
     const QString question =
-        QStringLiteral("L'archivio %1 è stato importato in %2 (%3 tabelle, %4 righe), alla "
-                       "versione %5. Usare ora il nuovo archivio?")
+        QCoreApplication::translate(
+            "MdbImportFlow", "L'archivio %1 è stato importato in %2 (%3 tabelle, %4 righe), alla "
+                             "versione %5. Usare ora il nuovo archivio?")
             .arg(QFileInfo(mdb).fileName(), target)
             .arg(r.tables)
             .arg(locale.toString(r.rows))
@@ -140,7 +152,8 @@ bool MdbImportFlow::run() {
         reconnect(connection);
     else
         m_prompt.message(
-            QStringLiteral("Il nuovo archivio sarà aperto al prossimo avvio del programma."),
+            QCoreApplication::translate(
+                "MdbImportFlow", "Il nuovo archivio sarà aperto al prossimo avvio del programma."),
             IPrompt::Icon::Information);
     return true;
 }

@@ -31,7 +31,7 @@ namespace {
 using S = Profile::Section;
 
 QString UnknownErrorOr(const QString& text) {
-    return text.isEmpty() ? tr("Errore OleDB sconosciuto!") : text;
+    return text.isEmpty() ? CConnDataDlg::tr("Errore OleDB sconosciuto!") : text;
 }
 } // namespace
 

@@ -994,6 +994,32 @@ void tst_MainFrame::languageChosenStoredAndOverridden() {
                                              "Il campo non può essere più lungo di %1 caratteri!"),
                  QStringLiteral("Le champ ne peut pas dépasser %1 caractères !"));
         QVERIFY(lingua->actions()[3]->isChecked() && !lingua->actions()[0]->isChecked());
+        // The frame itself: ribbon tabs, panels, commands, menus and status bar.
+        CMainFrame* frame = app->mainFrame();
+        auto frameTexts = [frame] {
+            QStringList t{frame->windowTitle(),
+                          frame->ribbon()->tabBar()->tabText(0),
+                          frame->ribbon()->category(0)->panels().at(0)->title(),
+                          frame->viewCommand(0, 32771)->text(),
+                          frame->viewCommand(0, 32771)->iconText(),
+                          frame->command(Commands::Exit)->toolTip(),
+                          frame->findChild<QMenu*>("Programma")->title(),
+                          frame->findChild<QLabel*>("StatusPane-120")->text()};
+            return t;
+        };
+        QTRY_COMPARE(
+            frameTexts(),
+            QStringList({"Stock - Quarzil", "Stock", "Articles", "Insérer un nouvel article",
+                         "Insérer un\nnouvel article", "Ferme le programme", "Programme",
+                         "Appuyez sur F1 pour le manuel en ligne"}));
+        QCOMPARE(lingua->title(), QStringLiteral("Langue"));
+        lingua->actions()[0]->trigger();
+        QTRY_COMPARE(
+            frameTexts(),
+            QStringList({"Magazzino - Quarzil", "Magazzino", "Articoli", "Inserisci Nuovo Prodotto",
+                         "Inserisci\nNuovo Prodotto", "Chiude il programma", "Programma",
+                         "Per visualizzare il manuale online premere F1"}));
+        lingua->actions()[3]->trigger();
         QCOMPARE(box.stored(QStringLiteral("Application/Lingua")).toString(), QStringLiteral("fr"));
         app->exitInstance();
     }

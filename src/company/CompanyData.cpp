@@ -1,6 +1,18 @@
 #include "company/CompanyData.h"
 
+#include "common/Language.h"
 #include "common/Profile.h"
+
+InterfaceLanguage ActiveInterfaceLanguage() {
+    const QString code = Language::Active();
+    if (code == QLatin1String("en"))
+        return InterfaceLanguage::English;
+    if (code == QLatin1String("es"))
+        return InterfaceLanguage::Spanish;
+    if (code == QLatin1String("fr"))
+        return InterfaceLanguage::French;
+    return InterfaceLanguage::Italian;
+}
 
 QStringList CountryChoices(InterfaceLanguage language) {
     switch (language) {

@@ -6,9 +6,10 @@
 
 class Profile;
 
-// The languages the program's resources exist in. The program runs in Italian.
+// The languages the program's resources exist in.
 enum class InterfaceLanguage { Italian, English, Spanish, French };
-inline constexpr InterfaceLanguage kInterfaceLanguage = InterfaceLanguage::Italian;
+// The language the interface is showing now; Italian unless another was switched to.
+InterfaceLanguage ActiveInterfaceLanguage();
 
 // The choices of the company's country list; any typed text is accepted as well.
 QStringList CountryChoices(InterfaceLanguage language);

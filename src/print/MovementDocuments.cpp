@@ -7,6 +7,8 @@
 #include "store/Database.h"
 #include "store/DbError.h"
 
+#include <QCoreApplication>
+
 std::unique_ptr<PrintDocument> MakeMovementDocument(const PrintSource& source, PrintKind kind,
                                                     int movementKey, PrintCurrency currency,
                                                     QString* error) {
@@ -19,15 +21,19 @@ std::unique_ptr<PrintDocument> MakeMovementDocument(const PrintSource& source, P
         break;
     default:
         if (error)
-            *error = QStringLiteral("Questa stampa non è un documento di un movimento.");
+            *error = QCoreApplication::translate(
+                "MovementDocuments", "Questa stampa non è un documento di un movimento.");
         return nullptr;
     }
     MovementPrintData data;
     if (!LoadMovementPrintData(source.db, movementKey, &data)) {
         if (error)
             *error = IsMissingRow(source.db.lastError())
-                         ? QStringLiteral("Il movimento %1 non esiste.").arg(movementKey)
-                         : QStringLiteral("Impossibile leggere il movimento %1: %2")
+                         ? QCoreApplication::translate("MovementDocuments",
+                                                       "Il movimento %1 non esiste.")
+                               .arg(movementKey)
+                         : QCoreApplication::translate("MovementDocuments",
+                                                       "Impossibile leggere il movimento %1: %2")
                                .arg(movementKey)
                                .arg(source.db.errorText());
         return nullptr;
@@ -49,8 +55,9 @@ std::unique_ptr<PrintDocument> MakeMovementListDocument(const PrintSource& sourc
     QVector<MovementListLine> lines;
     if (!MovementListDocument::LoadLines(source.db, movementKeys, &lines)) {
         if (error)
-            *error =
-                QStringLiteral("Impossibile leggere i movimenti: %1").arg(source.db.errorText());
+            *error = QCoreApplication::translate("MovementDocuments",
+                                                 "Impossibile leggere i movimenti: %1")
+                         .arg(source.db.errorText());
         return nullptr;
     }
     return std::make_unique<MovementListDocument>(source, std::move(lines));

@@ -6,6 +6,7 @@
 #include "store/TableRecord.h"
 #include "store/TextOrder.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -412,14 +413,14 @@ CurrencyAmount MovementReport::totalMovedValue() const {
 
 QString MovementReportPeriodError(const QDateTime& from, const QDateTime& to) {
     if (from == to)
-        return QString::fromUtf8(kSameDatesMessage);
+        return QCoreApplication::translate("PeriodMessages", kSameDatesMessage);
     // The difference of the two wall clocks in days, as the date numbers have it (a change of
     // summer time does not make a day shorter), plus half a second, truncated.
     const double ms =
         double(from.date().daysTo(to.date())) * 86400000.0 + double(from.time().msecsTo(to.time()));
     const double days = std::trunc((ms + 500.0) / 86400000.0);
     if (days <= 0)
-        return QString::fromUtf8(kLessThanADayMessage);
+        return QCoreApplication::translate("PeriodMessages", kLessThanADayMessage);
     return {};
 }
 

@@ -14,7 +14,8 @@ enum class PrintKind {
 };
 
 // Shown when a page count comes out as zero: nothing is printed then.
-inline constexpr const char* kNoPrintDataMessage = "Non ci sono dati da stampare!";
+inline constexpr const char* kNoPrintDataMessage =
+    QT_TRANSLATE_NOOP("PageCount", "Non ci sono dati da stampare!");
 
 // Lines a movement list or a movement report holds on one page.
 inline constexpr int kListLinesPerPage = 38;

@@ -3,6 +3,7 @@
 #include "common/Profile.h"
 #include "company/CompanyData.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
@@ -77,8 +78,9 @@ QString CheckPrintFont() {
     const QString found = QFontInfo(font).family();
     if (found == QLatin1String(kPrintFontFamily))
         return {};
-    return QStringLiteral("Il carattere di stampa \"%1\" non è installato (trovato \"%2\"): "
-                          "installare il pacchetto fonts-liberation2.")
+    return QCoreApplication::translate("PageFrame",
+                                       "Il carattere di stampa \"%1\" non è installato (trovato "
+                                       "\"%2\"): installare il pacchetto fonts-liberation2.")
         .arg(QString::fromLatin1(kPrintFontFamily), found);
 }
 

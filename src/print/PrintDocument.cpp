@@ -3,6 +3,7 @@
 #include "print/PageCount.h"
 #include "print/PageFrame.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -36,10 +37,11 @@ bool RenderDocument(PrintDocument& document, QPagedPaintDevice& device, int firs
 
 QString WritePdf(PrintDocument& document, const QString& path) {
     if (document.pageCount() <= 0)
-        return QString::fromUtf8(kNoPrintDataMessage);
+        return QCoreApplication::translate("PageCount", kNoPrintDataMessage);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("PrintDocument", "Impossibile scrivere il file %1: %2")
+            .arg(path, file.errorString());
     bool drawn = false;
     {
         QPdfWriter writer(&file);
@@ -50,10 +52,13 @@ QString WritePdf(PrintDocument& document, const QString& path) {
     }
     if (!drawn) {
         file.cancelWriting();
-        return QStringLiteral("Impossibile creare il documento PDF %1.").arg(path);
+        return QCoreApplication::translate("PrintDocument",
+                                           "Impossibile creare il documento PDF %1.")
+            .arg(path);
     }
     if (!file.commit())
-        return QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("PrintDocument", "Impossibile scrivere il file %1: %2")
+            .arg(path, file.errorString());
     return {};
 }
 

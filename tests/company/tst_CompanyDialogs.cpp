@@ -2,6 +2,7 @@
 #include "common/ChangeNotifier.h"
 #include "common/IBrowser.h"
 #include "common/IFileDialogs.h"
+#include "common/Language.h"
 #include "common/Profile.h"
 #include "company/CompanyData.h"
 #include "company/CompanyLogo.h"
@@ -28,6 +29,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
@@ -535,6 +537,49 @@ private Q_SLOTS:
         QCOMPARE(w.browser.opened.at(0).path(), QStringLiteral("/calcolo-codice-fiscale.php"));
         QCOMPARE(w.browser.opened.at(1).path(), QStringLiteral("/controllo-partita-iva.php"));
         QCOMPARE(w.browser.opened.at(2).path(), QStringLiteral("/aiuto/Quarzil/azienda.php"));
+        QVERIFY2(w.prompt.shown.isEmpty(), qPrintable(w.prompts()));
+    }
+
+    // The labels, the example cue texts and the country list follow the interface language;
+    // the saved values do not change with it.
+    void companyPageFollowsTheLanguage() {
+        World w;
+        w.set("Paese", QStringLiteral("Italia"));
+        struct Case {
+            const char* code;
+            const char* name;
+            const char* firstCountry;
+            const char* cuePrefix;
+        };
+        const Case cases[] = {{"en", "Company &name", "Australia", "E.g. "},
+                              {"es", "&Razón social", "España", "Ej. "},
+                              {"fr", "&Raison sociale", "France", "Ex. "}};
+        QSet<QString> addressCues;
+        for (const Case& c : cases) {
+            QVERIFY(Language::Apply(QString::fromLatin1(c.code)));
+            CDittaDialog page(w.profile, w.prompt, w.files, w.browser, w.appData());
+            QLabel* name = nullptr;
+            for (QLabel* l : page.findChildren<QLabel*>())
+                if (l->buddy() == page.field(QStringLiteral("RagSoc")))
+                    name = l;
+            QVERIFY(name);
+            QCOMPARE(name->text(), QString::fromUtf8(c.name));
+            QCOMPARE(page.countryCombo()->itemText(0), QString::fromUtf8(c.firstCountry));
+            QCOMPARE(page.countryCombo()->currentText(), QStringLiteral("Italia"));
+            const QString address = page.field(QStringLiteral("Indirizzo"))->placeholderText();
+            QVERIFY2(address.startsWith(QString::fromLatin1(c.cuePrefix)), qPrintable(address));
+            QVERIFY(page.field(QStringLiteral("Comune"))
+                        ->placeholderText()
+                        .startsWith(QString::fromLatin1(c.cuePrefix)));
+            addressCues.insert(address);
+            QVERIFY(page.findChild<QGroupBox*>()->title() != QStringLiteral("Logo Aziendale"));
+        }
+        QCOMPARE(addressCues.size(), 3);
+        QVERIFY(Language::Apply(QStringLiteral("it")));
+        CDittaDialog page(w.profile, w.prompt, w.files, w.browser, w.appData());
+        QCOMPARE(page.countryCombo()->itemText(0), QStringLiteral("Italia"));
+        QCOMPARE(page.field(QStringLiteral("Indirizzo"))->placeholderText(),
+                 QStringLiteral("Es. Via Giuseppe Garibaldi, 25"));
         QVERIFY2(w.prompt.shown.isEmpty(), qPrintable(w.prompts()));
     }
 

@@ -1,4 +1,5 @@
 // label: gui
+#include "common/Language.h"
 #include "common/Profile.h"
 #include "print/ui/CRappMovDialog.h"
 
@@ -105,6 +106,35 @@ private Q_SLOTS:
         QVERIFY(!d->isVisible());
         QCOMPARE(d->request().from, start);
         QCOMPARE(d->request().to, start.addDays(1));
+    }
+
+    // In French the captions, the groupings (from a table of texts) and the period refusal of
+    // the core code are French, each grouping keeping an access key; Italian comes back.
+    void followsTheLanguage() {
+        QVERIFY(Language::Apply(QStringLiteral("fr")));
+        {
+            auto d = open();
+            QCOMPARE(d->windowTitle(), QStringLiteral("Rapport des mouvements"));
+            QCOMPARE(d->groupingButton(MovementGrouping::Category)->text(),
+                     QStringLiteral("Par &catégorie"));
+            for (int i = 0; i < 5; ++i)
+                QVERIFY(d->groupingButton(MovementGrouping(i))->text().contains(u'&'));
+            QCOMPARE(d->continueButton()->text(), QStringLiteral("Continuer"));
+            const QDateTime start(QDate(2026, 3, 1), QTime(9, 0));
+            pick(d->startEdit(), start);
+            pick(d->endEdit(), start);
+            const QString french =
+                QStringLiteral("La date de fin doit être postérieure à la date de début !");
+            m_prompt.expect(french);
+            QTest::mouseClick(d->continueButton(), Qt::LeftButton);
+            QVERIFY(d->isVisible());
+            QCOMPARE(m_prompt.shown.size(), 1);
+            QCOMPARE(m_prompt.shown.at(0).text, french);
+        }
+        QVERIFY(Language::Apply(QStringLiteral("it")));
+        auto d = open();
+        QCOMPARE(d->groupingButton(MovementGrouping::Category)->text(),
+                 QStringLiteral("Per &Categoria"));
     }
 
     // The whole entry point: the grouping chosen by its mnemonic, Continua pressed.

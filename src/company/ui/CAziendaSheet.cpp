@@ -4,6 +4,7 @@
 #include "company/ui/CDittaDialog.h"
 #include "company/ui/CFormatDialog.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,9 +22,12 @@ QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
 }
 
 QString WizardText(int page) {
-    return page == 0 ? QStringLiteral("I dati dell'azienda che compaiono nell'intestazione di "
+    return page == 0
+               ? QCoreApplication::translate(
+                     "CAziendaSheet", "I dati dell'azienda che compaiono nell'intestazione di "
                                       "documenti e stampe.")
-                     : QStringLiteral("La valuta e il formato dei numeri, proposti dal sistema.");
+               : QCoreApplication::translate(
+                     "CAziendaSheet", "La valuta e il formato dei numeri, proposti dal sistema.");
 }
 } // namespace
 
@@ -32,15 +36,15 @@ CAziendaSheet::CAziendaSheet(Mode mode, Profile& profile, IPrompt& prompt,
                              ChangeNotifier* notifier, QWidget* parent)
     : QDialog(parent), m_mode(mode), m_notifier(notifier) {
     setObjectName(QStringLiteral("CAziendaSheet"));
-    setWindowTitle(QStringLiteral("Gestione Dati Aziendali"));
+    setWindowTitle(tr("Gestione Dati Aziendali"));
     setMinimumWidth(560);
     m_ditta = new CDittaDialog(profile, prompt, fileDialogs, browser, appData);
     m_format = new CFormatDialog(profile, prompt, browser);
 
     auto* layout = new QVBoxLayout(this);
-    auto* help = Button(QStringLiteral("Aiuto"), QStringLiteral("Aiuto"), this);
+    auto* help = Button(tr("Aiuto"), QStringLiteral("Aiuto"), this);
     connect(help, &QPushButton::clicked, this, &CAziendaSheet::help);
-    auto* cancel = Button(QStringLiteral("Annulla"), QStringLiteral("Annulla"), this);
+    auto* cancel = Button(tr("Annulla"), QStringLiteral("Annulla"), this);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(help);
@@ -51,7 +55,7 @@ CAziendaSheet::CAziendaSheet(Mode mode, Profile& profile, IPrompt& prompt,
         m_tabs->addTab(m_ditta, CDittaDialog::title());
         m_tabs->addTab(m_format, CFormatDialog::title());
         layout->addWidget(m_tabs, 1);
-        auto* ok = Button(QStringLiteral("OK"), QStringLiteral("OK"), this);
+        auto* ok = Button(tr("OK"), QStringLiteral("OK"), this);
         ok->setDefault(true);
         connect(ok, &QPushButton::clicked, this, &CAziendaSheet::accept);
         buttons->addWidget(ok);
@@ -77,11 +81,11 @@ CAziendaSheet::CAziendaSheet(Mode mode, Profile& profile, IPrompt& prompt,
         m_stack->addWidget(m_ditta);
         m_stack->addWidget(m_format);
         layout->addWidget(m_stack, 1);
-        m_back = Button(QStringLiteral("< Indietro"), QStringLiteral("Indietro"), this);
+        m_back = Button(tr("< Indietro"), QStringLiteral("Indietro"), this);
         connect(m_back, &QPushButton::clicked, this, [this] { showPage(0); });
-        m_next = Button(QStringLiteral("Avanti >"), QStringLiteral("Avanti"), this);
+        m_next = Button(tr("Avanti >"), QStringLiteral("Avanti"), this);
         connect(m_next, &QPushButton::clicked, this, &CAziendaSheet::next);
-        m_finish = Button(QStringLiteral("Fine"), QStringLiteral("Fine"), this);
+        m_finish = Button(tr("Fine"), QStringLiteral("Fine"), this);
         connect(m_finish, &QPushButton::clicked, this, &CAziendaSheet::accept);
         buttons->addWidget(m_back);
         buttons->addWidget(m_next);

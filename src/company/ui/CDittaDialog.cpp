@@ -11,6 +11,7 @@
 #include "company/ui/FieldHelpers.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,38 +32,45 @@ const QSize kLogoSize(100, 60);
 
 // JPEG, PNG, BMP, GIF, ICO and TIFF have Qt readers; the Windows metafiles (EMF, WMF) have
 // none, so they are not offered.
-const QString kImageFilter =
-    QStringLiteral("Tutti i documenti immagine (*.bmp *.jpeg *.png *.jpg *.gif *.ico *.tiff)");
+const char* const kImageFilter = QT_TRANSLATE_NOOP(
+    "CDittaDialog", "Tutti i documenti immagine (*.bmp *.jpeg *.png *.jpg *.gif *.ico *.tiff)");
 
 struct FieldText {
     const char* key;
-    QString label;
-    QString cue;
+    const char* label;
+    const char* cue;
 };
 
-// Labels and cue texts of the fields, by key.
+QString Translated(const char* text) {
+    return text ? QCoreApplication::translate("CDittaDialog", text) : QString();
+}
+
+// Labels and cue texts of the fields, by key, in the interface language: the examples are
+// an address and a town of a country that speaks it.
 FieldText Describe(const QString& key) {
     static const FieldText texts[] = {
-        {"RagSoc", QStringLiteral("&Rag.Soc."), QString()},
-        {"Indirizzo", QStringLiteral("&Indirizzo"),
-         QStringLiteral("Es. Via Giuseppe Garibaldi, 25")},
-        {"Comune", QStringLiteral("&Comune"), QStringLiteral("Es. 20121 Milano (MI)")},
-        {"Paese", QStringLiteral("Na&zione"), QString()},
-        {"Telefono", QStringLiteral("&Telefono"), QString()},
-        {"Fax", QStringLiteral("Fa&x"), QString()},
-        {"Cellulare", QStringLiteral("Cell&ulare"), QString()},
-        {"EMail", QStringLiteral("&E-Mail"), QString()},
-        {"Web", QStringLiteral("&Sito Web"), QString()},
-        {"CodFisc", QStringLiteral("C&od.Fisc"), QString()},
-        {"PartIva", QStringLiteral("Part.I&va"), QString()},
-        {"CapSoc", QStringLiteral("Ca&p.Sociale"), QStringLiteral("Es. €.10.000,00")},
-        {"Altro", QStringLiteral("A&ltro"),
-         QStringLiteral("Es. R.E.A. XXXXX - C.C.I.A.A. XXXXX - Reg. AEE XXXXX")},
+        {"RagSoc", QT_TRANSLATE_NOOP("CDittaDialog", "&Rag.Soc."), nullptr},
+        {"Indirizzo", QT_TRANSLATE_NOOP("CDittaDialog", "&Indirizzo"),
+         QT_TRANSLATE_NOOP("CDittaDialog", "Es. Via Giuseppe Garibaldi, 25")},
+        {"Comune", QT_TRANSLATE_NOOP("CDittaDialog", "&Comune"),
+         QT_TRANSLATE_NOOP("CDittaDialog", "Es. 20121 Milano (MI)")},
+        {"Paese", QT_TRANSLATE_NOOP("CDittaDialog", "Na&zione"), nullptr},
+        {"Telefono", QT_TRANSLATE_NOOP("CDittaDialog", "&Telefono"), nullptr},
+        {"Fax", QT_TRANSLATE_NOOP("CDittaDialog", "Fa&x"), nullptr},
+        {"Cellulare", QT_TRANSLATE_NOOP("CDittaDialog", "Cell&ulare"), nullptr},
+        {"EMail", QT_TRANSLATE_NOOP("CDittaDialog", "&E-Mail"), nullptr},
+        {"Web", QT_TRANSLATE_NOOP("CDittaDialog", "&Sito Web"), nullptr},
+        {"CodFisc", QT_TRANSLATE_NOOP("CDittaDialog", "C&od.Fisc"), nullptr},
+        {"PartIva", QT_TRANSLATE_NOOP("CDittaDialog", "Part.I&va"), nullptr},
+        {"CapSoc", QT_TRANSLATE_NOOP("CDittaDialog", "Ca&p.Sociale"),
+         QT_TRANSLATE_NOOP("CDittaDialog", "Es. €.10.000,00")},
+        {"Altro", QT_TRANSLATE_NOOP("CDittaDialog", "A&ltro"),
+         QT_TRANSLATE_NOOP("CDittaDialog", "Es. R.E.A. XXXXX - C.C.I.A.A. XXXXX - Reg. AEE XXXXX")},
     };
     for (const FieldText& t : texts)
         if (key == QLatin1String(t.key))
             return t;
-    return {"", key, QString()};
+    return {"", nullptr, nullptr};
 }
 
 } // namespace
@@ -83,14 +91,14 @@ CDittaDialog::CDittaDialog(Profile& profile, IPrompt& prompt, IFileDialogs& file
             m_country->setObjectName(f.key);
             m_country->setEditable(true);
             m_country->setInsertPolicy(QComboBox::NoInsert);
-            m_country->addItems(CountryChoices(kInterfaceLanguage));
+            m_country->addItems(CountryChoices(ActiveInterfaceLanguage()));
             m_country->setCurrentText(CompanyValue(profile, f.key));
             edit = m_country->lineEdit();
         } else {
             edit = new QLineEdit(CompanyValue(profile, f.key), this);
             edit->setObjectName(f.key);
         }
-        edit->setPlaceholderText(Describe(f.key).cue);
+        edit->setPlaceholderText(Translated(Describe(f.key).cue));
         m_fields.insert(f.key, edit);
     }
 
@@ -99,7 +107,7 @@ CDittaDialog::CDittaDialog(Profile& profile, IPrompt& prompt, IFileDialogs& file
     grid->setColumnStretch(3, 1);
     int row = 0;
     auto label = [this](const QString& key) {
-        auto* l = new QLabel(Describe(key).label, this);
+        auto* l = new QLabel(Translated(Describe(key).label), this);
         l->setBuddy(key == QLatin1String("Paese") ? static_cast<QWidget*>(m_country)
                                                   : m_fields.value(key));
         return l;
@@ -146,11 +154,13 @@ CDittaDialog::CDittaDialog(Profile& profile, IPrompt& prompt, IFileDialogs& file
     wide(QStringLiteral("CapSoc"));
     wide(QStringLiteral("Altro"));
 
-    auto* logoBox = new QGroupBox(QStringLiteral("Logo Aziendale"), this);
+    auto* logoBox = new QGroupBox(tr("Logo Aziendale"), this);
     auto* logoLayout = new QHBoxLayout(logoBox);
-    auto* note = new QLabel(QStringLiteral("L'immagine scelta viene adattata a un'area di "
-                                           "100\u00A0x\u00A060 punti.\nFare clic sull'area per "
-                                           "sceglierla."),
+    // The literal is split after the second escape, which would otherwise take in the "60".
+    auto* note = new QLabel(tr("L'immagine scelta viene adattata a un'area di "
+                               "100\u00A0x\u00A0"
+                               "60 punti.\nFare clic sull'area per "
+                               "sceglierla."),
                             logoBox);
     note->setWordWrap(true);
     m_logo = new QLabel(logoBox);
@@ -159,7 +169,7 @@ CDittaDialog::CDittaDialog(Profile& profile, IPrompt& prompt, IFileDialogs& file
     m_logo->setLineWidth(1);
     m_logo->setFixedSize(kLogoSize + QSize(2, 2));
     m_logo->setCursor(Qt::PointingHandCursor);
-    m_logo->setToolTip(QStringLiteral("Scegli il logo aziendale"));
+    m_logo->setToolTip(tr("Scegli il logo aziendale"));
     m_logo->installEventFilter(this);
     logoLayout->addWidget(note, 1);
     logoLayout->addWidget(m_logo);
@@ -192,8 +202,8 @@ bool CDittaDialog::check(bool write) {
             return false;
         if (f.key == QLatin1String("RagSoc") && text.isEmpty()) {
             edit->setFocus();
-            m_prompt.balloon(edit, QStringLiteral("Errore nella ragione sociale"),
-                             QStringLiteral("La ragione sociale dell'azienda è obbligatoria!"),
+            m_prompt.balloon(edit, tr("Errore nella ragione sociale"),
+                             tr("La ragione sociale dell'azienda è obbligatoria!"),
                              IPrompt::Icon::Warning);
             return false;
         }
@@ -218,25 +228,25 @@ bool CDittaDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CDittaDialog::chooseLogo() {
-    const QString file = m_fileDialogs.openFile(QStringLiteral("Quarzil : Selezione Immagine"),
-                                                QString(), kImageFilter);
+    const QString file =
+        m_fileDialogs.openFile(tr("Quarzil : Selezione Immagine"), QString(), tr(kImageFilter));
     if (file.isEmpty())
         return;
     QImageReader reader(file);
     reader.setAutoTransform(true);
     const QImage image = reader.read();
     if (image.isNull()) {
-        m_prompt.message(QStringLiteral("Impossibile salvare l'immagine!"), IPrompt::Icon::Warning);
+        m_prompt.message(tr("Impossibile salvare l'immagine!"), IPrompt::Icon::Warning);
         return;
     }
     m_logo->setPixmap(QPixmap::fromImage(
         image.scaled(kLogoSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    if (!m_prompt.question(QStringLiteral("Salvare questa immagine come proprio logo?"))) {
+    if (!m_prompt.question(tr("Salvare questa immagine come proprio logo?"))) {
         showSavedLogo(true);
         return;
     }
     if (!SaveCompanyLogo(image, m_logoFile)) {
-        m_prompt.message(QStringLiteral("Impossibile salvare l'immagine!"), IPrompt::Icon::Warning);
+        m_prompt.message(tr("Impossibile salvare l'immagine!"), IPrompt::Icon::Warning);
         // The area must not show a logo that was not kept.
         showSavedLogo(false);
     }
@@ -249,8 +259,7 @@ void CDittaDialog::showSavedLogo(bool reportFailure) {
     const QImage image(m_logoFile);
     if (image.isNull()) {
         if (reportFailure)
-            m_prompt.message(QStringLiteral("Impossibile caricare l'immagine!"),
-                             IPrompt::Icon::Warning);
+            m_prompt.message(tr("Impossibile caricare l'immagine!"), IPrompt::Icon::Warning);
         return;
     }
     m_logo->setPixmap(QPixmap::fromImage(

@@ -20,7 +20,7 @@ public:
     CDittaDialog(Profile& profile, IPrompt& prompt, IFileDialogs& fileDialogs, IBrowser& browser,
                  const QString& appData, QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Anagrafica Azienda"); }
+    static QString title() { return tr("Anagrafica Azienda"); }
 
     // Checks and writes the fields in order, each as soon as it passes; false, with the
     // offending field told to the user, at the first refusal.

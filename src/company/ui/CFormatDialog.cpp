@@ -17,8 +17,8 @@ CFormatDialog::CFormatDialog(Profile& profile, IPrompt& prompt, IBrowser& browse
     m_fields->setCurrency(OpenCompanyCurrencyConvention(profile));
     m_fields->setNumbers(OpenCompanyNumberConvention(profile));
 
-    auto* note = new QLabel(QStringLiteral("Importi, quantità e percentuali di tutto il programma "
-                                           "seguono queste impostazioni."),
+    auto* note = new QLabel(tr("Importi, quantità e percentuali di tutto il programma "
+                               "seguono queste impostazioni."),
                             this);
     note->setWordWrap(true);
 

@@ -15,7 +15,7 @@ public:
     // Without stored conventions the page shows the locale's; only save() writes.
     CFormatDialog(Profile& profile, IPrompt& prompt, IBrowser& browser, QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Valute e Numeri"); }
+    static QString title() { return tr("Valute e Numeri"); }
 
     // Checks and writes the currency group, then the number group; false at the first
     // refusal, with the offending field told to the user.

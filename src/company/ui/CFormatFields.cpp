@@ -4,6 +4,7 @@
 #include "company/Formats.h"
 #include "company/ui/FieldHelpers.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,13 +32,13 @@ QLabel* Label(const QString& text, QWidget* buddy, QWidget* parent) {
 }
 
 QString Example(const QString& text) {
-    return QStringLiteral("Esempio: %1").arg(text);
+    return QCoreApplication::translate("CFormatFields", "Esempio: %1").arg(text);
 }
 } // namespace
 
 CFormatFields::CFormatFields(const Profile& profile, IPrompt& prompt, QWidget* parent)
     : QWidget(parent), m_profile(profile), m_prompt(prompt) {
-    auto* currencyBox = new QGroupBox(QStringLiteral("Valuta"), this);
+    auto* currencyBox = new QGroupBox(tr("Valuta"), this);
     m_symbol = ShortEdit(QStringLiteral("SimbVal"), kSymbolLength, currencyBox);
     m_decimals = ShortEdit(QStringLiteral("NDecVal"), kOneCharacter, currencyBox);
     m_decimal = ShortEdit(QStringLiteral("DecVal"), kOneCharacter, currencyBox);
@@ -45,41 +46,37 @@ CFormatFields::CFormatFields(const Profile& profile, IPrompt& prompt, QWidget* p
     m_currencyExample = new QLabel(currencyBox);
     m_currencyExample->setObjectName(QStringLiteral("EsempioValuta"));
     auto* currencyGrid = new QGridLayout(currencyBox);
-    currencyGrid->addWidget(Label(QStringLiteral("Simbolo &valuta"), m_symbol, currencyBox), 0, 0);
+    currencyGrid->addWidget(Label(tr("Simbolo &valuta"), m_symbol, currencyBox), 0, 0);
     currencyGrid->addWidget(m_symbol, 0, 1);
-    currencyGrid->addWidget(Label(QStringLiteral("N° &decimali"), m_decimals, currencyBox), 0, 3);
+    currencyGrid->addWidget(Label(tr("N° &decimali"), m_decimals, currencyBox), 0, 3);
     currencyGrid->addWidget(m_decimals, 0, 4);
-    currencyGrid->addWidget(Label(QStringLiteral("Simbolo d&ecimali"), m_decimal, currencyBox), 1,
-                            0);
+    currencyGrid->addWidget(Label(tr("Simbolo d&ecimali"), m_decimal, currencyBox), 1, 0);
     currencyGrid->addWidget(m_decimal, 1, 1);
-    currencyGrid->addWidget(Label(QStringLiteral("Raggruppamento &cifre"), m_grouping, currencyBox),
-                            1, 3);
+    currencyGrid->addWidget(Label(tr("Raggruppamento &cifre"), m_grouping, currencyBox), 1, 3);
     currencyGrid->addWidget(m_grouping, 1, 4);
     currencyGrid->addWidget(m_currencyExample, 2, 0, 1, 5);
     currencyGrid->setColumnMinimumWidth(2, 24);
     currencyGrid->setColumnStretch(5, 1);
 
-    auto* numberBox = new QGroupBox(QStringLiteral("Numeri"), this);
+    auto* numberBox = new QGroupBox(tr("Numeri"), this);
     m_numberDecimals = ShortEdit(QStringLiteral("NDecValNum"), kOneCharacter, numberBox);
     m_numberDecimal = ShortEdit(QStringLiteral("DecValNum"), kOneCharacter, numberBox);
     m_numberGrouping = ShortEdit(QStringLiteral("MigValNum"), kOneCharacter, numberBox);
     m_numberExample = new QLabel(numberBox);
     m_numberExample->setObjectName(QStringLiteral("EsempioNumeri"));
     auto* numberGrid = new QGridLayout(numberBox);
-    numberGrid->addWidget(Label(QStringLiteral("N° decima&li"), m_numberDecimals, numberBox), 0, 0);
+    numberGrid->addWidget(Label(tr("N° decima&li"), m_numberDecimals, numberBox), 0, 0);
     numberGrid->addWidget(m_numberDecimals, 0, 1);
-    numberGrid->addWidget(Label(QStringLiteral("Simbolo deci&mali"), m_numberDecimal, numberBox), 1,
-                          0);
+    numberGrid->addWidget(Label(tr("Simbolo deci&mali"), m_numberDecimal, numberBox), 1, 0);
     numberGrid->addWidget(m_numberDecimal, 1, 1);
-    numberGrid->addWidget(
-        Label(QStringLiteral("Raggruppamento ci&fre"), m_numberGrouping, numberBox), 1, 3);
+    numberGrid->addWidget(Label(tr("Raggruppamento ci&fre"), m_numberGrouping, numberBox), 1, 3);
     numberGrid->addWidget(m_numberGrouping, 1, 4);
     numberGrid->addWidget(m_numberExample, 2, 0, 1, 5);
     numberGrid->setColumnMinimumWidth(2, 24);
     numberGrid->setColumnStretch(5, 1);
 
     // Both groups' label columns share one width so their fields line up.
-    const int labelWidth = fontMetrics().horizontalAdvance(QStringLiteral("Simbolo decimali")) + 8;
+    const int labelWidth = fontMetrics().horizontalAdvance(tr("Simbolo decimali")) + 8;
     currencyGrid->setColumnMinimumWidth(0, labelWidth);
     numberGrid->setColumnMinimumWidth(0, labelWidth);
 
@@ -125,9 +122,9 @@ bool CFormatFields::checkSeparators(Group group) {
     if (!SeparatorsClash(decimal->text(), grouping->text()))
         return true;
     decimal->setFocus();
-    m_prompt.balloon(decimal, QStringLiteral("Errore nel simbolo dei decimali"),
-                     QStringLiteral("Il simbolo dei decimali e raggruppamento cifre non possono "
-                                    "essere uguali!"),
+    m_prompt.balloon(decimal, tr("Errore nel simbolo dei decimali"),
+                     tr("Il simbolo dei decimali e raggruppamento cifre non possono "
+                        "essere uguali!"),
                      IPrompt::Icon::Warning);
     return false;
 }

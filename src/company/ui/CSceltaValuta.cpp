@@ -9,24 +9,23 @@
 
 CSceltaValuta::CSceltaValuta(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CSceltaValuta"));
-    setWindowTitle(QStringLiteral("Stampa Valuta Documento"));
+    setWindowTitle(tr("Stampa Valuta Documento"));
 
-    auto* prompt =
-        new QLabel(QStringLiteral("Scegliere la stampa della valuta del documento"), this);
-    m_base = new QRadioButton(QStringLiteral("Valuta &Base"), this);
+    auto* prompt = new QLabel(tr("Scegliere la stampa della valuta del documento"), this);
+    m_base = new QRadioButton(tr("Valuta &Base"), this);
     m_base->setObjectName(QStringLiteral("ValutaBase"));
-    m_document = new QRadioButton(QStringLiteral("Valuta &Documento"), this);
+    m_document = new QRadioButton(tr("Valuta &Documento"), this);
     m_document->setObjectName(QStringLiteral("ValutaDocumento"));
     auto* group = new QButtonGroup(this);
     group->addButton(m_base, BaseCurrency);
     group->addButton(m_document, DocumentCurrency);
     m_base->setChecked(true);
 
-    auto* proceed = new QPushButton(QStringLiteral("Continua"), this);
+    auto* proceed = new QPushButton(tr("Continua"), this);
     proceed->setObjectName(QStringLiteral("Continua"));
     proceed->setDefault(true);
     connect(proceed, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
+    auto* cancel = new QPushButton(tr("Annulla"), this);
     cancel->setObjectName(QStringLiteral("Annulla"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

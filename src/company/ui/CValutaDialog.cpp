@@ -27,15 +27,14 @@ CValutaDialog::CValutaDialog(const DocumentCurrency& document, const Profile& pr
                              IPrompt& prompt, IBrowser& browser, QWidget* parent)
     : QDialog(parent), m_profile(profile), m_prompt(prompt), m_result(document) {
     setObjectName(QStringLiteral("CValutaDialog"));
-    setWindowTitle(QStringLiteral("Valute e Numeri"));
+    setWindowTitle(tr("Valute e Numeri"));
 
     m_fields = new CFormatFields(profile, prompt, this);
     m_fields->setCurrency(DocumentCurrencyConvention(document, profile));
     m_fields->setNumbers(DocumentNumberConvention(document, profile));
 
-    auto* exchange = new QGroupBox(QStringLiteral("Cambio"), this);
-    m_rateLabel =
-        new QLabel(QStringLiteral("1 %1 vale").arg(CompanyCurrencySymbol(profile)), exchange);
+    auto* exchange = new QGroupBox(tr("Cambio"), this);
+    m_rateLabel = new QLabel(tr("1 %1 vale").arg(CompanyCurrencySymbol(profile)), exchange);
     m_rate = new QLineEdit(FormatExchangeRate(profile, document.effectiveRate()), exchange);
     m_rate->setObjectName(QStringLiteral("ValCambio"));
     m_rate->setMaxLength(kRateEditLimit);
@@ -49,7 +48,7 @@ CValutaDialog::CValutaDialog(const DocumentCurrency& document, const Profile& pr
             &QLabel::setText);
     QToolButton* converter =
         SmallToolButton(QStringLiteral("internet-web-browser"), QStyle::SP_BrowserReload,
-                        QStringLiteral("Apri Cambio Valute"), exchange);
+                        tr("Apri Cambio Valute"), exchange);
     converter->setObjectName(QStringLiteral("ApriCambioValute"));
     connect(converter, &QToolButton::clicked, this,
             [&browser] { browser.open(CurrencyConverterPage()); });
@@ -60,14 +59,14 @@ CValutaDialog::CValutaDialog(const DocumentCurrency& document, const Profile& pr
     rateLine->addWidget(converter);
     rateLine->addStretch(1);
 
-    m_updateBox = new QCheckBox(QStringLiteral("Agg&iorna valori nel documento"), this);
+    m_updateBox = new QCheckBox(tr("Agg&iorna valori nel documento"), this);
     m_updateBox->setObjectName(QStringLiteral("AggiornaValori"));
 
-    auto* save = new QPushButton(QStringLiteral("Salva"), this);
+    auto* save = new QPushButton(tr("Salva"), this);
     save->setObjectName(QStringLiteral("Salva"));
     save->setDefault(true);
     connect(save, &QPushButton::clicked, this, &CValutaDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
+    auto* cancel = new QPushButton(tr("Annulla"), this);
     cancel->setObjectName(QStringLiteral("Annulla"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

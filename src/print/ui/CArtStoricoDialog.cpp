@@ -22,13 +22,13 @@ CArtStoricoDialog::CArtStoricoDialog(IPrompt& prompt, const QDate& today, QWidge
     };
     m_from = makeEdit(initial.from);
     m_to = makeEdit(initial.to);
-    form->addRow(QStringLiteral("&Dal giorno"), m_from);
-    form->addRow(QStringLiteral("&Al giorno"), m_to);
+    form->addRow(tr("&Dal giorno"), m_from);
+    form->addRow(tr("&Al giorno"), m_to);
     layout->addLayout(form);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_continue = buttons->addButton(QStringLiteral("Continua"), QDialogButtonBox::AcceptRole);
-    m_cancel = buttons->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    m_continue = buttons->addButton(tr("Continua"), QDialogButtonBox::AcceptRole);
+    m_cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     m_continue->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CArtStoricoDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -16,9 +16,9 @@ class CArtStoricoDialog : public QDialog {
 public:
     CArtStoricoDialog(IPrompt& prompt, const QDate& today, QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Impostazione Stampa"); }
+    static QString title() { return tr("Impostazione Stampa"); }
     static QString EndBeforeStartMessage() {
-        return QStringLiteral("La data finale non può precedere la data iniziale!");
+        return tr("La data finale non può precedere la data iniziale!");
     }
 
     // Asks; true on "Continua" with the period in *period, false on "Annulla". today: the day

@@ -32,9 +32,9 @@ CRappMovDialog::CRappMovDialog(const Profile& profile, IPrompt& prompt, IBrowser
 
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    auto* startLabel = new QLabel(QStringLiteral("&Da"), this);
+    auto* startLabel = new QLabel(tr("&Da"), this);
     startLabel->setBuddy(m_start);
-    auto* endLabel = new QLabel(QStringLiteral("&A"), this);
+    auto* endLabel = new QLabel(tr("&A"), this);
     endLabel->setBuddy(m_end);
     form->addRow(startLabel, m_start);
     form->addRow(endLabel, m_end);
@@ -43,10 +43,11 @@ CRappMovDialog::CRappMovDialog(const Profile& profile, IPrompt& prompt, IBrowser
     auto* box = new QGroupBox(this);
     auto* radios = new QVBoxLayout(box);
     m_groupings = new QButtonGroup(this);
-    const char* const texts[] = {"Per &Categoria", "Per A&rticolo", "Per Cliente e &Fornitore",
-                                 "Per R&eparto", "Per &Scaffale"};
+    const char* const texts[] = {QT_TR_NOOP("Per &Categoria"), QT_TR_NOOP("Per A&rticolo"),
+                                 QT_TR_NOOP("Per Cliente e &Fornitore"), QT_TR_NOOP("Per R&eparto"),
+                                 QT_TR_NOOP("Per &Scaffale")};
     for (int i = 0; i < 5; ++i) {
-        auto* radio = new QRadioButton(QString::fromUtf8(texts[i]), box);
+        auto* radio = new QRadioButton(tr(texts[i]), box);
         radios->addWidget(radio);
         m_groupings->addButton(radio, i);
     }
@@ -54,12 +55,12 @@ CRappMovDialog::CRappMovDialog(const Profile& profile, IPrompt& prompt, IBrowser
     layout->addWidget(box);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_continue = buttons->addButton(QStringLiteral("Continua"), QDialogButtonBox::AcceptRole);
+    m_continue = buttons->addButton(tr("Continua"), QDialogButtonBox::AcceptRole);
     m_continue->setObjectName(QStringLiteral("Continua"));
     m_continue->setDefault(true);
-    m_cancel = buttons->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    m_cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     m_cancel->setObjectName(QStringLiteral("Annulla"));
-    m_help = buttons->addButton(QStringLiteral("A&iuto"), QDialogButtonBox::HelpRole);
+    m_help = buttons->addButton(tr("A&iuto"), QDialogButtonBox::HelpRole);
     m_help->setObjectName(QStringLiteral("Aiuto"));
     m_help->setAutoDefault(false);
     // Continua checks the dates before closing; the box's own accepted() would close at once.

@@ -26,7 +26,7 @@ public:
     static bool Run(const Profile& profile, IPrompt& prompt, IBrowser& browser, QWidget* parent,
                     MovementReportRequest* out);
 
-    static QString title() { return QStringLiteral("Rapporto Movimenti"); }
+    static QString title() { return tr("Rapporto Movimenti"); }
     // The online help page of the report.
     static QUrl helpPage(const Profile& profile);
 

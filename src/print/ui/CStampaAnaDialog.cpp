@@ -27,17 +27,17 @@ CStampaAnaDialog::CStampaAnaDialog(IPrompt& prompt, bool hasSelection, const QDa
                                    const QDate& to, QWidget* parent)
     : QDialog(parent), m_prompt(prompt) {
     setObjectName(QStringLiteral("CStampaAnaDialog"));
-    setWindowTitle(QStringLiteral("Impostazione Stampa"));
+    setWindowTitle(tr("Impostazione Stampa"));
 
     m_from = dateEdit(from, "DaData", this);
     m_to = dateEdit(to, "FinoAData", this);
     auto* dates = new QFormLayout;
-    dates->addRow(QStringLiteral("&Da Data:"), m_from);
-    dates->addRow(QStringLiteral("&Fino a Data:"), m_to);
+    dates->addRow(tr("&Da Data:"), m_from);
+    dates->addRow(tr("&Fino a Data:"), m_to);
 
-    m_all = new QRadioButton(QStringLiteral("&Stampa tutte le righe"), this);
+    m_all = new QRadioButton(tr("&Stampa tutte le righe"), this);
     m_all->setObjectName(QStringLiteral("TutteLeRighe"));
-    m_selected = new QRadioButton(QStringLiteral("S&tampa solo le righe selezionate"), this);
+    m_selected = new QRadioButton(tr("S&tampa solo le righe selezionate"), this);
     m_selected->setObjectName(QStringLiteral("RigheSelezionate"));
     auto* group = new QButtonGroup(this);
     group->addButton(m_all);
@@ -45,11 +45,11 @@ CStampaAnaDialog::CStampaAnaDialog(IPrompt& prompt, bool hasSelection, const QDa
     m_all->setChecked(true);
     m_selected->setEnabled(hasSelection);
 
-    auto* proceedButton = new QPushButton(QStringLiteral("Continua"), this);
+    auto* proceedButton = new QPushButton(tr("Continua"), this);
     proceedButton->setObjectName(QStringLiteral("Continua"));
     proceedButton->setDefault(true);
     connect(proceedButton, &QPushButton::clicked, this, &CStampaAnaDialog::proceed);
-    auto* cancel = new QPushButton(QStringLiteral("Annulla"), this);
+    auto* cancel = new QPushButton(tr("Annulla"), this);
     cancel->setObjectName(QStringLiteral("Annulla"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

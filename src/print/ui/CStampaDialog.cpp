@@ -12,8 +12,8 @@ CStampaDialog::CStampaDialog(bool hasSelection, QWidget* parent) : QDialog(paren
     auto* layout = new QVBoxLayout(this);
     auto* box = new QGroupBox(this);
     auto* boxLayout = new QVBoxLayout(box);
-    m_all = new QRadioButton(QStringLiteral("&Stampa tutte le righe"), box);
-    m_selected = new QRadioButton(QStringLiteral("S&tampa solo le righe selezionate"), box);
+    m_all = new QRadioButton(tr("&Stampa tutte le righe"), box);
+    m_selected = new QRadioButton(tr("S&tampa solo le righe selezionate"), box);
     auto* group = new QButtonGroup(this);
     group->addButton(m_all);
     group->addButton(m_selected);
@@ -24,8 +24,8 @@ CStampaDialog::CStampaDialog(bool hasSelection, QWidget* parent) : QDialog(paren
     layout->addWidget(box);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_continue = buttons->addButton(QStringLiteral("Continua"), QDialogButtonBox::AcceptRole);
-    m_cancel = buttons->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    m_continue = buttons->addButton(tr("Continua"), QDialogButtonBox::AcceptRole);
+    m_cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     m_continue->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -14,7 +14,7 @@ public:
     // hasSelection: whether any row is selected; without one only the first choice is there.
     explicit CStampaDialog(bool hasSelection, QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Impostazione Stampa"); }
+    static QString title() { return tr("Impostazione Stampa"); }
 
     // Asks; true on "Continua" with *selectedOnly telling the choice, false on "Annulla".
     static bool Run(bool hasSelection, QWidget* parent, bool* selectedOnly);

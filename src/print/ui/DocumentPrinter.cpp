@@ -8,6 +8,7 @@
 #include "print/PrintDocument.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -20,7 +21,8 @@
 
 namespace {
 
-const char* const kPreviewTitle = "Anteprima di Stampa - Quarzil";
+const char* const kPreviewTitle =
+    QT_TRANSLATE_NOOP("DocumentPrinter", "Anteprima di Stampa - Quarzil");
 
 // Puts the window's caption back whatever way the preview or print ends.
 class CaptionKeeper {
@@ -60,7 +62,8 @@ void DocumentPrinter::preview(PrintDocument& document) {
         return;
     }
     if (document.pageCount() <= 0) {
-        m_prompt.message(QString::fromUtf8(kNoPrintDataMessage), IPrompt::Icon::Information);
+        m_prompt.message(QCoreApplication::translate("PageCount", kNoPrintDataMessage),
+                         IPrompt::Icon::Information);
         return;
     }
     CaptionKeeper caption(m_window);
@@ -70,7 +73,7 @@ void DocumentPrinter::preview(PrintDocument& document) {
     const bool fullPage = m_printer->fullPage();
     m_printer->setFullPage(true);
     QPrintPreviewDialog dialog(m_printer.get(), m_window);
-    dialog.setWindowTitle(QString::fromUtf8(kPreviewTitle));
+    dialog.setWindowTitle(tr(kPreviewTitle));
     dialog.setObjectName(QStringLiteral("PrintPreview"));
     // The preview shows every page; its own print button may ask for some of them.
     m_printer->setPrintRange(QPrinter::AllPages);
@@ -78,11 +81,11 @@ void DocumentPrinter::preview(PrintDocument& document) {
             [&document](QPrinter* printer) { renderRange(document, *printer); });
     if (QToolBar* bar = dialog.findChild<QToolBar*>()) {
         bar->addSeparator();
-        QAction* pdf = bar->addAction(QIcon::fromTheme(QStringLiteral("document-save-as")),
-                                      QStringLiteral("Salva PDF"));
+        QAction* pdf =
+            bar->addAction(QIcon::fromTheme(QStringLiteral("document-save-as")), tr("Salva PDF"));
         pdf->setObjectName(QStringLiteral("SavePdf"));
-        pdf->setToolTip(QStringLiteral("Salva il documento come file PDF"));
-        pdf->setIconText(QStringLiteral("Salva PDF"));
+        pdf->setToolTip(tr("Salva il documento come file PDF"));
+        pdf->setIconText(tr("Salva PDF"));
         if (QWidget* button = bar->widgetForAction(pdf))
             button->setObjectName(QStringLiteral("SavePdfButton"));
         connect(pdf, &QAction::triggered, &dialog, [this, &document] { savePdf(document); });
@@ -103,7 +106,8 @@ bool DocumentPrinter::print(PrintDocument& document) {
         return false;
     }
     if (document.pageCount() <= 0) {
-        m_prompt.message(QString::fromUtf8(kNoPrintDataMessage), IPrompt::Icon::Information);
+        m_prompt.message(QCoreApplication::translate("PageCount", kNoPrintDataMessage),
+                         IPrompt::Icon::Information);
         return false;
     }
     CaptionKeeper caption(m_window);
@@ -113,7 +117,7 @@ bool DocumentPrinter::print(PrintDocument& document) {
         go = choosePrinter(*m_printer);
     } else {
         QPrintDialog dialog(m_printer.get(), m_window);
-        dialog.setWindowTitle(QStringLiteral("Stampa"));
+        dialog.setWindowTitle(tr("Stampa"));
         dialog.setMinMax(1, document.pageCount());
         go = dialog.exec() == QDialog::Accepted;
     }
@@ -132,8 +136,8 @@ bool DocumentPrinter::printOn(PrintDocument& document) {
     m_printer->setFullPage(fullPage);
     m_printer->setPageLayout(ownLayout);
     if (!printed)
-        m_prompt.message(QStringLiteral("Impossibile stampare il documento: la stampante non è "
-                                        "disponibile."),
+        m_prompt.message(tr("Impossibile stampare il documento: la stampante non è "
+                            "disponibile."),
                          IPrompt::Icon::Error);
     return printed;
 }
@@ -144,9 +148,9 @@ bool DocumentPrinter::savePdf(PrintDocument& document) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    QString file = m_files.saveFile(QStringLiteral("Salva come PDF"), folder,
+    QString file = m_files.saveFile(tr("Salva come PDF"), folder,
                                     SafeFileName(document.fileBaseName()) + QStringLiteral(".pdf"),
-                                    QStringLiteral("Documento PDF (*.pdf)"));
+                                    tr("Documento PDF (*.pdf)"));
     if (file.isEmpty())
         return false;
     if (QFileInfo(file).suffix().isEmpty())

@@ -148,8 +148,7 @@ void MovementPrints::printReport(bool preview) {
 void MovementPrints::showDocument(std::unique_ptr<PrintDocument> document, const QString& error,
                                   bool preview) {
     if (!document) {
-        m_prompt.message(error.isEmpty() ? QStringLiteral("Impossibile leggere i dati da stampare.")
-                                         : error,
+        m_prompt.message(error.isEmpty() ? tr("Impossibile leggere i dati da stampare.") : error,
                          IPrompt::Icon::Error);
         return;
     }

@@ -6,6 +6,8 @@
 #include "print/ui/DocumentPrinter.h"
 #include "store/KeyedListModel.h"
 
+#include <QCoreApplication>
+
 ViewPrints::ViewPrints(CKeyedListView& view, KeyedListModel& model, IPrompt& prompt,
                        IBrowser& browser, DocumentPrinter& printer, QString logoFile)
     : QObject(&view), m_view(view), m_model(model), m_doc(view.document()), m_prompt(prompt),
@@ -38,7 +40,7 @@ QList<int> ViewPrints::selectedKeys() const {
 }
 
 void ViewPrints::sayNothingToPrint(IPrompt::Icon icon) {
-    m_prompt.message(QString::fromUtf8(kNoPrintDataMessage), icon);
+    m_prompt.message(QCoreApplication::translate("PageCount", kNoPrintDataMessage), icon);
 }
 
 QWidget* ViewPrints::parentWindow() const {

@@ -15,11 +15,12 @@ namespace {
 
 using S = Profile::Section;
 
-const char* const kHeadings[] = {
-    QT_TRANSLATE_NOOP("MovListModel", "Data"),    QT_TRANSLATE_NOOP("MovListModel", "Numero"),
-    QT_TRANSLATE_NOOP("MovListModel", "Cliente / Fornitore"),
-    QT_TRANSLATE_NOOP("MovListModel", "Prezzo"),  QT_TRANSLATE_NOOP("MovListModel", "Imposta"),
-    QT_TRANSLATE_NOOP("MovListModel", "Totale")};
+const char* const kHeadings[] = {QT_TRANSLATE_NOOP("MovListModel", "Data"),
+                                 QT_TRANSLATE_NOOP("MovListModel", "Numero"),
+                                 QT_TRANSLATE_NOOP("MovListModel", "Cliente / Fornitore"),
+                                 QT_TRANSLATE_NOOP("MovListModel", "Prezzo"),
+                                 QT_TRANSLATE_NOOP("MovListModel", "Imposta"),
+                                 QT_TRANSLATE_NOOP("MovListModel", "Totale")};
 const int kDefaultWidths[] = {150, 100, 200, 100, 100, 100};
 
 } // namespace

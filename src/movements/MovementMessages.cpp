@@ -13,40 +13,61 @@ MovementMessage Get(int id) {
     };
     switch (id) {
     case TooManyRows:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Numero massimo di righe permesse per movimento 250, creare un nuovo movimento!"),
-                 I::Information);
+        return m(
+            QT_TRANSLATE_NOOP(
+                "MovementMessages",
+                "Numero massimo di righe permesse per movimento 250, creare un nuovo movimento!"),
+            I::Information);
     case QuantityMissing:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Occorre inserire la quantità!"), I::Information);
+        return m(QT_TRANSLATE_NOOP("MovementMessages", "Occorre inserire la quantità!"),
+                 I::Information);
     case QuantityNotPositive:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Occorre inserire una quantità superiore a zero!"), I::Information);
+        return m(QT_TRANSLATE_NOOP("MovementMessages",
+                                   "Occorre inserire una quantità superiore a zero!"),
+                 I::Information);
     case RowInsertFailed:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Errore nell'inserimento della riga!"), I::Warning);
+        return m(QT_TRANSLATE_NOOP("MovementMessages", "Errore nell'inserimento della riga!"),
+                 I::Warning);
     case RowSaveFailed:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Errore nel salvataggio della riga!"), I::Warning);
+        return m(QT_TRANSLATE_NOOP("MovementMessages", "Errore nel salvataggio della riga!"),
+                 I::Warning);
     case RowDeleteFailed:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile eliminare la riga selezionata!"), I::Warning);
+        return m(
+            QT_TRANSLATE_NOOP("MovementMessages", "Impossibile eliminare la riga selezionata!"),
+            I::Warning);
     case CaricoInsertFailed:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile inserire il carico!"), I::Warning);
+        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile inserire il carico!"),
+                 I::Warning);
     case NoUnits:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Non ci sono le unità di misura in archivio!"), I::Information);
+        return m(
+            QT_TRANSLATE_NOOP("MovementMessages", "Non ci sono le unità di misura in archivio!"),
+            I::Information);
     case TransactionStartFailed:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile avviare la transazione!"), I::Information);
+        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile avviare la transazione!"),
+                 I::Information);
     case CaricoSaveFailed:
         return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile salvare il carico!"), I::Error);
     case TransactionSaveFailed:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile salvare la transazione!"), I::Information);
+        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile salvare la transazione!"),
+                 I::Information);
     case ScaricoInsertFailed:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile inserire lo scarico!"), I::Warning);
+        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile inserire lo scarico!"),
+                 I::Warning);
     case ScaricoSaveFailed:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile salvare lo scarico!"), I::Error);
+        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile salvare lo scarico!"),
+                 I::Error);
     case ResoInsertFailed:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile inserire il reso!"), I::Warning);
+        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile inserire il reso!"),
+                 I::Warning);
     case ResoSaveFailed:
         return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile salvare il reso!"), I::Error);
     case MovementSaveFailed:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile salvare il movimento!"), I::Error);
+        return m(QT_TRANSLATE_NOOP("MovementMessages", "Impossibile salvare il movimento!"),
+                 I::Error);
     case DeleteQuestion:
-        return m(QT_TRANSLATE_NOOP("MovementMessages", "Si desidera eliminare definitivamente il valore o i valori selezionati?"),
+        return m(QT_TRANSLATE_NOOP(
+                     "MovementMessages",
+                     "Si desidera eliminare definitivamente il valore o i valori selezionati?"),
                  I::Question);
     case MovementNotFound:
         return m(QT_TRANSLATE_NOOP("MovementMessages", "Movimento non trovato!"), I::Information);

@@ -16,12 +16,9 @@ QStringList Headings() {
 } // namespace
 
 CAnaMovBar::CAnaMovBar(int commandId, Database& db, Profile& profile, QWidget* parent)
-    : CMovementListBar(
-          commandId, tr("Ultimi 250 movimenti di magazzino"), profile, QStringLiteral("AnaMovList"),
-          {Headings(),
-           {200, 300, 200},
-           QStringLiteral("AnaMov")},
-          parent),
+    : CMovementListBar(commandId, tr("Ultimi 250 movimenti di magazzino"), profile,
+                       QStringLiteral("AnaMovList"),
+                       {Headings(), {200, 300, 200}, QStringLiteral("AnaMov")}, parent),
       m_db(db) {}
 
 void CAnaMovBar::changeEvent(QEvent* event) {

@@ -34,15 +34,23 @@ struct FieldDesc {
 // In the order the save checks them after the code and the name.
 const FieldDesc kFields[] = {
     {"Codice", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Codice"), 20, "", &CliForRecord::Codice},
-    {"RagSoc", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Rag.Soc."), 100, QT_TRANSLATE_NOOP("CAnagraficaDialog", "Valore Richiesto"), &CliForRecord::RagSoc},
-    {"Indirizzo", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Indirizzo"), 100, QT_TRANSLATE_NOOP("CAnagraficaDialog", "Es. Via Giuseppe Garibaldi, 25"), &CliForRecord::Indirizzo},
-    {"Comune", QT_TRANSLATE_NOOP("CAnagraficaDialog", "Co&mune"), 100, QT_TRANSLATE_NOOP("CAnagraficaDialog", "Es. 20121 Milano (MI)"), &CliForRecord::Comune},
-    {"Telefono", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Telefono"), 20, "", &CliForRecord::Telefono},
-    {"Cellulare", QT_TRANSLATE_NOOP("CAnagraficaDialog", "Ce&llulare"), 20, "", &CliForRecord::Cellulare},
+    {"RagSoc", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Rag.Soc."), 100,
+     QT_TRANSLATE_NOOP("CAnagraficaDialog", "Valore Richiesto"), &CliForRecord::RagSoc},
+    {"Indirizzo", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Indirizzo"), 100,
+     QT_TRANSLATE_NOOP("CAnagraficaDialog", "Es. Via Giuseppe Garibaldi, 25"),
+     &CliForRecord::Indirizzo},
+    {"Comune", QT_TRANSLATE_NOOP("CAnagraficaDialog", "Co&mune"), 100,
+     QT_TRANSLATE_NOOP("CAnagraficaDialog", "Es. 20121 Milano (MI)"), &CliForRecord::Comune},
+    {"Telefono", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Telefono"), 20, "",
+     &CliForRecord::Telefono},
+    {"Cellulare", QT_TRANSLATE_NOOP("CAnagraficaDialog", "Ce&llulare"), 20, "",
+     &CliForRecord::Cellulare},
     {"EMail", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&E-Mail"), 50, "", &CliForRecord::EMail},
     {"Web", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Sito Web"), 50, "", &CliForRecord::Web},
-    {"CodFisc", QT_TRANSLATE_NOOP("CAnagraficaDialog", "C&od.Fisc"), 16, "", &CliForRecord::CodFisc},
-    {"PartIva", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Part.IVA"), 30, "", &CliForRecord::PartIva},
+    {"CodFisc", QT_TRANSLATE_NOOP("CAnagraficaDialog", "C&od.Fisc"), 16, "",
+     &CliForRecord::CodFisc},
+    {"PartIva", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Part.IVA"), 30, "",
+     &CliForRecord::PartIva},
     {"Banca", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Banca"), 200, "", &CliForRecord::Banca},
     {"IBAN", QT_TRANSLATE_NOOP("CAnagraficaDialog", "IBAN"), 50, "", &CliForRecord::IBAN},
 };
@@ -91,10 +99,10 @@ CAnagraficaDialog::CAnagraficaDialog(Database& db, Profile& profile, IPrompt& pr
         return l;
     };
     auto cell = [&](const char* column, QWidget* widget, int col, int span) {
-        grid->addWidget(
-            label(QLatin1String(column),
-                  column == QByteArray("Sconto") ? tr("Sco&nto") : tr(Describe(column).label)),
-            row, col);
+        grid->addWidget(label(QLatin1String(column), column == QByteArray("Sconto")
+                                                         ? tr("Sco&nto")
+                                                         : tr(Describe(column).label)),
+                        row, col);
         grid->addWidget(widget ? widget : m_fields.value(QLatin1String(column)), row, col + 1, 1,
                         span);
     };
@@ -137,8 +145,7 @@ CAnagraficaDialog::CAnagraficaDialog(Database& db, Profile& profile, IPrompt& pr
     ++row;
 
     auto* notesLabel = new QLabel(
-        tr("Inserire qui le note. Premere Ctrl+Invio per inserire una nuova riga"),
-        this);
+        tr("Inserire qui le note. Premere Ctrl+Invio per inserire una nuova riga"), this);
     notesLabel->setBuddy(m_notes);
 
     auto* saveButton = new QPushButton(tr("&Salva"), this);

@@ -163,10 +163,9 @@ void CAnagraficheView::createCommands() {
 }
 
 void CAnagraficheView::retranslateUi() {
-    const int ids[] = {NewCliente,      NewFornitore, Open,
-                       Delete,          Find,         FilterClienti,
-                       FilterFornitori, FilterOperai, FilterAll,
-                       PreviewSituation, PrintSituation};
+    const int ids[] = {NewCliente,    NewFornitore,    Open,         Delete,    Find,
+                       FilterClienti, FilterFornitori, FilterOperai, FilterAll, PreviewSituation,
+                       PrintSituation};
     for (size_t i = 0; i < std::size(ids); ++i)
         if (QAction* entry = findChild<QAction*>(QStringLiteral("Menu-%1").arg(ids[i])))
             entry->setText(tr(kMenuTexts[i]));
@@ -180,7 +179,6 @@ void CAnagraficheView::changeEvent(QEvent* event) {
         m_model->languageChanged();
         retranslateUi();
     }
-}
 }
 
 void CAnagraficheView::updateCommandStates() {

@@ -124,8 +124,9 @@ void CDdtDataDialog::buildLayout() {
         const char* column;
         int row, col;
     } transportFields[] = {
-        {QT_TR_NOOP("&Causale"), "Causale", 0, 0}, {QT_TR_NOOP("&Vettore"), "Vettore", 1, 0}, {QT_TR_NOOP("A&spetto"), "Aspetto", 2, 0},
-        {QT_TR_NOOP("&Porto"), "Porto", 3, 0},     {QT_TR_NOOP("C&olli"), "Colli", 4, 0},     {QT_TR_NOOP("P&eso"), "Peso", 4, 2},
+        {QT_TR_NOOP("&Causale"), "Causale", 0, 0}, {QT_TR_NOOP("&Vettore"), "Vettore", 1, 0},
+        {QT_TR_NOOP("A&spetto"), "Aspetto", 2, 0}, {QT_TR_NOOP("&Porto"), "Porto", 3, 0},
+        {QT_TR_NOOP("C&olli"), "Colli", 4, 0},     {QT_TR_NOOP("P&eso"), "Peso", 4, 2},
     };
     for (const auto& f : transportFields) {
         t->addWidget(label(tr(f.text), f.column), f.row, f.col);
@@ -159,8 +160,7 @@ void CDdtDataDialog::buildLayout() {
     field(QStringLiteral("IBAN"))->setMinimumWidth(WidthFor(this, 34));
 
     // Alternative destination.
-    QGroupBox* destination =
-        box(G::Destination, tr("Destinazione diversa"), "DestinazioneDiversa");
+    QGroupBox* destination = box(G::Destination, tr("Destinazione diversa"), "DestinazioneDiversa");
     auto* d = new QGridLayout(destination);
     const std::pair<const char*, const char*> destinationFields[] = {
         {QT_TR_NOOP("&Ragione sociale"), "RagSocDiv"},
@@ -188,8 +188,9 @@ void CDdtDataDialog::buildLayout() {
     halves->addWidget(right, 1);
     ft->addLayout(halves, 0, 1);
     row = 1;
-    for (const auto& [text, column] : {std::pair{QT_TR_NOOP("Riga &2"), "Riga2"}, std::pair{QT_TR_NOOP("Riga &3"), "Riga3"},
-                                       std::pair{QT_TR_NOOP("Riga &4"), "Riga4"}}) {
+    for (const auto& [text, column] :
+         {std::pair{QT_TR_NOOP("Riga &2"), "Riga2"}, std::pair{QT_TR_NOOP("Riga &3"), "Riga3"},
+          std::pair{QT_TR_NOOP("Riga &4"), "Riga4"}}) {
         ft->addWidget(label(tr(text), column), row, 0);
         ft->addWidget(widget(column), row, 1);
         ++row;
@@ -210,7 +211,7 @@ void CDdtDataDialog::buildLayout() {
     m_defaultText->setObjectName(QStringLiteral("TestoDefault"));
     m_defaultText->setAutoDefault(false);
     m_defaultText->setToolTip(tr("Riempie le righe a piè di fattura con i testi "
-                                             "predefiniti"));
+                                 "predefiniti"));
     auto* defaultLine = new QHBoxLayout;
     defaultLine->addStretch(1);
     defaultLine->addWidget(m_defaultText);
@@ -227,7 +228,7 @@ void CDdtDataDialog::buildLayout() {
     m_saveFooter->setObjectName(QStringLiteral("ChiudiESalvaTestoFattura"));
     m_saveFooter->setAutoDefault(false);
     m_saveFooter->setToolTip(tr("Chiude e usa queste righe a piè di fattura anche "
-                                            "per i nuovi scarichi"));
+                                "per i nuovi scarichi"));
     m_close = new QPushButton(tr("Chiudi"), this);
     m_close->setObjectName(QStringLiteral("Chiudi"));
     m_close->setDefault(true);

@@ -27,12 +27,10 @@ CFiltroMovDialog::CFiltroMovDialog(QWidget* parent) : QDialog(parent) {
     form->addRow(startLabel, m_start);
     form->addRow(endLabel, m_end);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* filter =
-        buttons->addButton(tr("Filtra"), QDialogButtonBox::AcceptRole);
+    QPushButton* filter = buttons->addButton(tr("Filtra"), QDialogButtonBox::AcceptRole);
     filter->setObjectName(QStringLiteral("Filtra"));
     filter->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Annulla"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

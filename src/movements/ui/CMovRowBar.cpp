@@ -23,14 +23,13 @@ QStringList Headings() {
 } // namespace
 
 CMovRowBar::CMovRowBar(int commandId, Database& db, Profile& profile, QWidget* parent)
-    : CMovementListBar(
-          commandId, tr("Righe del movimento"), profile, QStringLiteral("MovRowList"),
-          {Headings(),
-           {350, 150, 150, 150, 150, 150},
-           QStringLiteral("RowMov"),
-           // The discount column came last and kept the sixth width.
-           {1, 2, 3, 6, 4, 5}},
-          parent),
+    : CMovementListBar(commandId, tr("Righe del movimento"), profile, QStringLiteral("MovRowList"),
+                       {Headings(),
+                        {350, 150, 150, 150, 150, 150},
+                        QStringLiteral("RowMov"),
+                        // The discount column came last and kept the sixth width.
+                        {1, 2, 3, 6, 4, 5}},
+                       parent),
       m_db(db), m_profile(profile) {
     for (int c = 1; c < 6; ++c)
         alignRight(c);

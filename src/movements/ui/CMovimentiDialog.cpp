@@ -65,14 +65,13 @@ constexpr int kColumns = 7;
 constexpr const char* kWidthKeys[kColumns] = {"ColMovX1", "ColMovX2", "ColMovX3", "ColMovX4",
                                               "ColMovX7", "ColMovX5", "ColMovX6"};
 constexpr int kDefaultWidths[kColumns] = {150, 100, 100, 100, 100, 100, 100};
-constexpr const char* kHeaders[kColumns] = {
-    QT_TRANSLATE_NOOP("CMovimentiDialog", "Articolo"),
-    QT_TRANSLATE_NOOP("CMovimentiDialog", "Quantità"),
-    QT_TRANSLATE_NOOP("CMovimentiDialog", "Prezzo Un."),
-    QT_TRANSLATE_NOOP("CMovimentiDialog", "Prezzo"),
-    QT_TRANSLATE_NOOP("CMovimentiDialog", "Sconto"),
-    QT_TRANSLATE_NOOP("CMovimentiDialog", "Imposta"),
-    QT_TRANSLATE_NOOP("CMovimentiDialog", "Totale")};
+constexpr const char* kHeaders[kColumns] = {QT_TRANSLATE_NOOP("CMovimentiDialog", "Articolo"),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Quantità"),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Prezzo Un."),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Prezzo"),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Sconto"),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Imposta"),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Totale")};
 
 CurrencyAmount Plus(const CurrencyAmount& a, const CurrencyAmount& b) {
     return CurrencyAmount::fromUnits(a.units() + b.units());
@@ -205,8 +204,7 @@ void CMovimentiDialog::buildLayout() {
     if (!dateFormat.contains(QLatin1String("yyyy")))
         dateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     m_date->setDisplayFormat(dateFormat);
-    m_counterpartLabel =
-        new QLabel(load ? tr("&Fornitore") : tr("&Cliente"), this);
+    m_counterpartLabel = new QLabel(load ? tr("&Fornitore") : tr("&Cliente"), this);
     m_counterpartCode = new QLineEdit(this);
     m_counterpartCode->setMaxLength(CounterpartStore::kCodeWidth);
     m_counterpartCode->setPlaceholderText(tr("Codice"));
@@ -253,13 +251,11 @@ void CMovimentiDialog::buildLayout() {
     m_itemModel = new KeyTextListModel(this);
     m_items = list(m_itemModel);
     tool(NewItem, "list-add", QStyle::SP_FileDialogNewFolder, tr("Inserisci Articolo"));
-    tool(ChangeItem, "document-edit", QStyle::SP_FileDialogDetailedView,
-         tr("Modifica Articolo"));
-    tool(FindItem, "edit-find", QStyle::SP_FileDialogContentsView,
-         tr("Trova Articolo"));
+    tool(ChangeItem, "document-edit", QStyle::SP_FileDialogDetailedView, tr("Modifica Articolo"));
+    tool(FindItem, "edit-find", QStyle::SP_FileDialogContentsView, tr("Trova Articolo"));
     tool(ReaderMode, "scanner", QStyle::SP_ComputerIcon,
          tr("Attiva o disattiva la modalità lettore con inserimento automatico della "
-                        "riga"))
+            "riga"))
         ->setCheckable(true);
     m_photo = new CFotoWnd(m_profile, m_prompt, m_files, m_browser, this);
     m_photo->setEditable(false);
@@ -333,18 +329,15 @@ void CMovimentiDialog::buildLayout() {
     itemGrid->setColumnStretch(3, 1);
 
     // Row commands.
-    tool(InsertRow, "list-add", QStyle::SP_FileDialogNewFolder,
-         tr("Inserisci Riga (Ctrl+Ins)"));
-    tool(SaveRow, "document-save", QStyle::SP_DialogSaveButton,
-         tr("Salva Riga (Ctrl+S)"));
-    tool(DeleteRow, "list-remove", QStyle::SP_TrashIcon,
-         tr("Elimina Riga (Ctrl+Canc)"));
+    tool(InsertRow, "list-add", QStyle::SP_FileDialogNewFolder, tr("Inserisci Riga (Ctrl+Ins)"));
+    tool(SaveRow, "document-save", QStyle::SP_DialogSaveButton, tr("Salva Riga (Ctrl+S)"));
+    tool(DeleteRow, "list-remove", QStyle::SP_TrashIcon, tr("Elimina Riga (Ctrl+Canc)"));
     tool(OtherDataTool, "document-properties", QStyle::SP_FileDialogInfoView,
          tr("Consente di inserire gli altri dati come il vettore o la causale "
-                        "(Ctrl+D)"));
+            "(Ctrl+D)"));
     tool(Receipt, "document-print", QStyle::SP_FileIcon,
          tr("Permette di inserire una ricevuta fiscale invece di una fattura "
-                        "(Ctrl+R)"))
+            "(Ctrl+R)"))
         ->setCheckable(true);
     auto* commands = new QHBoxLayout;
     commands->setSpacing(2);
@@ -387,8 +380,7 @@ void CMovimentiDialog::buildLayout() {
     auto* buttons = new QDialogButtonBox(this);
     m_ok = buttons->addButton(tr("OK (F2)"), QDialogButtonBox::AcceptRole);
     m_ok->setAutoDefault(false);
-    QPushButton* cancel =
-        buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     cancel->setAutoDefault(false);
     QPushButton* help = buttons->addButton(tr("&Aiuto"), QDialogButtonBox::HelpRole);
     help->setAutoDefault(false);
@@ -539,8 +531,7 @@ void CMovimentiDialog::applyMode() {
     m_counterpartCode->setEnabled(!receipt);
     m_counterparts->setEnabled(!receipt);
     m_tools.value(OtherDataTool)->setEnabled(!receipt);
-    m_invoiceBox->setText(receipt ? tr("Stampa Ricevuta")
-                                  : tr("Stampa &Fattura"));
+    m_invoiceBox->setText(receipt ? tr("Stampa Ricevuta") : tr("Stampa &Fattura"));
     // A receipt has no transport document.
     if (receipt)
         m_transportBox->setChecked(false);
@@ -711,8 +702,8 @@ void CMovimentiDialog::showStock() {
         m_stock->clear();
         return;
     }
-    m_stock->setText(tr("Giacenza %1")
-                         .arg(FormatNumber(m_profile, AvailableStock(m_db, key, 0, &m_edit))));
+    m_stock->setText(
+        tr("Giacenza %1").arg(FormatNumber(m_profile, AvailableStock(m_db, key, 0, &m_edit))));
 }
 
 void CMovimentiDialog::showItemPrices() {
@@ -779,7 +770,7 @@ void CMovimentiDialog::barcodeEntered() {
     const int key = MovementEntry::ItemByCode(m_db, CodeField::CodBarre, code, true);
     if (key <= 0) {
         if (m_prompt.question(tr("L'articolo con codice a barre %1 non è presente "
-                                             "in archivio, volete inserirlo ora?")
+                                 "in archivio, volete inserirlo ora?")
                                   .arg(code))) {
             newItem(code);
             setText(edit, QString());
@@ -975,15 +966,15 @@ bool CMovimentiDialog::readRow(SottoMovimentiRecord* row, double* quantity, int 
     const int item = selectedItem();
     if (item <= 0 || m_item.key != item) {
         m_prompt.message(tr("Occorre selezionare un prodotto, se in archivio non ci "
-                                        "sono ancora, potete inserirli con il pulsante a fianco "
-                                        "della loro lista!"),
+                            "sono ancora, potete inserirli con il pulsante a fianco "
+                            "della loro lista!"),
                          IPrompt::Icon::Information);
         return false;
     }
     // Each unit of a serial-tracked item is named by its code: whole pieces only.
     if (m_item.serialCodes && (q < 1 || q != std::trunc(q))) {
         m_prompt.message(tr("Il prodotto è gestito con i codici seriali: la quantità "
-                                        "deve essere un numero intero di pezzi!"),
+                            "deve essere un numero intero di pezzi!"),
                          IPrompt::Icon::Information);
         m_quantity->setFocus();
         return false;
@@ -1014,11 +1005,11 @@ bool CMovimentiDialog::warnStock(int itemId, double quantity, int leftOutRow) {
     if (stock >= quantity)
         return true;
     const QString unit = m_units->currentText();
-    return m_prompt.question(
-        tr("In magazzino %1 solo %2 %3 di merce, si desidera "
-                       "comunque scaricare %4 %5 di prodotto?")
-            .arg(stock == 1 ? tr("c'è") : tr("ci sono"),
-                 FormatNumber(m_profile, stock), unit, FormatNumber(m_profile, quantity), unit));
+    return m_prompt.question(tr("In magazzino %1 solo %2 %3 di merce, si desidera "
+                                "comunque scaricare %4 %5 di prodotto?")
+                                 .arg(stock == 1 ? tr("c'è") : tr("ci sono"),
+                                      FormatNumber(m_profile, stock), unit,
+                                      FormatNumber(m_profile, quantity), unit));
 }
 
 void CMovimentiDialog::insertRow() {
@@ -1171,10 +1162,10 @@ void CMovimentiDialog::switchReaderMode() {
                                                    m_readerMode);
     if (m_readerMode) {
         m_prompt.message(tr("In questa modalità ogni volta che si spara un codice a "
-                                        "barre viene inserita una riga con l'articolo trovato e "
-                                        "la quantità indicata, per questo motivo è necessario "
-                                        "cambiare la quantità del prodotto da inserire prima di "
-                                        "sparare l'articolo."),
+                            "barre viene inserita una riga con l'articolo trovato e "
+                            "la quantità indicata, per questo motivo è necessario "
+                            "cambiare la quantità del prodotto da inserire prima di "
+                            "sparare l'articolo."),
                          IPrompt::Icon::Information);
         m_codes[int(CodeField::CodBarre)]->setFocus();
     }
@@ -1336,8 +1327,7 @@ void CMovimentiDialog::findItem() {
 
 bool CMovimentiDialog::confirm() {
     if (m_number->text().trimmed().isEmpty()) {
-        m_prompt.message(tr("Il numero del movimento è obbligatorio!"),
-                         IPrompt::Icon::Warning);
+        m_prompt.message(tr("Il numero del movimento è obbligatorio!"), IPrompt::Icon::Warning);
         m_number->setFocus();
         return false;
     }
@@ -1371,8 +1361,8 @@ bool CMovimentiDialog::confirm() {
 void CMovimentiDialog::reject() {
     if (m_recordsWritten > 0 &&
         !m_prompt.question(tr("Gli articoli e le anagrafiche inseriti o modificati da "
-                                          "questa finestra vengono annullati insieme al "
-                                          "movimento. Annullare comunque il movimento?"),
+                              "questa finestra vengono annullati insieme al "
+                              "movimento. Annullare comunque il movimento?"),
                            false))
         return;
     QDialog::reject();

@@ -72,15 +72,14 @@ QList<QIcon> RowIcons() {
 }
 
 // The list's menu, by command: new load, unload and return, open, delete, date filter, find.
-const char* const kMenuTexts[] = {QT_TRANSLATE_NOOP("CMovimentiView", "Nuovo Carico ( F2 )"),
-                                  QT_TRANSLATE_NOOP("CMovimentiView", "Nuovo Scarico ( F3 )"),
-                                  QT_TRANSLATE_NOOP("CMovimentiView", "Nuovo Reso ( F4 )"),
-                                  QT_TRANSLATE_NOOP("CMovimentiView",
-                                                    "Apri Movimento Selezionato ( Invio )"),
-                                  QT_TRANSLATE_NOOP("CMovimentiView",
-                                                    "Elimina Movimenti Selezionati ( Ctrl+D )"),
-                                  QT_TRANSLATE_NOOP("CMovimentiView", "Filtro Date"),
-                                  QT_TRANSLATE_NOOP("CMovimentiView", "Trova Movimento ( F6 )")};
+const char* const kMenuTexts[] = {
+    QT_TRANSLATE_NOOP("CMovimentiView", "Nuovo Carico ( F2 )"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Nuovo Scarico ( F3 )"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Nuovo Reso ( F4 )"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Apri Movimento Selezionato ( Invio )"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Elimina Movimenti Selezionati ( Ctrl+D )"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Filtro Date"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Trova Movimento ( F6 )")};
 
 int FilterOf(int command) {
     switch (command) {
@@ -409,7 +408,7 @@ int CMovimentiView::createMovement(int type) {
         return Say(m_prompt, MovementMessages::InsertFailedFor(type)), 0;
     if (*items == 0)
         m_prompt.message(tr("In archivio non ci sono ancora prodotti, potete "
-                                        "inserirli con il pulsante a fianco della loro lista!"),
+                            "inserirli con il pulsante a fianco della loro lista!"),
                          IPrompt::Icon::Information);
     const auto units = Count(db, QStringLiteral("SELECT COUNT(IDUM) AS Totale FROM UnMis"));
     if (!units)
@@ -428,11 +427,11 @@ int CMovimentiView::createMovement(int type) {
     if (*counterparts < 1)
         m_prompt.message(type == MovementType::Carico
                              ? tr("In archivio non ci sono ancora fornitori, potete "
-                                              "inserirli con il pulsante a fianco della loro "
-                                              "lista!")
+                                  "inserirli con il pulsante a fianco della loro "
+                                  "lista!")
                              : tr("In archivio non ci sono ancora clienti, potete "
-                                              "inserirli con il pulsante a fianco della loro "
-                                              "lista!"),
+                                  "inserirli con il pulsante a fianco della loro "
+                                  "lista!"),
                          IPrompt::Icon::Information);
 
     MovementEdit edit(db, type);

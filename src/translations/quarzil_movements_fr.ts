@@ -5,999 +5,1002 @@
     <name>AgendaLayout</name>
     <message>
         <source>Il campo non può avere valore nullo!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ ne peut pas être vide !</translation>
     </message>
     <message>
         <source>Problema nelle date o orari, impossibile salvare!</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème de dates ou d'heures, enregistrement impossible !</translation>
     </message>
     <message>
         <source>La durata della scadenza è minore di 15 minuti, verrà quindi adattata per avere la durata di almeno un quarto d&apos;ora!</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée de l'échéance est inférieure à 15 minutes, elle sera donc portée à au moins un quart d'heure !</translation>
     </message>
     <message>
         <source>Impossibile salvare i dati in agenda!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer les données dans l'agenda !</translation>
     </message>
     <message>
         <source>Appuntamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendez-vous</translation>
     </message>
     <message>
         <source>Scadenza</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Pagamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiement</translation>
     </message>
 </context>
 <context>
     <name>AnaListModel</name>
     <message>
         <source>Ragione Sociale</source>
-        <translation type="unfinished"></translation>
+        <translation>Raison Sociale</translation>
     </message>
     <message>
         <source>Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Comune</source>
-        <translation type="unfinished"></translation>
+        <translation>Commune</translation>
     </message>
     <message>
         <source>Telefono</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>Cellulare</source>
-        <translation type="unfinished"></translation>
+        <translation>Portable</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Codice Fiscale</source>
-        <translation type="unfinished"></translation>
+        <translation>N° fiscal</translation>
     </message>
     <message>
         <source>Partita IVA</source>
-        <translation type="unfinished"></translation>
+        <translation>N° TVA</translation>
     </message>
 </context>
 <context>
     <name>AnaMovements</name>
     <message>
         <source>Carico</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Scarico</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>Reso</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>CAgendaView</name>
     <message>
         <source>Agenda - Quarzil</source>
-        <translation type="unfinished"></translation>
+        <translation>Agenda - Quarzil</translation>
     </message>
     <message>
         <source>Impossibile leggere l&apos;agenda del giorno!
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l'agenda du jour !
+%1</translation>
     </message>
     <message>
         <source>La scadenza selezionata non è più presente in agenda!</source>
-        <translation type="unfinished"></translation>
+        <translation>L'échéance sélectionnée n'est plus dans l'agenda !</translation>
     </message>
     <message>
         <source>Impossibile leggere la scadenza selezionata!
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l'échéance sélectionnée !
+%1</translation>
     </message>
     <message>
         <source>Si desidera eliminare definitivamente la scadenza selezionata?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer définitivement l'échéance sélectionnée ?</translation>
     </message>
     <message>
         <source>Impossibile eliminare la scadenza selezionata!
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer l'échéance sélectionnée !
+%1</translation>
     </message>
 </context>
 <context>
     <name>CAnaMovBar</name>
     <message>
         <source>Numero</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Tipo di Movimento</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de Mouvement</translation>
     </message>
     <message>
         <source>Ultimi 250 movimenti di magazzino</source>
-        <translation type="unfinished"></translation>
+        <translation>250 derniers mouvements de stock</translation>
     </message>
 </context>
 <context>
     <name>CAnagraficaDialog</name>
     <message>
         <source>&amp;Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code</translation>
     </message>
     <message>
         <source>&amp;Rag.Soc.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raison Soc.</translation>
     </message>
     <message>
         <source>Valore Richiesto</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur Obligatoire</translation>
     </message>
     <message>
         <source>&amp;Indirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse</translation>
     </message>
     <message>
         <source>Es. Via Giuseppe Garibaldi, 25</source>
-        <translation type="unfinished"></translation>
+        <translation>Ex. Via Giuseppe Garibaldi, 25</translation>
     </message>
     <message>
         <source>Co&amp;mune</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mmune</translation>
     </message>
     <message>
         <source>Es. 20121 Milano (MI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ex. 20121 Milano (MI)</translation>
     </message>
     <message>
         <source>&amp;Telefono</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Téléphone</translation>
     </message>
     <message>
         <source>Ce&amp;llulare</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta&amp;ble</translation>
     </message>
     <message>
         <source>&amp;E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Mail</translation>
     </message>
     <message>
         <source>&amp;Sito Web</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Site Web</translation>
     </message>
     <message>
         <source>C&amp;od.Fisc</source>
-        <translation type="unfinished"></translation>
+        <translation>N° &amp;fiscal</translation>
     </message>
     <message>
         <source>&amp;Part.IVA</source>
-        <translation type="unfinished"></translation>
+        <translation>N° T&amp;VA</translation>
     </message>
     <message>
         <source>&amp;Banca</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Banque</translation>
     </message>
     <message>
         <source>IBAN</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN</translation>
     </message>
     <message>
         <source>Sco&amp;nto</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;mise</translation>
     </message>
     <message>
         <source>Inserire qui le note. Premere Ctrl+Invio per inserire una nuova riga</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les notes ici. Appuyez sur Ctrl+Entrée pour une nouvelle ligne</translation>
     </message>
     <message>
         <source>&amp;Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Errore codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de code</translation>
     </message>
     <message>
         <source>Il codice è duplicato, scegliere un altro valore!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code est en double, choisissez une autre valeur !</translation>
     </message>
     <message>
         <source>Errore ragione sociale</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de raison sociale</translation>
     </message>
     <message>
         <source>La ragione sociale non può avere un valore nullo!</source>
-        <translation type="unfinished"></translation>
+        <translation>La raison sociale ne peut pas être vide !</translation>
     </message>
     <message>
         <source>Gestione Anagrafica</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion de Fiche</translation>
     </message>
 </context>
 <context>
     <name>CAnagraficheView</name>
     <message>
         <source>Inserisci Nuovo Cliente ( F3 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau Client ( F3 )</translation>
     </message>
     <message>
         <source>Inserisci Nuovo Fornitore ( F4 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau Fournisseur ( F4 )</translation>
     </message>
     <message>
         <source>Apri Anagrafica Selezionata ( Invio )</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la Fiche Sélectionnée ( Entrée )</translation>
     </message>
     <message>
         <source>Elimina Anagrafiche Selezionate ( Ctrl+D )</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les Fiches Sélectionnées ( Ctrl+D )</translation>
     </message>
     <message>
         <source>Trova Anagrafica ( F6 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher une Fiche ( F6 )</translation>
     </message>
     <message>
         <source>Clienti</source>
-        <translation type="unfinished"></translation>
+        <translation>Clients</translation>
     </message>
     <message>
         <source>Fornitori</source>
-        <translation type="unfinished"></translation>
+        <translation>Fournisseurs</translation>
     </message>
     <message>
         <source>Operai</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvriers</translation>
     </message>
     <message>
         <source>Vedi Tutti</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir Tout</translation>
     </message>
     <message>
         <source>Anteprima Situazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de la Situation</translation>
     </message>
     <message>
         <source>Stampa Situazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la Situation</translation>
     </message>
     <message>
         <source>Anagrafiche - Quarzil</source>
-        <translation type="unfinished"></translation>
+        <translation>Clients et Fournisseurs - Quarzil</translation>
     </message>
     <message>
         <source>Cliente o fornitore non trovato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Client ou fournisseur introuvable !</translation>
     </message>
 </context>
 <context>
     <name>CAppDialog</name>
     <message>
         <source>Appuntamenti e Scadenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendez-vous et Échéances</translation>
     </message>
     <message>
         <source>&amp;Oggetto</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Objet</translation>
     </message>
     <message>
         <source>&amp;Descrizione</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Description</translation>
     </message>
     <message>
         <source>&amp;Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;but</translation>
     </message>
     <message>
         <source>&amp;Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fin</translation>
     </message>
     <message>
         <source>&amp;Tipo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type</translation>
     </message>
     <message>
         <source>Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Aiuto</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
     <name>CDdtDataDialog</name>
     <message>
         <source>Al massimo %1 caratteri</source>
-        <translation type="unfinished"></translation>
+        <translation>Au plus %1 caractères</translation>
     </message>
     <message>
         <source>Trasporto</source>
-        <translation type="unfinished"></translation>
+        <translation>Transport</translation>
     </message>
     <message>
         <source>&amp;Causale</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Motif</translation>
     </message>
     <message>
         <source>&amp;Vettore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transporteur</translation>
     </message>
     <message>
         <source>A&amp;spetto</source>
-        <translation type="unfinished"></translation>
+        <translation>As&amp;pect</translation>
     </message>
     <message>
         <source>&amp;Porto</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port</translation>
     </message>
     <message>
         <source>C&amp;olli</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;olis</translation>
     </message>
     <message>
         <source>P&amp;eso</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;oids</translation>
     </message>
     <message>
         <source>Fattura</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture</translation>
     </message>
     <message>
         <source>&amp;Titolo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre</translation>
     </message>
     <message>
         <source>Con&amp;dizioni di pagamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;ditions de paiement</translation>
     </message>
     <message>
         <source>&amp;Banca</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Banque</translation>
     </message>
     <message>
         <source>&amp;IBAN</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;IBAN</translation>
     </message>
     <message>
         <source>Destinazione diversa</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination différente</translation>
     </message>
     <message>
         <source>&amp;Ragione sociale</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raison sociale</translation>
     </message>
     <message>
         <source>I&amp;ndirizzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Adr&amp;esse</translation>
     </message>
     <message>
         <source>Co&amp;mune</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mmune</translation>
     </message>
     <message>
         <source>Righe a piè di fattura</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes de pied de facture</translation>
     </message>
     <message>
         <source>a sinistra</source>
-        <translation type="unfinished"></translation>
+        <translation>à gauche</translation>
     </message>
     <message>
         <source>a destra</source>
-        <translation type="unfinished"></translation>
+        <translation>à droite</translation>
     </message>
     <message>
         <source>Riga &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne &amp;1</translation>
     </message>
     <message>
         <source>Riga &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne &amp;2</translation>
     </message>
     <message>
         <source>Riga &amp;3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne &amp;3</translation>
     </message>
     <message>
         <source>Riga &amp;4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne &amp;4</translation>
     </message>
     <message>
         <source>Fattura in regime di vantaggio (minimi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture sous régime de franchise (micro-entreprise)</translation>
     </message>
     <message>
         <source>Riga 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne 1</translation>
     </message>
     <message>
         <source>Riga 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne 2</translation>
     </message>
     <message>
         <source>Riga 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne 3</translation>
     </message>
     <message>
         <source>Testo Defa&amp;ult</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte par Déf&amp;aut</translation>
     </message>
     <message>
         <source>Riempie le righe a piè di fattura con i testi predefiniti</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplit les lignes de pied de facture avec les textes par défaut</translation>
     </message>
     <message>
         <source>&amp;Aiuto</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>C&amp;hiudi e Salva Testo Fattura</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe&amp;rmer et Enregistrer le Texte de Facture</translation>
     </message>
     <message>
         <source>Chiude e usa queste righe a piè di fattura anche per i nuovi scarichi</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme et utilise ces lignes de pied de facture aussi pour les nouvelles sorties</translation>
     </message>
     <message>
         <source>Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Altri Dati</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres Données</translation>
     </message>
 </context>
 <context>
     <name>CFiltroMovDialog</name>
     <message>
         <source>Filtro Dati</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre des Données</translation>
     </message>
     <message>
         <source>&amp;Inizio</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;but</translation>
     </message>
     <message>
         <source>&amp;Fine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fin</translation>
     </message>
     <message>
         <source>Filtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>CMovRowBar</name>
     <message>
         <source>Articolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Article</translation>
     </message>
     <message>
         <source>Quantità</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantité</translation>
     </message>
     <message>
         <source>Prezzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Sconto</source>
-        <translation type="unfinished"></translation>
+        <translation>Remise</translation>
     </message>
     <message>
         <source>Imposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe</translation>
     </message>
     <message>
         <source>Totale</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Righe del movimento</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes du mouvement</translation>
     </message>
 </context>
 <context>
     <name>CMovimentiDialog</name>
     <message>
         <source>Articolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Article</translation>
     </message>
     <message>
         <source>Quantità</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantité</translation>
     </message>
     <message>
         <source>Prezzo Un.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix Unit.</translation>
     </message>
     <message>
         <source>Prezzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Sconto</source>
-        <translation type="unfinished"></translation>
+        <translation>Remise</translation>
     </message>
     <message>
         <source>Imposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe</translation>
     </message>
     <message>
         <source>Totale</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>&amp;Fornitore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fournisseur</translation>
     </message>
     <message>
         <source>&amp;Cliente</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Client</translation>
     </message>
     <message>
         <source>Codice</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Inserisci Fornitore</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau Fournisseur</translation>
     </message>
     <message>
         <source>Inserisci Cliente</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau Client</translation>
     </message>
     <message>
         <source>Modifica Fornitore</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le Fournisseur</translation>
     </message>
     <message>
         <source>Modifica Cliente</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le Client</translation>
     </message>
     <message>
         <source>Trova Fornitore</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un Fournisseur</translation>
     </message>
     <message>
         <source>Trova Cliente</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un Client</translation>
     </message>
     <message>
         <source>&amp;Numero</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numéro</translation>
     </message>
     <message>
         <source>&amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date</translation>
     </message>
     <message>
         <source>Matricola</source>
-        <translation type="unfinished"></translation>
+        <translation>Code Article</translation>
     </message>
     <message>
         <source>Codice Fornitore</source>
-        <translation type="unfinished"></translation>
+        <translation>Code Fournisseur</translation>
     </message>
     <message>
         <source>Codice a Barre</source>
-        <translation type="unfinished"></translation>
+        <translation>Code-barres</translation>
     </message>
     <message>
         <source>Inserisci Articolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel Article</translation>
     </message>
     <message>
         <source>Modifica Articolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l'Article</translation>
     </message>
     <message>
         <source>Trova Articolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un Article</translation>
     </message>
     <message>
         <source>Attiva o disattiva la modalità lettore con inserimento automatico della riga</source>
-        <translation type="unfinished"></translation>
+        <translation>Active ou désactive le mode lecteur avec insertion automatique de la ligne</translation>
     </message>
     <message>
         <source>Prezzo per singolo pezzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix à l'unité</translation>
     </message>
     <message>
         <source>Prezzo di Acquisto</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix d'Achat</translation>
     </message>
     <message>
         <source>Prezzo di Vendita</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix de Vente</translation>
     </message>
     <message>
         <source>Prezzo Medio di Acquisto</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix Moyen d'Achat</translation>
     </message>
     <message>
         <source>Prezzo Medio di Vendita</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix Moyen de Vente</translation>
     </message>
     <message>
         <source>Prezzo Medio Ponderato di Acquisto</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix Moyen Pondéré d'Achat</translation>
     </message>
     <message>
         <source>Prezzo Medio Ponderato di Vendita</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix Moyen Pondéré de Vente</translation>
     </message>
     <message>
         <source>Ultimo Prezzo di Acquisto Utilizzato</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier Prix d'Achat Utilisé</translation>
     </message>
     <message>
         <source>Ultimo Prezzo di Vendita Utilizzato</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier Prix de Vente Utilisé</translation>
     </message>
     <message>
         <source>Valuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Devise</translation>
     </message>
     <message>
         <source>&amp;Articolo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Article</translation>
     </message>
     <message>
         <source>&amp;Unità</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unité</translation>
     </message>
     <message>
         <source>&amp;Quantità</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quantité</translation>
     </message>
     <message>
         <source>Prezzo Ne&amp;tto</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix Ne&amp;t</translation>
     </message>
     <message>
         <source>Prezzo &amp;Lordo</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix &amp;Brut</translation>
     </message>
     <message>
         <source>&amp;IVA</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;VA</translation>
     </message>
     <message>
         <source>Scont&amp;o</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;mise</translation>
     </message>
     <message>
         <source>N&amp;ote</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;otes</translation>
     </message>
     <message>
         <source>Inserisci Riga (Ctrl+Ins)</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une Ligne (Ctrl+Ins)</translation>
     </message>
     <message>
         <source>Salva Riga (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la Ligne (Ctrl+S)</translation>
     </message>
     <message>
         <source>Elimina Riga (Ctrl+Canc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la Ligne (Ctrl+Suppr)</translation>
     </message>
     <message>
         <source>Consente di inserire gli altri dati come il vettore o la causale (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permet de saisir les autres données comme le transporteur ou le motif (Ctrl+D)</translation>
     </message>
     <message>
         <source>Permette di inserire una ricevuta fiscale invece di una fattura (Ctrl+R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Permet de saisir un ticket de caisse au lieu d'une facture (Ctrl+R)</translation>
     </message>
     <message>
         <source>Pa&amp;gato</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;yé</translation>
     </message>
     <message>
         <source>Stampa &amp;Fattura</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la &amp;Facture</translation>
     </message>
     <message>
         <source>S&amp;tampa D.D.T.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le &amp;Bon de Livraison</translation>
     </message>
     <message>
         <source>OK (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>OK (F2)</translation>
     </message>
     <message>
         <source>Annulla</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Aiuto</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Dati Carico</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d'Entrée</translation>
     </message>
     <message>
         <source>Dati Reso</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de Retour</translation>
     </message>
     <message>
         <source>Dati Scarico</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de Sortie</translation>
     </message>
     <message>
         <source>Stampa Ricevuta</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le Ticket</translation>
     </message>
     <message>
         <source>Giacenza %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stock %1</translation>
     </message>
     <message>
         <source>L&apos;articolo con codice a barre %1 non è presente in archivio, volete inserirlo ora?</source>
-        <translation type="unfinished"></translation>
+        <translation>L'article avec le code-barres %1 n'est pas dans l'archive, voulez-vous l'ajouter maintenant ?</translation>
     </message>
     <message>
         <source>Imponibile: </source>
-        <translation type="unfinished"></translation>
+        <translation>Montant HT : </translation>
     </message>
     <message>
         <source>Sconto: </source>
-        <translation type="unfinished"></translation>
+        <translation>Remise : </translation>
     </message>
     <message>
         <source>Imposta: </source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe : </translation>
     </message>
     <message>
         <source>Totale: </source>
-        <translation type="unfinished"></translation>
+        <translation>Total : </translation>
     </message>
     <message>
         <source>Occorre selezionare un prodotto, se in archivio non ci sono ancora, potete inserirli con il pulsante a fianco della loro lista!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez sélectionner un produit ; s'il n'y en a pas encore dans l'archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
     </message>
     <message>
         <source>Il prodotto è gestito con i codici seriali: la quantità deve essere un numero intero di pezzi!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le produit est géré par numéros de série : la quantité doit être un nombre entier de pièces !</translation>
     </message>
     <message>
         <source>In magazzino %1 solo %2 %3 di merce, si desidera comunque scaricare %4 %5 di prodotto?</source>
-        <translation type="unfinished"></translation>
+        <translation>En stock %1 seulement %2 %3 de marchandise, voulez-vous quand même sortir %4 %5 de produit ?</translation>
     </message>
     <message>
         <source>c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a</translation>
     </message>
     <message>
         <source>ci sono</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a</translation>
     </message>
     <message>
         <source>In questa modalità ogni volta che si spara un codice a barre viene inserita una riga con l&apos;articolo trovato e la quantità indicata, per questo motivo è necessario cambiare la quantità del prodotto da inserire prima di sparare l&apos;articolo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans ce mode, chaque code-barres scanné insère une ligne avec l'article trouvé et la quantité indiquée ; il faut donc changer la quantité du produit avant de scanner l'article.</translation>
     </message>
     <message>
         <source>Fornitore non trovato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fournisseur introuvable !</translation>
     </message>
     <message>
         <source>Cliente non trovato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Client introuvable !</translation>
     </message>
     <message>
         <source>Articolo non trovato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Article introuvable !</translation>
     </message>
     <message>
         <source>Il numero del movimento è obbligatorio!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro du mouvement est obligatoire !</translation>
     </message>
     <message>
         <source>Occorre inserire il cliente o fornitore della fattura!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir le client ou le fournisseur de la facture !</translation>
     </message>
     <message>
         <source>Occorre inserire almeno una riga nel movimento!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir au moins une ligne dans le mouvement !</translation>
     </message>
     <message>
         <source>Gli articoli e le anagrafiche inseriti o modificati da questa finestra vengono annullati insieme al movimento. Annullare comunque il movimento?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les articles et les fiches ajoutés ou modifiés depuis cette fenêtre sont annulés avec le mouvement. Annuler quand même le mouvement ?</translation>
     </message>
 </context>
 <context>
     <name>CMovimentiView</name>
     <message>
         <source>Nuovo Carico ( F2 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle Entrée ( F2 )</translation>
     </message>
     <message>
         <source>Nuovo Scarico ( F3 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle Sortie ( F3 )</translation>
     </message>
     <message>
         <source>Nuovo Reso ( F4 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau Retour ( F4 )</translation>
     </message>
     <message>
         <source>Apri Movimento Selezionato ( Invio )</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le Mouvement Sélectionné ( Entrée )</translation>
     </message>
     <message>
         <source>Elimina Movimenti Selezionati ( Ctrl+D )</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les Mouvements Sélectionnés ( Ctrl+D )</translation>
     </message>
     <message>
         <source>Filtro Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre de Dates</translation>
     </message>
     <message>
         <source>Trova Movimento ( F6 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un Mouvement ( F6 )</translation>
     </message>
     <message>
         <source>Fatturazione Elettronica!</source>
-        <translation type="unfinished"></translation>
+        <translation>Facturation Électronique !</translation>
     </message>
     <message>
         <source>Movimenti di Magazzino - Quarzil</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouvements de Stock - Quarzil</translation>
     </message>
     <message>
         <source>Impossibile eliminare %1 dei movimenti selezionati: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1 des mouvements sélectionnés : %2</translation>
     </message>
     <message>
         <source>In archivio non ci sono ancora prodotti, potete inserirli con il pulsante a fianco della loro lista!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a pas encore de produits dans l'archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
     </message>
     <message>
         <source>In archivio non ci sono ancora fornitori, potete inserirli con il pulsante a fianco della loro lista!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a pas encore de fournisseurs dans l'archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
     </message>
     <message>
         <source>In archivio non ci sono ancora clienti, potete inserirli con il pulsante a fianco della loro lista!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a pas encore de clients dans l'archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
     </message>
 </context>
 <context>
     <name>EasterCache</name>
     <message>
         <source>Giorno di pasqua nel %1: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche de Pâques en %1 : %2 %3</translation>
     </message>
 </context>
 <context>
     <name>MovListModel</name>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Numero</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Cliente / Fornitore</source>
-        <translation type="unfinished"></translation>
+        <translation>Client / Fournisseur</translation>
     </message>
     <message>
         <source>Prezzo</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Imposta</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe</translation>
     </message>
     <message>
         <source>Totale</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>- Ricevuta -</source>
-        <translation type="unfinished"></translation>
+        <translation>- Ticket -</translation>
     </message>
 </context>
 <context>
     <name>MovementMessages</name>
     <message>
         <source>Numero massimo di righe permesse per movimento 250, creare un nuovo movimento!</source>
-        <translation type="unfinished"></translation>
+        <translation>250 lignes au maximum par mouvement, créez un nouveau mouvement !</translation>
     </message>
     <message>
         <source>Occorre inserire la quantità!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir la quantité !</translation>
     </message>
     <message>
         <source>Occorre inserire una quantità superiore a zero!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir une quantité supérieure à zéro !</translation>
     </message>
     <message>
         <source>Errore nell&apos;inserimento della riga!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l'insertion de la ligne !</translation>
     </message>
     <message>
         <source>Errore nel salvataggio della riga!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l'enregistrement de la ligne !</translation>
     </message>
     <message>
         <source>Impossibile eliminare la riga selezionata!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer la ligne sélectionnée !</translation>
     </message>
     <message>
         <source>Impossibile inserire il carico!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'insérer l'entrée !</translation>
     </message>
     <message>
         <source>Non ci sono le unità di misura in archivio!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a pas d'unités de mesure dans l'archive !</translation>
     </message>
     <message>
         <source>Impossibile avviare la transazione!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer la transaction !</translation>
     </message>
     <message>
         <source>Impossibile salvare il carico!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer l'entrée !</translation>
     </message>
     <message>
         <source>Impossibile salvare la transazione!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer la transaction !</translation>
     </message>
     <message>
         <source>Impossibile inserire lo scarico!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'insérer la sortie !</translation>
     </message>
     <message>
         <source>Impossibile salvare lo scarico!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer la sortie !</translation>
     </message>
     <message>
         <source>Impossibile inserire il reso!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'insérer le retour !</translation>
     </message>
     <message>
         <source>Impossibile salvare il reso!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le retour !</translation>
     </message>
     <message>
         <source>Impossibile salvare il movimento!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le mouvement !</translation>
     </message>
     <message>
         <source>Si desidera eliminare definitivamente il valore o i valori selezionati?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer définitivement la ou les valeurs sélectionnées ?</translation>
     </message>
     <message>
         <source>Movimento non trovato!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouvement introuvable !</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "agenda/AgendaLayout.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace AgendaLayout {
@@ -152,20 +154,23 @@ QString CheckText(EntryCheck check) {
         return QString();
     case EntryCheck::EmptySubject:
     case EntryCheck::EmptyDescription:
-        return QStringLiteral("Il campo non può avere valore nullo!");
+        return QCoreApplication::translate("AgendaLayout", "Il campo non può avere valore nullo!");
     case EntryCheck::BadRange:
-        return QStringLiteral("Problema nelle date o orari, impossibile salvare!");
+        return QCoreApplication::translate("AgendaLayout",
+                                           "Problema nelle date o orari, impossibile salvare!");
     }
     return QString();
 }
 
 QString ShortDurationText() {
-    return QStringLiteral("La durata della scadenza è minore di 15 minuti, verrà quindi adattata "
-                          "per avere la durata di almeno un quarto d'ora!");
+    return QCoreApplication::translate("AgendaLayout",
+                                       "La durata della scadenza è minore di 15 minuti, verrà "
+                                       "quindi adattata per avere la durata di almeno un quarto "
+                                       "d'ora!");
 }
 
 QString SaveFailedText() {
-    return QStringLiteral("Impossibile salvare i dati in agenda!");
+    return QCoreApplication::translate("AgendaLayout", "Impossibile salvare i dati in agenda!");
 }
 
 QColor TypeColor(int type) {
@@ -184,11 +189,11 @@ QColor TypeColor(int type) {
 QString TypeName(int type) {
     switch (type) {
     case 0:
-        return QStringLiteral("Appuntamento");
+        return QCoreApplication::translate("AgendaLayout", "Appuntamento");
     case 1:
-        return QStringLiteral("Scadenza");
+        return QCoreApplication::translate("AgendaLayout", "Scadenza");
     case 2:
-        return QStringLiteral("Pagamento");
+        return QCoreApplication::translate("AgendaLayout", "Pagamento");
     default:
         return QString();
     }

@@ -1,6 +1,10 @@
 #include "agenda/Easter.h"
 
+#include "common/Language.h"
 #include "company/Formats.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 
 #include <QStringList>
 
@@ -35,6 +39,13 @@ QDate EasterCache::forYear(int year) {
 
 QString EasterCache::headerText(int year) {
     const QDate easter = forYear(year);
-    return QString::asprintf("Giorno di pasqua nel %d: %d", year, easter.day()) + QLatin1Char(' ') +
-           ItalianMonthName(easter.month());
+    // Italian keeps the program's own month names; another language takes its locale's.
+    const QString language = Language::Active();
+    const QString month = language == QLatin1String("it")
+                              ? ItalianMonthName(easter.month())
+                              : QLocale(language).standaloneMonthName(easter.month());
+    return QCoreApplication::translate("EasterCache", "Giorno di pasqua nel %1: %2 %3")
+        .arg(year)
+        .arg(easter.day())
+        .arg(month);
 }

@@ -15,8 +15,14 @@ using S = Profile::Section;
 
 const char* const kColumns[] = {"RagSoc",    "Indirizzo", "Comune",  "Telefono",
                                 "Cellulare", "EMail",     "CodFisc", "PartIva"};
-const char* const kHeadings[] = {"Ragione Sociale", "Indirizzo", "Comune",         "Telefono",
-                                 "Cellulare",       "E-Mail",    "Codice Fiscale", "Partita IVA"};
+const char* const kHeadings[] = {QT_TRANSLATE_NOOP("AnaListModel", "Ragione Sociale"),
+                                 QT_TRANSLATE_NOOP("AnaListModel", "Indirizzo"),
+                                 QT_TRANSLATE_NOOP("AnaListModel", "Comune"),
+                                 QT_TRANSLATE_NOOP("AnaListModel", "Telefono"),
+                                 QT_TRANSLATE_NOOP("AnaListModel", "Cellulare"),
+                                 QT_TRANSLATE_NOOP("AnaListModel", "E-Mail"),
+                                 QT_TRANSLATE_NOOP("AnaListModel", "Codice Fiscale"),
+                                 QT_TRANSLATE_NOOP("AnaListModel", "Partita IVA")};
 const int kDefaultWidths[] = {150, 200, 100, 100, 100, 100, 100, 100};
 const int kWidths[] = {100, 100, 100, 20, 20, 50, 16, 30};
 
@@ -74,7 +80,7 @@ QString AnaListModel::KeySql(Database::Backend backend, int filter) {
 }
 
 QString AnaListModel::Heading(int column) {
-    return column >= 0 && column < ColumnCount ? QLatin1String(kHeadings[column]) : QString();
+    return column >= 0 && column < ColumnCount ? tr(kHeadings[column]) : QString();
 }
 
 QString AnaListModel::WidthKey(int column) {
@@ -172,6 +178,10 @@ QVariant AnaListModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+void AnaListModel::languageChanged() {
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
 QVariant AnaListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,5 +1,7 @@
 #include "counterparts/AnaMovements.h"
 
+#include <QCoreApplication>
+
 #include "store/Database.h"
 #include "store/TableRecord.h"
 
@@ -29,11 +31,11 @@ bool Latest(Database& db, int cliForId, QList<Row>* rows) {
 QString TypeText(int tipo) {
     switch (tipo) {
     case 0:
-        return QStringLiteral("Carico");
+        return QCoreApplication::translate("AnaMovements", "Carico");
     case 1:
-        return QStringLiteral("Scarico");
+        return QCoreApplication::translate("AnaMovements", "Scarico");
     case 2:
-        return QStringLiteral("Reso");
+        return QCoreApplication::translate("AnaMovements", "Reso");
     default:
         return QString();
     }

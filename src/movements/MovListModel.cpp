@@ -15,8 +15,12 @@ namespace {
 
 using S = Profile::Section;
 
-const char* const kHeadings[] = {"Data",   "Numero",  "Cliente / Fornitore",
-                                 "Prezzo", "Imposta", "Totale"};
+const char* const kHeadings[] = {QT_TRANSLATE_NOOP("MovListModel", "Data"),
+                                 QT_TRANSLATE_NOOP("MovListModel", "Numero"),
+                                 QT_TRANSLATE_NOOP("MovListModel", "Cliente / Fornitore"),
+                                 QT_TRANSLATE_NOOP("MovListModel", "Prezzo"),
+                                 QT_TRANSLATE_NOOP("MovListModel", "Imposta"),
+                                 QT_TRANSLATE_NOOP("MovListModel", "Totale")};
 const int kDefaultWidths[] = {150, 100, 200, 100, 100, 100};
 
 } // namespace
@@ -28,7 +32,7 @@ MovListModel::MovListModel(Database& db, Profile& profile, QObject* parent)
 }
 
 QString MovListModel::Heading(int column) {
-    return column >= 0 && column < ColumnCount ? QString::fromUtf8(kHeadings[column]) : QString();
+    return column >= 0 && column < ColumnCount ? tr(kHeadings[column]) : QString();
 }
 
 QString MovListModel::WidthKey(int column) {
@@ -97,7 +101,7 @@ std::vector<MovListModel::Row> MovListModel::fetchBlock(int block) const {
             r.paid = Record::ReadBit(q.value(8)).value_or(false);
             r.text[Data] = DateText(Record::ReadDateTime(q.value(1)));
             r.text[Numero] = Record::ReadText(q.value(2), 20);
-            r.text[CliFor] = r.tipo == MovementType::Ricevuta ? QStringLiteral("- Ricevuta -")
+            r.text[CliFor] = r.tipo == MovementType::Ricevuta ? tr("- Ricevuta -")
                                                               : Record::ReadText(q.value(3), 100);
             for (int c = Prezzo; c <= Totale; ++c) {
                 // The amounts follow the key in the query: one place further on.
@@ -187,6 +191,14 @@ void MovListModel::setBusy(bool busy) {
         return;
     m_busy = busy;
     m_rows.clear();
+    if (!m_keys.empty())
+        Q_EMIT dataChanged(index(0, 0), index(int(m_keys.size()) - 1, ColumnCount - 1));
+}
+
+void MovListModel::languageChanged() {
+    // The headings are computed when asked; the rows' texts are read again.
+    m_rows.clear();
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
     if (!m_keys.empty())
         Q_EMIT dataChanged(index(0, 0), index(int(m_keys.size()) - 1, ColumnCount - 1));
 }

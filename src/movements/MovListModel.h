@@ -42,6 +42,9 @@ public:
     void setBusy(bool busy);
     bool isBusy() const { return m_busy; }
 
+    // The interface language changed: the headings and the texts made here are put up again.
+    void languageChanged();
+
     // The movement was rewritten: its row is read again.
     void recordChanged(int key);
 

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -109,8 +110,18 @@ void CAgendaView::updateCommandStates() {
 
 // --- Day ----------------------------------------------------------------------------------------
 
+void CAgendaView::changeEvent(QEvent* event) {
+    CFrameView::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The header's texts are painted: a repaint puts them up in the new language.
+    if (isVisible())
+        window()->setWindowTitle(tr("Agenda - Quarzil"));
+    update();
+}
+
 void CAgendaView::becameVisible() {
-    window()->setWindowTitle(QStringLiteral("Agenda - Quarzil"));
+    window()->setWindowTitle(tr("Agenda - Quarzil"));
     loadDay();
     Q_EMIT document().notifier().rowCountChanged(4, 0);
 }
@@ -149,9 +160,9 @@ void CAgendaView::loadDay() {
     AgendaStore store(db);
     std::vector<ScadenzeRecord> entries;
     if (db.isOpen() && !store.loadDay(m_day, &entries))
-        m_prompt.message(QStringLiteral("Impossibile leggere l'agenda del giorno!\n%1")
-                             .arg(db.errorText().trimmed()),
-                         IPrompt::Icon::Warning);
+        m_prompt.message(
+            tr("Impossibile leggere l'agenda del giorno!\n%1").arg(db.errorText().trimmed()),
+            IPrompt::Icon::Warning);
     m_entries = std::move(entries);
     const bool stillThere =
         std::any_of(m_entries.begin(), m_entries.end(),
@@ -414,11 +425,11 @@ void CAgendaView::onOpen() {
     ScadenzeRecord entry;
     if (!store.load(m_selectedKey, entry)) {
         if (IsMissingRow(db.lastError()))
-            m_prompt.message(QStringLiteral("La scadenza selezionata non è più presente in "
-                                            "agenda!"),
+            m_prompt.message(tr("La scadenza selezionata non è più presente in "
+                                "agenda!"),
                              IPrompt::Icon::Information);
         else
-            m_prompt.message(QStringLiteral("Impossibile leggere la scadenza selezionata!\n%1")
+            m_prompt.message(tr("Impossibile leggere la scadenza selezionata!\n%1")
                                  .arg(db.errorText().trimmed()),
                              IPrompt::Icon::Warning);
         loadDay();
@@ -434,15 +445,14 @@ void CAgendaView::onOpen() {
 void CAgendaView::onDelete() {
     if (m_selectedKey == 0)
         return;
-    if (!m_prompt.question(
-            QStringLiteral("Si desidera eliminare definitivamente la scadenza selezionata?")))
+    if (!m_prompt.question(tr("Si desidera eliminare definitivamente la scadenza selezionata?")))
         return;
     Database& db = document().database();
     AgendaStore store(db);
     if (!store.remove(m_selectedKey)) {
-        m_prompt.message(QStringLiteral("Impossibile eliminare la scadenza selezionata!\n%1")
-                             .arg(db.errorText().trimmed()),
-                         IPrompt::Icon::Warning);
+        m_prompt.message(
+            tr("Impossibile eliminare la scadenza selezionata!\n%1").arg(db.errorText().trimmed()),
+            IPrompt::Icon::Warning);
         return;
     }
     const qint32 key = m_selectedKey;

@@ -46,7 +46,7 @@ CAppDialog::CAppDialog(const ScadenzeRecord& entry, IPrompt& prompt, IBrowser& b
                        const Profile& profile, QWidget* parent)
     : QDialog(parent), m_prompt(prompt), m_entry(entry) {
     setObjectName(QStringLiteral("CAppDialog"));
-    setWindowTitle(QStringLiteral("Appuntamenti e Scadenze"));
+    setWindowTitle(tr("Appuntamenti e Scadenze"));
 
     m_subject = new QLineEdit(entry.Oggetto, this);
     m_subject->setObjectName(QStringLiteral("Oggetto"));
@@ -81,20 +81,20 @@ CAppDialog::CAppDialog(const ScadenzeRecord& entry, IPrompt& prompt, IBrowser& b
             grid->addWidget(first, row, 1);
         }
     };
-    addRow(0, QStringLiteral("&Oggetto"), m_subject, nullptr);
-    addRow(1, QStringLiteral("&Descrizione"), m_description, nullptr);
-    addRow(2, QStringLiteral("&Inizio"), m_startDate, m_startTime);
-    addRow(3, QStringLiteral("&Fine"), m_endDate, m_endTime);
-    addRow(4, QStringLiteral("&Tipo"), m_type, nullptr);
+    addRow(0, tr("&Oggetto"), m_subject, nullptr);
+    addRow(1, tr("&Descrizione"), m_description, nullptr);
+    addRow(2, tr("&Inizio"), m_startDate, m_startTime);
+    addRow(3, tr("&Fine"), m_endDate, m_endTime);
+    addRow(4, tr("&Tipo"), m_type, nullptr);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_save = buttons->addButton(QStringLiteral("Salva"), QDialogButtonBox::AcceptRole);
+    m_save = buttons->addButton(tr("Salva"), QDialogButtonBox::AcceptRole);
     m_save->setObjectName(QStringLiteral("Salva"));
     m_save->setDefault(true);
-    m_cancel = buttons->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    m_cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     m_cancel->setObjectName(QStringLiteral("Annulla"));
-    m_help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
+    m_help = buttons->addButton(tr("&Aiuto"), QDialogButtonBox::HelpRole);
     m_help->setObjectName(QStringLiteral("Aiuto"));
     connect(m_save, &QPushButton::clicked, this, &CAppDialog::onSave);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);

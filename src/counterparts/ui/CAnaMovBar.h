@@ -15,6 +15,10 @@ public:
     // Fills the list with this record's movements, or empties it for 0.
     void showCounterpart(int cliForId);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     Database& m_db;
+    int m_shown = 0;
 };

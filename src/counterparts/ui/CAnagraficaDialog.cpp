@@ -33,18 +33,26 @@ struct FieldDesc {
 
 // In the order the save checks them after the code and the name.
 const FieldDesc kFields[] = {
-    {"Codice", "&Codice", 20, "", &CliForRecord::Codice},
-    {"RagSoc", "&Rag.Soc.", 100, "Valore Richiesto", &CliForRecord::RagSoc},
-    {"Indirizzo", "&Indirizzo", 100, "Es. Via Giuseppe Garibaldi, 25", &CliForRecord::Indirizzo},
-    {"Comune", "Co&mune", 100, "Es. 20121 Milano (MI)", &CliForRecord::Comune},
-    {"Telefono", "&Telefono", 20, "", &CliForRecord::Telefono},
-    {"Cellulare", "Ce&llulare", 20, "", &CliForRecord::Cellulare},
-    {"EMail", "&E-Mail", 50, "", &CliForRecord::EMail},
-    {"Web", "&Sito Web", 50, "", &CliForRecord::Web},
-    {"CodFisc", "C&od.Fisc", 16, "", &CliForRecord::CodFisc},
-    {"PartIva", "&Part.IVA", 30, "", &CliForRecord::PartIva},
-    {"Banca", "&Banca", 200, "", &CliForRecord::Banca},
-    {"IBAN", "IBAN", 50, "", &CliForRecord::IBAN},
+    {"Codice", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Codice"), 20, "", &CliForRecord::Codice},
+    {"RagSoc", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Rag.Soc."), 100,
+     QT_TRANSLATE_NOOP("CAnagraficaDialog", "Valore Richiesto"), &CliForRecord::RagSoc},
+    {"Indirizzo", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Indirizzo"), 100,
+     QT_TRANSLATE_NOOP("CAnagraficaDialog", "Es. Via Giuseppe Garibaldi, 25"),
+     &CliForRecord::Indirizzo},
+    {"Comune", QT_TRANSLATE_NOOP("CAnagraficaDialog", "Co&mune"), 100,
+     QT_TRANSLATE_NOOP("CAnagraficaDialog", "Es. 20121 Milano (MI)"), &CliForRecord::Comune},
+    {"Telefono", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Telefono"), 20, "",
+     &CliForRecord::Telefono},
+    {"Cellulare", QT_TRANSLATE_NOOP("CAnagraficaDialog", "Ce&llulare"), 20, "",
+     &CliForRecord::Cellulare},
+    {"EMail", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&E-Mail"), 50, "", &CliForRecord::EMail},
+    {"Web", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Sito Web"), 50, "", &CliForRecord::Web},
+    {"CodFisc", QT_TRANSLATE_NOOP("CAnagraficaDialog", "C&od.Fisc"), 16, "",
+     &CliForRecord::CodFisc},
+    {"PartIva", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Part.IVA"), 30, "",
+     &CliForRecord::PartIva},
+    {"Banca", QT_TRANSLATE_NOOP("CAnagraficaDialog", "&Banca"), 200, "", &CliForRecord::Banca},
+    {"IBAN", QT_TRANSLATE_NOOP("CAnagraficaDialog", "IBAN"), 50, "", &CliForRecord::IBAN},
 };
 
 const FieldDesc& Describe(const char* column) {
@@ -67,7 +75,7 @@ CAnagraficaDialog::CAnagraficaDialog(Database& db, Profile& profile, IPrompt& pr
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(f.column));
         edit->setMaxLength(f.width);
-        edit->setPlaceholderText(QString::fromUtf8(f.cue));
+        edit->setPlaceholderText(*f.cue ? tr(f.cue) : QString());
         m_fields.insert(QLatin1String(f.column), edit);
     }
     auto* discount = new QLineEdit(this);
@@ -91,11 +99,10 @@ CAnagraficaDialog::CAnagraficaDialog(Database& db, Profile& profile, IPrompt& pr
         return l;
     };
     auto cell = [&](const char* column, QWidget* widget, int col, int span) {
-        grid->addWidget(
-            label(QLatin1String(column),
-                  QString::fromUtf8(column == QByteArray("Sconto") ? "Sco&nto"
-                                                                   : Describe(column).label)),
-            row, col);
+        grid->addWidget(label(QLatin1String(column), column == QByteArray("Sconto")
+                                                         ? tr("Sco&nto")
+                                                         : tr(Describe(column).label)),
+                        row, col);
         grid->addWidget(widget ? widget : m_fields.value(QLatin1String(column)), row, col + 1, 1,
                         span);
     };
@@ -138,15 +145,14 @@ CAnagraficaDialog::CAnagraficaDialog(Database& db, Profile& profile, IPrompt& pr
     ++row;
 
     auto* notesLabel = new QLabel(
-        QStringLiteral("Inserire qui le note. Premere Ctrl+Invio per inserire una nuova riga"),
-        this);
+        tr("Inserire qui le note. Premere Ctrl+Invio per inserire una nuova riga"), this);
     notesLabel->setBuddy(m_notes);
 
-    auto* saveButton = new QPushButton(QStringLiteral("&Salva"), this);
+    auto* saveButton = new QPushButton(tr("&Salva"), this);
     saveButton->setObjectName(QStringLiteral("Salva"));
     saveButton->setDefault(true);
     connect(saveButton, &QPushButton::clicked, this, &CAnagraficaDialog::save);
-    auto* cancelButton = new QPushButton(QStringLiteral("&Annulla"), this);
+    auto* cancelButton = new QPushButton(tr("&Annulla"), this);
     cancelButton->setObjectName(QStringLiteral("Annulla"));
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -232,8 +238,8 @@ bool CAnagraficaDialog::save() {
         if (CounterpartStore(m_db).codeCount(r.Codice).value_or(0) > 0) {
             QLineEdit* code = m_fields.value(QStringLiteral("Codice"));
             code->setFocus();
-            m_prompt.balloon(code, QStringLiteral("Errore codice"),
-                             QStringLiteral("Il codice è duplicato, scegliere un altro valore!"),
+            m_prompt.balloon(code, tr("Errore codice"),
+                             tr("Il codice è duplicato, scegliere un altro valore!"),
                              IPrompt::Icon::Warning);
             return false;
         }
@@ -241,8 +247,8 @@ bool CAnagraficaDialog::save() {
     if (r.RagSoc.isEmpty()) {
         QLineEdit* name = m_fields.value(QStringLiteral("RagSoc"));
         name->setFocus();
-        m_prompt.balloon(name, QStringLiteral("Errore ragione sociale"),
-                         QStringLiteral("La ragione sociale non può avere un valore nullo!"),
+        m_prompt.balloon(name, tr("Errore ragione sociale"),
+                         tr("La ragione sociale non può avere un valore nullo!"),
                          IPrompt::Icon::Warning);
         return false;
     }

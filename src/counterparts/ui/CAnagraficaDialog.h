@@ -22,7 +22,7 @@ public:
     CAnagraficaDialog(Database& db, Profile& profile, IPrompt& prompt, IBrowser& browser,
                       const CliForRecord& record, QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Gestione Anagrafica"); }
+    static QString title() { return tr("Gestione Anagrafica"); }
 
     // Who opens the dialog, which settles the two flags below.
     enum class Caller {

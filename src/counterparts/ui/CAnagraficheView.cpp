@@ -14,7 +14,9 @@
 #include "store/DbError.h"
 #include "store/ui/DbErrorDisplay.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
@@ -58,7 +60,20 @@ QIcon PersonIcon(const QColor& colour, bool helmet) {
     return icon;
 }
 
-const QString kNotFound = QStringLiteral("Cliente o fornitore non trovato!");
+// The list's menu, by command: new customer and supplier, open, delete, find, the kind filters,
+// the situation's preview and print.
+const char* const kMenuTexts[] = {
+    QT_TRANSLATE_NOOP("CAnagraficheView", "Inserisci Nuovo Cliente ( F3 )"),
+    QT_TRANSLATE_NOOP("CAnagraficheView", "Inserisci Nuovo Fornitore ( F4 )"),
+    QT_TRANSLATE_NOOP("CAnagraficheView", "Apri Anagrafica Selezionata ( Invio )"),
+    QT_TRANSLATE_NOOP("CAnagraficheView", "Elimina Anagrafiche Selezionate ( Ctrl+D )"),
+    QT_TRANSLATE_NOOP("CAnagraficheView", "Trova Anagrafica ( F6 )"),
+    QT_TRANSLATE_NOOP("CAnagraficheView", "Clienti"),
+    QT_TRANSLATE_NOOP("CAnagraficheView", "Fornitori"),
+    QT_TRANSLATE_NOOP("CAnagraficheView", "Operai"),
+    QT_TRANSLATE_NOOP("CAnagraficheView", "Vedi Tutti"),
+    QT_TRANSLATE_NOOP("CAnagraficheView", "Anteprima Situazione"),
+    QT_TRANSLATE_NOOP("CAnagraficheView", "Stampa Situazione")};
 
 } // namespace
 
@@ -130,20 +145,40 @@ void CAnagraficheView::createCommands() {
 
     addPrintCommands({PreviewList, PrintList, PreviewSituation, PrintSituation});
 
-    addMenuEntries({{NewCliente, "Inserisci Nuovo Cliente ( F3 )"},
-                    {NewFornitore, "Inserisci Nuovo Fornitore ( F4 )"},
-                    {Open, "Apri Anagrafica Selezionata ( Invio )"},
-                    {Delete, "Elimina Anagrafiche Selezionate ( Ctrl+D )"},
+    addMenuEntries({{NewCliente, kMenuTexts[0]},
+                    {NewFornitore, kMenuTexts[1]},
+                    {Open, kMenuTexts[2]},
+                    {Delete, kMenuTexts[3]},
                     {0, nullptr},
-                    {Find, "Trova Anagrafica ( F6 )"},
+                    {Find, kMenuTexts[4]},
                     {0, nullptr},
-                    {FilterClienti, "Clienti", true},
-                    {FilterFornitori, "Fornitori", true},
-                    {FilterOperai, "Operai", true},
-                    {FilterAll, "Vedi Tutti", true},
+                    {FilterClienti, kMenuTexts[5], true},
+                    {FilterFornitori, kMenuTexts[6], true},
+                    {FilterOperai, kMenuTexts[7], true},
+                    {FilterAll, kMenuTexts[8], true},
                     {0, nullptr},
-                    {PreviewSituation, "Anteprima Situazione"},
-                    {PrintSituation, "Stampa Situazione"}});
+                    {PreviewSituation, kMenuTexts[9]},
+                    {PrintSituation, kMenuTexts[10]}});
+    retranslateUi();
+}
+
+void CAnagraficheView::retranslateUi() {
+    const int ids[] = {NewCliente,    NewFornitore,    Open,         Delete,    Find,
+                       FilterClienti, FilterFornitori, FilterOperai, FilterAll, PreviewSituation,
+                       PrintSituation};
+    for (size_t i = 0; i < std::size(ids); ++i)
+        if (QAction* entry = findChild<QAction*>(QStringLiteral("Menu-%1").arg(ids[i])))
+            entry->setText(tr(kMenuTexts[i]));
+    if (isVisible() && window() != this)
+        window()->setWindowTitle(tr("Anagrafiche - Quarzil"));
+}
+
+void CAnagraficheView::changeEvent(QEvent* event) {
+    CKeyedListView::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        m_model->languageChanged();
+        retranslateUi();
+    }
 }
 
 void CAnagraficheView::updateCommandStates() {
@@ -171,7 +206,7 @@ void CAnagraficheView::setAnaMovBar(CAnaMovBar* bar) {
 
 void CAnagraficheView::becameVisible() {
     if (window() != this)
-        window()->setWindowTitle(QStringLiteral("Anagrafiche - Quarzil"));
+        window()->setWindowTitle(tr("Anagrafiche - Quarzil"));
     setComingToFront(true);
     if (!m_initialised) {
         m_initialised = true;
@@ -328,7 +363,7 @@ void CAnagraficheView::onFind() {
     }
     const int row = m_model->findRow(from, texts.name, texts.taxCode);
     if (row < 0) {
-        m_prompt.message(kNotFound, IPrompt::Icon::Information);
+        m_prompt.message(tr("Cliente o fornitore non trovato!"), IPrompt::Icon::Information);
         return;
     }
     selectRow(row);

@@ -69,7 +69,11 @@ public Q_SLOTS:
     void onUpdate();
     void onFilter(int filter);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslateUi();
     void createCommands();
     void updateCommandStates() override;
     void selectionChanged() override;

@@ -52,7 +52,7 @@ CDdtDataDialog::CDdtDataDialog(Profile& profile, IPrompt& prompt, IBrowser& brow
         // No maximum length on the field: a longer text is refused, with the limit said, when
         // the dialog closes, rather than cut without a word while typing or pasting.
         edit->setObjectName(column);
-        edit->setToolTip(QStringLiteral("Al massimo %1 caratteri").arg(f.limit));
+        edit->setToolTip(tr("Al massimo %1 caratteri").arg(f.limit));
         m_fields.insert(column, edit);
     }
     KeepFirstLineIn(this);
@@ -117,18 +117,19 @@ void CDdtDataDialog::buildLayout() {
     };
 
     // Transport: the short texts side by side, the carrier's name wide.
-    QGroupBox* transport = box(G::Transport, QStringLiteral("Trasporto"), "Trasporto");
+    QGroupBox* transport = box(G::Transport, tr("Trasporto"), "Trasporto");
     auto* t = new QGridLayout(transport);
     const struct {
         const char* text;
         const char* column;
         int row, col;
     } transportFields[] = {
-        {"&Causale", "Causale", 0, 0}, {"&Vettore", "Vettore", 1, 0}, {"A&spetto", "Aspetto", 2, 0},
-        {"&Porto", "Porto", 3, 0},     {"C&olli", "Colli", 4, 0},     {"P&eso", "Peso", 4, 2},
+        {QT_TR_NOOP("&Causale"), "Causale", 0, 0}, {QT_TR_NOOP("&Vettore"), "Vettore", 1, 0},
+        {QT_TR_NOOP("A&spetto"), "Aspetto", 2, 0}, {QT_TR_NOOP("&Porto"), "Porto", 3, 0},
+        {QT_TR_NOOP("C&olli"), "Colli", 4, 0},     {QT_TR_NOOP("P&eso"), "Peso", 4, 2},
     };
     for (const auto& f : transportFields) {
-        t->addWidget(label(QString::fromUtf8(f.text), f.column), f.row, f.col);
+        t->addWidget(label(tr(f.text), f.column), f.row, f.col);
         const bool narrow = f.row == 4;
         t->addWidget(widget(f.column), f.row, f.col + 1, 1, narrow ? 1 : 3);
     }
@@ -140,17 +141,17 @@ void CDdtDataDialog::buildLayout() {
     t->setRowStretch(5, 1);
 
     // Invoice.
-    QGroupBox* invoice = box(G::Invoice, QStringLiteral("Fattura"), "Fattura");
+    QGroupBox* invoice = box(G::Invoice, tr("Fattura"), "Fattura");
     auto* inv = new QGridLayout(invoice);
     const std::pair<const char*, const char*> invoiceFields[] = {
-        {"&Titolo", "Titolo"},
-        {"Con&dizioni di pagamento", "CondPag"},
-        {"&Banca", "Banca"},
-        {"&IBAN", "IBAN"},
+        {QT_TR_NOOP("&Titolo"), "Titolo"},
+        {QT_TR_NOOP("Con&dizioni di pagamento"), "CondPag"},
+        {QT_TR_NOOP("&Banca"), "Banca"},
+        {QT_TR_NOOP("&IBAN"), "IBAN"},
     };
     int row = 0;
     for (const auto& [text, column] : invoiceFields) {
-        inv->addWidget(label(QString::fromUtf8(text), column), row, 0);
+        inv->addWidget(label(tr(text), column), row, 0);
         inv->addWidget(widget(column), row, 1);
         ++row;
     }
@@ -159,58 +160,58 @@ void CDdtDataDialog::buildLayout() {
     field(QStringLiteral("IBAN"))->setMinimumWidth(WidthFor(this, 34));
 
     // Alternative destination.
-    QGroupBox* destination =
-        box(G::Destination, QStringLiteral("Destinazione diversa"), "DestinazioneDiversa");
+    QGroupBox* destination = box(G::Destination, tr("Destinazione diversa"), "DestinazioneDiversa");
     auto* d = new QGridLayout(destination);
     const std::pair<const char*, const char*> destinationFields[] = {
-        {"&Ragione sociale", "RagSocDiv"},
-        {"I&ndirizzo", "IndirizzoDiv"},
-        {"Co&mune", "ComuneDiv"},
+        {QT_TR_NOOP("&Ragione sociale"), "RagSocDiv"},
+        {QT_TR_NOOP("I&ndirizzo"), "IndirizzoDiv"},
+        {QT_TR_NOOP("Co&mune"), "ComuneDiv"},
     };
     row = 0;
     for (const auto& [text, column] : destinationFields) {
-        d->addWidget(label(QString::fromUtf8(text), column), row, 0);
+        d->addWidget(label(tr(text), column), row, 0);
         d->addWidget(widget(column), row, 1);
         ++row;
     }
     d->setColumnStretch(1, 1);
 
     // Footer lines, as they stand on the invoice: the first line in two halves.
-    QGroupBox* footer = box(G::Footer, QStringLiteral("Righe a piè di fattura"), "PieDiFattura");
+    QGroupBox* footer = box(G::Footer, tr("Righe a piè di fattura"), "PieDiFattura");
     auto* ft = new QGridLayout(footer);
     QLineEdit* left = field(QStringLiteral("Riga1SX"));
     QLineEdit* right = field(QStringLiteral("Riga1DX"));
-    left->setPlaceholderText(QStringLiteral("a sinistra"));
-    right->setPlaceholderText(QStringLiteral("a destra"));
-    ft->addWidget(label(QStringLiteral("Riga &1"), "Riga1SX"), 0, 0);
+    left->setPlaceholderText(tr("a sinistra"));
+    right->setPlaceholderText(tr("a destra"));
+    ft->addWidget(label(tr("Riga &1"), "Riga1SX"), 0, 0);
     auto* halves = new QHBoxLayout;
     halves->addWidget(left, 1);
     halves->addWidget(right, 1);
     ft->addLayout(halves, 0, 1);
     row = 1;
-    for (const auto& [text, column] : {std::pair{"Riga &2", "Riga2"}, std::pair{"Riga &3", "Riga3"},
-                                       std::pair{"Riga &4", "Riga4"}}) {
-        ft->addWidget(label(QString::fromUtf8(text), column), row, 0);
+    for (const auto& [text, column] :
+         {std::pair{QT_TR_NOOP("Riga &2"), "Riga2"}, std::pair{QT_TR_NOOP("Riga &3"), "Riga3"},
+          std::pair{QT_TR_NOOP("Riga &4"), "Riga4"}}) {
+        ft->addWidget(label(tr(text), column), row, 0);
         ft->addWidget(widget(column), row, 1);
         ++row;
     }
-    auto* reduced = new QLabel(QStringLiteral("Fattura in regime di vantaggio (minimi)"), footer);
+    auto* reduced = new QLabel(tr("Fattura in regime di vantaggio (minimi)"), footer);
     QFont bold = reduced->font();
     bold.setBold(true);
     reduced->setFont(bold);
     ft->addWidget(reduced, row++, 0, 1, 2);
     for (const auto& [text, column] :
-         {std::pair{"Riga 1", "Riga1Min"}, std::pair{"Riga 2", "Riga2Min"},
-          std::pair{"Riga 3", "Riga3Min"}}) {
-        ft->addWidget(label(QString::fromUtf8(text), column), row, 0);
+         {std::pair{QT_TR_NOOP("Riga 1"), "Riga1Min"}, std::pair{QT_TR_NOOP("Riga 2"), "Riga2Min"},
+          std::pair{QT_TR_NOOP("Riga 3"), "Riga3Min"}}) {
+        ft->addWidget(label(tr(text), column), row, 0);
         ft->addWidget(widget(column), row, 1);
         ++row;
     }
-    m_defaultText = new QPushButton(QStringLiteral("Testo Defa&ult"), footer);
+    m_defaultText = new QPushButton(tr("Testo Defa&ult"), footer);
     m_defaultText->setObjectName(QStringLiteral("TestoDefault"));
     m_defaultText->setAutoDefault(false);
-    m_defaultText->setToolTip(QStringLiteral("Riempie le righe a piè di fattura con i testi "
-                                             "predefiniti"));
+    m_defaultText->setToolTip(tr("Riempie le righe a piè di fattura con i testi "
+                                 "predefiniti"));
     auto* defaultLine = new QHBoxLayout;
     defaultLine->addStretch(1);
     defaultLine->addWidget(m_defaultText);
@@ -220,15 +221,15 @@ void CDdtDataDialog::buildLayout() {
     field(QStringLiteral("Riga2"))->setMinimumWidth(WidthFor(this, 130));
 
     // Buttons: help on the left, the two ways to close on the right.
-    m_help = new QPushButton(QStringLiteral("&Aiuto"), this);
+    m_help = new QPushButton(tr("&Aiuto"), this);
     m_help->setObjectName(QStringLiteral("Aiuto"));
     m_help->setAutoDefault(false);
-    m_saveFooter = new QPushButton(QStringLiteral("C&hiudi e Salva Testo Fattura"), this);
+    m_saveFooter = new QPushButton(tr("C&hiudi e Salva Testo Fattura"), this);
     m_saveFooter->setObjectName(QStringLiteral("ChiudiESalvaTestoFattura"));
     m_saveFooter->setAutoDefault(false);
-    m_saveFooter->setToolTip(QStringLiteral("Chiude e usa queste righe a piè di fattura anche "
-                                            "per i nuovi scarichi"));
-    m_close = new QPushButton(QStringLiteral("Chiudi"), this);
+    m_saveFooter->setToolTip(tr("Chiude e usa queste righe a piè di fattura anche "
+                                "per i nuovi scarichi"));
+    m_close = new QPushButton(tr("Chiudi"), this);
     m_close->setObjectName(QStringLiteral("Chiudi"));
     m_close->setDefault(true);
     auto* buttons = new QHBoxLayout;

@@ -25,7 +25,7 @@ public:
     CDdtDataDialog(Profile& profile, IPrompt& prompt, IBrowser& browser, int mode,
                    const OtherData& data, QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Altri Dati"); }
+    static QString title() { return tr("Altri Dati"); }
     // The choices the payment-terms box offers; any other text can be typed.
     static QStringList paymentTerms();
 

@@ -14,6 +14,9 @@ public:
     // Fills the list with this movement's rows, or empties it for 0.
     void showMovement(int movementId);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     Database& m_db;
     Profile& m_profile;

@@ -65,8 +65,13 @@ constexpr int kColumns = 7;
 constexpr const char* kWidthKeys[kColumns] = {"ColMovX1", "ColMovX2", "ColMovX3", "ColMovX4",
                                               "ColMovX7", "ColMovX5", "ColMovX6"};
 constexpr int kDefaultWidths[kColumns] = {150, 100, 100, 100, 100, 100, 100};
-constexpr const char* kHeaders[kColumns] = {"Articolo", "Quantità", "Prezzo Un.", "Prezzo",
-                                            "Sconto",   "Imposta",  "Totale"};
+constexpr const char* kHeaders[kColumns] = {QT_TRANSLATE_NOOP("CMovimentiDialog", "Articolo"),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Quantità"),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Prezzo Un."),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Prezzo"),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Sconto"),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Imposta"),
+                                            QT_TRANSLATE_NOOP("CMovimentiDialog", "Totale")};
 
 CurrencyAmount Plus(const CurrencyAmount& a, const CurrencyAmount& b) {
     return CurrencyAmount::fromUnits(a.units() + b.units());
@@ -161,7 +166,6 @@ QLineEdit* CMovimentiDialog::codeField(CodeField field) const {
 
 void CMovimentiDialog::buildLayout() {
     const bool load = mode() == MovementType::Carico;
-    const QString who = load ? QStringLiteral("Fornitore") : QStringLiteral("Cliente");
     auto tool = [this](int id, const char* icon, QStyle::StandardPixmap fallback,
                        const QString& tip) {
         QToolButton* b = SmallToolButton(QLatin1String(icon), fallback, tip, this);
@@ -200,26 +204,25 @@ void CMovimentiDialog::buildLayout() {
     if (!dateFormat.contains(QLatin1String("yyyy")))
         dateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     m_date->setDisplayFormat(dateFormat);
-    m_counterpartLabel =
-        new QLabel(load ? QStringLiteral("&Fornitore") : QStringLiteral("&Cliente"), this);
+    m_counterpartLabel = new QLabel(load ? tr("&Fornitore") : tr("&Cliente"), this);
     m_counterpartCode = new QLineEdit(this);
     m_counterpartCode->setMaxLength(CounterpartStore::kCodeWidth);
-    m_counterpartCode->setPlaceholderText(QStringLiteral("Codice"));
+    m_counterpartCode->setPlaceholderText(tr("Codice"));
     m_counterpartCode->setMaximumWidth(120);
     m_counterpartModel = new KeyTextListModel(this);
     m_counterparts = list(m_counterpartModel);
     m_counterpartLabel->setBuddy(m_counterparts);
     tool(NewCounterpart, "contact-new", QStyle::SP_FileDialogNewFolder,
-         QStringLiteral("Inserisci ") + who);
+         load ? tr("Inserisci Fornitore") : tr("Inserisci Cliente"));
     tool(ChangeCounterpart, "document-edit", QStyle::SP_FileDialogDetailedView,
-         QStringLiteral("Modifica ") + who);
+         load ? tr("Modifica Fornitore") : tr("Modifica Cliente"));
     tool(FindCounterpart, "edit-find", QStyle::SP_FileDialogContentsView,
-         QStringLiteral("Trova ") + who);
+         load ? tr("Trova Fornitore") : tr("Trova Cliente"));
 
     auto* header = new QGridLayout;
-    auto* numberLabel = new QLabel(QStringLiteral("&Numero"), this);
+    auto* numberLabel = new QLabel(tr("&Numero"), this);
     numberLabel->setBuddy(m_number);
-    auto* dateLabel = new QLabel(QStringLiteral("&Data"), this);
+    auto* dateLabel = new QLabel(tr("&Data"), this);
     dateLabel->setBuddy(m_date);
     header->addWidget(numberLabel, 0, 0);
     header->addWidget(m_number, 0, 1);
@@ -233,10 +236,11 @@ void CMovimentiDialog::buildLayout() {
     header->setColumnStretch(1, 1);
 
     // Item and row entry.
-    const char* cues[3] = {"Matricola", "Codice Fornitore", "Codice a Barre"};
+    const char* cues[3] = {QT_TR_NOOP("Matricola"), QT_TR_NOOP("Codice Fornitore"),
+                           QT_TR_NOOP("Codice a Barre")};
     for (int i = 0; i < 3; ++i) {
         m_codes[i] = new QLineEdit(this);
-        m_codes[i]->setPlaceholderText(QLatin1String(cues[i]));
+        m_codes[i]->setPlaceholderText(tr(cues[i]));
         m_codes[i]->setObjectName(QLatin1String(cues[i]));
         if (IsKeyboardReader(m_profile))
             KeyboardReaderInput::Attach(m_codes[i]);
@@ -246,14 +250,12 @@ void CMovimentiDialog::buildLayout() {
     m_codes[int(CodeField::CodBarre)]->setMaxLength(30);
     m_itemModel = new KeyTextListModel(this);
     m_items = list(m_itemModel);
-    tool(NewItem, "list-add", QStyle::SP_FileDialogNewFolder, QStringLiteral("Inserisci Articolo"));
-    tool(ChangeItem, "document-edit", QStyle::SP_FileDialogDetailedView,
-         QStringLiteral("Modifica Articolo"));
-    tool(FindItem, "edit-find", QStyle::SP_FileDialogContentsView,
-         QStringLiteral("Trova Articolo"));
+    tool(NewItem, "list-add", QStyle::SP_FileDialogNewFolder, tr("Inserisci Articolo"));
+    tool(ChangeItem, "document-edit", QStyle::SP_FileDialogDetailedView, tr("Modifica Articolo"));
+    tool(FindItem, "edit-find", QStyle::SP_FileDialogContentsView, tr("Trova Articolo"));
     tool(ReaderMode, "scanner", QStyle::SP_ComputerIcon,
-         QStringLiteral("Attiva o disattiva la modalità lettore con inserimento automatico della "
-                        "riga"))
+         tr("Attiva o disattiva la modalità lettore con inserimento automatico della "
+            "riga"))
         ->setCheckable(true);
     m_photo = new CFotoWnd(m_profile, m_prompt, m_files, m_browser, this);
     m_photo->setEditable(false);
@@ -272,73 +274,70 @@ void CMovimentiDialog::buildLayout() {
     m_note = new QLineEdit(this);
     m_note->setMaxLength(100);
     QToolButton* perPiece = tool(PricePerPiece, "accessories-calculator", QStyle::SP_ArrowDown,
-                                 QStringLiteral("Prezzo per singolo pezzo"));
+                                 tr("Prezzo per singolo pezzo"));
     m_priceMenu = new QMenu(perPiece);
     const struct {
         int id;
         const char* text;
-    } prices[] = {{1937, "Prezzo di Acquisto"},
-                  {1938, "Prezzo di Vendita"},
-                  {1939, "Prezzo Medio di Acquisto"},
-                  {1940, "Prezzo Medio di Vendita"},
-                  {1941, "Prezzo Medio Ponderato di Acquisto"},
-                  {1942, "Prezzo Medio Ponderato di Vendita"},
-                  {1943, "Ultimo Prezzo di Acquisto Utilizzato"},
-                  {1944, "Ultimo Prezzo di Vendita Utilizzato"}};
+    } prices[] = {{1937, QT_TR_NOOP("Prezzo di Acquisto")},
+                  {1938, QT_TR_NOOP("Prezzo di Vendita")},
+                  {1939, QT_TR_NOOP("Prezzo Medio di Acquisto")},
+                  {1940, QT_TR_NOOP("Prezzo Medio di Vendita")},
+                  {1941, QT_TR_NOOP("Prezzo Medio Ponderato di Acquisto")},
+                  {1942, QT_TR_NOOP("Prezzo Medio Ponderato di Vendita")},
+                  {1943, QT_TR_NOOP("Ultimo Prezzo di Acquisto Utilizzato")},
+                  {1944, QT_TR_NOOP("Ultimo Prezzo di Vendita Utilizzato")}};
     for (const auto& p : prices) {
-        QAction* a = m_priceMenu->addAction(QString::fromUtf8(p.text));
+        QAction* a = m_priceMenu->addAction(tr(p.text));
         a->setData(p.id);
         connect(a, &QAction::triggered, this, [this, id = p.id] { suggestPrice(id); });
     }
     perPiece->setMenu(m_priceMenu);
     perPiece->setPopupMode(QToolButton::MenuButtonPopup);
-    tool(Currency, "accessories-dictionary", QStyle::SP_DriveNetIcon, QStringLiteral("Valuta"));
+    tool(Currency, "accessories-dictionary", QStyle::SP_DriveNetIcon, tr("Valuta"));
 
     auto labelled = [this](const char* text, QWidget* buddy) {
-        auto* l = new QLabel(QString::fromUtf8(text), this);
+        auto* l = new QLabel(tr(text), this);
         l->setBuddy(buddy);
         return l;
     };
-    auto* itemBox = new QGroupBox(QStringLiteral("Articolo"), this);
+    auto* itemBox = new QGroupBox(tr("Articolo"), this);
     auto* itemGrid = new QGridLayout(itemBox);
     itemGrid->addWidget(row({m_codes[0], m_codes[1], m_codes[2]}, -1), 0, 0, 1, 6);
-    itemGrid->addWidget(labelled("&Articolo", m_items), 1, 0);
+    itemGrid->addWidget(labelled(QT_TR_NOOP("&Articolo"), m_items), 1, 0);
     itemGrid->addWidget(row({m_items, m_tools.value(NewItem), m_tools.value(ChangeItem),
                              m_tools.value(FindItem), m_tools.value(ReaderMode)},
                             0),
                         1, 1, 1, 5);
-    itemGrid->addWidget(labelled("&Unità", m_units), 2, 0);
+    itemGrid->addWidget(labelled(QT_TR_NOOP("&Unità"), m_units), 2, 0);
     itemGrid->addWidget(m_units, 2, 1);
-    itemGrid->addWidget(labelled("&Quantità", m_quantity), 2, 2);
+    itemGrid->addWidget(labelled(QT_TR_NOOP("&Quantità"), m_quantity), 2, 2);
     itemGrid->addWidget(m_quantity, 2, 3);
     itemGrid->addWidget(m_stock, 2, 4, 1, 2);
-    itemGrid->addWidget(labelled("Prezzo Ne&tto", m_net), 3, 0);
+    itemGrid->addWidget(labelled(QT_TR_NOOP("Prezzo Ne&tto"), m_net), 3, 0);
     itemGrid->addWidget(row({m_net, perPiece, m_tools.value(Currency)}, 0), 3, 1);
-    itemGrid->addWidget(labelled("Prezzo &Lordo", m_gross), 3, 2);
+    itemGrid->addWidget(labelled(QT_TR_NOOP("Prezzo &Lordo"), m_gross), 3, 2);
     itemGrid->addWidget(m_gross, 3, 3);
-    itemGrid->addWidget(labelled("&IVA", m_vat), 4, 0);
+    itemGrid->addWidget(labelled(QT_TR_NOOP("&IVA"), m_vat), 4, 0);
     itemGrid->addWidget(m_vat, 4, 1);
-    itemGrid->addWidget(labelled("Scont&o", m_discount), 4, 2);
+    itemGrid->addWidget(labelled(QT_TR_NOOP("Scont&o"), m_discount), 4, 2);
     itemGrid->addWidget(m_discount, 4, 3);
-    itemGrid->addWidget(labelled("N&ote", m_note), 5, 0);
+    itemGrid->addWidget(labelled(QT_TR_NOOP("N&ote"), m_note), 5, 0);
     itemGrid->addWidget(m_note, 5, 1, 1, 5);
     itemGrid->addWidget(m_photo, 2, 6, 4, 1, Qt::AlignRight | Qt::AlignTop);
     itemGrid->setColumnStretch(1, 1);
     itemGrid->setColumnStretch(3, 1);
 
     // Row commands.
-    tool(InsertRow, "list-add", QStyle::SP_FileDialogNewFolder,
-         QStringLiteral("Inserisci Riga (Ctrl+Ins)"));
-    tool(SaveRow, "document-save", QStyle::SP_DialogSaveButton,
-         QStringLiteral("Salva Riga (Ctrl+S)"));
-    tool(DeleteRow, "list-remove", QStyle::SP_TrashIcon,
-         QStringLiteral("Elimina Riga (Ctrl+Canc)"));
+    tool(InsertRow, "list-add", QStyle::SP_FileDialogNewFolder, tr("Inserisci Riga (Ctrl+Ins)"));
+    tool(SaveRow, "document-save", QStyle::SP_DialogSaveButton, tr("Salva Riga (Ctrl+S)"));
+    tool(DeleteRow, "list-remove", QStyle::SP_TrashIcon, tr("Elimina Riga (Ctrl+Canc)"));
     tool(OtherDataTool, "document-properties", QStyle::SP_FileDialogInfoView,
-         QStringLiteral("Consente di inserire gli altri dati come il vettore o la causale "
-                        "(Ctrl+D)"));
+         tr("Consente di inserire gli altri dati come il vettore o la causale "
+            "(Ctrl+D)"));
     tool(Receipt, "document-print", QStyle::SP_FileIcon,
-         QStringLiteral("Permette di inserire una ricevuta fiscale invece di una fattura "
-                        "(Ctrl+R)"))
+         tr("Permette di inserire una ricevuta fiscale invece di una fattura "
+            "(Ctrl+R)"))
         ->setCheckable(true);
     auto* commands = new QHBoxLayout;
     commands->setSpacing(2);
@@ -354,7 +353,7 @@ void CMovimentiDialog::buildLayout() {
     m_rowList->setAllColumnsShowFocus(true);
     QStringList headers;
     for (const char* h : kHeaders)
-        headers << QString::fromUtf8(h);
+        headers << tr(h);
     m_rowList->setHeaderLabels(headers);
     for (int c = 0; c < kColumns; ++c) {
         m_rowList->setColumnWidth(
@@ -372,19 +371,18 @@ void CMovimentiDialog::buildLayout() {
     }
 
     // Confirmation.
-    m_paid = new QCheckBox(QStringLiteral("Pa&gato"), this);
-    m_invoiceBox = new QCheckBox(QStringLiteral("Stampa &Fattura"), this);
-    m_transportBox = new QCheckBox(QStringLiteral("S&tampa D.D.T."), this);
+    m_paid = new QCheckBox(tr("Pa&gato"), this);
+    m_invoiceBox = new QCheckBox(tr("Stampa &Fattura"), this);
+    m_transportBox = new QCheckBox(tr("S&tampa D.D.T."), this);
     // Without a printing part to hand the document to, the choice is shown but cannot be made.
     for (QCheckBox* b : {m_invoiceBox, m_transportBox})
         b->setEnabled(false);
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QStringLiteral("OK (F2)"), QDialogButtonBox::AcceptRole);
+    m_ok = buttons->addButton(tr("OK (F2)"), QDialogButtonBox::AcceptRole);
     m_ok->setAutoDefault(false);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     cancel->setAutoDefault(false);
-    QPushButton* help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
+    QPushButton* help = buttons->addButton(tr("&Aiuto"), QDialogButtonBox::HelpRole);
     help->setAutoDefault(false);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_paid);
@@ -519,9 +517,9 @@ void CMovimentiDialog::setPrintAvailable(bool available) {
 
 void CMovimentiDialog::applyMode() {
     const int m = mode();
-    setWindowTitle(m == MovementType::Carico ? QStringLiteral("Dati Carico")
-                   : m == MovementType::Reso ? QStringLiteral("Dati Reso")
-                                             : QStringLiteral("Dati Scarico"));
+    setWindowTitle(m == MovementType::Carico ? tr("Dati Carico")
+                   : m == MovementType::Reso ? tr("Dati Reso")
+                                             : tr("Dati Scarico"));
     const bool sale = MovementType::IsSale(m);
     m_invoiceBox->setVisible(sale);
     m_transportBox->setVisible(sale);
@@ -533,8 +531,7 @@ void CMovimentiDialog::applyMode() {
     m_counterpartCode->setEnabled(!receipt);
     m_counterparts->setEnabled(!receipt);
     m_tools.value(OtherDataTool)->setEnabled(!receipt);
-    m_invoiceBox->setText(receipt ? QStringLiteral("Stampa Ricevuta")
-                                  : QStringLiteral("Stampa &Fattura"));
+    m_invoiceBox->setText(receipt ? tr("Stampa Ricevuta") : tr("Stampa &Fattura"));
     // A receipt has no transport document.
     if (receipt)
         m_transportBox->setChecked(false);
@@ -705,8 +702,8 @@ void CMovimentiDialog::showStock() {
         m_stock->clear();
         return;
     }
-    m_stock->setText(QStringLiteral("Giacenza %1")
-                         .arg(FormatNumber(m_profile, AvailableStock(m_db, key, 0, &m_edit))));
+    m_stock->setText(
+        tr("Giacenza %1").arg(FormatNumber(m_profile, AvailableStock(m_db, key, 0, &m_edit))));
 }
 
 void CMovimentiDialog::showItemPrices() {
@@ -772,8 +769,8 @@ void CMovimentiDialog::barcodeEntered() {
         return;
     const int key = MovementEntry::ItemByCode(m_db, CodeField::CodBarre, code, true);
     if (key <= 0) {
-        if (m_prompt.question(QStringLiteral("L'articolo con codice a barre %1 non è presente "
-                                             "in archivio, volete inserirlo ora?")
+        if (m_prompt.question(tr("L'articolo con codice a barre %1 non è presente "
+                                 "in archivio, volete inserirlo ora?")
                                   .arg(code))) {
             newItem(code);
             setText(edit, QString());
@@ -932,10 +929,10 @@ void CMovimentiDialog::updateTotals() {
     auto money = [this](qint64 units) {
         return formatAmount(CurrencyAmount::fromUnits(units), -1);
     };
-    m_totals[0]->setText(QStringLiteral("Imponibile: ") + money(amount - discount));
-    m_totals[1]->setText(QStringLiteral("Sconto: ") + money(discount));
-    m_totals[2]->setText(QStringLiteral("Imposta: ") + money(tax));
-    m_totals[3]->setText(QStringLiteral("Totale: ") + money(total));
+    m_totals[0]->setText(tr("Imponibile: ") + money(amount - discount));
+    m_totals[1]->setText(tr("Sconto: ") + money(discount));
+    m_totals[2]->setText(tr("Imposta: ") + money(tax));
+    m_totals[3]->setText(tr("Totale: ") + money(total));
 }
 
 void CMovimentiDialog::updateCommands() {
@@ -968,16 +965,16 @@ bool CMovimentiDialog::readRow(SottoMovimentiRecord* row, double* quantity, int 
     }
     const int item = selectedItem();
     if (item <= 0 || m_item.key != item) {
-        m_prompt.message(QStringLiteral("Occorre selezionare un prodotto, se in archivio non ci "
-                                        "sono ancora, potete inserirli con il pulsante a fianco "
-                                        "della loro lista!"),
+        m_prompt.message(tr("Occorre selezionare un prodotto, se in archivio non ci "
+                            "sono ancora, potete inserirli con il pulsante a fianco "
+                            "della loro lista!"),
                          IPrompt::Icon::Information);
         return false;
     }
     // Each unit of a serial-tracked item is named by its code: whole pieces only.
     if (m_item.serialCodes && (q < 1 || q != std::trunc(q))) {
-        m_prompt.message(QStringLiteral("Il prodotto è gestito con i codici seriali: la quantità "
-                                        "deve essere un numero intero di pezzi!"),
+        m_prompt.message(tr("Il prodotto è gestito con i codici seriali: la quantità "
+                            "deve essere un numero intero di pezzi!"),
                          IPrompt::Icon::Information);
         m_quantity->setFocus();
         return false;
@@ -1008,11 +1005,11 @@ bool CMovimentiDialog::warnStock(int itemId, double quantity, int leftOutRow) {
     if (stock >= quantity)
         return true;
     const QString unit = m_units->currentText();
-    return m_prompt.question(
-        QStringLiteral("In magazzino %1 solo %2 %3 di merce, si desidera "
-                       "comunque scaricare %4 %5 di prodotto?")
-            .arg(stock == 1 ? QStringLiteral("c'è") : QStringLiteral("ci sono"),
-                 FormatNumber(m_profile, stock), unit, FormatNumber(m_profile, quantity), unit));
+    return m_prompt.question(tr("In magazzino %1 solo %2 %3 di merce, si desidera "
+                                "comunque scaricare %4 %5 di prodotto?")
+                                 .arg(stock == 1 ? tr("c'è") : tr("ci sono"),
+                                      FormatNumber(m_profile, stock), unit,
+                                      FormatNumber(m_profile, quantity), unit));
 }
 
 void CMovimentiDialog::insertRow() {
@@ -1164,11 +1161,11 @@ void CMovimentiDialog::switchReaderMode() {
     m_codes[int(CodeField::CodBarre)]->setProperty(SerialReaderTyping::kEnterProperty,
                                                    m_readerMode);
     if (m_readerMode) {
-        m_prompt.message(QStringLiteral("In questa modalità ogni volta che si spara un codice a "
-                                        "barre viene inserita una riga con l'articolo trovato e "
-                                        "la quantità indicata, per questo motivo è necessario "
-                                        "cambiare la quantità del prodotto da inserire prima di "
-                                        "sparare l'articolo."),
+        m_prompt.message(tr("In questa modalità ogni volta che si spara un codice a "
+                            "barre viene inserita una riga con l'articolo trovato e "
+                            "la quantità indicata, per questo motivo è necessario "
+                            "cambiare la quantità del prodotto da inserire prima di "
+                            "sparare l'articolo."),
                          IPrompt::Icon::Information);
         m_codes[int(CodeField::CodBarre)]->setFocus();
     }
@@ -1271,8 +1268,8 @@ void CMovimentiDialog::findCounterpart() {
     const int from = fromTop ? 0 : m_counterparts->currentIndex() + 1;
     const int row = m_counterpartModel->findPrefix(text, from);
     if (row < 0) {
-        m_prompt.message(mode() == MovementType::Carico ? QStringLiteral("Fornitore non trovato!")
-                                                        : QStringLiteral("Cliente non trovato!"),
+        m_prompt.message(mode() == MovementType::Carico ? tr("Fornitore non trovato!")
+                                                        : tr("Cliente non trovato!"),
                          IPrompt::Icon::Information);
         return;
     }
@@ -1319,7 +1316,7 @@ void CMovimentiDialog::findItem() {
     const int from = fromTop ? 0 : m_items->currentIndex() + 1;
     const int row = m_itemModel->findPrefix(text, from);
     if (row < 0) {
-        m_prompt.message(QStringLiteral("Articolo non trovato!"), IPrompt::Icon::Information);
+        m_prompt.message(tr("Articolo non trovato!"), IPrompt::Icon::Information);
         return;
     }
     m_items->setCurrentIndex(row);
@@ -1330,21 +1327,20 @@ void CMovimentiDialog::findItem() {
 
 bool CMovimentiDialog::confirm() {
     if (m_number->text().trimmed().isEmpty()) {
-        m_prompt.message(QStringLiteral("Il numero del movimento è obbligatorio!"),
-                         IPrompt::Icon::Warning);
+        m_prompt.message(tr("Il numero del movimento è obbligatorio!"), IPrompt::Icon::Warning);
         m_number->setFocus();
         return false;
     }
     const bool receipt = mode() == MovementType::Ricevuta;
     const int counterpart = receipt ? 0 : selectedCounterpart();
     if (!receipt && counterpart <= 0) {
-        m_prompt.message(QStringLiteral("Occorre inserire il cliente o fornitore della fattura!"),
+        m_prompt.message(tr("Occorre inserire il cliente o fornitore della fattura!"),
                          IPrompt::Icon::Warning);
         m_counterparts->setFocus();
         return false;
     }
     if (m_edit.rowKeys().isEmpty()) {
-        m_prompt.message(QStringLiteral("Occorre inserire almeno una riga nel movimento!"),
+        m_prompt.message(tr("Occorre inserire almeno una riga nel movimento!"),
                          IPrompt::Icon::Warning);
         m_quantity->setFocus();
         return false;
@@ -1364,9 +1360,9 @@ bool CMovimentiDialog::confirm() {
 
 void CMovimentiDialog::reject() {
     if (m_recordsWritten > 0 &&
-        !m_prompt.question(QStringLiteral("Gli articoli e le anagrafiche inseriti o modificati da "
-                                          "questa finestra vengono annullati insieme al "
-                                          "movimento. Annullare comunque il movimento?"),
+        !m_prompt.question(tr("Gli articoli e le anagrafiche inseriti o modificati da "
+                              "questa finestra vengono annullati insieme al "
+                              "movimento. Annullare comunque il movimento?"),
                            false))
         return;
     QDialog::reject();

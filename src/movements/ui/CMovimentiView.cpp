@@ -19,7 +19,9 @@
 
 #include <QSqlQuery>
 
+#include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
@@ -68,6 +70,16 @@ QList<QIcon> RowIcons() {
     icons[MovListModel::UnpaidIcon] = draw(QColor(200, 30, 30), false, false);
     return icons;
 }
+
+// The list's menu, by command: new load, unload and return, open, delete, date filter, find.
+const char* const kMenuTexts[] = {
+    QT_TRANSLATE_NOOP("CMovimentiView", "Nuovo Carico ( F2 )"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Nuovo Scarico ( F3 )"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Nuovo Reso ( F4 )"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Apri Movimento Selezionato ( Invio )"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Elimina Movimenti Selezionati ( Ctrl+D )"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Filtro Date"),
+    QT_TRANSLATE_NOOP("CMovimentiView", "Trova Movimento ( F6 )")};
 
 int FilterOf(int command) {
     switch (command) {
@@ -158,21 +170,39 @@ void CMovimentiView::createCommands() {
     for (int id : {FilterAll, FilterCarichi, FilterScarichi, FilterResi})
         addCommand(id, {}, [this, id] { onTypeFilter(FilterOf(id)); })->setCheckable(true);
     addCommand(FatturaElettronica, {}, [this] {
-        m_prompt.message(QStringLiteral("Fatturazione Elettronica!"), IPrompt::Icon::Information);
+        m_prompt.message(tr("Fatturazione Elettronica!"), IPrompt::Icon::Information);
     });
 
     addPrintCommands({PreviewInvoice, PrintInvoice, PreviewDdt, PrintDdt, PreviewList, PrintList,
                       PreviewReport, PrintReport});
 
-    addMenuEntries({{NewCarico, "Nuovo Carico ( F2 )"},
-                    {NewScarico, "Nuovo Scarico ( F3 )"},
-                    {NewReso, "Nuovo Reso ( F4 )"},
-                    {Open, "Apri Movimento Selezionato ( Invio )"},
-                    {Delete, "Elimina Movimenti Selezionati ( Ctrl+D )"},
+    addMenuEntries({{NewCarico, kMenuTexts[0]},
+                    {NewScarico, kMenuTexts[1]},
+                    {NewReso, kMenuTexts[2]},
+                    {Open, kMenuTexts[3]},
+                    {Delete, kMenuTexts[4]},
                     {0, nullptr},
-                    {Filter, "Filtro Date", true},
-                    {Find, "Trova Movimento ( F6 )"}},
+                    {Filter, kMenuTexts[5], true},
+                    {Find, kMenuTexts[6]}},
                    Open);
+    retranslateUi();
+}
+
+void CMovimentiView::retranslateUi() {
+    const int ids[] = {NewCarico, NewScarico, NewReso, Open, Delete, Filter, Find};
+    for (size_t i = 0; i < std::size(ids); ++i)
+        if (QAction* entry = findChild<QAction*>(QStringLiteral("Menu-%1").arg(ids[i])))
+            entry->setText(tr(kMenuTexts[i]));
+    if (isVisible() && window() != this)
+        window()->setWindowTitle(tr("Movimenti di Magazzino - Quarzil"));
+}
+
+void CMovimentiView::changeEvent(QEvent* event) {
+    CKeyedListView::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        m_model->languageChanged();
+        retranslateUi();
+    }
 }
 
 void CMovimentiView::updateCommandStates() {
@@ -214,7 +244,7 @@ void CMovimentiView::setMovRowBar(CMovRowBar* bar) {
 
 void CMovimentiView::becameVisible() {
     if (window() != this)
-        window()->setWindowTitle(QStringLiteral("Movimenti di Magazzino - Quarzil"));
+        window()->setWindowTitle(tr("Movimenti di Magazzino - Quarzil"));
     setComingToFront(true);
     if (!m_initialised) {
         m_initialised = true;
@@ -318,7 +348,7 @@ void CMovimentiView::onDelete() {
     if (!outcome.items.isEmpty())
         Q_EMIT document().notifier().viewReloadRequested(0);
     if (!outcome.failed.isEmpty())
-        m_prompt.message(QStringLiteral("Impossibile eliminare %1 dei movimenti selezionati: %2")
+        m_prompt.message(tr("Impossibile eliminare %1 dei movimenti selezionati: %2")
                              .arg(outcome.failed.size())
                              .arg(document().database().errorText()),
                          IPrompt::Icon::Warning);
@@ -377,8 +407,8 @@ int CMovimentiView::createMovement(int type) {
     if (!items)
         return Say(m_prompt, MovementMessages::InsertFailedFor(type)), 0;
     if (*items == 0)
-        m_prompt.message(QStringLiteral("In archivio non ci sono ancora prodotti, potete "
-                                        "inserirli con il pulsante a fianco della loro lista!"),
+        m_prompt.message(tr("In archivio non ci sono ancora prodotti, potete "
+                            "inserirli con il pulsante a fianco della loro lista!"),
                          IPrompt::Icon::Information);
     const auto units = Count(db, QStringLiteral("SELECT COUNT(IDUM) AS Totale FROM UnMis"));
     if (!units)
@@ -396,12 +426,12 @@ int CMovimentiView::createMovement(int type) {
         return Say(m_prompt, MovementMessages::InsertFailedFor(type)), 0;
     if (*counterparts < 1)
         m_prompt.message(type == MovementType::Carico
-                             ? QStringLiteral("In archivio non ci sono ancora fornitori, potete "
-                                              "inserirli con il pulsante a fianco della loro "
-                                              "lista!")
-                             : QStringLiteral("In archivio non ci sono ancora clienti, potete "
-                                              "inserirli con il pulsante a fianco della loro "
-                                              "lista!"),
+                             ? tr("In archivio non ci sono ancora fornitori, potete "
+                                  "inserirli con il pulsante a fianco della loro "
+                                  "lista!")
+                             : tr("In archivio non ci sono ancora clienti, potete "
+                                  "inserirli con il pulsante a fianco della loro "
+                                  "lista!"),
                          IPrompt::Icon::Information);
 
     MovementEdit edit(db, type);

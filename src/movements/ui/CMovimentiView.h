@@ -93,8 +93,12 @@ public Q_SLOTS:
     void onDateFilter();
     void onTypeFilter(int filter);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createCommands();
+    void retranslateUi();
     void updateCommandStates() override;
     void selectionChanged() override;
     // Runs the dialog on the edit and saves it when confirmed; false when cancelled or failed

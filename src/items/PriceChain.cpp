@@ -1,4 +1,5 @@
 #include "items/PriceChain.h"
+#include <QCoreApplication>
 
 #include "company/Formats.h"
 
@@ -19,9 +20,9 @@ PriceChain PriceChain::Compute(const Profile& profile, const QString& price, con
     if (vatIncluded) {
         n = DivideCurrency(p, 1.0 + v);
         lines.purchaseLine =
-            QStringLiteral("Prezzo netto acquisto: %1").arg(FormatCurrency(profile, n));
+            QCoreApplication::translate("PriceChain", "Prezzo netto acquisto: %1").arg(FormatCurrency(profile, n));
     } else {
-        lines.purchaseLine = QStringLiteral("Prezzo totale acquisto: %1")
+        lines.purchaseLine = QCoreApplication::translate("PriceChain", "Prezzo totale acquisto: %1")
                                  .arg(FormatCurrency(profile, add(p, MultiplyCurrency(p, v))));
     }
     const double r = markup.trimmed().isEmpty() ? 0.0 : ParseNumber(profile, markup, true);
@@ -30,7 +31,7 @@ PriceChain PriceChain::Compute(const Profile& profile, const QString& price, con
     n = add(n, MultiplyCurrency(n, d), -1);
     n = add(n, MultiplyCurrency(n, v));
     lines.sellingLine =
-        n.isValid() ? QStringLiteral("Prezzo totale vendita: %1").arg(FormatCurrency(profile, n))
+        n.isValid() ? QCoreApplication::translate("PriceChain", "Prezzo totale vendita: %1").arg(FormatCurrency(profile, n))
                     : Impossible();
     return lines;
 }

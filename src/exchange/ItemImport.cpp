@@ -24,9 +24,21 @@
 namespace {
 
 const char* const kTargetNames[ItemImport::TargetCount] = {
-    QT_TRANSLATE_NOOP("ItemImport", "<Nessuno>"),    QT_TRANSLATE_NOOP("ItemImport", "Matricola"), QT_TRANSLATE_NOOP("ItemImport", "Descrizione"),    QT_TRANSLATE_NOOP("ItemImport", "Codice a barre"), QT_TRANSLATE_NOOP("ItemImport", "Prezzo"),
-    QT_TRANSLATE_NOOP("ItemImport", "I.V.A."),       QT_TRANSLATE_NOOP("ItemImport", "Ricarico"),  QT_TRANSLATE_NOOP("ItemImport", "Categoria"),      QT_TRANSLATE_NOOP("ItemImport", "Reparto"),        QT_TRANSLATE_NOOP("ItemImport", "Scaffale"),
-    QT_TRANSLATE_NOOP("ItemImport", "Un.di Misura"), QT_TRANSLATE_NOOP("ItemImport", "Qt.Minima"), QT_TRANSLATE_NOOP("ItemImport", "Giacenza Iniz."), QT_TRANSLATE_NOOP("ItemImport", "Codice Forn."),   QT_TRANSLATE_NOOP("ItemImport", "Gruppo")};
+    QT_TRANSLATE_NOOP("ItemImport", "<Nessuno>"),
+    QT_TRANSLATE_NOOP("ItemImport", "Matricola"),
+    QT_TRANSLATE_NOOP("ItemImport", "Descrizione"),
+    QT_TRANSLATE_NOOP("ItemImport", "Codice a barre"),
+    QT_TRANSLATE_NOOP("ItemImport", "Prezzo"),
+    QT_TRANSLATE_NOOP("ItemImport", "I.V.A."),
+    QT_TRANSLATE_NOOP("ItemImport", "Ricarico"),
+    QT_TRANSLATE_NOOP("ItemImport", "Categoria"),
+    QT_TRANSLATE_NOOP("ItemImport", "Reparto"),
+    QT_TRANSLATE_NOOP("ItemImport", "Scaffale"),
+    QT_TRANSLATE_NOOP("ItemImport", "Un.di Misura"),
+    QT_TRANSLATE_NOOP("ItemImport", "Qt.Minima"),
+    QT_TRANSLATE_NOOP("ItemImport", "Giacenza Iniz."),
+    QT_TRANSLATE_NOOP("ItemImport", "Codice Forn."),
+    QT_TRANSLATE_NOOP("ItemImport", "Gruppo")};
 
 constexpr int kDescriptionWidth = 100;
 constexpr int kBatch = 500;
@@ -210,11 +222,14 @@ QString ItemImport::ProblemMessage(MappingProblem problem) {
     case MappingProblem::Duplicate:
         return QCoreApplication::translate("ItemImport", "Non ci possono essere due campi uguali!");
     case MappingProblem::NoCode:
-        return QCoreApplication::translate("ItemImport", "Il campo matricola deve essere inserito!");
+        return QCoreApplication::translate("ItemImport",
+                                           "Il campo matricola deve essere inserito!");
     case MappingProblem::NoDescription:
-        return QCoreApplication::translate("ItemImport", "Il campo descrizione deve essere inserito!");
+        return QCoreApplication::translate("ItemImport",
+                                           "Il campo descrizione deve essere inserito!");
     case MappingProblem::NoUnit:
-        return QCoreApplication::translate("ItemImport", "Il campo unità di misura deve essere inserito!");
+        return QCoreApplication::translate("ItemImport",
+                                           "Il campo unità di misura deve essere inserito!");
     case MappingProblem::None:
         break;
     }
@@ -258,7 +273,8 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
     CsvText::Reader reader(CsvText::Decode(bytes), mapping.separator, mapping.delimiter);
     CsvText::Record line;
     if (!reader.next(&line) || (mapping.heading && !reader.next(&line)))
-        return unreadable(QCoreApplication::translate("ItemImport", "il file non ha righe da importare"));
+        return unreadable(
+            QCoreApplication::translate("ItemImport", "il file non ha righe da importare"));
 
     // The conventions are read once: looking them up for every value costs more than the rest.
     const QString amountDecimal = CurrencyDecimalSymbol(m_profile);
@@ -368,9 +384,11 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
             point.rollback();
             lookups.forgetSinceMark();
             result.keys.resize(before);
-            reject(p.line, p.names[LookUnMis].isEmpty() || why.isEmpty()
-                               ? QCoreApplication::translate("ItemImport", "scrittura non riuscita")
-                               : QCoreApplication::translate("ItemImport", "scrittura non riuscita: %1").arg(why));
+            reject(p.line,
+                   p.names[LookUnMis].isEmpty() || why.isEmpty()
+                       ? QCoreApplication::translate("ItemImport", "scrittura non riuscita")
+                       : QCoreApplication::translate("ItemImport", "scrittura non riuscita: %1")
+                             .arg(why));
         }
         batch.clear();
     };
@@ -469,7 +487,8 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
             continue;
         }
         if (p.names[LookUnMis].isEmpty()) {
-            reject(lineNumber, QCoreApplication::translate("ItemImport", "unità di misura mancante"));
+            reject(lineNumber,
+                   QCoreApplication::translate("ItemImport", "unità di misura mancante"));
             continue;
         }
         if (!Record::AmountFits(p.record.Prezzo)) {
@@ -522,16 +541,20 @@ QString ItemImport::UnreadableMessage() {
 }
 
 QString ItemImport::ErrorsQuestion() {
-    return QCoreApplication::translate("ItemImport", "Ci sono stati degli errori ed alcuni prodotti non sono stati importati, "
-                          "salvare comunque l'importazione?");
+    return QCoreApplication::translate(
+        "ItemImport", "Ci sono stati degli errori ed alcuni prodotti non sono stati importati, "
+                      "salvare comunque l'importazione?");
 }
 
 QString ItemImport::TruncatedMessage() {
-    return QCoreApplication::translate("ItemImport", "Alcuni valori erano troppo lunghi e sono stati troncati!");
+    return QCoreApplication::translate("ItemImport",
+                                       "Alcuni valori erano troppo lunghi e sono stati troncati!");
 }
 
 QString ItemImport::ImportedMessage(int count) {
-    return QCoreApplication::translate("ItemImport", "Sono stati importati con successo %1 prodotti!").arg(count);
+    return QCoreApplication::translate("ItemImport",
+                                       "Sono stati importati con successo %1 prodotti!")
+        .arg(count);
 }
 
 QString ItemImport::XmlMessage() {

@@ -105,23 +105,26 @@ QImage Decode(const QByteArray& jpeg) {
 QString TooLargeMessage(const Profile& profile, qint64 bytes) {
     return QCoreApplication::translate("ItemPhoto", "La dimensione dell'immagine è %1 KB")
                .arg(FormatNumber(profile, double(bytes) / 1024.0)) +
-           QCoreApplication::translate("ItemPhoto", " e non è indicata per essere gestita in un database in quanto "
-                          "l'archivio aumenterebbe a dismisura.") +
+           QCoreApplication::translate(
+               "ItemPhoto", " e non è indicata per essere gestita in un database in quanto "
+                            "l'archivio aumenterebbe a dismisura.") +
            QCoreApplication::translate("ItemPhoto", " Utilizzare un'immagine minore di 150 KB.");
 }
 
 QString TooManyPixelsMessage(const QSize& pixels) {
-    return QCoreApplication::translate("ItemPhoto", "L'immagine è di %1 x %2 pixel: salvata come JPEG supererebbe comunque "
-                          "i 150 KB e non è indicata per essere gestita in un database in quanto "
-                          "l'archivio aumenterebbe a dismisura.")
+    return QCoreApplication::translate(
+               "ItemPhoto", "L'immagine è di %1 x %2 pixel: salvata come JPEG supererebbe comunque "
+                            "i 150 KB e non è indicata per essere gestita in un database in quanto "
+                            "l'archivio aumenterebbe a dismisura.")
                .arg(pixels.width())
                .arg(pixels.height()) +
            QCoreApplication::translate("ItemPhoto", " Utilizzare un'immagine minore di 150 KB.");
 }
 
 QString UnreadableMessage() {
-    return QCoreApplication::translate("ItemPhoto", "Impossibile leggere l'immagine scelta: il file non esiste o non è "
-                          "un'immagine di un formato conosciuto.");
+    return QCoreApplication::translate(
+        "ItemPhoto", "Impossibile leggere l'immagine scelta: il file non esiste o non è "
+                     "un'immagine di un formato conosciuto.");
 }
 
 QString ChooserTitle() {

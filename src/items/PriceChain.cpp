@@ -19,8 +19,8 @@ PriceChain PriceChain::Compute(const Profile& profile, const QString& price, con
     CurrencyAmount n = p;
     if (vatIncluded) {
         n = DivideCurrency(p, 1.0 + v);
-        lines.purchaseLine =
-            QCoreApplication::translate("PriceChain", "Prezzo netto acquisto: %1").arg(FormatCurrency(profile, n));
+        lines.purchaseLine = QCoreApplication::translate("PriceChain", "Prezzo netto acquisto: %1")
+                                 .arg(FormatCurrency(profile, n));
     } else {
         lines.purchaseLine = QCoreApplication::translate("PriceChain", "Prezzo totale acquisto: %1")
                                  .arg(FormatCurrency(profile, add(p, MultiplyCurrency(p, v))));
@@ -30,8 +30,9 @@ PriceChain PriceChain::Compute(const Profile& profile, const QString& price, con
     const double d = discount.trimmed().isEmpty() ? 0.0 : ParseNumber(profile, discount, true);
     n = add(n, MultiplyCurrency(n, d), -1);
     n = add(n, MultiplyCurrency(n, v));
-    lines.sellingLine =
-        n.isValid() ? QCoreApplication::translate("PriceChain", "Prezzo totale vendita: %1").arg(FormatCurrency(profile, n))
-                    : Impossible();
+    lines.sellingLine = n.isValid()
+                            ? QCoreApplication::translate("PriceChain", "Prezzo totale vendita: %1")
+                                  .arg(FormatCurrency(profile, n))
+                            : Impossible();
     return lines;
 }

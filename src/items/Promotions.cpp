@@ -44,7 +44,8 @@ OfferteRecord ToRecord(const Promotion& p) {
 
 QString Text(const Profile& profile, const Promotion& p) {
     if (p.sconto)
-        return QCoreApplication::translate("Promotions", "Promozione del %1").arg(FormatNumber(profile, *p.sconto, -1, true));
+        return QCoreApplication::translate("Promotions", "Promozione del %1")
+            .arg(FormatNumber(profile, *p.sconto, -1, true));
     if (p.treXDue)
         return QCoreApplication::translate("Promotions", "Promozione del prendi 3 e paghi 2");
     if (p.dueXUno)

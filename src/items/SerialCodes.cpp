@@ -53,41 +53,52 @@ SerialResult SerialResult::Make(Code code, const QString& serial) {
     case Ok:
         break;
     case AlreadyLoaded:
-        r.text = QCoreApplication::translate("SerialCodes", "Il codice seriale %1 è già stato caricato!").arg(serial);
+        r.text =
+            QCoreApplication::translate("SerialCodes", "Il codice seriale %1 è già stato caricato!")
+                .arg(serial);
         r.icon = Icon::Information;
         break;
     case NotLoaded:
-        r.text =
-            QCoreApplication::translate("SerialCodes", "In archivio il codice seriale %1 non è stato caricato!").arg(serial);
+        r.text = QCoreApplication::translate(
+                     "SerialCodes", "In archivio il codice seriale %1 non è stato caricato!")
+                     .arg(serial);
         r.icon = Icon::Information;
         break;
     case AlreadyUnloaded:
-        r.text = QCoreApplication::translate("SerialCodes", "Il codice seriale %1 è già stato scaricato!").arg(serial);
+        r.text = QCoreApplication::translate("SerialCodes",
+                                             "Il codice seriale %1 è già stato scaricato!")
+                     .arg(serial);
         r.icon = Icon::Information;
         break;
     case NotUnloaded:
-        r.text =
-            QCoreApplication::translate("SerialCodes", "In archivio il codice seriale %1 non è stato scaricato!").arg(serial);
+        r.text = QCoreApplication::translate(
+                     "SerialCodes", "In archivio il codice seriale %1 non è stato scaricato!")
+                     .arg(serial);
         r.icon = Icon::Information;
         break;
     case UnloadedCannotDelete:
-        r.text = QCoreApplication::translate("SerialCodes", "Codice seriale scaricato, impossibile cancellare!");
+        r.text = QCoreApplication::translate("SerialCodes",
+                                             "Codice seriale scaricato, impossibile cancellare!");
         r.icon = Icon::Warning;
         break;
     case UnloadedCannotChange:
-        r.text = QCoreApplication::translate("SerialCodes", "Codice seriale scaricato, impossibile modificare!");
+        r.text = QCoreApplication::translate("SerialCodes",
+                                             "Codice seriale scaricato, impossibile modificare!");
         r.icon = Icon::Warning;
         break;
     case InsertFailed:
-        r.text = QCoreApplication::translate("SerialCodes", "Impossibile inserire il codice a barre!");
+        r.text =
+            QCoreApplication::translate("SerialCodes", "Impossibile inserire il codice a barre!");
         r.icon = Icon::Warning;
         break;
     case SaveFailed:
-        r.text = QCoreApplication::translate("SerialCodes", "Impossibile salvare il codice a barre!");
+        r.text =
+            QCoreApplication::translate("SerialCodes", "Impossibile salvare il codice a barre!");
         r.icon = Icon::Warning;
         break;
     case DeleteFailed:
-        r.text = QCoreApplication::translate("SerialCodes", "Impossibile cancellare il codice a barre!");
+        r.text =
+            QCoreApplication::translate("SerialCodes", "Impossibile cancellare il codice a barre!");
         r.icon = Icon::Warning;
         break;
     }

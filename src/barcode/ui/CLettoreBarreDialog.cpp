@@ -120,8 +120,7 @@ CLettoreBarreDialog::CLettoreBarreDialog(Profile& profile, IPrompt& prompt, IBro
     if (!listed) {
         // Said once the window is up; the port can still be typed.
         QTimer::singleShot(0, this, [this] {
-            m_prompt.message(tr("Errore nell'enumerazione delle porte!"),
-                             IPrompt::Icon::Warning);
+            m_prompt.message(tr("Errore nell'enumerazione delle porte!"), IPrompt::Icon::Warning);
         });
     }
 }
@@ -161,7 +160,7 @@ void CLettoreBarreDialog::save() {
     reader().write(m_profile);
     if (m_profile.writeFailed()) {
         m_prompt.message(tr("Impossibile salvare le impostazioni del lettore: il "
-                                        "file delle impostazioni non è scrivibile."),
+                            "file delle impostazioni non è scrivibile."),
                          IPrompt::Icon::Warning);
         return;
     }

@@ -36,12 +36,11 @@ CProvaLettoreDialog::CProvaLettoreDialog(const BarcodeReader& reader, QWidget* p
 
     connect(m_port, &SerialBarcodePort::codeRead, this, &CProvaLettoreDialog::showCode);
     connect(m_port, &SerialBarcodePort::lost, this, [this](const QString& port) {
-        m_status->setText(
-            tr("La porta %1 non risponde: il lettore è scollegato?").arg(port));
+        m_status->setText(tr("La porta %1 non risponde: il lettore è scollegato?").arg(port));
     });
     connect(m_port, &SerialBarcodePort::restored, this, [this] {
-        m_status->setText(tr("Porta di nuovo aperta (%1): leggere un codice.")
-                              .arg(m_reader.description()));
+        m_status->setText(
+            tr("Porta di nuovo aperta (%1): leggere un codice.").arg(m_reader.description()));
     });
 }
 
@@ -59,16 +58,14 @@ bool CProvaLettoreDialog::openPort() {
 void CProvaLettoreDialog::showCode(const QString& code) {
     ++m_count;
     m_code->setText(code);
-    m_status->setText(tr("Codici letti: %1. Ultimo codice: %2 caratteri.")
-                          .arg(m_count)
-                          .arg(code.size()));
+    m_status->setText(
+        tr("Codici letti: %1. Ultimo codice: %2 caratteri.").arg(m_count).arg(code.size()));
 }
 
 void CProvaLettoreDialog::Run(IPrompt& prompt, const BarcodeReader& reader, QWidget* parent) {
     CProvaLettoreDialog test(reader, parent);
     if (!test.openPort()) {
-        prompt.message(tr("Impossibile aprire la porta selezionata!"),
-                       IPrompt::Icon::Warning);
+        prompt.message(tr("Impossibile aprire la porta selezionata!"), IPrompt::Icon::Warning);
         return;
     }
     test.exec();

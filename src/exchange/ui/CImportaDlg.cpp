@@ -4,10 +4,10 @@
 #include "common/IPrompt.h"
 #include "common/MakerSite.h"
 
-#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QGridLayout>
@@ -27,8 +27,8 @@ CImportaDlg::CImportaDlg(const QString& file, const Profile& profile, IPrompt& p
 
     auto* separators = new QGroupBox(tr("Separatore di campo"), this);
     auto* separatorLayout = new QVBoxLayout(separators);
-    const char* const separatorTexts[] = {QT_TR_NOOP("&Punto e Virgola ( ; )"), QT_TR_NOOP("&Virgola ( , )"),
-                                          QT_TR_NOOP("P&unto ( . )")};
+    const char* const separatorTexts[] = {QT_TR_NOOP("&Punto e Virgola ( ; )"),
+                                          QT_TR_NOOP("&Virgola ( , )"), QT_TR_NOOP("P&unto ( . )")};
     for (int i = 0; i < 3; ++i) {
         m_separators[i] = new QRadioButton(tr(separatorTexts[i]), separators);
         separatorLayout->addWidget(m_separators[i]);

@@ -21,9 +21,8 @@ namespace {
 
 // A progress window that appears only for work that takes a while.
 std::unique_ptr<QProgressDialog> Progress(QWidget* parent, const QString& label) {
-    auto dialog =
-        std::make_unique<QProgressDialog>(
-            label, QCoreApplication::translate("ItemExchange", "Annulla"), 0, 1000, parent);
+    auto dialog = std::make_unique<QProgressDialog>(
+        label, QCoreApplication::translate("ItemExchange", "Annulla"), 0, 1000, parent);
     dialog->setWindowTitle(QStringLiteral("Quarzil"));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setMinimumDuration(400);
@@ -84,8 +83,8 @@ void ItemExchange::exportItems() {
     if (keys.isEmpty())
         return nothing();
 
-    QString file = m_files.saveFile(tr("Esporta"), DocumentsFolder(),
-                                    ItemExport::DefaultName(), FileFilter());
+    QString file =
+        m_files.saveFile(tr("Esporta"), DocumentsFolder(), ItemExport::DefaultName(), FileFilter());
     if (file.isEmpty())
         return;
     if (QFileInfo(file).suffix().isEmpty())
@@ -121,8 +120,7 @@ void ItemExchange::exportItems() {
 }
 
 void ItemExchange::importItems() {
-    const QString file =
-        m_files.openFile(tr("Importa"), DocumentsFolder(), FileFilter());
+    const QString file = m_files.openFile(tr("Importa"), DocumentsFolder(), FileFilter());
     if (file.isEmpty())
         return;
     if (QFileInfo(file).suffix().compare(QStringLiteral("xml"), Qt::CaseInsensitive) == 0) {
@@ -165,8 +163,7 @@ void ItemExchange::importItems() {
         m_view.reload();
     }
     if (result.countersFailed)
-        m_prompt.message(
-            tr("Impossibile ricalcolare le giacenze dei prodotti importati!"),
-            IPrompt::Icon::Warning);
+        m_prompt.message(tr("Impossibile ricalcolare le giacenze dei prodotti importati!"),
+                         IPrompt::Icon::Warning);
     m_prompt.message(ItemImport::ImportedMessage(result.imported), IPrompt::Icon::Information);
 }

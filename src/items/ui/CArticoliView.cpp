@@ -93,7 +93,8 @@ QList<QIcon> RowIcons() {
     return icons;
 }
 
-const char* const kMsgNotFound = QT_TRANSLATE_NOOP("CArticoliView", "Articolo di magazzino non trovato!");
+const char* const kMsgNotFound =
+    QT_TRANSLATE_NOOP("CArticoliView", "Articolo di magazzino non trovato!");
 
 } // namespace
 
@@ -114,23 +115,24 @@ CArticoliView::CArticoliView(CMainDoc& doc, IPrompt& prompt, QWidget* parent)
     });
     connect(table(), &QTableView::doubleClicked, this, [this] { onOpen(); });
 
-    connect(m_loader, &ArtMovementsLoader::loaded, this,
-            [this](int itemId, const QList<ArtMovementsLoader::Row>& rows) {
-                if (!m_bar || itemId != m_loader->currentItem())
-                    return;
-                const Profile& profile = document().profile();
-                QList<CMovArtBar::Row> shown;
-                for (const ArtMovementsLoader::Row& r : rows) {
-                    const QString kind = ArtMovementsLoader::KindText(r.tipo);
-                    shown.append({r.movementId, r.numero, FormatLongDate(r.data.date()),
-                                  kind.isEmpty()
-                                      ? QString()
-                                      : tr("%1 di %2 %3")
-                                            .arg(kind, FormatNumber(profile, r.quantity), r.unit),
-                                  r.cliFor});
-                }
-                m_bar->setRows(shown);
-            });
+    connect(
+        m_loader, &ArtMovementsLoader::loaded, this,
+        [this](int itemId, const QList<ArtMovementsLoader::Row>& rows) {
+            if (!m_bar || itemId != m_loader->currentItem())
+                return;
+            const Profile& profile = document().profile();
+            QList<CMovArtBar::Row> shown;
+            for (const ArtMovementsLoader::Row& r : rows) {
+                const QString kind = ArtMovementsLoader::KindText(r.tipo);
+                shown.append(
+                    {r.movementId, r.numero, FormatLongDate(r.data.date()),
+                     kind.isEmpty()
+                         ? QString()
+                         : tr("%1 di %2 %3").arg(kind, FormatNumber(profile, r.quantity), r.unit),
+                     r.cliFor});
+            }
+            m_bar->setRows(shown);
+        });
 
     askFilter = [this](FilterTexts* texts) {
         CFiltroArtDialog dialog(this);

@@ -165,8 +165,7 @@ void CArticoloDialog::buildLayout() {
         return c;
     };
     auto tool = [this](int id, const char* icon, QStyle::StandardPixmap fallback, const char* tip) {
-        QToolButton* b =
-            SmallToolButton(QLatin1String(icon), fallback, tr(tip), this);
+        QToolButton* b = SmallToolButton(QLatin1String(icon), fallback, tr(tip), this);
         b->setObjectName(QStringLiteral("Tool%1").arg(id));
         m_tools.insert(id, b);
         return b;
@@ -219,8 +218,7 @@ void CArticoloDialog::buildLayout() {
     m_vatIncluded = new QCheckBox(tr("I&va inclusa nel prezzo"), this);
     m_vatIncluded->setObjectName(QStringLiteral("IncIva"));
     m_imei = new QCheckBox(
-        tr("Og&ni articolo un codice a barre diverso tipo IMEI degli smartphone"),
-        this);
+        tr("Og&ni articolo un codice a barre diverso tipo IMEI degli smartphone"), this);
     m_imei->setObjectName(QStringLiteral("Imei"));
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("Notes"));
@@ -242,8 +240,10 @@ void CArticoloDialog::buildLayout() {
     m_photo->setEditable(true);
     m_photo->setMinimumSize(190, 170);
 
-    tool(kMarkup, "accessories-calculator", QStyle::SP_FileDialogDetailedView, QT_TR_NOOP("Calcola Ricarico"));
-    tool(kUnits, "document-properties", QStyle::SP_FileDialogInfoView, QT_TR_NOOP("Gestione Unità di Misura"));
+    tool(kMarkup, "accessories-calculator", QStyle::SP_FileDialogDetailedView,
+         QT_TR_NOOP("Calcola Ricarico"));
+    tool(kUnits, "document-properties", QStyle::SP_FileDialogInfoView,
+         QT_TR_NOOP("Gestione Unità di Misura"));
     tool(kUnusedCategories, "edit-clear", QStyle::SP_DialogResetButton,
          QT_TR_NOOP("Eliminare le Categorie non Utilizzate"));
     tool(kUnusedDepartments, "edit-clear", QStyle::SP_DialogResetButton,
@@ -252,8 +252,10 @@ void CArticoloDialog::buildLayout() {
          QT_TR_NOOP("Elimina Scaffali non Utilizzati"));
     tool(kUnusedGroups, "edit-clear", QStyle::SP_DialogResetButton,
          QT_TR_NOOP("Elimina Gruppi non Utilizzati"));
-    tool(kNewSupplier, "contact-new", QStyle::SP_FileDialogNewFolder, QT_TR_NOOP("Inserisci Fornitore"));
-    tool(kChangeSupplier, "document-edit", QStyle::SP_FileDialogContentsView, QT_TR_NOOP("Modifica Fornitore"));
+    tool(kNewSupplier, "contact-new", QStyle::SP_FileDialogNewFolder,
+         QT_TR_NOOP("Inserisci Fornitore"));
+    tool(kChangeSupplier, "document-edit", QStyle::SP_FileDialogContentsView,
+         QT_TR_NOOP("Modifica Fornitore"));
     tool(kFindSupplier, "edit-find", QStyle::SP_FileDialogStart, QT_TR_NOOP("Trova Fornitore"));
 
     // One grid for the whole top part, so the labels of every row line up: two pairs of label
@@ -288,13 +290,15 @@ void CArticoloDialog::buildLayout() {
     put(QT_TR_NOOP("&Giac.Iniz."), initial, initial, 0);
     put(QT_TR_NOOP("Scon&to"), discount, discount, 2);
     ++row;
-    put(QT_TR_NOOP("C&ategoria"), category, withTools(category, {m_tools.value(kUnusedCategories)}), 0);
+    put(QT_TR_NOOP("C&ategoria"), category, withTools(category, {m_tools.value(kUnusedCategories)}),
+        0);
     put(QT_TR_NOOP("Ricaric&o"), markup, withTools(markup, {m_tools.value(kMarkup)}), 2);
     ++row;
     put(QT_TR_NOOP("Gruppo"), group, withTools(group, {m_tools.value(kUnusedGroups)}), 0);
     grid->addWidget(m_purchaseLine, row, 2, 1, 2);
     ++row;
-    put(QT_TR_NOOP("&Reparto"), department, withTools(department, {m_tools.value(kUnusedDepartments)}), 0);
+    put(QT_TR_NOOP("&Reparto"), department,
+        withTools(department, {m_tools.value(kUnusedDepartments)}), 0);
     grid->addWidget(m_sellingLine, row, 2, 1, 2);
     ++row;
     put(QT_TR_NOOP("Sca&ffale"), shelf, withTools(shelf, {m_tools.value(kUnusedShelves)}), 0);
@@ -314,7 +318,7 @@ void CArticoloDialog::buildLayout() {
     grid->addWidget(m_photo, photoRow, 4, row - photoRow - 2, 1, Qt::AlignTop);
 
     auto* notesLabel = new QLabel(tr("Inserire qui le note del prodotto. Premere "
-                                                 "Ctrl+Invio per inserire una nuova riga"),
+                                     "Ctrl+Invio per inserire una nuova riga"),
                                   this);
     notesLabel->setBuddy(m_notes);
     m_notes->setMinimumHeight(60);
@@ -323,8 +327,7 @@ void CArticoloDialog::buildLayout() {
     m_ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Annulla"));
     QPushButton* help = buttons->addButton(tr("&Aiuto"), QDialogButtonBox::HelpRole);
     help->setObjectName(QStringLiteral("Aiuto"));
@@ -430,9 +433,7 @@ void CArticoloDialog::setExisting(bool existing) {
 
 void CArticoloDialog::setEnterSaves(bool on) {
     m_enterSaves = on;
-    m_ok->setText(m_keyboardReader
-                      ? (on ? tr("Salva (Invio)") : tr("Salva (F2)"))
-                      : tr("OK"));
+    m_ok->setText(m_keyboardReader ? (on ? tr("Salva (Invio)") : tr("Salva (F2)")) : tr("OK"));
 }
 
 // --- Lists --------------------------------------------------------------------------------------
@@ -620,13 +621,13 @@ void CArticoloDialog::serialCodesToggled(bool on) {
         return;
     const bool go = m_prompt.question(
         tr("Attenzione, utilizzare questa funzione con cautela, infatti una volta "
-                       "salvato l'articolo di magazzino questo valore non può più essere "
-                       "cambiato.\n") +
+           "salvato l'articolo di magazzino questo valore non può più essere "
+           "cambiato.\n") +
             tr("Con questa opzione attiva in ogni movimento dell'articolo verrà "
-                           "mostrata una finestra dove inserire un codice a barre per ogni "
-                           "singola quantità inserita.\n") +
+               "mostrata una finestra dove inserire un codice a barre per ogni "
+               "singola quantità inserita.\n") +
             tr("Se ad esempio mettessi 4 come quantità occorrerebbe inserire 4 codici "
-                           "a barre diversi per questo articolo. Si desidera continuare comunque?"),
+               "a barre diversi per questo articolo. Si desidera continuare comunque?"),
         false);
     if (!go)
         m_imei->setChecked(false);
@@ -773,8 +774,7 @@ void CArticoloDialog::findSupplier() {
         c->setCurrentIndex(m_supplierModel->rowOfKey(key));
         c->setFocus();
     } else {
-        m_prompt.message(tr("Cliente o fornitore non trovato!"),
-                         IPrompt::Icon::Information);
+        m_prompt.message(tr("Cliente o fornitore non trovato!"), IPrompt::Icon::Information);
     }
 }
 
@@ -840,8 +840,7 @@ bool CArticoloDialog::save() {
     // A price that is not an amount would otherwise be stored as no price without a word.
     r.Prezzo = ParseCurrency(m_profile, price->text());
     if (!price->text().trimmed().isEmpty() && !r.Prezzo.isValid())
-        return warn(price, tr("Errore prezzo"),
-                    tr("Il prezzo non è un importo valido!"));
+        return warn(price, tr("Errore prezzo"), tr("Il prezzo non è un importo valido!"));
 
     r.IDUM = chosenKey(m_combos.value(QStringLiteral("IDUM")), nullptr);
     r.IDCategoria = chosenKey(m_combos.value(QStringLiteral("IDCategoria")), &s.newCategory);

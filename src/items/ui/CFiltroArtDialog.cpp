@@ -17,10 +17,9 @@ CFiltroArtDialog::CFiltroArtDialog(QWidget* parent) : QDialog(parent) {
     m_category = new QLineEdit(this);
     m_category->setMaxLength(50);
     m_stock = new QComboBox(this);
-    m_stock->addItems(
-        {tr("Qualsiasi valore"), tr("Giacenza maggiore di zero"),
-         tr("Giacenza minore di zero"), tr("Giacenza uguale a zero"),
-         tr("Riordino maggiore di zero")});
+    m_stock->addItems({tr("Qualsiasi valore"), tr("Giacenza maggiore di zero"),
+                       tr("Giacenza minore di zero"), tr("Giacenza uguale a zero"),
+                       tr("Riordino maggiore di zero")});
     auto* form = new QFormLayout;
     form->addRow(tr("&Matricola"), m_code);
     form->addRow(tr("&Descrizione"), m_description);

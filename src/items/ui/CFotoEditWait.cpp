@@ -8,11 +8,10 @@
 CFotoEditWait::CFotoEditWait(const QString& file, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CFotoEditWait"));
     setWindowTitle(tr("Modifica Immagine"));
-    m_text = new QLabel(
-        tr("L'immagine è aperta nel programma di modifica delle immagini.\n"
-                       "Salvare le modifiche nello stesso file, poi premere \"Fatto\".\n\n%1")
-            .arg(file),
-        this);
+    m_text = new QLabel(tr("L'immagine è aperta nel programma di modifica delle immagini.\n"
+                           "Salvare le modifiche nello stesso file, poi premere \"Fatto\".\n\n%1")
+                            .arg(file),
+                        this);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_text->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(this);

@@ -1,5 +1,5 @@
-#include <QCoreApplication>
 #include "items/ui/CFotoWnd.h"
+#include <QCoreApplication>
 
 #include "common/IBrowser.h"
 #include "common/IFileDialogs.h"
@@ -31,8 +31,12 @@ struct Zoom {
     const char* text;
     int factor;
 };
-const Zoom kZooms[] = {{QT_TRANSLATE_NOOP("CFotoWnd", "&Reale"), 1},    {QT_TRANSLATE_NOOP("CFotoWnd", "&Zoom x 2"), 2},   {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &4"), 4},
-                       {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &8"), 8}, {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &24"), 24}, {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &50"), 50}};
+const Zoom kZooms[] = {{QT_TRANSLATE_NOOP("CFotoWnd", "&Reale"), 1},
+                       {QT_TRANSLATE_NOOP("CFotoWnd", "&Zoom x 2"), 2},
+                       {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &4"), 4},
+                       {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &8"), 8},
+                       {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &24"), 24},
+                       {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &50"), 50}};
 // Runs work on a worker thread behind a modal wait window, the events going on meanwhile;
 // "Annulla" calls cancel and the wait goes on until the work has stopped.
 void RunWithWait(QWidget* parent, const QString& text, const std::function<void()>& work,
@@ -63,8 +67,9 @@ void RunWithWait(QWidget* parent, const QString& text, const std::function<void(
 }
 
 QString NoScannerMessage() {
-    return QCoreApplication::translate("CFotoWnd", "Nessuno scanner o fotocamera trovato: collegare il dispositivo, "
-                          "accenderlo e riprovare.");
+    return QCoreApplication::translate(
+        "CFotoWnd", "Nessuno scanner o fotocamera trovato: collegare il dispositivo, "
+                    "accenderlo e riprovare.");
 }
 
 } // namespace
@@ -79,10 +84,8 @@ CFotoWnd::CFotoWnd(Profile& profile, IPrompt& prompt, IFileDialogs& files, IBrow
     setMinimumSize(120, 90);
 
     m_menu = new QMenu(this);
-    connect(m_menu->addAction(tr("&Scegli")), &QAction::triggered, this,
-            &CFotoWnd::choose);
-    connect(m_menu->addAction(tr("&Acquisisci")), &QAction::triggered, this,
-            &CFotoWnd::acquire);
+    connect(m_menu->addAction(tr("&Scegli")), &QAction::triggered, this, &CFotoWnd::choose);
+    connect(m_menu->addAction(tr("&Acquisisci")), &QAction::triggered, this, &CFotoWnd::acquire);
     m_edit = m_menu->addAction(tr("&Modifica"));
     connect(m_edit, &QAction::triggered, this, &CFotoWnd::edit);
     m_remove = m_menu->addAction(tr("&Cancella"));
@@ -188,9 +191,9 @@ void CFotoWnd::acquire() {
     if (scan.status == ScannerAcquisition::Status::Cancelled)
         return;
     if (scan.status != ScannerAcquisition::Status::Ok) {
-        m_prompt.message(tr("Impossibile acquisire l'immagine da %1: %2")
-                             .arg(device.label(), scan.error),
-                         IPrompt::Icon::Warning);
+        m_prompt.message(
+            tr("Impossibile acquisire l'immagine da %1: %2").arg(device.label(), scan.error),
+            IPrompt::Icon::Warning);
         return;
     }
     // A scanner's page is far larger than an item's picture, and its size is not the user's
@@ -203,13 +206,12 @@ void CFotoWnd::acquire() {
 void CFotoWnd::edit() {
     PictureEditFile file;
     if (!file.create(m_jpeg)) {
-        m_prompt.message(tr("Impossibile modificare l'immagine!"),
-                         IPrompt::Icon::Warning);
+        m_prompt.message(tr("Impossibile modificare l'immagine!"), IPrompt::Icon::Warning);
         return;
     }
     if (!m_browser.open(QUrl::fromLocalFile(file.path()))) {
         m_prompt.message(tr("Nessun programma installato per modificare immagini "
-                                        "bitmap!"),
+                            "bitmap!"),
                          IPrompt::Icon::Warning);
         return;
     }

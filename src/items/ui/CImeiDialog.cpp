@@ -66,9 +66,8 @@ void CImeiDialog::buildLayout() {
         b->setObjectName(QLatin1String(name));
         return b;
     };
-    m_reader =
-        tool(QT_TR_NOOP("&Lettore"), "scanner", QStyle::SP_DriveHDIcon,
-             tr("Con il lettore attivo ogni codice letto viene inserito"), "Lettore");
+    m_reader = tool(QT_TR_NOOP("&Lettore"), "scanner", QStyle::SP_DriveHDIcon,
+                    tr("Con il lettore attivo ogni codice letto viene inserito"), "Lettore");
     m_reader->setCheckable(true);
     m_reader->setChecked(m_profile.integer(S::Settings, kReaderKey) != 0);
     m_insert = tool(QT_TR_NOOP("&Inserisci"), "list-add", QStyle::SP_FileIcon,
@@ -119,8 +118,7 @@ void CImeiDialog::buildLayout() {
     middle->addLayout(right, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(m_keyboardReader ? tr("Salva (F2)")
-                                               : tr("Salva"),
+    m_ok = buttons->addButton(m_keyboardReader ? tr("Salva (F2)") : tr("Salva"),
                               QDialogButtonBox::AcceptRole);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
@@ -207,9 +205,8 @@ bool CImeiDialog::readerMode() const {
 }
 
 void CImeiDialog::showRemaining() {
-    m_remainingLabel->setText(m_remaining >= 0
-                                  ? tr("Codici da inserire: %1").arg(m_remaining)
-                                  : tr("Codici da rimuovere: %1").arg(-m_remaining));
+    m_remainingLabel->setText(m_remaining >= 0 ? tr("Codici da inserire: %1").arg(m_remaining)
+                                               : tr("Codici da rimuovere: %1").arg(-m_remaining));
 }
 
 void CImeiDialog::selectionChanged() {
@@ -227,8 +224,7 @@ QString CImeiDialog::typedCode() {
     if (!code.isEmpty() && code.back().isHighSurrogate())
         code.chop(1);
     if (code.isEmpty()) {
-        m_prompt.message(tr("Occorre inserire il codice a barre!"),
-                         IPrompt::Icon::Information);
+        m_prompt.message(tr("Occorre inserire il codice a barre!"), IPrompt::Icon::Information);
         m_code->setFocus();
     }
     return code;
@@ -316,16 +312,14 @@ void CImeiDialog::removeCode() {
 
 void CImeiDialog::confirm() {
     if (m_remaining > 0) {
-        m_prompt.message(
-            tr("Occorre inserire ancora %1 codici a barre!").arg(m_remaining),
-            IPrompt::Icon::Warning);
+        m_prompt.message(tr("Occorre inserire ancora %1 codici a barre!").arg(m_remaining),
+                         IPrompt::Icon::Warning);
         m_code->setFocus();
         return;
     }
     if (m_remaining < 0) {
-        m_prompt.message(
-            tr("Occorre rimuovere ancora %1 codici a barre!").arg(-m_remaining),
-            IPrompt::Icon::Warning);
+        m_prompt.message(tr("Occorre rimuovere ancora %1 codici a barre!").arg(-m_remaining),
+                         IPrompt::Icon::Warning);
         m_list->setFocus();
         return;
     }

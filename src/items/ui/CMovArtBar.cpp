@@ -5,13 +5,9 @@
 #include <QTreeView>
 
 CMovArtBar::CMovArtBar(int commandId, Profile& profile, QWidget* parent)
-    : CMovementListBar(
-          commandId, tr("Movimenti di magazzino"), profile,
-          QStringLiteral("MovArtList"),
-          {Headings(),
-           {200, 300, 200, 400},
-           QStringLiteral("ArtMov")},
-          parent) {
+    : CMovementListBar(commandId, tr("Movimenti di magazzino"), profile,
+                       QStringLiteral("MovArtList"),
+                       {Headings(), {200, 300, 200, 400}, QStringLiteral("ArtMov")}, parent) {
     connect(list(), &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         Q_EMIT movementActivated(index.row(), movementId(index.row()));
     });

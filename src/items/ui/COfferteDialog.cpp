@@ -40,18 +40,21 @@ using S = Profile::Section;
 
 namespace {
 
-const char* const kHeadings[] = {QT_TRANSLATE_NOOP("COfferteDialog", "Prodotto"),
-    QT_TRANSLATE_NOOP("COfferteDialog", "Inizio"), QT_TRANSLATE_NOOP("COfferteDialog", "Fine"),
-    QT_TRANSLATE_NOOP("COfferteDialog", "Promozione"), QT_TRANSLATE_NOOP("COfferteDialog", "Attiva")};
+const char* const kHeadings[] = {
+    QT_TRANSLATE_NOOP("COfferteDialog", "Prodotto"), QT_TRANSLATE_NOOP("COfferteDialog", "Inizio"),
+    QT_TRANSLATE_NOOP("COfferteDialog", "Fine"), QT_TRANSLATE_NOOP("COfferteDialog", "Promozione"),
+    QT_TRANSLATE_NOOP("COfferteDialog", "Attiva")};
 const char* const kWidthKeys[] = {"ColOff1", "ColOff2", "ColOff3", "ColOff4", "ColOff5"};
 const int kDefaultWidths[] = {220, 100, 100, 240, 60};
 
 const char* const kMsgPeriod =
     QT_TRANSLATE_NOOP("COfferteDialog", "La data iniziale deve essere precedente a quella finale!");
-const char* const kMsgWrite = QT_TRANSLATE_NOOP("COfferteDialog", "Impossibile inserire la promozione!");
+const char* const kMsgWrite =
+    QT_TRANSLATE_NOOP("COfferteDialog", "Impossibile inserire la promozione!");
 const char* const kMsgDelete =
     QT_TRANSLATE_NOOP("COfferteDialog", "Impossibile eliminare il valore od i valori selezionati!");
-const char* const kMsgNotFound = QT_TRANSLATE_NOOP("COfferteDialog", "Articolo di magazzino non trovato!");
+const char* const kMsgNotFound =
+    QT_TRANSLATE_NOOP("COfferteDialog", "Articolo di magazzino non trovato!");
 
 bool IsEnter(const QKeyEvent* key) {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -143,16 +146,11 @@ void COfferteDialog::buildLayout() {
     };
     tool(InsertOffer, "list-add", QStyle::SP_FileDialogNewFolder,
          tr("Inserisci Offerta (Ctrl+Ins)"));
-    tool(DeleteOffer, "list-remove", QStyle::SP_TrashIcon,
-         tr("Elimina Offerta (Ctrl+Canc)"));
-    tool(SaveOffer, "document-save", QStyle::SP_DialogSaveButton,
-         tr("Salva Offerta (Ctrl+S)"));
-    tool(NewItem, "document-new", QStyle::SP_FileDialogNewFolder,
-         tr("Inserisci Articolo"));
-    tool(ChangeItem, "document-edit", QStyle::SP_FileDialogDetailedView,
-         tr("Modifica Articolo"));
-    tool(FindItem, "edit-find", QStyle::SP_FileDialogContentsView,
-         tr("Trova Articolo"));
+    tool(DeleteOffer, "list-remove", QStyle::SP_TrashIcon, tr("Elimina Offerta (Ctrl+Canc)"));
+    tool(SaveOffer, "document-save", QStyle::SP_DialogSaveButton, tr("Salva Offerta (Ctrl+S)"));
+    tool(NewItem, "document-new", QStyle::SP_FileDialogNewFolder, tr("Inserisci Articolo"));
+    tool(ChangeItem, "document-edit", QStyle::SP_FileDialogDetailedView, tr("Modifica Articolo"));
+    tool(FindItem, "edit-find", QStyle::SP_FileDialogContentsView, tr("Trova Articolo"));
 
     // The promotions.
     m_list = new QTreeWidget(this);
@@ -280,9 +278,8 @@ void COfferteDialog::buildLayout() {
     options->addWidget(kindBox, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok =
-        buttons->addButton(m_keyboardReader ? tr("Salva (F2)") : tr("OK"),
-                           QDialogButtonBox::AcceptRole);
+    m_ok = buttons->addButton(m_keyboardReader ? tr("Salva (F2)") : tr("OK"),
+                              QDialogButtonBox::AcceptRole);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_help = buttons->addButton(tr("&Aiuto"), QDialogButtonBox::HelpRole);
     // Enter in a search box must not close the window: a reader ends every scan with one.

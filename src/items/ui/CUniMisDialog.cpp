@@ -52,8 +52,7 @@ CUniMisDialog::CUniMisDialog(Database& db, Profile& profile, IPrompt& prompt, IB
                           tr("Inserisci Unità di Misura (Ctrl+Ins)"),
                           QKeySequence(Qt::CTRL | Qt::Key_Insert));
     m_save = toolAction(toolbar, "document-save", QStyle::SP_DialogSaveButton,
-                        tr("Salva Unità di Misura (Ctrl+S)"),
-                        QKeySequence(Qt::CTRL | Qt::Key_S));
+                        tr("Salva Unità di Misura (Ctrl+S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
     m_delete = toolAction(toolbar, "edit-delete", QStyle::SP_TrashIcon,
                           tr("Elimina Unità di Misura (Ctrl+Canc)"),
                           QKeySequence(Qt::CTRL | Qt::Key_Delete));
@@ -143,8 +142,7 @@ void CUniMisDialog::reportSaveFailure(UnitsOfMeasure::Result result) {
         m_sigla->setFocus();
         return;
     }
-    m_prompt.message(tr("Impossibile salvare l'unità di misura!"),
-                     IPrompt::Icon::Error);
+    m_prompt.message(tr("Impossibile salvare l'unità di misura!"), IPrompt::Icon::Error);
 }
 
 void CUniMisDialog::insertUnit() {
@@ -193,8 +191,7 @@ void CUniMisDialog::deleteUnit() {
     const QString failed = tr("Impossibile eliminare l'unità di misura!");
     UnitsOfMeasure::Result result = UnitsOfMeasure::CheckDeletable(m_db, id);
     if (result == UnitsOfMeasure::Result::Ok) {
-        if (!m_prompt.question(
-                tr("Eliminare definitivamente l'unità di misura: %1?").arg(sigla)))
+        if (!m_prompt.question(tr("Eliminare definitivamente l'unità di misura: %1?").arg(sigla)))
             return;
         result = UnitsOfMeasure::Delete(m_db, id);
     }
@@ -264,8 +261,7 @@ bool CUniMisDialog::RunInTransaction(Database& db, Profile& profile, IPrompt& pr
         return true;
     }
     if (!guard.commit()) {
-        prompt.message(tr("Impossibile salvare l'unità di misura!"),
-                       IPrompt::Icon::Error);
+        prompt.message(tr("Impossibile salvare l'unità di misura!"), IPrompt::Icon::Error);
         return false;
     }
     return true;

@@ -28,16 +28,14 @@ CVarArtDialog::CVarArtDialog(Database& db, Profile& profile, IPrompt& prompt, IB
     setObjectName(QStringLiteral("CVarArtDialog"));
     setWindowTitle(title());
     m_field = new QComboBox(this);
-    m_field->addItems({tr("Prezzo"), tr("IVA"), tr("Ricarico"),
-                       tr("Sconto")});
+    m_field->addItems({tr("Prezzo"), tr("IVA"), tr("Ricarico"), tr("Sconto")});
     m_operation = new QComboBox(this);
-    m_operation->addItems({tr("Aumentare il valore"),
-                           tr("Diminuire il valore"), tr("Valore fisso")});
+    m_operation->addItems(
+        {tr("Aumentare il valore"), tr("Diminuire il valore"), tr("Valore fisso")});
     m_value = new QLineEdit(this);
     m_value->setPlaceholderText(tr("Es. 20% o 20"));
     m_base = new QComboBox(this);
-    m_base->addItems(
-        {tr("Categoria"), tr("Reparto"), tr("Scaffale")});
+    m_base->addItems({tr("Categoria"), tr("Reparto"), tr("Scaffale")});
     m_key = new QComboBox(this);
     m_key->setMinimumContentsLength(24);
 
@@ -79,8 +77,8 @@ void CVarArtDialog::accept() {
     if (!QuickChange::Fits(operation, value)) {
         m_prompt.balloon(m_value, tr("Valore non valido"),
                          tr("Inserire una percentuale (Es. 20%) o un valore (Es. 20) "
-                                        "non negativi; una diminuzione non può superare il "
-                                        "100%."),
+                            "non negativi; una diminuzione non può superare il "
+                            "100%."),
                          IPrompt::Icon::Warning);
         m_value->setFocus();
         return;
@@ -95,19 +93,17 @@ void CVarArtDialog::accept() {
         return;
     }
     if (!m_prompt.question(tr("Si desidera davvero modificare i dati dei prodotti? "
-                                          "Attenzione l'operazione non può essere annullata!")))
+                              "Attenzione l'operazione non può essere annullata!")))
         return;
     if (!QuickChange::Apply(m_db, field, operation, value, base, key)) {
         // A price too large for the archive is told as such; any other failure generically.
-        m_prompt.message(
-            IsStoreRefusal(m_db.lastError())
-                ? DbErrorText(m_db.lastError())
-                : tr("Errore nella variazione dei dati, impossibile aggiornare!"),
-            IPrompt::Icon::Warning);
+        m_prompt.message(IsStoreRefusal(m_db.lastError())
+                             ? DbErrorText(m_db.lastError())
+                             : tr("Errore nella variazione dei dati, impossibile aggiornare!"),
+                         IPrompt::Icon::Warning);
         return;
     }
-    m_prompt.message(tr("Variazioni avvenute con successo!"),
-                     IPrompt::Icon::Information);
+    m_prompt.message(tr("Variazioni avvenute con successo!"), IPrompt::Icon::Information);
     // The items list shows prices: reload it so the new ones appear.
     if (m_notifier)
         Q_EMIT m_notifier->viewReloadRequested(0);

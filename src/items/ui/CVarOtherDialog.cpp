@@ -24,8 +24,7 @@ CVarOtherDialog::CVarOtherDialog(Database& db, Profile& profile, IPrompt& prompt
     setObjectName(QStringLiteral("CVarOtherDialog"));
     setWindowTitle(title());
     m_field = new QComboBox(this);
-    m_field->addItems(
-        {tr("Categoria"), tr("Reparto"), tr("Scaffale")});
+    m_field->addItems({tr("Categoria"), tr("Reparto"), tr("Scaffale")});
     m_value = new QComboBox(this);
     m_newValue = new QLineEdit(this);
     auto* form = new QFormLayout;
@@ -71,8 +70,7 @@ void CVarOtherDialog::fillValues() {
 void CVarOtherDialog::accept() {
     if (m_newValue->text().trimmed().isEmpty()) {
         m_prompt.balloon(m_newValue, tr("Errore Nuovo Valore"),
-                         tr("Occorre inserire un valore valido!"),
-                         IPrompt::Icon::Warning);
+                         tr("Occorre inserire un valore valido!"), IPrompt::Icon::Warning);
         m_newValue->setFocus();
         return;
     }
@@ -81,8 +79,8 @@ void CVarOtherDialog::accept() {
 
 CVarOtherDialog::Outcome CVarOtherDialog::apply(ChangeNotifier* notifier) {
     if (!m_prompt.question(tr("Attenzione, i cambiamenti ai dati degli articoli "
-                                          "saranno permanenti e non potranno essere annullati! "
-                                          "Continuare?")))
+                              "saranno permanenti e non potranno essere annullati! "
+                              "Continuare?")))
         return Outcome::Cancelled;
     // The name is bound as typed, apostrophes included.
     if (!Classifications::Rename(m_db, table(), selectedKey(), newValue())) {
@@ -90,8 +88,7 @@ CVarOtherDialog::Outcome CVarOtherDialog::apply(ChangeNotifier* notifier) {
                          IPrompt::Icon::Warning);
         return Outcome::Failed;
     }
-    m_prompt.message(tr("Modifica ai dati effettuata con successo!"),
-                     IPrompt::Icon::Information);
+    m_prompt.message(tr("Modifica ai dati effettuata con successo!"), IPrompt::Icon::Information);
     if (notifier && table() == Classifications::Table::Categorie)
         Q_EMIT notifier->viewReloadRequested(0);
     return Outcome::Changed;

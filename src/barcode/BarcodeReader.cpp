@@ -1,4 +1,5 @@
 #include "barcode/BarcodeReader.h"
+#include <QCoreApplication>
 
 #include "common/Profile.h"
 
@@ -52,15 +53,15 @@ QList<QPair<int, QString>> BarcodeReader::StopBitChoices() {
 }
 
 QList<QPair<int, QString>> BarcodeReader::ParityChoices() {
-    return {{0, QStringLiteral("Nessuna")},
-            {1, QStringLiteral("Dispari")},
-            {2, QStringLiteral("Pari")},
+    return {{0, QCoreApplication::translate("BarcodeReader", "Nessuna")},
+            {1, QCoreApplication::translate("BarcodeReader", "Dispari")},
+            {2, QCoreApplication::translate("BarcodeReader", "Pari")},
             {3, QStringLiteral("Mark")},
             {4, QStringLiteral("Space")}};
 }
 
 QList<QPair<int, QString>> BarcodeReader::FlowChoices() {
-    return {{0, QStringLiteral("Nessuno")},
+    return {{0, QCoreApplication::translate("BarcodeReader", "Nessuno")},
             {1, QStringLiteral("Hardware")},
             {2, QStringLiteral("Xon / Xoff")}};
 }

@@ -1,4 +1,5 @@
 #include "exchange/ItemExport.h"
+#include <QCoreApplication>
 
 #include "company/Formats.h"
 #include "exchange/CsvText.h"
@@ -148,11 +149,13 @@ QByteArray ItemExport::NoImageJpeg() {
 }
 
 QString ItemExport::CreatedMessage(const QString& file) {
-    return QStringLiteral("Il file %1 è stato creato con successo!").arg(file);
+    return QCoreApplication::translate("ItemExport", "Il file %1 è stato creato con successo!")
+        .arg(file);
 }
 
 QString ItemExport::FolderMessage() {
-    return QStringLiteral("Errore nella creazione della cartella per le foto!");
+    return QCoreApplication::translate("ItemExport",
+                                       "Errore nella creazione della cartella per le foto!");
 }
 
 ItemExport::Result ItemExport::run(const QList<int>& keys, const QString& file) {
@@ -318,9 +321,10 @@ ItemExport::Result ItemExport::run(const QList<int>& keys, const QString& file) 
                         picture = QStringLiteral("%1_%2.jpg").arg(stem).arg(n);
                     pictureNames.insert(picture.toCaseFolded());
                     if (!writePicture(picture, r.picture))
-                        return abandon(Result::Status::Failed,
-                                       QStringLiteral("Impossibile scrivere %1")
-                                           .arg(images.filePath(picture)));
+                        return abandon(
+                            Result::Status::Failed,
+                            QCoreApplication::translate("ItemExport", "Impossibile scrivere %1")
+                                .arg(images.filePath(picture)));
                 }
                 element("IMMAGINE", QStringLiteral("images/") + picture, QString());
                 buffer += "</ARTICOLO>";

@@ -1,4 +1,5 @@
 #include "exchange/ItemImport.h"
+#include <QCoreApplication>
 
 #include "company/Formats.h"
 #include "exchange/CsvText.h"
@@ -23,9 +24,21 @@
 namespace {
 
 const char* const kTargetNames[ItemImport::TargetCount] = {
-    "<Nessuno>",    "Matricola", "Descrizione",    "Codice a barre", "Prezzo",
-    "I.V.A.",       "Ricarico",  "Categoria",      "Reparto",        "Scaffale",
-    "Un.di Misura", "Qt.Minima", "Giacenza Iniz.", "Codice Forn.",   "Gruppo"};
+    QT_TRANSLATE_NOOP("ItemImport", "<Nessuno>"),
+    QT_TRANSLATE_NOOP("ItemImport", "Matricola"),
+    QT_TRANSLATE_NOOP("ItemImport", "Descrizione"),
+    QT_TRANSLATE_NOOP("ItemImport", "Codice a barre"),
+    QT_TRANSLATE_NOOP("ItemImport", "Prezzo"),
+    QT_TRANSLATE_NOOP("ItemImport", "I.V.A."),
+    QT_TRANSLATE_NOOP("ItemImport", "Ricarico"),
+    QT_TRANSLATE_NOOP("ItemImport", "Categoria"),
+    QT_TRANSLATE_NOOP("ItemImport", "Reparto"),
+    QT_TRANSLATE_NOOP("ItemImport", "Scaffale"),
+    QT_TRANSLATE_NOOP("ItemImport", "Un.di Misura"),
+    QT_TRANSLATE_NOOP("ItemImport", "Qt.Minima"),
+    QT_TRANSLATE_NOOP("ItemImport", "Giacenza Iniz."),
+    QT_TRANSLATE_NOOP("ItemImport", "Codice Forn."),
+    QT_TRANSLATE_NOOP("ItemImport", "Gruppo")};
 
 constexpr int kDescriptionWidth = 100;
 constexpr int kBatch = 500;
@@ -221,13 +234,16 @@ ItemImport::MappingProblem ItemImport::Check(const Mapping& mapping) {
 QString ItemImport::ProblemMessage(MappingProblem problem) {
     switch (problem) {
     case MappingProblem::Duplicate:
-        return QStringLiteral("Non ci possono essere due campi uguali!");
+        return QCoreApplication::translate("ItemImport", "Non ci possono essere due campi uguali!");
     case MappingProblem::NoCode:
-        return QStringLiteral("Il campo matricola deve essere inserito!");
+        return QCoreApplication::translate("ItemImport",
+                                           "Il campo matricola deve essere inserito!");
     case MappingProblem::NoDescription:
-        return QStringLiteral("Il campo descrizione deve essere inserito!");
+        return QCoreApplication::translate("ItemImport",
+                                           "Il campo descrizione deve essere inserito!");
     case MappingProblem::NoUnit:
-        return QStringLiteral("Il campo unità di misura deve essere inserito!");
+        return QCoreApplication::translate("ItemImport",
+                                           "Il campo unità di misura deve essere inserito!");
     case MappingProblem::None:
         break;
     }
@@ -267,11 +283,12 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
     const QByteArray bytes = f.readAll();
     f.close();
     if (CsvText::LooksBinary(bytes))
-        return unreadable(QStringLiteral("il file non contiene testo"));
+        return unreadable(QCoreApplication::translate("ItemImport", "il file non contiene testo"));
     CsvText::Reader reader(CsvText::Decode(bytes), mapping.separator, mapping.delimiter);
     CsvText::Record line;
     if (!reader.next(&line) || (mapping.heading && !reader.next(&line)))
-        return unreadable(QStringLiteral("il file non ha righe da importare"));
+        return unreadable(
+            QCoreApplication::translate("ItemImport", "il file non ha righe da importare"));
 
     // The conventions are read once: looking them up for every value costs more than the rest.
     const QString amountDecimal = CurrencyDecimalSymbol(m_profile);
@@ -381,9 +398,11 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
             point.rollback();
             lookups.forgetSinceMark();
             result.keys.resize(before);
-            reject(p.line, p.names[LookUnMis].isEmpty() || why.isEmpty()
-                               ? QStringLiteral("scrittura non riuscita")
-                               : QStringLiteral("scrittura non riuscita: %1").arg(why));
+            reject(p.line,
+                   p.names[LookUnMis].isEmpty() || why.isEmpty()
+                       ? QCoreApplication::translate("ItemImport", "scrittura non riuscita")
+                       : QCoreApplication::translate("ItemImport", "scrittura non riuscita: %1")
+                             .arg(why));
         }
         batch.clear();
     };
@@ -466,24 +485,25 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
             }
         }
         if (p.record.Matricola.isEmpty()) {
-            reject(lineNumber, QStringLiteral("matricola mancante"));
+            reject(lineNumber, QCoreApplication::translate("ItemImport", "matricola mancante"));
             continue;
         }
         if (p.record.Descrizione.isEmpty()) {
-            reject(lineNumber, QStringLiteral("descrizione mancante"));
+            reject(lineNumber, QCoreApplication::translate("ItemImport", "descrizione mancante"));
             continue;
         }
         if (p.names[LookUnMis].isEmpty()) {
-            reject(lineNumber, QStringLiteral("unità di misura mancante"));
+            reject(lineNumber,
+                   QCoreApplication::translate("ItemImport", "unità di misura mancante"));
             continue;
         }
         if (!Record::AmountFits(p.record.Prezzo)) {
-            reject(lineNumber, QStringLiteral("prezzo troppo grande"));
+            reject(lineNumber, QCoreApplication::translate("ItemImport", "prezzo troppo grande"));
             continue;
         }
         const QString folded = p.record.Matricola.toCaseFolded();
         if (codes.contains(folded)) {
-            reject(lineNumber, QStringLiteral("matricola già presente"));
+            reject(lineNumber, QCoreApplication::translate("ItemImport", "matricola già presente"));
             continue;
         }
         codes.insert(folded);
@@ -523,24 +543,28 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
 }
 
 QString ItemImport::UnreadableMessage() {
-    return QStringLiteral("Impossibile importare i dati!");
+    return QCoreApplication::translate("ItemImport", "Impossibile importare i dati!");
 }
 
 QString ItemImport::ErrorsQuestion() {
-    return QStringLiteral("Ci sono stati degli errori ed alcuni prodotti non sono stati importati, "
-                          "salvare comunque l'importazione?");
+    return QCoreApplication::translate(
+        "ItemImport", "Ci sono stati degli errori ed alcuni prodotti non sono stati importati, "
+                      "salvare comunque l'importazione?");
 }
 
 QString ItemImport::TruncatedMessage() {
-    return QStringLiteral("Alcuni valori erano troppo lunghi e sono stati troncati!");
+    return QCoreApplication::translate("ItemImport",
+                                       "Alcuni valori erano troppo lunghi e sono stati troncati!");
 }
 
 QString ItemImport::ImportedMessage(int count) {
-    return QStringLiteral("Sono stati importati con successo %1 prodotti!").arg(count);
+    return QCoreApplication::translate("ItemImport",
+                                       "Sono stati importati con successo %1 prodotti!")
+        .arg(count);
 }
 
 QString ItemImport::XmlMessage() {
-    return QStringLiteral("Non ancora implementato!");
+    return QCoreApplication::translate("ItemImport", "Non ancora implementato!");
 }
 
 QString ItemImport::RejectedSummary(const Result& result, int shown) {
@@ -548,12 +572,12 @@ QString ItemImport::RejectedSummary(const Result& result, int shown) {
         return QString();
     QStringList parts;
     for (int i = 0; i < result.rejected.size() && i < shown; ++i)
-        parts << QStringLiteral("riga %1 (%2)")
+        parts << QCoreApplication::translate("ItemImport", "riga %1 (%2)")
                      .arg(result.rejected[i].line)
                      .arg(result.rejected[i].reason);
     if (result.rejected.size() > shown)
         parts << QStringLiteral("...");
-    return QStringLiteral("Righe scartate: %1: %2")
+    return QCoreApplication::translate("ItemImport", "Righe scartate: %1: %2")
         .arg(result.rejected.size())
         .arg(parts.join(QStringLiteral(", ")));
 }

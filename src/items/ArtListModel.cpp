@@ -24,8 +24,13 @@ const char* const kSortColumns[] = {"Matricola", "Descrizione", "IDCategoria",
                                     "Giacenza",  "Riordino",    "Ordinato"};
 constexpr int kSortColumnCount = int(std::size(kSortColumns));
 
-const char* const kHeadings[] = {"Matricola", "Descrizione", "Categoria", "Carichi",
-                                 "Scarichi",  "Resi",        "Giacenza"};
+const char* const kHeadings[] = {QT_TRANSLATE_NOOP("ArtListModel", "Matricola"),
+                                 QT_TRANSLATE_NOOP("ArtListModel", "Descrizione"),
+                                 QT_TRANSLATE_NOOP("ArtListModel", "Categoria"),
+                                 QT_TRANSLATE_NOOP("ArtListModel", "Carichi"),
+                                 QT_TRANSLATE_NOOP("ArtListModel", "Scarichi"),
+                                 QT_TRANSLATE_NOOP("ArtListModel", "Resi"),
+                                 QT_TRANSLATE_NOOP("ArtListModel", "Giacenza")};
 const char* const kWidthKeys[] = {"ColArt1", "ColArt2", "ColArt8", "ColArt3",
                                   "ColArt4", "ColArt5", "ColArt6"};
 const int kDefaultWidths[] = {150, 200, 100, 100, 100, 100, 100};
@@ -77,7 +82,7 @@ ArtListModel::ArtListModel(Database& db, Profile& profile, QObject* parent)
 }
 
 QString ArtListModel::Heading(int column) {
-    return column >= 0 && column < ColumnCount ? QLatin1String(kHeadings[column]) : QString();
+    return column >= 0 && column < ColumnCount ? tr(kHeadings[column]) : QString();
 }
 
 QString ArtListModel::WidthKey(int column) {
@@ -209,8 +214,7 @@ void ArtListModel::readRows(const std::vector<int>& keys, QHash<int, Row>* rows,
         r.text[Matricola] = q.value(1).toString();
         r.text[Descrizione] = q.value(2).toString();
         const int category = Record::ReadInt(q.value(3)).value_or(0);
-        r.text[Categoria] =
-            category > 0 ? m_categories.value(category) : QStringLiteral("Standard");
+        r.text[Categoria] = category > 0 ? m_categories.value(category) : tr("Standard");
         const QVariant unitValue = q.value(4);
         const QString unit = unitValue.toString();
         if (withoutUnit && unitValue.isNull())

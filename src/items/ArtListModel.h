@@ -80,6 +80,8 @@ public:
     bool onPromotion(int key) const { return m_promoted.contains(key); }
 
     static QString Heading(int column);
+    // Puts the headings up again in the current language.
+    void retranslate() { Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1); }
     static QString WidthKey(int column);
     static int DefaultWidth(int column);
 

@@ -72,12 +72,12 @@ void ArtMovementsLoader::load(int itemId) {
 QString ArtMovementsLoader::KindText(int tipo) {
     switch (tipo) {
     case 0:
-        return QStringLiteral("Carico");
+        return tr("Carico");
     case 1:
     case 3:
-        return QStringLiteral("Scarico");
+        return tr("Scarico");
     case 2:
-        return QStringLiteral("Reso");
+        return tr("Reso");
     default:
         return QString();
     }

@@ -1,4 +1,5 @@
 #include "items/ItemPhoto.h"
+#include <QCoreApplication>
 
 #include "company/Formats.h"
 
@@ -102,35 +103,38 @@ QImage Decode(const QByteArray& jpeg) {
 }
 
 QString TooLargeMessage(const Profile& profile, qint64 bytes) {
-    return QStringLiteral("La dimensione dell'immagine è %1 KB")
+    return QCoreApplication::translate("ItemPhoto", "La dimensione dell'immagine è %1 KB")
                .arg(FormatNumber(profile, double(bytes) / 1024.0)) +
-           QStringLiteral(" e non è indicata per essere gestita in un database in quanto "
-                          "l'archivio aumenterebbe a dismisura.") +
-           QStringLiteral(" Utilizzare un'immagine minore di 150 KB.");
+           QCoreApplication::translate(
+               "ItemPhoto", " e non è indicata per essere gestita in un database in quanto "
+                            "l'archivio aumenterebbe a dismisura.") +
+           QCoreApplication::translate("ItemPhoto", " Utilizzare un'immagine minore di 150 KB.");
 }
 
 QString TooManyPixelsMessage(const QSize& pixels) {
-    return QStringLiteral("L'immagine è di %1 x %2 pixel: salvata come JPEG supererebbe comunque "
-                          "i 150 KB e non è indicata per essere gestita in un database in quanto "
-                          "l'archivio aumenterebbe a dismisura.")
+    return QCoreApplication::translate(
+               "ItemPhoto", "L'immagine è di %1 x %2 pixel: salvata come JPEG supererebbe comunque "
+                            "i 150 KB e non è indicata per essere gestita in un database in quanto "
+                            "l'archivio aumenterebbe a dismisura.")
                .arg(pixels.width())
                .arg(pixels.height()) +
-           QStringLiteral(" Utilizzare un'immagine minore di 150 KB.");
+           QCoreApplication::translate("ItemPhoto", " Utilizzare un'immagine minore di 150 KB.");
 }
 
 QString UnreadableMessage() {
-    return QStringLiteral("Impossibile leggere l'immagine scelta: il file non esiste o non è "
-                          "un'immagine di un formato conosciuto.");
+    return QCoreApplication::translate(
+        "ItemPhoto", "Impossibile leggere l'immagine scelta: il file non esiste o non è "
+                     "un'immagine di un formato conosciuto.");
 }
 
 QString ChooserTitle() {
-    return QStringLiteral("Quarzil : Selezione Immagine");
+    return QCoreApplication::translate("ItemPhoto", "Quarzil : Selezione Immagine");
 }
 
 QString ChooserFilter() {
     // Qt reads these; the Windows metafiles (EMF, WMF) have no reader here, so are not offered.
-    return QStringLiteral(
-        "Tutti i documenti immagine (*.bmp *.jpeg *.png *.jpg *.gif *.ico *.tiff)");
+    return QCoreApplication::translate(
+        "ItemPhoto", "Tutti i documenti immagine (*.bmp *.jpeg *.png *.jpg *.gif *.ico *.tiff)");
 }
 
 } // namespace ItemPhoto

@@ -1,4 +1,5 @@
 #include "items/PriceChain.h"
+#include <QCoreApplication>
 
 #include "company/Formats.h"
 
@@ -18,10 +19,10 @@ PriceChain PriceChain::Compute(const Profile& profile, const QString& price, con
     CurrencyAmount n = p;
     if (vatIncluded) {
         n = DivideCurrency(p, 1.0 + v);
-        lines.purchaseLine =
-            QStringLiteral("Prezzo netto acquisto: %1").arg(FormatCurrency(profile, n));
+        lines.purchaseLine = QCoreApplication::translate("PriceChain", "Prezzo netto acquisto: %1")
+                                 .arg(FormatCurrency(profile, n));
     } else {
-        lines.purchaseLine = QStringLiteral("Prezzo totale acquisto: %1")
+        lines.purchaseLine = QCoreApplication::translate("PriceChain", "Prezzo totale acquisto: %1")
                                  .arg(FormatCurrency(profile, add(p, MultiplyCurrency(p, v))));
     }
     const double r = markup.trimmed().isEmpty() ? 0.0 : ParseNumber(profile, markup, true);
@@ -29,8 +30,9 @@ PriceChain PriceChain::Compute(const Profile& profile, const QString& price, con
     const double d = discount.trimmed().isEmpty() ? 0.0 : ParseNumber(profile, discount, true);
     n = add(n, MultiplyCurrency(n, d), -1);
     n = add(n, MultiplyCurrency(n, v));
-    lines.sellingLine =
-        n.isValid() ? QStringLiteral("Prezzo totale vendita: %1").arg(FormatCurrency(profile, n))
-                    : Impossible();
+    lines.sellingLine = n.isValid()
+                            ? QCoreApplication::translate("PriceChain", "Prezzo totale vendita: %1")
+                                  .arg(FormatCurrency(profile, n))
+                            : Impossible();
     return lines;
 }

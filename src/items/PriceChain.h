@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Profile;
@@ -17,5 +18,7 @@ struct PriceChain {
     static PriceChain Compute(const Profile& profile, const QString& price, const QString& vat,
                               bool vatIncluded, const QString& markup, const QString& discount);
 
-    static QString Impossible() { return QStringLiteral("Impossibile calcolare!"); }
+    static QString Impossible() {
+        return QCoreApplication::translate("PriceChain", "Impossibile calcolare!");
+    }
 };

@@ -1,4 +1,5 @@
 #include "items/Promotions.h"
+#include <QCoreApplication>
 
 #include "items/ItemNames.h"
 
@@ -43,12 +44,13 @@ OfferteRecord ToRecord(const Promotion& p) {
 
 QString Text(const Profile& profile, const Promotion& p) {
     if (p.sconto)
-        return QStringLiteral("Promozione del %1").arg(FormatNumber(profile, *p.sconto, -1, true));
+        return QCoreApplication::translate("Promotions", "Promozione del %1")
+            .arg(FormatNumber(profile, *p.sconto, -1, true));
     if (p.treXDue)
-        return QStringLiteral("Promozione del prendi 3 e paghi 2");
+        return QCoreApplication::translate("Promotions", "Promozione del prendi 3 e paghi 2");
     if (p.dueXUno)
-        return QStringLiteral("Promozione del prendi 2 e paghi 1");
-    return QStringLiteral("Nessuna promozione");
+        return QCoreApplication::translate("Promotions", "Promozione del prendi 2 e paghi 1");
+    return QCoreApplication::translate("Promotions", "Nessuna promozione");
 }
 
 bool MakePeriod(const QDate& first, const QDate& last, QDateTime* from, QDateTime* to) {

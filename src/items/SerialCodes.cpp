@@ -1,4 +1,5 @@
 #include "items/SerialCodes.h"
+#include <QCoreApplication>
 
 #include "store/Database.h"
 #include "store/TableRecord.h"
@@ -52,41 +53,52 @@ SerialResult SerialResult::Make(Code code, const QString& serial) {
     case Ok:
         break;
     case AlreadyLoaded:
-        r.text = QStringLiteral("Il codice seriale %1 è già stato caricato!").arg(serial);
+        r.text =
+            QCoreApplication::translate("SerialCodes", "Il codice seriale %1 è già stato caricato!")
+                .arg(serial);
         r.icon = Icon::Information;
         break;
     case NotLoaded:
-        r.text =
-            QStringLiteral("In archivio il codice seriale %1 non è stato caricato!").arg(serial);
+        r.text = QCoreApplication::translate(
+                     "SerialCodes", "In archivio il codice seriale %1 non è stato caricato!")
+                     .arg(serial);
         r.icon = Icon::Information;
         break;
     case AlreadyUnloaded:
-        r.text = QStringLiteral("Il codice seriale %1 è già stato scaricato!").arg(serial);
+        r.text = QCoreApplication::translate("SerialCodes",
+                                             "Il codice seriale %1 è già stato scaricato!")
+                     .arg(serial);
         r.icon = Icon::Information;
         break;
     case NotUnloaded:
-        r.text =
-            QStringLiteral("In archivio il codice seriale %1 non è stato scaricato!").arg(serial);
+        r.text = QCoreApplication::translate(
+                     "SerialCodes", "In archivio il codice seriale %1 non è stato scaricato!")
+                     .arg(serial);
         r.icon = Icon::Information;
         break;
     case UnloadedCannotDelete:
-        r.text = QStringLiteral("Codice seriale scaricato, impossibile cancellare!");
+        r.text = QCoreApplication::translate("SerialCodes",
+                                             "Codice seriale scaricato, impossibile cancellare!");
         r.icon = Icon::Warning;
         break;
     case UnloadedCannotChange:
-        r.text = QStringLiteral("Codice seriale scaricato, impossibile modificare!");
+        r.text = QCoreApplication::translate("SerialCodes",
+                                             "Codice seriale scaricato, impossibile modificare!");
         r.icon = Icon::Warning;
         break;
     case InsertFailed:
-        r.text = QStringLiteral("Impossibile inserire il codice a barre!");
+        r.text =
+            QCoreApplication::translate("SerialCodes", "Impossibile inserire il codice a barre!");
         r.icon = Icon::Warning;
         break;
     case SaveFailed:
-        r.text = QStringLiteral("Impossibile salvare il codice a barre!");
+        r.text =
+            QCoreApplication::translate("SerialCodes", "Impossibile salvare il codice a barre!");
         r.icon = Icon::Warning;
         break;
     case DeleteFailed:
-        r.text = QStringLiteral("Impossibile cancellare il codice a barre!");
+        r.text =
+            QCoreApplication::translate("SerialCodes", "Impossibile cancellare il codice a barre!");
         r.icon = Icon::Warning;
         break;
     }

@@ -13,7 +13,8 @@ constexpr int kDataBottom = 20; // data bars end this far above the bottom
 constexpr int kGuardBottom = 5; // guard bars run lower
 constexpr int kDigitLeft = 2;   // the EAN-13 first digit
 constexpr int kHeight = 70;
-const char* const kSupported = "Codici a barre supportati: EAN8 - EAN13 - CODE39";
+const char* const kSupported =
+    QT_TRANSLATE_NOOP("CBarCodeWnd", "Codici a barre supportati: EAN8 - EAN13 - CODE39");
 } // namespace
 
 CBarCodeWnd::CBarCodeWnd(QWidget* parent) : QWidget(parent) {

@@ -37,7 +37,7 @@ CLettoreBarreDialog::CLettoreBarreDialog(Profile& profile, IPrompt& prompt, IBro
     : QDialog(parent), m_profile(profile), m_prompt(prompt), m_browser(browser),
       m_running(running) {
     setObjectName(QStringLiteral("CLettoreBarreDialog"));
-    setWindowTitle(QStringLiteral("Lettore a Barre"));
+    setWindowTitle(tr("Lettore a Barre"));
 
     m_port = new QComboBox(this);
     m_port->setObjectName(QStringLiteral("Porta"));
@@ -68,34 +68,34 @@ CLettoreBarreDialog::CLettoreBarreDialog(Profile& profile, IPrompt& prompt, IBro
     m_flow->setObjectName(QStringLiteral("ControlloFlusso"));
 
     auto* portForm = new QFormLayout;
-    auto* portLabel = new QLabel(QStringLiteral("&Porta"), this);
+    auto* portLabel = new QLabel(tr("&Porta"), this);
     portLabel->setBuddy(m_port);
     portForm->addRow(portLabel, m_port);
 
-    m_group = new QGroupBox(QStringLiteral(" Caratteristiche porta seriale "), this);
+    m_group = new QGroupBox(tr(" Caratteristiche porta seriale "), this);
     auto* form = new QFormLayout(m_group);
     auto row = [this, form](const char* text, QWidget* field) {
-        auto* label = new QLabel(QString::fromUtf8(text), this);
+        auto* label = new QLabel(tr(text), this);
         label->setBuddy(field);
         form->addRow(label, field);
     };
-    row("Bit per &secondo", m_baud);
-    row("Bit di &dati", m_data);
-    row("Pa&rità", m_parity);
-    row("Bit di st&op", m_stop);
-    row("&Controllo di flusso", m_flow);
+    row(QT_TR_NOOP("Bit per &secondo"), m_baud);
+    row(QT_TR_NOOP("Bit di &dati"), m_data);
+    row(QT_TR_NOOP("Pa&rità"), m_parity);
+    row(QT_TR_NOOP("Bit di st&op"), m_stop);
+    row(QT_TR_NOOP("&Controllo di flusso"), m_flow);
 
     // In the order the reader's window has always had them.
     auto* buttons = new QVBoxLayout;
     auto button = [this, buttons](const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        auto* b = new QPushButton(tr(text), this);
         buttons->addWidget(b);
         return b;
     };
-    m_close = button("Chiudi");
-    m_cancel = button("Annulla");
-    m_help = button("Aiuto");
-    m_test = button("Pro&va");
+    m_close = button(QT_TR_NOOP("Chiudi"));
+    m_cancel = button(QT_TR_NOOP("Annulla"));
+    m_help = button(QT_TR_NOOP("Aiuto"));
+    m_test = button(QT_TR_NOOP("Pro&va"));
     buttons->addStretch();
     m_close->setDefault(true);
     connect(m_close, &QPushButton::clicked, this, &CLettoreBarreDialog::save);
@@ -120,8 +120,7 @@ CLettoreBarreDialog::CLettoreBarreDialog(Profile& profile, IPrompt& prompt, IBro
     if (!listed) {
         // Said once the window is up; the port can still be typed.
         QTimer::singleShot(0, this, [this] {
-            m_prompt.message(QStringLiteral("Errore nell'enumerazione delle porte!"),
-                             IPrompt::Icon::Warning);
+            m_prompt.message(tr("Errore nell'enumerazione delle porte!"), IPrompt::Icon::Warning);
         });
     }
 }
@@ -160,8 +159,8 @@ void CLettoreBarreDialog::portChanged() {
 void CLettoreBarreDialog::save() {
     reader().write(m_profile);
     if (m_profile.writeFailed()) {
-        m_prompt.message(QStringLiteral("Impossibile salvare le impostazioni del lettore: il "
-                                        "file delle impostazioni non è scrivibile."),
+        m_prompt.message(tr("Impossibile salvare le impostazioni del lettore: il "
+                            "file delle impostazioni non è scrivibile."),
                          IPrompt::Icon::Warning);
         return;
     }

@@ -13,7 +13,7 @@
 CProvaLettoreDialog::CProvaLettoreDialog(const BarcodeReader& reader, QWidget* parent)
     : QDialog(parent), m_reader(reader) {
     setObjectName(QStringLiteral("CProvaLettoreDialog"));
-    setWindowTitle(QStringLiteral("Prova del Lettore"));
+    setWindowTitle(tr("Prova del Lettore"));
     m_port = new SerialBarcodePort(this);
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("CodiceBarre"));
@@ -24,11 +24,11 @@ CProvaLettoreDialog::CProvaLettoreDialog(const BarcodeReader& reader, QWidget* p
     m_status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_status->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(this);
-    m_close = buttons->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::RejectRole);
+    m_close = buttons->addButton(tr("Chiudi"), QDialogButtonBox::RejectRole);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Codice a Barre"), m_code);
+    form->addRow(tr("Codice a Barre"), m_code);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_status);
@@ -36,12 +36,11 @@ CProvaLettoreDialog::CProvaLettoreDialog(const BarcodeReader& reader, QWidget* p
 
     connect(m_port, &SerialBarcodePort::codeRead, this, &CProvaLettoreDialog::showCode);
     connect(m_port, &SerialBarcodePort::lost, this, [this](const QString& port) {
-        m_status->setText(
-            QStringLiteral("La porta %1 non risponde: il lettore è scollegato?").arg(port));
+        m_status->setText(tr("La porta %1 non risponde: il lettore è scollegato?").arg(port));
     });
     connect(m_port, &SerialBarcodePort::restored, this, [this] {
-        m_status->setText(QStringLiteral("Porta di nuovo aperta (%1): leggere un codice.")
-                              .arg(m_reader.description()));
+        m_status->setText(
+            tr("Porta di nuovo aperta (%1): leggere un codice.").arg(m_reader.description()));
     });
 }
 
@@ -52,23 +51,21 @@ bool CProvaLettoreDialog::openPort() {
         m_port->stop();
         return false;
     }
-    m_status->setText(QStringLiteral("In attesa di un codice (%1).").arg(m_reader.description()));
+    m_status->setText(tr("In attesa di un codice (%1).").arg(m_reader.description()));
     return true;
 }
 
 void CProvaLettoreDialog::showCode(const QString& code) {
     ++m_count;
     m_code->setText(code);
-    m_status->setText(QStringLiteral("Codici letti: %1. Ultimo codice: %2 caratteri.")
-                          .arg(m_count)
-                          .arg(code.size()));
+    m_status->setText(
+        tr("Codici letti: %1. Ultimo codice: %2 caratteri.").arg(m_count).arg(code.size()));
 }
 
 void CProvaLettoreDialog::Run(IPrompt& prompt, const BarcodeReader& reader, QWidget* parent) {
     CProvaLettoreDialog test(reader, parent);
     if (!test.openPort()) {
-        prompt.message(QStringLiteral("Impossibile aprire la porta selezionata!"),
-                       IPrompt::Icon::Warning);
+        prompt.message(tr("Impossibile aprire la porta selezionata!"), IPrompt::Icon::Warning);
         return;
     }
     test.exec();

@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QGridLayout>
@@ -24,23 +25,23 @@ CImportaDlg::CImportaDlg(const QString& file, const Profile& profile, IPrompt& p
     setWindowTitle(title());
     setObjectName(QStringLiteral("CImportaDlg"));
 
-    auto* separators = new QGroupBox(QStringLiteral("Separatore di campo"), this);
+    auto* separators = new QGroupBox(tr("Separatore di campo"), this);
     auto* separatorLayout = new QVBoxLayout(separators);
-    const char* const separatorTexts[] = {"&Punto e Virgola ( ; )", "&Virgola ( , )",
-                                          "P&unto ( . )"};
+    const char* const separatorTexts[] = {QT_TR_NOOP("&Punto e Virgola ( ; )"),
+                                          QT_TR_NOOP("&Virgola ( , )"), QT_TR_NOOP("P&unto ( . )")};
     for (int i = 0; i < 3; ++i) {
-        m_separators[i] = new QRadioButton(QString::fromUtf8(separatorTexts[i]), separators);
+        m_separators[i] = new QRadioButton(tr(separatorTexts[i]), separators);
         separatorLayout->addWidget(m_separators[i]);
     }
-    auto* delimiters = new QGroupBox(QStringLiteral("Delimitatore di testo"), this);
+    auto* delimiters = new QGroupBox(tr("Delimitatore di testo"), this);
     auto* delimiterLayout = new QVBoxLayout(delimiters);
-    const char* const delimiterTexts[] = {"&Nessuno", "&Doppi Apici ( \" )",
-                                          "Api&ce Semplice ( ' )"};
+    const char* const delimiterTexts[] = {QT_TR_NOOP("&Nessuno"), QT_TR_NOOP("&Doppi Apici ( \" )"),
+                                          QT_TR_NOOP("Api&ce Semplice ( ' )")};
     for (int i = 0; i < 3; ++i) {
-        m_delimiters[i] = new QRadioButton(QString::fromUtf8(delimiterTexts[i]), delimiters);
+        m_delimiters[i] = new QRadioButton(tr(delimiterTexts[i]), delimiters);
         delimiterLayout->addWidget(m_delimiters[i]);
     }
-    m_heading = new QCheckBox(QStringLiteral("&Intestazione di colonna nella prima riga"), this);
+    m_heading = new QCheckBox(tr("&Intestazione di colonna nella prima riga"), this);
 
     // The file's start suggests the choices: the first line's more frequent separator, the
     // double quote when there is one, and, when it names fields, the headings and the columns they
@@ -57,9 +58,13 @@ CImportaDlg::CImportaDlg(const QString& file, const Profile& profile, IPrompt& p
     m_separators[commas > semicolons ? 1 : 0]->setChecked(true);
     m_delimiters[start.contains('"') ? 1 : 0]->setChecked(true);
 
-    auto* columns = new QGroupBox(QStringLiteral("Colonne del file"), this);
+    auto* columns = new QGroupBox(tr("Colonne del file"), this);
     auto* grid = new QGridLayout(columns);
-    const QStringList targets = ItemImport::TargetNames();
+    // The field names stay Italian in the import's own matching; only their display follows
+    // the language.
+    QStringList targets;
+    for (const QString& name : ItemImport::TargetNames())
+        targets << QCoreApplication::translate("ItemImport", name.toUtf8().constData());
     constexpr int kRows = (ItemImport::kColumns + 1) / 2;
     for (int c = 0; c < ItemImport::kColumns; ++c) {
         const int row = c % kRows;
@@ -81,9 +86,9 @@ CImportaDlg::CImportaDlg(const QString& file, const Profile& profile, IPrompt& p
     grid->setColumnMinimumWidth(3, 30);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    m_cancel = buttons->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
-    m_help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
+    m_ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    m_cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
+    m_help = buttons->addButton(tr("&Aiuto"), QDialogButtonBox::HelpRole);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CImportaDlg::tryAccept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);

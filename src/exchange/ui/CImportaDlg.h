@@ -23,7 +23,7 @@ public:
     CImportaDlg(const QString& file, const Profile& profile, IPrompt& prompt, IBrowser& browser,
                 QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Importazione Dati"); }
+    static QString title() { return tr("Importazione Dati"); }
 
     ItemImport::Mapping mapping() const;
 

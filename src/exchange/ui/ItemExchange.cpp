@@ -11,6 +11,7 @@
 #include "print/PageCount.h"
 #include "print/ui/CStampaDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -20,8 +21,8 @@ namespace {
 
 // A progress window that appears only for work that takes a while.
 std::unique_ptr<QProgressDialog> Progress(QWidget* parent, const QString& label) {
-    auto dialog =
-        std::make_unique<QProgressDialog>(label, QStringLiteral("Annulla"), 0, 1000, parent);
+    auto dialog = std::make_unique<QProgressDialog>(
+        label, QCoreApplication::translate("ItemExchange", "Annulla"), 0, 1000, parent);
     dialog->setWindowTitle(QStringLiteral("Quarzil"));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setMinimumDuration(400);
@@ -53,7 +54,7 @@ ItemExchange::ItemExchange(CArticoliView& view, IPrompt& prompt, IFileDialogs& f
 }
 
 QString ItemExchange::FileFilter() {
-    return QStringLiteral("File foglio elettronico (*.csv);;File di tipo web (*.xml)");
+    return tr("File foglio elettronico (*.csv);;File di tipo web (*.xml)");
 }
 
 QWidget* ItemExchange::window() const {
@@ -82,8 +83,8 @@ void ItemExchange::exportItems() {
     if (keys.isEmpty())
         return nothing();
 
-    QString file = m_files.saveFile(QStringLiteral("Esporta"), DocumentsFolder(),
-                                    ItemExport::DefaultName(), FileFilter());
+    QString file =
+        m_files.saveFile(tr("Esporta"), DocumentsFolder(), ItemExport::DefaultName(), FileFilter());
     if (file.isEmpty())
         return;
     if (QFileInfo(file).suffix().isEmpty())
@@ -92,7 +93,7 @@ void ItemExchange::exportItems() {
 
     ItemExport::Result result;
     {
-        auto progress = Progress(window(), QStringLiteral("Esportazione degli articoli..."));
+        auto progress = Progress(window(), tr("Esportazione degli articoli..."));
         ItemExport exporter(m_view.document().database(), m_view.document().profile());
         exporter.progress = [&](int done, int total) {
             progress->setValue(total > 0 ? int(qint64(done) * 1000 / total) : 0);
@@ -111,7 +112,7 @@ void ItemExchange::exportItems() {
     case ItemExport::Result::Status::Cancelled:
         return;
     case ItemExport::Result::Status::Failed:
-        m_prompt.message(QStringLiteral("Impossibile creare il file %1!\n%2")
+        m_prompt.message(tr("Impossibile creare il file %1!\n%2")
                              .arg(QDir::toNativeSeparators(file), result.error),
                          IPrompt::Icon::Warning);
         return;
@@ -119,8 +120,7 @@ void ItemExchange::exportItems() {
 }
 
 void ItemExchange::importItems() {
-    const QString file =
-        m_files.openFile(QStringLiteral("Importa"), DocumentsFolder(), FileFilter());
+    const QString file = m_files.openFile(tr("Importa"), DocumentsFolder(), FileFilter());
     if (file.isEmpty())
         return;
     if (QFileInfo(file).suffix().compare(QStringLiteral("xml"), Qt::CaseInsensitive) == 0) {
@@ -133,7 +133,7 @@ void ItemExchange::importItems() {
 
     ItemImport::Result result;
     {
-        auto progress = Progress(window(), QStringLiteral("Importazione degli articoli..."));
+        auto progress = Progress(window(), tr("Importazione degli articoli..."));
         ItemImport importer(m_view.document().database(), m_view.document().profile());
         importer.progress = [&](qint64 done, qint64 total) {
             progress->setValue(total > 0 ? int(done * 1000 / total) : 0);
@@ -163,8 +163,7 @@ void ItemExchange::importItems() {
         m_view.reload();
     }
     if (result.countersFailed)
-        m_prompt.message(
-            QStringLiteral("Impossibile ricalcolare le giacenze dei prodotti importati!"),
-            IPrompt::Icon::Warning);
+        m_prompt.message(tr("Impossibile ricalcolare le giacenze dei prodotti importati!"),
+                         IPrompt::Icon::Warning);
     m_prompt.message(ItemImport::ImportedMessage(result.imported), IPrompt::Icon::Information);
 }

@@ -15,6 +15,8 @@
 #include "items/ui/CMovArtBar.h"
 #include "store/Database.h"
 
+#include <QAction>
+#include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QTableView>
@@ -31,6 +33,20 @@ enum Id : int {
     Find = Commands::Trova,
     Update = Commands::Aggiorna,
     Filter = Commands::Filtro,
+};
+
+// The context menu's entries, 0 for a separator; kept to put them up again in a new language.
+struct MenuText {
+    int id;
+    const char* text;
+};
+const MenuText kMenuTexts[] = {
+    {New, QT_TRANSLATE_NOOP("CArticoliView", "Inserisci Nuovo Prodotto ( F3 )")},
+    {Open, QT_TRANSLATE_NOOP("CArticoliView", "Apri Prodotto Selezionato ( Invio )")},
+    {Delete, QT_TRANSLATE_NOOP("CArticoliView", "Elimina Prodotto Selezionato ( Ctrl+D )")},
+    {0, nullptr},
+    {Filter, QT_TRANSLATE_NOOP("CArticoliView", "Filtro Prodotti")},
+    {Find, QT_TRANSLATE_NOOP("CArticoliView", "Cerca Prodotto")},
 };
 
 // The row icons 0 to 7: a box, marked red when something is to be reordered, blue when some is
@@ -77,7 +93,8 @@ QList<QIcon> RowIcons() {
     return icons;
 }
 
-const QString kMsgNotFound = QStringLiteral("Articolo di magazzino non trovato!");
+const char* const kMsgNotFound =
+    QT_TRANSLATE_NOOP("CArticoliView", "Articolo di magazzino non trovato!");
 
 } // namespace
 
@@ -98,23 +115,24 @@ CArticoliView::CArticoliView(CMainDoc& doc, IPrompt& prompt, QWidget* parent)
     });
     connect(table(), &QTableView::doubleClicked, this, [this] { onOpen(); });
 
-    connect(m_loader, &ArtMovementsLoader::loaded, this,
-            [this](int itemId, const QList<ArtMovementsLoader::Row>& rows) {
-                if (!m_bar || itemId != m_loader->currentItem())
-                    return;
-                const Profile& profile = document().profile();
-                QList<CMovArtBar::Row> shown;
-                for (const ArtMovementsLoader::Row& r : rows) {
-                    const QString kind = ArtMovementsLoader::KindText(r.tipo);
-                    shown.append({r.movementId, r.numero, FormatLongDate(r.data.date()),
-                                  kind.isEmpty()
-                                      ? QString()
-                                      : kind + QStringLiteral(" di %1 %2")
-                                                   .arg(FormatNumber(profile, r.quantity), r.unit),
-                                  r.cliFor});
-                }
-                m_bar->setRows(shown);
-            });
+    connect(
+        m_loader, &ArtMovementsLoader::loaded, this,
+        [this](int itemId, const QList<ArtMovementsLoader::Row>& rows) {
+            if (!m_bar || itemId != m_loader->currentItem())
+                return;
+            const Profile& profile = document().profile();
+            QList<CMovArtBar::Row> shown;
+            for (const ArtMovementsLoader::Row& r : rows) {
+                const QString kind = ArtMovementsLoader::KindText(r.tipo);
+                shown.append(
+                    {r.movementId, r.numero, FormatLongDate(r.data.date()),
+                     kind.isEmpty()
+                         ? QString()
+                         : tr("%1 di %2 %3").arg(kind, FormatNumber(profile, r.quantity), r.unit),
+                     r.cliFor});
+            }
+            m_bar->setRows(shown);
+        });
 
     askFilter = [this](FilterTexts* texts) {
         CFiltroArtDialog dialog(this);
@@ -158,12 +176,8 @@ void CArticoliView::createAccelerators() {
                       Commands::ArtAnteprimaEtichette, Commands::ArtStampaEtichette,
                       Commands::ArtAnteprimaPrezzi, Commands::ArtStampaPrezzi, Commands::Ristampa});
 
-    addMenuEntries({{New, "Inserisci Nuovo Prodotto ( F3 )"},
-                    {Open, "Apri Prodotto Selezionato ( Invio )"},
-                    {Delete, "Elimina Prodotto Selezionato ( Ctrl+D )"},
-                    {0, nullptr},
-                    {Filter, "Filtro Prodotti"},
-                    {Find, "Cerca Prodotto"}});
+    for (const MenuText& e : kMenuTexts)
+        addMenuEntries({{e.id, e.text}});
 }
 
 void CArticoliView::updateCommandStates() {
@@ -197,11 +211,27 @@ void CArticoliView::setMovArtBar(CMovArtBar* bar) {
         });
 }
 
+void CArticoliView::changeEvent(QEvent* event) {
+    CKeyedListView::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+}
+
+void CArticoliView::retranslateUi() {
+    m_model->retranslate();
+    for (const MenuText& e : kMenuTexts)
+        if (e.id)
+            if (auto* item = findChild<QAction*>(QStringLiteral("Menu-%1").arg(e.id)))
+                item->setText(tr(e.text));
+    if (isVisible() && window() != this)
+        window()->setWindowTitle(tr("Magazzino - Quarzil"));
+}
+
 // --- Frame requests -----------------------------------------------------------------------------
 
 void CArticoliView::becameVisible() {
     if (window() != this)
-        window()->setWindowTitle(QStringLiteral("Magazzino - Quarzil"));
+        window()->setWindowTitle(tr("Magazzino - Quarzil"));
     setComingToFront(true);
     if (m_initialised) {
         onUpdate();
@@ -327,7 +357,7 @@ void CArticoliView::onFind() {
     }
     const int row = m_model->findRow(from, find.texts);
     if (row < 0) {
-        m_prompt.message(kMsgNotFound, IPrompt::Icon::Information);
+        m_prompt.message(tr(kMsgNotFound), IPrompt::Icon::Information);
         return;
     }
     selectRow(row);

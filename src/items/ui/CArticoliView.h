@@ -65,8 +65,12 @@ public Q_SLOTS:
     void onUpdate();
     void onFilter();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createAccelerators();
+    void retranslateUi();
     void updateCommandStates() override;
     void selectionChanged() override;
 

@@ -165,8 +165,7 @@ void CArticoloDialog::buildLayout() {
         return c;
     };
     auto tool = [this](int id, const char* icon, QStyle::StandardPixmap fallback, const char* tip) {
-        QToolButton* b =
-            SmallToolButton(QLatin1String(icon), fallback, QString::fromUtf8(tip), this);
+        QToolButton* b = SmallToolButton(QLatin1String(icon), fallback, tr(tip), this);
         b->setObjectName(QStringLiteral("Tool%1").arg(id));
         m_tools.insert(id, b);
         return b;
@@ -212,15 +211,14 @@ void CArticoloDialog::buildLayout() {
 
     m_supplierSearch = new QLineEdit(this);
     m_supplierSearch->setObjectName(QStringLiteral("SupplierSearch"));
-    m_supplierSearch->setPlaceholderText(QStringLiteral("Cod. Fornitore"));
+    m_supplierSearch->setPlaceholderText(tr("Cod. Fornitore"));
     m_supplierSearch->setMaxLength(20);
     m_supplierSearch->setMaximumWidth(110);
 
-    m_vatIncluded = new QCheckBox(QStringLiteral("I&va inclusa nel prezzo"), this);
+    m_vatIncluded = new QCheckBox(tr("I&va inclusa nel prezzo"), this);
     m_vatIncluded->setObjectName(QStringLiteral("IncIva"));
     m_imei = new QCheckBox(
-        QStringLiteral("Og&ni articolo un codice a barre diverso tipo IMEI degli smartphone"),
-        this);
+        tr("Og&ni articolo un codice a barre diverso tipo IMEI degli smartphone"), this);
     m_imei->setObjectName(QStringLiteral("Imei"));
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("Notes"));
@@ -242,19 +240,23 @@ void CArticoloDialog::buildLayout() {
     m_photo->setEditable(true);
     m_photo->setMinimumSize(190, 170);
 
-    tool(kMarkup, "accessories-calculator", QStyle::SP_FileDialogDetailedView, "Calcola Ricarico");
-    tool(kUnits, "document-properties", QStyle::SP_FileDialogInfoView, "Gestione Unità di Misura");
+    tool(kMarkup, "accessories-calculator", QStyle::SP_FileDialogDetailedView,
+         QT_TR_NOOP("Calcola Ricarico"));
+    tool(kUnits, "document-properties", QStyle::SP_FileDialogInfoView,
+         QT_TR_NOOP("Gestione Unità di Misura"));
     tool(kUnusedCategories, "edit-clear", QStyle::SP_DialogResetButton,
-         "Eliminare le Categorie non Utilizzate");
+         QT_TR_NOOP("Eliminare le Categorie non Utilizzate"));
     tool(kUnusedDepartments, "edit-clear", QStyle::SP_DialogResetButton,
-         "Elimina Reparti non Utilizzati");
+         QT_TR_NOOP("Elimina Reparti non Utilizzati"));
     tool(kUnusedShelves, "edit-clear", QStyle::SP_DialogResetButton,
-         "Elimina Scaffali non Utilizzati");
+         QT_TR_NOOP("Elimina Scaffali non Utilizzati"));
     tool(kUnusedGroups, "edit-clear", QStyle::SP_DialogResetButton,
-         "Elimina Gruppi non Utilizzati");
-    tool(kNewSupplier, "contact-new", QStyle::SP_FileDialogNewFolder, "Inserisci Fornitore");
-    tool(kChangeSupplier, "document-edit", QStyle::SP_FileDialogContentsView, "Modifica Fornitore");
-    tool(kFindSupplier, "edit-find", QStyle::SP_FileDialogStart, "Trova Fornitore");
+         QT_TR_NOOP("Elimina Gruppi non Utilizzati"));
+    tool(kNewSupplier, "contact-new", QStyle::SP_FileDialogNewFolder,
+         QT_TR_NOOP("Inserisci Fornitore"));
+    tool(kChangeSupplier, "document-edit", QStyle::SP_FileDialogContentsView,
+         QT_TR_NOOP("Modifica Fornitore"));
+    tool(kFindSupplier, "edit-find", QStyle::SP_FileDialogStart, QT_TR_NOOP("Trova Fornitore"));
 
     // One grid for the whole top part, so the labels of every row line up: two pairs of label
     // and field, the picture in a fifth column, and the barcode picture across all of them
@@ -264,40 +266,42 @@ void CArticoloDialog::buildLayout() {
     grid->setColumnStretch(3, 1);
     int row = 0;
     auto put = [&](const char* label, QWidget* buddy, QWidget* cell, int col, int span = 1) {
-        auto* l = new QLabel(QString::fromUtf8(label), this);
+        auto* l = new QLabel(tr(label), this);
         l->setBuddy(buddy);
         grid->addWidget(l, row, col);
         grid->addWidget(cell, row, col + 1, 1, span);
     };
-    put("&Matricola", code, code, 0);
-    put("&Cod. a Barre", barcode, barcode, 2, 2);
+    put(QT_TR_NOOP("&Matricola"), code, code, 0);
+    put(QT_TR_NOOP("&Cod. a Barre"), barcode, barcode, 2, 2);
     ++row;
-    put("&Descrizione", description, description, 0, 4);
+    put(QT_TR_NOOP("&Descrizione"), description, description, 0, 4);
     ++row;
     grid->addWidget(m_barcode, row, 0, 1, 5);
     ++row;
     const int photoRow = row;
-    put("&Unità di Mis.", unit, withTools(unit, {m_tools.value(kUnits)}), 0);
+    put(QT_TR_NOOP("&Unità di Mis."), unit, withTools(unit, {m_tools.value(kUnits)}), 0);
     ++row;
-    put("&Prezzo Acq.", price, price, 0);
-    put("&IVA Preval.", vat, withTools(vat, {}), 2);
+    put(QT_TR_NOOP("&Prezzo Acq."), price, price, 0);
+    put(QT_TR_NOOP("&IVA Preval."), vat, withTools(vat, {}), 2);
     ++row;
-    put("&Scorta Min.", minimum, minimum, 0);
+    put(QT_TR_NOOP("&Scorta Min."), minimum, minimum, 0);
     grid->addWidget(m_vatIncluded, row, 3);
     ++row;
-    put("&Giac.Iniz.", initial, initial, 0);
-    put("Scon&to", discount, discount, 2);
+    put(QT_TR_NOOP("&Giac.Iniz."), initial, initial, 0);
+    put(QT_TR_NOOP("Scon&to"), discount, discount, 2);
     ++row;
-    put("C&ategoria", category, withTools(category, {m_tools.value(kUnusedCategories)}), 0);
-    put("Ricaric&o", markup, withTools(markup, {m_tools.value(kMarkup)}), 2);
+    put(QT_TR_NOOP("C&ategoria"), category, withTools(category, {m_tools.value(kUnusedCategories)}),
+        0);
+    put(QT_TR_NOOP("Ricaric&o"), markup, withTools(markup, {m_tools.value(kMarkup)}), 2);
     ++row;
-    put("Gruppo", group, withTools(group, {m_tools.value(kUnusedGroups)}), 0);
+    put(QT_TR_NOOP("Gruppo"), group, withTools(group, {m_tools.value(kUnusedGroups)}), 0);
     grid->addWidget(m_purchaseLine, row, 2, 1, 2);
     ++row;
-    put("&Reparto", department, withTools(department, {m_tools.value(kUnusedDepartments)}), 0);
+    put(QT_TR_NOOP("&Reparto"), department,
+        withTools(department, {m_tools.value(kUnusedDepartments)}), 0);
     grid->addWidget(m_sellingLine, row, 2, 1, 2);
     ++row;
-    put("Sca&ffale", shelf, withTools(shelf, {m_tools.value(kUnusedShelves)}), 0);
+    put(QT_TR_NOOP("Sca&ffale"), shelf, withTools(shelf, {m_tools.value(kUnusedShelves)}), 0);
     ++row;
     auto* supplierRow = new QWidget(this);
     auto* h = new QHBoxLayout(supplierRow);
@@ -307,26 +311,25 @@ void CArticoloDialog::buildLayout() {
     h->addWidget(supplier, 1);
     for (int id : {kNewSupplier, kChangeSupplier, kFindSupplier})
         h->addWidget(m_tools.value(id));
-    put("Forn.Preva&l.", m_supplierSearch, supplierRow, 0, 3);
+    put(QT_TR_NOOP("Forn.Preva&l."), m_supplierSearch, supplierRow, 0, 3);
     ++row;
-    put("Codice Fornitore", supplierCode, supplierCode, 0);
+    put(QT_TR_NOOP("Codice Fornitore"), supplierCode, supplierCode, 0);
     ++row;
     grid->addWidget(m_photo, photoRow, 4, row - photoRow - 2, 1, Qt::AlignTop);
 
-    auto* notesLabel = new QLabel(QStringLiteral("Inserire qui le note del prodotto. Premere "
-                                                 "Ctrl+Invio per inserire una nuova riga"),
+    auto* notesLabel = new QLabel(tr("Inserire qui le note del prodotto. Premere "
+                                     "Ctrl+Invio per inserire una nuova riga"),
                                   this);
     notesLabel->setBuddy(m_notes);
     m_notes->setMinimumHeight(60);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    m_ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("Annulla"));
-    QPushButton* help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
+    QPushButton* help = buttons->addButton(tr("&Aiuto"), QDialogButtonBox::HelpRole);
     help->setObjectName(QStringLiteral("Aiuto"));
     connect(m_ok, &QPushButton::clicked, this, &CArticoloDialog::save);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -430,9 +433,7 @@ void CArticoloDialog::setExisting(bool existing) {
 
 void CArticoloDialog::setEnterSaves(bool on) {
     m_enterSaves = on;
-    m_ok->setText(m_keyboardReader
-                      ? (on ? QStringLiteral("Salva (Invio)") : QStringLiteral("Salva (F2)"))
-                      : QStringLiteral("OK"));
+    m_ok->setText(m_keyboardReader ? (on ? tr("Salva (Invio)") : tr("Salva (F2)")) : tr("OK"));
 }
 
 // --- Lists --------------------------------------------------------------------------------------
@@ -476,7 +477,7 @@ void CArticoloDialog::loadClassification(const QString& column, int selectKey, b
     m_armed = false;
     c->clear();
     if (withStandard)
-        c->addItem(QStringLiteral("Standard"), 0);
+        c->addItem(tr("Standard"), 0);
     QList<Classifications::Entry> entries;
     Classifications::List(m_db, table, &entries);
     for (const Classifications::Entry& e : entries)
@@ -619,14 +620,14 @@ void CArticoloDialog::serialCodesToggled(bool on) {
     if (!on)
         return;
     const bool go = m_prompt.question(
-        QStringLiteral("Attenzione, utilizzare questa funzione con cautela, infatti una volta "
-                       "salvato l'articolo di magazzino questo valore non può più essere "
-                       "cambiato.\n") +
-            QStringLiteral("Con questa opzione attiva in ogni movimento dell'articolo verrà "
-                           "mostrata una finestra dove inserire un codice a barre per ogni "
-                           "singola quantità inserita.\n") +
-            QStringLiteral("Se ad esempio mettessi 4 come quantità occorrerebbe inserire 4 codici "
-                           "a barre diversi per questo articolo. Si desidera continuare comunque?"),
+        tr("Attenzione, utilizzare questa funzione con cautela, infatti una volta "
+           "salvato l'articolo di magazzino questo valore non può più essere "
+           "cambiato.\n") +
+            tr("Con questa opzione attiva in ogni movimento dell'articolo verrà "
+               "mostrata una finestra dove inserire un codice a barre per ogni "
+               "singola quantità inserita.\n") +
+            tr("Se ad esempio mettessi 4 come quantità occorrerebbe inserire 4 codici "
+               "a barre diversi per questo articolo. Si desidera continuare comunque?"),
         false);
     if (!go)
         m_imei->setChecked(false);
@@ -773,8 +774,7 @@ void CArticoloDialog::findSupplier() {
         c->setCurrentIndex(m_supplierModel->rowOfKey(key));
         c->setFocus();
     } else {
-        m_prompt.message(QStringLiteral("Cliente o fornitore non trovato!"),
-                         IPrompt::Icon::Information);
+        m_prompt.message(tr("Cliente o fornitore non trovato!"), IPrompt::Icon::Information);
     }
 }
 
@@ -823,25 +823,24 @@ bool CArticoloDialog::save() {
 
     r.Matricola = FieldText(code);
     if (r.Matricola.isEmpty())
-        return warn(code, QStringLiteral("Errore matricola"),
-                    QStringLiteral("La matricola dell'articolo non può avere valore nullo!"));
+        return warn(code, tr("Errore matricola"),
+                    tr("La matricola dell'articolo non può avere valore nullo!"));
     // A failed count lets the save go on unchecked.
     if (checkDuplicates && store.codeCount(r.Matricola).value_or(0) > 0)
-        return warn(code, QStringLiteral("Errore matricola"),
-                    QStringLiteral("La matricola è duplicata, scegliere un altro valore!"));
+        return warn(code, tr("Errore matricola"),
+                    tr("La matricola è duplicata, scegliere un altro valore!"));
     r.Descrizione = FieldText(description);
     if (r.Descrizione.isEmpty())
-        return warn(description, QStringLiteral("Errore descrizione"),
-                    QStringLiteral("La descrizione dell'articolo non può avere valore nullo!"));
+        return warn(description, tr("Errore descrizione"),
+                    tr("La descrizione dell'articolo non può avere valore nullo!"));
     r.CodBarre = FieldText(barcode);
     if (checkDuplicates && store.barcodeCount(r.CodBarre).value_or(0) > 0)
-        return warn(barcode, QStringLiteral("Errore codice a barre"),
-                    QStringLiteral("Il codice a barre è duplicato, scegliere un altro valore!"));
+        return warn(barcode, tr("Errore codice a barre"),
+                    tr("Il codice a barre è duplicato, scegliere un altro valore!"));
     // A price that is not an amount would otherwise be stored as no price without a word.
     r.Prezzo = ParseCurrency(m_profile, price->text());
     if (!price->text().trimmed().isEmpty() && !r.Prezzo.isValid())
-        return warn(price, QStringLiteral("Errore prezzo"),
-                    QStringLiteral("Il prezzo non è un importo valido!"));
+        return warn(price, tr("Errore prezzo"), tr("Il prezzo non è un importo valido!"));
 
     r.IDUM = chosenKey(m_combos.value(QStringLiteral("IDUM")), nullptr);
     r.IDCategoria = chosenKey(m_combos.value(QStringLiteral("IDCategoria")), &s.newCategory);

@@ -35,7 +35,7 @@ public:
     CArticoloDialog(Database& db, Profile& profile, IPrompt& prompt, IBrowser& browser,
                     IFileDialogs& files, const ItemEditRecord& record, QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Dati Articolo"); }
+    static QString title() { return tr("Dati Articolo"); }
 
     // Opens the item with this key (0 for a new one, with many set when the archive holds more
     // than 2500 items) and gives the key of the saved item, 0 when cancelled or unreadable, -1

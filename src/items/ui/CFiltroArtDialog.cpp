@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 CFiltroArtDialog::CFiltroArtDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Filtro Dati"));
+    setWindowTitle(tr("Filtro Dati"));
     setObjectName(QStringLiteral("CFiltroArtDialog"));
     m_code = new QLineEdit(this);
     m_code->setMaxLength(30);
@@ -17,16 +17,15 @@ CFiltroArtDialog::CFiltroArtDialog(QWidget* parent) : QDialog(parent) {
     m_category = new QLineEdit(this);
     m_category->setMaxLength(50);
     m_stock = new QComboBox(this);
-    m_stock->addItems(
-        {QStringLiteral("Qualsiasi valore"), QStringLiteral("Giacenza maggiore di zero"),
-         QStringLiteral("Giacenza minore di zero"), QStringLiteral("Giacenza uguale a zero"),
-         QStringLiteral("Riordino maggiore di zero")});
+    m_stock->addItems({tr("Qualsiasi valore"), tr("Giacenza maggiore di zero"),
+                       tr("Giacenza minore di zero"), tr("Giacenza uguale a zero"),
+                       tr("Riordino maggiore di zero")});
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Matricola"), m_code);
-    form->addRow(QStringLiteral("&Descrizione"), m_description);
-    form->addRow(QStringLiteral("&Categoria"), m_category);
-    form->addRow(QStringLiteral("&Giacenza"), m_stock);
-    auto* hint = new QLabel(QStringLiteral("Per più valori utilizzare il carattere jolly *"), this);
+    form->addRow(tr("&Matricola"), m_code);
+    form->addRow(tr("&Descrizione"), m_description);
+    form->addRow(tr("&Categoria"), m_category);
+    form->addRow(tr("&Giacenza"), m_stock);
+    auto* hint = new QLabel(tr("Per più valori utilizzare il carattere jolly *"), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

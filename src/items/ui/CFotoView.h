@@ -10,7 +10,7 @@ class CFotoView : public QScrollArea {
 public:
     CFotoView(const QImage& image, int factor, QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Visualizzazione Immagine"); }
+    static QString title() { return tr("Visualizzazione Immagine"); }
     int factor() const { return m_factor; }
     // The enlarged picture's size.
     QSize zoomedSize() const;

@@ -1,4 +1,5 @@
 #include "items/ui/CFotoWnd.h"
+#include <QCoreApplication>
 
 #include "common/IBrowser.h"
 #include "common/IFileDialogs.h"
@@ -30,15 +31,19 @@ struct Zoom {
     const char* text;
     int factor;
 };
-const Zoom kZooms[] = {{"&Reale", 1},    {"&Zoom x 2", 2},   {"Zoom x &4", 4},
-                       {"Zoom x &8", 8}, {"Zoom x &24", 24}, {"Zoom x &50", 50}};
+const Zoom kZooms[] = {{QT_TRANSLATE_NOOP("CFotoWnd", "&Reale"), 1},
+                       {QT_TRANSLATE_NOOP("CFotoWnd", "&Zoom x 2"), 2},
+                       {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &4"), 4},
+                       {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &8"), 8},
+                       {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &24"), 24},
+                       {QT_TRANSLATE_NOOP("CFotoWnd", "Zoom x &50"), 50}};
 // Runs work on a worker thread behind a modal wait window, the events going on meanwhile;
 // "Annulla" calls cancel and the wait goes on until the work has stopped.
 void RunWithWait(QWidget* parent, const QString& text, const std::function<void()>& work,
                  const std::function<void()>& cancel) {
-    QProgressDialog wait(text, QStringLiteral("Annulla"), 0, 0, parent);
+    QProgressDialog wait(text, QCoreApplication::translate("CFotoWnd", "Annulla"), 0, 0, parent);
     wait.setObjectName(QStringLiteral("AcquisitionWait"));
-    wait.setWindowTitle(QStringLiteral("Acquisisci"));
+    wait.setWindowTitle(QCoreApplication::translate("CFotoWnd", "Acquisisci"));
     wait.setWindowModality(Qt::WindowModal);
     // Shown only when the work takes long enough to be noticed (its own timer starts at the
     // first progress value, which a wait without steps never sets).
@@ -51,7 +56,7 @@ void RunWithWait(QWidget* parent, const QString& text, const std::function<void(
     QThread* thread = QThread::create(work);
     QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
     QObject::connect(&wait, &QProgressDialog::canceled, &loop, [&wait, cancel] {
-        wait.setLabelText(QStringLiteral("Interruzione in corso..."));
+        wait.setLabelText(QCoreApplication::translate("CFotoWnd", "Interruzione in corso..."));
         if (cancel)
             cancel();
     });
@@ -62,8 +67,9 @@ void RunWithWait(QWidget* parent, const QString& text, const std::function<void(
 }
 
 QString NoScannerMessage() {
-    return QStringLiteral("Nessuno scanner o fotocamera trovato: collegare il dispositivo, "
-                          "accenderlo e riprovare.");
+    return QCoreApplication::translate(
+        "CFotoWnd", "Nessuno scanner o fotocamera trovato: collegare il dispositivo, "
+                    "accenderlo e riprovare.");
 }
 
 } // namespace
@@ -78,18 +84,16 @@ CFotoWnd::CFotoWnd(Profile& profile, IPrompt& prompt, IFileDialogs& files, IBrow
     setMinimumSize(120, 90);
 
     m_menu = new QMenu(this);
-    connect(m_menu->addAction(QStringLiteral("&Scegli")), &QAction::triggered, this,
-            &CFotoWnd::choose);
-    connect(m_menu->addAction(QStringLiteral("&Acquisisci")), &QAction::triggered, this,
-            &CFotoWnd::acquire);
-    m_edit = m_menu->addAction(QStringLiteral("&Modifica"));
+    connect(m_menu->addAction(tr("&Scegli")), &QAction::triggered, this, &CFotoWnd::choose);
+    connect(m_menu->addAction(tr("&Acquisisci")), &QAction::triggered, this, &CFotoWnd::acquire);
+    m_edit = m_menu->addAction(tr("&Modifica"));
     connect(m_edit, &QAction::triggered, this, &CFotoWnd::edit);
-    m_remove = m_menu->addAction(QStringLiteral("&Cancella"));
+    m_remove = m_menu->addAction(tr("&Cancella"));
     connect(m_remove, &QAction::triggered, this, &CFotoWnd::remove);
-    m_view = m_menu->addMenu(QStringLiteral("&Visualizza"));
+    m_view = m_menu->addMenu(tr("&Visualizza"));
     for (const Zoom& zoom : kZooms) {
         const int factor = zoom.factor;
-        connect(m_view->addAction(QString::fromUtf8(zoom.text)), &QAction::triggered, this,
+        connect(m_view->addAction(tr(zoom.text)), &QAction::triggered, this,
                 [this, factor] { showZoomed(factor); });
     }
     updateActions();
@@ -158,10 +162,10 @@ void CFotoWnd::acquire() {
     ScannerAcquisition scanner;
     QList<ScannerAcquisition::Device> devices;
     QString error;
-    RunWithWait(this, QStringLiteral("Ricerca di scanner e fotocamere in corso..."),
+    RunWithWait(this, tr("Ricerca di scanner e fotocamere in corso..."),
                 [&] { devices = ScannerAcquisition::Devices(&error); }, {});
     if (!error.isEmpty()) {
-        m_prompt.message(QStringLiteral("Impossibile usare scanner e fotocamere: %1").arg(error),
+        m_prompt.message(tr("Impossibile usare scanner e fotocamere: %1").arg(error),
                          IPrompt::Icon::Warning);
         return;
     }
@@ -182,14 +186,14 @@ void CFotoWnd::acquire() {
     const ScannerAcquisition::Device device = devices.at(index);
     ScannerAcquisition::Result scan;
     RunWithWait(
-        this, QStringLiteral("Acquisizione dell'immagine da %1 in corso...").arg(device.label()),
+        this, tr("Acquisizione dell'immagine da %1 in corso...").arg(device.label()),
         [&] { scan = scanner.acquire(device.name); }, [&scanner] { scanner.cancel(); });
     if (scan.status == ScannerAcquisition::Status::Cancelled)
         return;
     if (scan.status != ScannerAcquisition::Status::Ok) {
-        m_prompt.message(QStringLiteral("Impossibile acquisire l'immagine da %1: %2")
-                             .arg(device.label(), scan.error),
-                         IPrompt::Icon::Warning);
+        m_prompt.message(
+            tr("Impossibile acquisire l'immagine da %1: %2").arg(device.label(), scan.error),
+            IPrompt::Icon::Warning);
         return;
     }
     // A scanner's page is far larger than an item's picture, and its size is not the user's
@@ -202,13 +206,12 @@ void CFotoWnd::acquire() {
 void CFotoWnd::edit() {
     PictureEditFile file;
     if (!file.create(m_jpeg)) {
-        m_prompt.message(QStringLiteral("Impossibile modificare l'immagine!"),
-                         IPrompt::Icon::Warning);
+        m_prompt.message(tr("Impossibile modificare l'immagine!"), IPrompt::Icon::Warning);
         return;
     }
     if (!m_browser.open(QUrl::fromLocalFile(file.path()))) {
-        m_prompt.message(QStringLiteral("Nessun programma installato per modificare immagini "
-                                        "bitmap!"),
+        m_prompt.message(tr("Nessun programma installato per modificare immagini "
+                            "bitmap!"),
                          IPrompt::Icon::Warning);
         return;
     }
@@ -277,11 +280,11 @@ void CFotoWnd::paintEvent(QPaintEvent* event) {
         if (m_editable) {
             const QRect hintRect = inside.adjusted(6, boldMetrics.height() + gap, -6, 0);
             painter.drawText(hintRect, Qt::AlignCenter | Qt::TextWordWrap,
-                             QStringLiteral("Click qui per selezionare un'immagine"));
+                             tr("Click qui per selezionare un'immagine"));
             titleRect = inside.adjusted(0, 0, 0, -(fontMetrics().height() * 2 + gap));
         }
         painter.setFont(bold);
-        painter.drawText(titleRect, Qt::AlignCenter, QStringLiteral("Immagine"));
+        painter.drawText(titleRect, Qt::AlignCenter, tr("Immagine"));
     }
     if (m_editable) {
         // A small arrow marks the corner that opens the menu.

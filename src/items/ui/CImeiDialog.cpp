@@ -61,22 +61,21 @@ void CImeiDialog::buildLayout() {
     auto tool = [this](const char* text, const char* icon, QStyle::StandardPixmap fallback,
                        const QString& tip, const char* name) {
         QToolButton* b = SmallToolButton(QLatin1String(icon), fallback, tip, this);
-        b->setText(QString::fromUtf8(text));
+        b->setText(tr(text));
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setObjectName(QLatin1String(name));
         return b;
     };
-    m_reader =
-        tool("&Lettore", "scanner", QStyle::SP_DriveHDIcon,
-             QStringLiteral("Con il lettore attivo ogni codice letto viene inserito"), "Lettore");
+    m_reader = tool(QT_TR_NOOP("&Lettore"), "scanner", QStyle::SP_DriveHDIcon,
+                    tr("Con il lettore attivo ogni codice letto viene inserito"), "Lettore");
     m_reader->setCheckable(true);
     m_reader->setChecked(m_profile.integer(S::Settings, kReaderKey) != 0);
-    m_insert = tool("&Inserisci", "list-add", QStyle::SP_FileIcon,
-                    QStringLiteral("Inserisci Codice"), "Inserisci");
-    m_save = tool("&Salva", "document-save", QStyle::SP_DialogSaveButton,
-                  QStringLiteral("Salva Codice"), "SalvaCodice");
-    m_remove = tool("&Rimuovi", "edit-delete", QStyle::SP_TrashIcon,
-                    QStringLiteral("Elimina Codice"), "Rimuovi");
+    m_insert = tool(QT_TR_NOOP("&Inserisci"), "list-add", QStyle::SP_FileIcon,
+                    tr("Inserisci Codice"), "Inserisci");
+    m_save = tool(QT_TR_NOOP("&Salva"), "document-save", QStyle::SP_DialogSaveButton,
+                  tr("Salva Codice"), "SalvaCodice");
+    m_remove = tool(QT_TR_NOOP("&Rimuovi"), "edit-delete", QStyle::SP_TrashIcon,
+                    tr("Elimina Codice"), "Rimuovi");
 
     auto* toolbar = new QHBoxLayout;
     toolbar->setSpacing(2);
@@ -97,7 +96,7 @@ void CImeiDialog::buildLayout() {
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("Codice"));
     m_code->setMaxLength(kCodeWidth);
-    auto* codeLabel = new QLabel(QStringLiteral("&Codice"), this);
+    auto* codeLabel = new QLabel(tr("&Codice"), this);
     codeLabel->setBuddy(m_code);
     m_barcode = new CBarCodeWnd(this);
     m_barcode->setObjectName(QStringLiteral("BarcodePicture"));
@@ -119,13 +118,12 @@ void CImeiDialog::buildLayout() {
     middle->addLayout(right, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(m_keyboardReader ? QStringLiteral("Salva (F2)")
-                                               : QStringLiteral("Salva"),
+    m_ok = buttons->addButton(m_keyboardReader ? tr("Salva (F2)") : tr("Salva"),
                               QDialogButtonBox::AcceptRole);
     m_ok->setObjectName(QStringLiteral("OK"));
-    m_cancel = buttons->addButton(QStringLiteral("Annulla"), QDialogButtonBox::RejectRole);
+    m_cancel = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     m_cancel->setObjectName(QStringLiteral("Annulla"));
-    m_help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
+    m_help = buttons->addButton(tr("&Aiuto"), QDialogButtonBox::HelpRole);
     m_help->setObjectName(QStringLiteral("Aiuto"));
     // No button takes Enter: the one a reader sends after each code must not press anything.
     for (QPushButton* b : {m_ok, m_cancel, m_help}) {
@@ -207,9 +205,8 @@ bool CImeiDialog::readerMode() const {
 }
 
 void CImeiDialog::showRemaining() {
-    m_remainingLabel->setText(m_remaining >= 0
-                                  ? QStringLiteral("Codici da inserire: %1").arg(m_remaining)
-                                  : QStringLiteral("Codici da rimuovere: %1").arg(-m_remaining));
+    m_remainingLabel->setText(m_remaining >= 0 ? tr("Codici da inserire: %1").arg(m_remaining)
+                                               : tr("Codici da rimuovere: %1").arg(-m_remaining));
 }
 
 void CImeiDialog::selectionChanged() {
@@ -227,8 +224,7 @@ QString CImeiDialog::typedCode() {
     if (!code.isEmpty() && code.back().isHighSurrogate())
         code.chop(1);
     if (code.isEmpty()) {
-        m_prompt.message(QStringLiteral("Occorre inserire il codice a barre!"),
-                         IPrompt::Icon::Information);
+        m_prompt.message(tr("Occorre inserire il codice a barre!"), IPrompt::Icon::Information);
         m_code->setFocus();
     }
     return code;
@@ -251,7 +247,7 @@ bool CImeiDialog::refused(const SerialResult& result) {
 
 void CImeiDialog::insertCode() {
     if (m_remaining <= 0) {
-        m_prompt.message(QStringLiteral("Numero articoli da movimentare uguali a zero!"),
+        m_prompt.message(tr("Numero articoli da movimentare uguali a zero!"),
                          IPrompt::Icon::Information);
         return;
     }
@@ -259,7 +255,7 @@ void CImeiDialog::insertCode() {
     if (code.isEmpty())
         return;
     if (inList(code, -1)) {
-        m_prompt.message(QStringLiteral("Il codice seriale %1 è già stato movimentato!").arg(code),
+        m_prompt.message(tr("Il codice seriale %1 è già stato movimentato!").arg(code),
                          IPrompt::Icon::Information);
         m_code->setFocus();
         return;
@@ -285,7 +281,7 @@ void CImeiDialog::saveCode() {
     if (code.isEmpty())
         return;
     if (inList(code, row)) {
-        m_prompt.message(QStringLiteral("Il codice seriale %1 è già stato movimentato!").arg(code),
+        m_prompt.message(tr("Il codice seriale %1 è già stato movimentato!").arg(code),
                          IPrompt::Icon::Information);
         m_code->setFocus();
         return;
@@ -303,7 +299,7 @@ void CImeiDialog::removeCode() {
     const int key = m_codes.at(row).key;
     if (refused(m_store.checkRemove(key)))
         return;
-    if (!m_prompt.question(QStringLiteral("Si desidera cancellare il codice a barre selezionato?")))
+    if (!m_prompt.question(tr("Si desidera cancellare il codice a barre selezionato?")))
         return;
     if (refused(m_store.remove(key)))
         return;
@@ -316,16 +312,14 @@ void CImeiDialog::removeCode() {
 
 void CImeiDialog::confirm() {
     if (m_remaining > 0) {
-        m_prompt.message(
-            QStringLiteral("Occorre inserire ancora %1 codici a barre!").arg(m_remaining),
-            IPrompt::Icon::Warning);
+        m_prompt.message(tr("Occorre inserire ancora %1 codici a barre!").arg(m_remaining),
+                         IPrompt::Icon::Warning);
         m_code->setFocus();
         return;
     }
     if (m_remaining < 0) {
-        m_prompt.message(
-            QStringLiteral("Occorre rimuovere ancora %1 codici a barre!").arg(-m_remaining),
-            IPrompt::Icon::Warning);
+        m_prompt.message(tr("Occorre rimuovere ancora %1 codici a barre!").arg(-m_remaining),
+                         IPrompt::Icon::Warning);
         m_list->setFocus();
         return;
     }

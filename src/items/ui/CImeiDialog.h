@@ -39,7 +39,7 @@ public:
                 int rowKey, int movementType, int count, const QList<int>& editRows,
                 QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Codici a Barre Univoci"); }
+    static QString title() { return tr("Codici a Barre Univoci"); }
 
     // Rejected at once, without showing anything, for no item or no units to name.
     int exec() override;

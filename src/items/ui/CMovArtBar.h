@@ -20,6 +20,12 @@ public:
 
     void setRows(const QList<Row>& rows);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    static QStringList Headings();
+
 Q_SIGNALS:
     // Double click on a row: the items view opens that movement.
     void movementActivated(int row, int movementId);

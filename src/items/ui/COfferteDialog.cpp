@@ -40,16 +40,21 @@ using S = Profile::Section;
 
 namespace {
 
-const char* const kHeadings[] = {"Prodotto", "Inizio", "Fine", "Promozione", "Attiva"};
+const char* const kHeadings[] = {
+    QT_TRANSLATE_NOOP("COfferteDialog", "Prodotto"), QT_TRANSLATE_NOOP("COfferteDialog", "Inizio"),
+    QT_TRANSLATE_NOOP("COfferteDialog", "Fine"), QT_TRANSLATE_NOOP("COfferteDialog", "Promozione"),
+    QT_TRANSLATE_NOOP("COfferteDialog", "Attiva")};
 const char* const kWidthKeys[] = {"ColOff1", "ColOff2", "ColOff3", "ColOff4", "ColOff5"};
 const int kDefaultWidths[] = {220, 100, 100, 240, 60};
 
-const QString kMsgPeriod =
-    QStringLiteral("La data iniziale deve essere precedente a quella finale!");
-const QString kMsgWrite = QStringLiteral("Impossibile inserire la promozione!");
-const QString kMsgDelete =
-    QStringLiteral("Impossibile eliminare il valore od i valori selezionati!");
-const QString kMsgNotFound = QStringLiteral("Articolo di magazzino non trovato!");
+const char* const kMsgPeriod =
+    QT_TRANSLATE_NOOP("COfferteDialog", "La data iniziale deve essere precedente a quella finale!");
+const char* const kMsgWrite =
+    QT_TRANSLATE_NOOP("COfferteDialog", "Impossibile inserire la promozione!");
+const char* const kMsgDelete =
+    QT_TRANSLATE_NOOP("COfferteDialog", "Impossibile eliminare il valore od i valori selezionati!");
+const char* const kMsgNotFound =
+    QT_TRANSLATE_NOOP("COfferteDialog", "Articolo di magazzino non trovato!");
 
 bool IsEnter(const QKeyEvent* key) {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -140,17 +145,12 @@ void COfferteDialog::buildLayout() {
         return b;
     };
     tool(InsertOffer, "list-add", QStyle::SP_FileDialogNewFolder,
-         QStringLiteral("Inserisci Offerta (Ctrl+Ins)"));
-    tool(DeleteOffer, "list-remove", QStyle::SP_TrashIcon,
-         QStringLiteral("Elimina Offerta (Ctrl+Canc)"));
-    tool(SaveOffer, "document-save", QStyle::SP_DialogSaveButton,
-         QStringLiteral("Salva Offerta (Ctrl+S)"));
-    tool(NewItem, "document-new", QStyle::SP_FileDialogNewFolder,
-         QStringLiteral("Inserisci Articolo"));
-    tool(ChangeItem, "document-edit", QStyle::SP_FileDialogDetailedView,
-         QStringLiteral("Modifica Articolo"));
-    tool(FindItem, "edit-find", QStyle::SP_FileDialogContentsView,
-         QStringLiteral("Trova Articolo"));
+         tr("Inserisci Offerta (Ctrl+Ins)"));
+    tool(DeleteOffer, "list-remove", QStyle::SP_TrashIcon, tr("Elimina Offerta (Ctrl+Canc)"));
+    tool(SaveOffer, "document-save", QStyle::SP_DialogSaveButton, tr("Salva Offerta (Ctrl+S)"));
+    tool(NewItem, "document-new", QStyle::SP_FileDialogNewFolder, tr("Inserisci Articolo"));
+    tool(ChangeItem, "document-edit", QStyle::SP_FileDialogDetailedView, tr("Modifica Articolo"));
+    tool(FindItem, "edit-find", QStyle::SP_FileDialogContentsView, tr("Trova Articolo"));
 
     // The promotions.
     m_list = new QTreeWidget(this);
@@ -162,7 +162,7 @@ void COfferteDialog::buildLayout() {
     m_list->setUniformRowHeights(true);
     QStringList headings;
     for (const char* h : kHeadings)
-        headings << QLatin1String(h);
+        headings << tr(h);
     m_list->setHeaderLabels(headings);
     m_list->header()->setStretchLastSection(false);
     for (int c = 0; c < ColumnCount; ++c)
@@ -173,11 +173,11 @@ void COfferteDialog::buildLayout() {
     // The item chooser.
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("Matricola"));
-    m_code->setPlaceholderText(QStringLiteral("Matricola"));
+    m_code->setPlaceholderText(tr("Matricola"));
     m_code->setMaxLength(ItemStore::kCodeWidth);
     m_barcode = new QLineEdit(this);
     m_barcode->setObjectName(QStringLiteral("CodBarre"));
-    m_barcode->setPlaceholderText(QStringLiteral("Codice a Barre"));
+    m_barcode->setPlaceholderText(tr("Codice a Barre"));
     m_barcode->setMaxLength(ItemStore::kBarcodeWidth);
     if (m_keyboardReader) {
         KeyboardReaderInput::Attach(m_code);
@@ -208,15 +208,15 @@ void COfferteDialog::buildLayout() {
     m_from->setObjectName(QStringLiteral("DataInit"));
     m_to = datePicker();
     m_to->setObjectName(QStringLiteral("DataEnd"));
-    m_sempre = new QCheckBox(QStringLiteral("&Sempre"), this);
-    m_sconto = new QCheckBox(QStringLiteral("S&conto"), this);
+    m_sempre = new QCheckBox(tr("&Sempre"), this);
+    m_sconto = new QCheckBox(tr("S&conto"), this);
     m_percent = new QLineEdit(this);
     m_percent->setObjectName(QStringLiteral("Percentuale"));
     m_percent->setAlignment(Qt::AlignRight);
     m_percent->setMaximumWidth(100);
-    m_treXDue = new QCheckBox(QStringLiteral("&3 x 2"), this);
-    m_dueXUno = new QCheckBox(QStringLiteral("&2 x 1"), this);
-    m_attiva = new QCheckBox(QStringLiteral("A&ttiva"), this);
+    m_treXDue = new QCheckBox(tr("&3 x 2"), this);
+    m_dueXUno = new QCheckBox(tr("&2 x 1"), this);
+    m_attiva = new QCheckBox(tr("A&ttiva"), this);
     m_attiva->setChecked(true);
 
     auto toolRow = [this](std::initializer_list<QWidget*> widgets) {
@@ -228,13 +228,13 @@ void COfferteDialog::buildLayout() {
         return h;
     };
 
-    auto* itemBox = new QGroupBox(QStringLiteral("Articolo"), this);
+    auto* itemBox = new QGroupBox(tr("Articolo"), this);
     auto* itemGrid = new QGridLayout(itemBox);
-    auto* codeLabel = new QLabel(QStringLiteral("&Matricola"), this);
+    auto* codeLabel = new QLabel(tr("&Matricola"), this);
     codeLabel->setBuddy(m_code);
-    auto* barcodeLabel = new QLabel(QStringLiteral("Codice a &Barre"), this);
+    auto* barcodeLabel = new QLabel(tr("Codice a &Barre"), this);
     barcodeLabel->setBuddy(m_barcode);
-    auto* itemLabel = new QLabel(QStringLiteral("&Articolo"), this);
+    auto* itemLabel = new QLabel(tr("&Articolo"), this);
     itemLabel->setBuddy(m_items);
     itemGrid->addWidget(codeLabel, 0, 0);
     itemGrid->addWidget(m_code, 0, 1);
@@ -252,11 +252,11 @@ void COfferteDialog::buildLayout() {
     itemGrid->setColumnStretch(3, 1);
     itemGrid->setRowStretch(2, 1);
 
-    auto* periodBox = new QGroupBox(QStringLiteral("Periodo"), this);
+    auto* periodBox = new QGroupBox(tr("Periodo"), this);
     auto* periodGrid = new QGridLayout(periodBox);
-    auto* fromLabel = new QLabel(QStringLiteral("&Dal"), this);
+    auto* fromLabel = new QLabel(tr("&Dal"), this);
     fromLabel->setBuddy(m_from);
-    auto* toLabel = new QLabel(QStringLiteral("A&l"), this);
+    auto* toLabel = new QLabel(tr("A&l"), this);
     toLabel->setBuddy(m_to);
     periodGrid->addWidget(fromLabel, 0, 0);
     periodGrid->addWidget(m_from, 0, 1);
@@ -264,7 +264,7 @@ void COfferteDialog::buildLayout() {
     periodGrid->addWidget(m_to, 1, 1);
     periodGrid->addWidget(m_sempre, 2, 1);
 
-    auto* kindBox = new QGroupBox(QStringLiteral("Promozione"), this);
+    auto* kindBox = new QGroupBox(tr("Promozione"), this);
     auto* kindGrid = new QGridLayout(kindBox);
     kindGrid->addWidget(m_sconto, 0, 0);
     kindGrid->addWidget(m_percent, 0, 1);
@@ -278,11 +278,10 @@ void COfferteDialog::buildLayout() {
     options->addWidget(kindBox, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ok =
-        buttons->addButton(m_keyboardReader ? QStringLiteral("Salva (F2)") : QStringLiteral("OK"),
-                           QDialogButtonBox::AcceptRole);
+    m_ok = buttons->addButton(m_keyboardReader ? tr("Salva (F2)") : tr("OK"),
+                              QDialogButtonBox::AcceptRole);
     m_ok->setObjectName(QStringLiteral("OK"));
-    m_help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
+    m_help = buttons->addButton(tr("&Aiuto"), QDialogButtonBox::HelpRole);
     // Enter in a search box must not close the window: a reader ends every scan with one.
     m_ok->setAutoDefault(false);
     m_help->setAutoDefault(false);
@@ -427,7 +426,7 @@ void COfferteDialog::searchCode(QLineEdit* box) {
 
 void COfferteDialog::writeRow(QTreeWidgetItem* row, const Promotion& p) {
     const QLocale locale;
-    const QString always = QStringLiteral("Sempre");
+    const QString always = tr("Sempre");
     auto day = [&](const QDateTime& when) {
         return p.sempre || !when.isValid() ? always
                                            : locale.toString(when.date(), QLocale::ShortFormat);
@@ -437,7 +436,7 @@ void COfferteDialog::writeRow(QTreeWidgetItem* row, const Promotion& p) {
     row->setText(Inizio, day(p.dataInit));
     row->setText(Fine, day(p.dataEnd));
     row->setText(Promozione, Promotions::Text(m_profile, p));
-    row->setText(Attiva, p.attivo ? QStringLiteral("Si") : QStringLiteral("No"));
+    row->setText(Attiva, p.attivo ? tr("Si") : tr("No"));
 }
 
 void COfferteDialog::showPromotion(int key) {
@@ -470,7 +469,7 @@ bool COfferteDialog::gather(Promotion* p) {
     p->dataEnd = QDateTime();
     if (!p->sempre &&
         !Promotions::MakePeriod(m_from->date(), m_to->date(), &p->dataInit, &p->dataEnd)) {
-        m_prompt.message(kMsgPeriod, IPrompt::Icon::Information);
+        m_prompt.message(tr(kMsgPeriod), IPrompt::Icon::Information);
         return false;
     }
     p->attivo = m_attiva->isChecked();
@@ -492,7 +491,7 @@ void COfferteDialog::write(bool asNew) {
     p.key = asNew ? 0 : selected;
     const bool ok = asNew ? Promotions::Insert(m_db, &p) : Promotions::Save(m_db, p);
     if (!ok) {
-        m_prompt.message(kMsgWrite, IPrompt::Icon::Warning);
+        m_prompt.message(tr(kMsgWrite), IPrompt::Icon::Warning);
         return;
     }
     m_promotions.insert(p.key, p);
@@ -521,7 +520,7 @@ void COfferteDialog::deletePromotion() {
     if (key <= 0)
         return;
     if (!Promotions::Delete(m_db, key)) {
-        m_prompt.message(kMsgDelete, IPrompt::Icon::Warning);
+        m_prompt.message(tr(kMsgDelete), IPrompt::Icon::Warning);
         return;
     }
     m_promotions.remove(key);
@@ -559,7 +558,7 @@ void COfferteDialog::findItem() {
         return;
     std::vector<int> keys;
     if (!ArtFind::MatchingKeys(m_db, texts, &keys) || keys.empty()) {
-        m_prompt.message(kMsgNotFound, IPrompt::Icon::Information);
+        m_prompt.message(tr(kMsgNotFound), IPrompt::Icon::Information);
         return;
     }
     const std::unordered_set<int> matching(keys.begin(), keys.end());
@@ -570,7 +569,7 @@ void COfferteDialog::findItem() {
             m_items->setFocus();
             return;
         }
-    m_prompt.message(kMsgNotFound, IPrompt::Icon::Information);
+    m_prompt.message(tr(kMsgNotFound), IPrompt::Icon::Information);
 }
 
 void COfferteDialog::showHelp() {

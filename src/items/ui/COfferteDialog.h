@@ -36,7 +36,7 @@ public:
                    IFileDialogs& files, QWidget* parent = nullptr);
     ~COfferteDialog() override;
 
-    static QString title() { return QStringLiteral("Gestione Offerte e Promozioni"); }
+    static QString title() { return tr("Gestione Offerte e Promozioni"); }
     static QString WidthKey(int column);
     static int DefaultWidth(int column);
 

@@ -36,14 +36,14 @@ CRicaricoDialog::CRicaricoDialog(Profile& profile, const CurrencyAmount& price, 
     m_selling->setAlignment(Qt::AlignRight);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Prezzo d'acquisto"), priceField);
-    form->addRow(QStringLiteral("&I.V.A."), vatField);
-    form->addRow(QStringLiteral("&Sconto"), discountField);
-    form->addRow(QStringLiteral("&Ricarico"), m_markupField);
-    form->addRow(QStringLiteral("Prezzo di &vendita"), m_selling);
+    form->addRow(tr("&Prezzo d'acquisto"), priceField);
+    form->addRow(tr("&I.V.A."), vatField);
+    form->addRow(tr("&Sconto"), discountField);
+    form->addRow(tr("&Ricarico"), m_markupField);
+    form->addRow(tr("Prezzo di &vendita"), m_selling);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_save = buttons->addButton(QStringLiteral("Salva"), QDialogButtonBox::AcceptRole);
+    m_save = buttons->addButton(tr("Salva"), QDialogButtonBox::AcceptRole);
     m_save->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

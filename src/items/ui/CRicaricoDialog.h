@@ -15,7 +15,7 @@ public:
     CRicaricoDialog(Profile& profile, const CurrencyAmount& price, double vat, double discount,
                     double markup, QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Calcolo Ricarico"); }
+    static QString title() { return tr("Calcolo Ricarico"); }
 
     double markup() const; // the mark-up (fraction, 0.5 = 50 %) after "Salva"
     QLineEdit* sellingPriceField() const;

@@ -49,13 +49,12 @@ CUniMisDialog::CUniMisDialog(Database& db, Profile& profile, IPrompt& prompt, IB
     auto* toolbar = new QToolBar(this);
     toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_insert = toolAction(toolbar, "list-add", QStyle::SP_FileIcon,
-                          QStringLiteral("Inserisci Unità di Misura (Ctrl+Ins)"),
+                          tr("Inserisci Unità di Misura (Ctrl+Ins)"),
                           QKeySequence(Qt::CTRL | Qt::Key_Insert));
     m_save = toolAction(toolbar, "document-save", QStyle::SP_DialogSaveButton,
-                        QStringLiteral("Salva Unità di Misura (Ctrl+S)"),
-                        QKeySequence(Qt::CTRL | Qt::Key_S));
+                        tr("Salva Unità di Misura (Ctrl+S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
     m_delete = toolAction(toolbar, "edit-delete", QStyle::SP_TrashIcon,
-                          QStringLiteral("Elimina Unità di Misura (Ctrl+Canc)"),
+                          tr("Elimina Unità di Misura (Ctrl+Canc)"),
                           QKeySequence(Qt::CTRL | Qt::Key_Delete));
     connect(m_insert, &QAction::triggered, this, &CUniMisDialog::insertUnit);
     connect(m_save, &QAction::triggered, this, &CUniMisDialog::saveUnit);
@@ -65,7 +64,7 @@ CUniMisDialog::CUniMisDialog(Database& db, Profile& profile, IPrompt& prompt, IB
     m_list->setRootIsDecorated(false);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setHeaderLabels({QStringLiteral("Sigla"), QStringLiteral("Descrizione")});
+    m_list->setHeaderLabels({tr("Sigla"), tr("Descrizione")});
     m_list->header()->setMinimumSectionSize(kMinWidth);
     for (int c = 0; c < 2; ++c)
         m_list->setColumnWidth(c,
@@ -79,15 +78,15 @@ CUniMisDialog::CUniMisDialog(Database& db, Profile& profile, IPrompt& prompt, IB
     m_descrizione = new QLineEdit(this);
     m_descrizione->setMaxLength(UnitsOfMeasure::kDescrizioneWidth);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Sigla"), m_sigla);
-    form->addRow(QStringLiteral("&Descrizione"), m_descrizione);
+    form->addRow(tr("&Sigla"), m_sigla);
+    form->addRow(tr("&Descrizione"), m_descrizione);
 
     // Each insert, save and delete is a deliberate act of its own (a delete is even confirmed),
     // so however the dialog is closed it keeps them: there is no "Annulla" to take them back.
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(QStringLiteral("Chiudi"), QDialogButtonBox::AcceptRole);
+    QPushButton* close = buttons->addButton(tr("Chiudi"), QDialogButtonBox::AcceptRole);
     close->setObjectName(QStringLiteral("Chiudi"));
-    QPushButton* help = buttons->addButton(QStringLiteral("&Aiuto"), QDialogButtonBox::HelpRole);
+    QPushButton* help = buttons->addButton(tr("&Aiuto"), QDialogButtonBox::HelpRole);
     help->setObjectName(QStringLiteral("Aiuto"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(help, &QPushButton::clicked, this, &CUniMisDialog::showHelp);
@@ -139,12 +138,11 @@ void CUniMisDialog::warn(const QString& text) {
 
 void CUniMisDialog::reportSaveFailure(UnitsOfMeasure::Result result) {
     if (result == UnitsOfMeasure::Result::EmptySigla) {
-        warn(QStringLiteral("Il valore della sigla non può essere nullo!"));
+        warn(tr("Il valore della sigla non può essere nullo!"));
         m_sigla->setFocus();
         return;
     }
-    m_prompt.message(QStringLiteral("Impossibile salvare l'unità di misura!"),
-                     IPrompt::Icon::Error);
+    m_prompt.message(tr("Impossibile salvare l'unità di misura!"), IPrompt::Icon::Error);
 }
 
 void CUniMisDialog::insertUnit() {
@@ -166,7 +164,7 @@ void CUniMisDialog::insertUnit() {
 void CUniMisDialog::saveUnit() {
     QTreeWidgetItem* item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        warn(QStringLiteral("Selezionare l'unità di misura da modificare!"));
+        warn(tr("Selezionare l'unità di misura da modificare!"));
         return;
     }
     UnitsOfMeasure::Unit unit{item->data(0, kIdRole).toInt(), m_sigla->text(),
@@ -189,12 +187,11 @@ void CUniMisDialog::deleteUnit() {
         return;
     const int id = item->data(0, kIdRole).toInt();
     const QString sigla = item->text(0);
-    const QString inUse = QStringLiteral("%1 utilizzata negli articoli, impossibile continuare!");
-    const QString failed = QStringLiteral("Impossibile eliminare l'unità di misura!");
+    const QString inUse = tr("%1 utilizzata negli articoli, impossibile continuare!");
+    const QString failed = tr("Impossibile eliminare l'unità di misura!");
     UnitsOfMeasure::Result result = UnitsOfMeasure::CheckDeletable(m_db, id);
     if (result == UnitsOfMeasure::Result::Ok) {
-        if (!m_prompt.question(
-                QStringLiteral("Eliminare definitivamente l'unità di misura: %1?").arg(sigla)))
+        if (!m_prompt.question(tr("Eliminare definitivamente l'unità di misura: %1?").arg(sigla)))
             return;
         result = UnitsOfMeasure::Delete(m_db, id);
     }
@@ -254,7 +251,7 @@ bool CUniMisDialog::RunInTransaction(Database& db, Profile& profile, IPrompt& pr
                                      IBrowser& browser, QWidget* parent) {
     TransactionGuard guard(db);
     if (!guard.isActive()) {
-        prompt.message(QStringLiteral("Impossibile aprire l'archivio delle unità di misura!"),
+        prompt.message(tr("Impossibile aprire l'archivio delle unità di misura!"),
                        IPrompt::Icon::Warning);
         return false;
     }
@@ -264,8 +261,7 @@ bool CUniMisDialog::RunInTransaction(Database& db, Profile& profile, IPrompt& pr
         return true;
     }
     if (!guard.commit()) {
-        prompt.message(QStringLiteral("Impossibile salvare l'unità di misura!"),
-                       IPrompt::Icon::Error);
+        prompt.message(tr("Impossibile salvare l'unità di misura!"), IPrompt::Icon::Error);
         return false;
     }
     return true;

@@ -21,7 +21,7 @@ public:
     CUniMisDialog(Database& db, Profile& profile, IPrompt& prompt, IBrowser& browser,
                   QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Gestione Unità di Misura"); }
+    static QString title() { return tr("Gestione Unità di Misura"); }
 
     // Runs the dialog with its changes as one transaction, committed when it closes (every way
     // of closing keeps them). Inside a transaction someone else started, the ending is theirs.

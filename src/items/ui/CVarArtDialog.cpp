@@ -28,25 +28,23 @@ CVarArtDialog::CVarArtDialog(Database& db, Profile& profile, IPrompt& prompt, IB
     setObjectName(QStringLiteral("CVarArtDialog"));
     setWindowTitle(title());
     m_field = new QComboBox(this);
-    m_field->addItems({QStringLiteral("Prezzo"), QStringLiteral("IVA"), QStringLiteral("Ricarico"),
-                       QStringLiteral("Sconto")});
+    m_field->addItems({tr("Prezzo"), tr("IVA"), tr("Ricarico"), tr("Sconto")});
     m_operation = new QComboBox(this);
-    m_operation->addItems({QStringLiteral("Aumentare il valore"),
-                           QStringLiteral("Diminuire il valore"), QStringLiteral("Valore fisso")});
+    m_operation->addItems(
+        {tr("Aumentare il valore"), tr("Diminuire il valore"), tr("Valore fisso")});
     m_value = new QLineEdit(this);
-    m_value->setPlaceholderText(QStringLiteral("Es. 20% o 20"));
+    m_value->setPlaceholderText(tr("Es. 20% o 20"));
     m_base = new QComboBox(this);
-    m_base->addItems(
-        {QStringLiteral("Categoria"), QStringLiteral("Reparto"), QStringLiteral("Scaffale")});
+    m_base->addItems({tr("Categoria"), tr("Reparto"), tr("Scaffale")});
     m_key = new QComboBox(this);
     m_key->setMinimumContentsLength(24);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Cosa si vuole &modificare?"), m_field);
-    form->addRow(QStringLiteral("Che tipo di &operazione?"), m_operation);
-    form->addRow(QStringLiteral("Inserisci il nuovo &valore"), m_value);
-    form->addRow(QStringLiteral("Va&riazione in base a"), m_base);
-    form->addRow(QStringLiteral("Valore del tipo di &prodotto"), m_key);
+    form->addRow(tr("Cosa si vuole &modificare?"), m_field);
+    form->addRow(tr("Che tipo di &operazione?"), m_operation);
+    form->addRow(tr("Inserisci il nuovo &valore"), m_value);
+    form->addRow(tr("Va&riazione in base a"), m_base);
+    form->addRow(tr("Valore del tipo di &prodotto"), m_key);
 
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
@@ -77,10 +75,10 @@ void CVarArtDialog::accept() {
     const auto base = QuickChange::Base(std::clamp(m_base->currentIndex(), 0, 2));
     const QuickChange::Value value = QuickChange::ParseValue(m_profile, m_value->text());
     if (!QuickChange::Fits(operation, value)) {
-        m_prompt.balloon(m_value, QStringLiteral("Valore non valido"),
-                         QStringLiteral("Inserire una percentuale (Es. 20%) o un valore (Es. 20) "
-                                        "non negativi; una diminuzione non può superare il "
-                                        "100%."),
+        m_prompt.balloon(m_value, tr("Valore non valido"),
+                         tr("Inserire una percentuale (Es. 20%) o un valore (Es. 20) "
+                            "non negativi; una diminuzione non può superare il "
+                            "100%."),
                          IPrompt::Icon::Warning);
         m_value->setFocus();
         return;
@@ -88,26 +86,24 @@ void CVarArtDialog::accept() {
     // Without a chosen row the statement would reach the items that have none.
     const int key = m_key->currentData().toInt();
     if (key <= 0) {
-        m_prompt.balloon(m_key, QStringLiteral("Valore non valido"),
-                         QStringLiteral("Scegliere il valore del tipo di prodotto da variare."),
+        m_prompt.balloon(m_key, tr("Valore non valido"),
+                         tr("Scegliere il valore del tipo di prodotto da variare."),
                          IPrompt::Icon::Warning);
         m_key->setFocus();
         return;
     }
-    if (!m_prompt.question(QStringLiteral("Si desidera davvero modificare i dati dei prodotti? "
-                                          "Attenzione l'operazione non può essere annullata!")))
+    if (!m_prompt.question(tr("Si desidera davvero modificare i dati dei prodotti? "
+                              "Attenzione l'operazione non può essere annullata!")))
         return;
     if (!QuickChange::Apply(m_db, field, operation, value, base, key)) {
         // A price too large for the archive is told as such; any other failure generically.
-        m_prompt.message(
-            IsStoreRefusal(m_db.lastError())
-                ? DbErrorText(m_db.lastError())
-                : QStringLiteral("Errore nella variazione dei dati, impossibile aggiornare!"),
-            IPrompt::Icon::Warning);
+        m_prompt.message(IsStoreRefusal(m_db.lastError())
+                             ? DbErrorText(m_db.lastError())
+                             : tr("Errore nella variazione dei dati, impossibile aggiornare!"),
+                         IPrompt::Icon::Warning);
         return;
     }
-    m_prompt.message(QStringLiteral("Variazioni avvenute con successo!"),
-                     IPrompt::Icon::Information);
+    m_prompt.message(tr("Variazioni avvenute con successo!"), IPrompt::Icon::Information);
     // The items list shows prices: reload it so the new ones appear.
     if (m_notifier)
         Q_EMIT m_notifier->viewReloadRequested(0);

@@ -20,7 +20,7 @@ public:
     CVarArtDialog(Database& db, Profile& profile, IPrompt& prompt, IBrowser& browser,
                   ChangeNotifier* notifier, QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Variazione Veloce"); }
+    static QString title() { return tr("Variazione Veloce"); }
 
     QComboBox* fieldBox() const { return m_field; }
     QComboBox* operationBox() const { return m_operation; }

@@ -24,14 +24,13 @@ CVarOtherDialog::CVarOtherDialog(Database& db, Profile& profile, IPrompt& prompt
     setObjectName(QStringLiteral("CVarOtherDialog"));
     setWindowTitle(title());
     m_field = new QComboBox(this);
-    m_field->addItems(
-        {QStringLiteral("Categoria"), QStringLiteral("Reparto"), QStringLiteral("Scaffale")});
+    m_field->addItems({tr("Categoria"), tr("Reparto"), tr("Scaffale")});
     m_value = new QComboBox(this);
     m_newValue = new QLineEdit(this);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Campo da variare"), m_field);
-    form->addRow(QStringLiteral("&Valore da variare"), m_value);
-    form->addRow(QStringLiteral("&Nuovo valore"), m_newValue);
+    form->addRow(tr("&Campo da variare"), m_field);
+    form->addRow(tr("&Valore da variare"), m_value);
+    form->addRow(tr("&Nuovo valore"), m_newValue);
 
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
@@ -70,9 +69,8 @@ void CVarOtherDialog::fillValues() {
 
 void CVarOtherDialog::accept() {
     if (m_newValue->text().trimmed().isEmpty()) {
-        m_prompt.balloon(m_newValue, QStringLiteral("Errore Nuovo Valore"),
-                         QStringLiteral("Occorre inserire un valore valido!"),
-                         IPrompt::Icon::Warning);
+        m_prompt.balloon(m_newValue, tr("Errore Nuovo Valore"),
+                         tr("Occorre inserire un valore valido!"), IPrompt::Icon::Warning);
         m_newValue->setFocus();
         return;
     }
@@ -80,18 +78,17 @@ void CVarOtherDialog::accept() {
 }
 
 CVarOtherDialog::Outcome CVarOtherDialog::apply(ChangeNotifier* notifier) {
-    if (!m_prompt.question(QStringLiteral("Attenzione, i cambiamenti ai dati degli articoli "
-                                          "saranno permanenti e non potranno essere annullati! "
-                                          "Continuare?")))
+    if (!m_prompt.question(tr("Attenzione, i cambiamenti ai dati degli articoli "
+                              "saranno permanenti e non potranno essere annullati! "
+                              "Continuare?")))
         return Outcome::Cancelled;
     // The name is bound as typed, apostrophes included.
     if (!Classifications::Rename(m_db, table(), selectedKey(), newValue())) {
-        m_prompt.message(QStringLiteral("Errore sconosciuto durante la modifica dei dati!"),
+        m_prompt.message(tr("Errore sconosciuto durante la modifica dei dati!"),
                          IPrompt::Icon::Warning);
         return Outcome::Failed;
     }
-    m_prompt.message(QStringLiteral("Modifica ai dati effettuata con successo!"),
-                     IPrompt::Icon::Information);
+    m_prompt.message(tr("Modifica ai dati effettuata con successo!"), IPrompt::Icon::Information);
     if (notifier && table() == Classifications::Table::Categorie)
         Q_EMIT notifier->viewReloadRequested(0);
     return Outcome::Changed;

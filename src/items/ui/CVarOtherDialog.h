@@ -22,7 +22,7 @@ public:
     CVarOtherDialog(Database& db, Profile& profile, IPrompt& prompt, IBrowser& browser,
                     QWidget* parent = nullptr);
 
-    static QString title() { return QStringLiteral("Variazioni di Altri Dati"); }
+    static QString title() { return tr("Variazioni di Altri Dati"); }
 
     QComboBox* fieldBox() const { return m_field; }
     QComboBox* valueBox() const { return m_value; }

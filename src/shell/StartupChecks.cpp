@@ -114,7 +114,8 @@ QString ProfileNotSavedText(const QString& profileFile) {
 }
 
 QString OpenArchiveText(const QString& openConnection) {
-    return QStringLiteral("Archivio: %1").arg(ConnectionString::Describe(openConnection));
+    return QCoreApplication::translate("StartupChecks", "Archivio: %1")
+        .arg(ConnectionString::Describe(openConnection));
 }
 
 } // namespace StartupChecks

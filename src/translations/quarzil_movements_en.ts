@@ -91,7 +91,7 @@
     <message>
         <source>Impossibile leggere l&apos;agenda del giorno!
 %1</source>
-        <translation>Cannot read the day's diary!
+        <translation>Cannot read the day&apos;s diary!
 %1</translation>
     </message>
     <message>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>Occorre inserire il cliente o fornitore della fattura!</source>
-        <translation>You must enter the invoice's customer or supplier!</translation>
+        <translation>You must enter the invoice&apos;s customer or supplier!</translation>
     </message>
     <message>
         <source>Occorre inserire almeno una riga nel movimento!</source>

@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Problema nelle date o orari, impossibile salvare!</source>
-        <translation>Problème de dates ou d'heures, enregistrement impossible !</translation>
+        <translation>Problème de dates ou d&apos;heures, enregistrement impossible !</translation>
     </message>
     <message>
         <source>La durata della scadenza è minore di 15 minuti, verrà quindi adattata per avere la durata di almeno un quarto d&apos;ora!</source>
-        <translation>La durée de l'échéance est inférieure à 15 minutes, elle sera donc portée à au moins un quart d'heure !</translation>
+        <translation>La durée de l&apos;échéance est inférieure à 15 minutes, elle sera donc portée à au moins un quart d&apos;heure !</translation>
     </message>
     <message>
         <source>Impossibile salvare i dati in agenda!</source>
-        <translation>Impossible d'enregistrer les données dans l'agenda !</translation>
+        <translation>Impossible d&apos;enregistrer les données dans l&apos;agenda !</translation>
     </message>
     <message>
         <source>Appuntamento</source>
@@ -91,27 +91,27 @@
     <message>
         <source>Impossibile leggere l&apos;agenda del giorno!
 %1</source>
-        <translation>Impossible de lire l'agenda du jour !
+        <translation>Impossible de lire l&apos;agenda du jour !
 %1</translation>
     </message>
     <message>
         <source>La scadenza selezionata non è più presente in agenda!</source>
-        <translation>L'échéance sélectionnée n'est plus dans l'agenda !</translation>
+        <translation>L&apos;échéance sélectionnée n&apos;est plus dans l&apos;agenda !</translation>
     </message>
     <message>
         <source>Impossibile leggere la scadenza selezionata!
 %1</source>
-        <translation>Impossible de lire l'échéance sélectionnée !
+        <translation>Impossible de lire l&apos;échéance sélectionnée !
 %1</translation>
     </message>
     <message>
         <source>Si desidera eliminare definitivamente la scadenza selezionata?</source>
-        <translation>Voulez-vous supprimer définitivement l'échéance sélectionnée ?</translation>
+        <translation>Voulez-vous supprimer définitivement l&apos;échéance sélectionnée ?</translation>
     </message>
     <message>
         <source>Impossibile eliminare la scadenza selezionata!
 %1</source>
-        <translation>Impossible de supprimer l'échéance sélectionnée !
+        <translation>Impossible de supprimer l&apos;échéance sélectionnée !
 %1</translation>
     </message>
 </context>
@@ -616,7 +616,7 @@
     </message>
     <message>
         <source>Modifica Articolo</source>
-        <translation>Modifier l'Article</translation>
+        <translation>Modifier l&apos;Article</translation>
     </message>
     <message>
         <source>Trova Articolo</source>
@@ -628,11 +628,11 @@
     </message>
     <message>
         <source>Prezzo per singolo pezzo</source>
-        <translation>Prix à l'unité</translation>
+        <translation>Prix à l&apos;unité</translation>
     </message>
     <message>
         <source>Prezzo di Acquisto</source>
-        <translation>Prix d'Achat</translation>
+        <translation>Prix d&apos;Achat</translation>
     </message>
     <message>
         <source>Prezzo di Vendita</source>
@@ -640,7 +640,7 @@
     </message>
     <message>
         <source>Prezzo Medio di Acquisto</source>
-        <translation>Prix Moyen d'Achat</translation>
+        <translation>Prix Moyen d&apos;Achat</translation>
     </message>
     <message>
         <source>Prezzo Medio di Vendita</source>
@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>Prezzo Medio Ponderato di Acquisto</source>
-        <translation>Prix Moyen Pondéré d'Achat</translation>
+        <translation>Prix Moyen Pondéré d&apos;Achat</translation>
     </message>
     <message>
         <source>Prezzo Medio Ponderato di Vendita</source>
@@ -656,7 +656,7 @@
     </message>
     <message>
         <source>Ultimo Prezzo di Acquisto Utilizzato</source>
-        <translation>Dernier Prix d'Achat Utilisé</translation>
+        <translation>Dernier Prix d&apos;Achat Utilisé</translation>
     </message>
     <message>
         <source>Ultimo Prezzo di Vendita Utilizzato</source>
@@ -716,7 +716,7 @@
     </message>
     <message>
         <source>Permette di inserire una ricevuta fiscale invece di una fattura (Ctrl+R)</source>
-        <translation>Permet de saisir un ticket de caisse au lieu d'une facture (Ctrl+R)</translation>
+        <translation>Permet de saisir un ticket de caisse au lieu d&apos;une facture (Ctrl+R)</translation>
     </message>
     <message>
         <source>Pa&amp;gato</source>
@@ -744,7 +744,7 @@
     </message>
     <message>
         <source>Dati Carico</source>
-        <translation>Données d'Entrée</translation>
+        <translation>Données d&apos;Entrée</translation>
     </message>
     <message>
         <source>Dati Reso</source>
@@ -764,7 +764,7 @@
     </message>
     <message>
         <source>L&apos;articolo con codice a barre %1 non è presente in archivio, volete inserirlo ora?</source>
-        <translation>L'article avec le code-barres %1 n'est pas dans l'archive, voulez-vous l'ajouter maintenant ?</translation>
+        <translation>L&apos;article avec le code-barres %1 n&apos;est pas dans l&apos;archive, voulez-vous l&apos;ajouter maintenant ?</translation>
     </message>
     <message>
         <source>Imponibile: </source>
@@ -784,7 +784,7 @@
     </message>
     <message>
         <source>Occorre selezionare un prodotto, se in archivio non ci sono ancora, potete inserirli con il pulsante a fianco della loro lista!</source>
-        <translation>Vous devez sélectionner un produit ; s'il n'y en a pas encore dans l'archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
+        <translation>Vous devez sélectionner un produit ; s&apos;il n&apos;y en a pas encore dans l&apos;archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
     </message>
     <message>
         <source>Il prodotto è gestito con i codici seriali: la quantità deve essere un numero intero di pezzi!</source>
@@ -804,7 +804,7 @@
     </message>
     <message>
         <source>In questa modalità ogni volta che si spara un codice a barre viene inserita una riga con l&apos;articolo trovato e la quantità indicata, per questo motivo è necessario cambiare la quantità del prodotto da inserire prima di sparare l&apos;articolo.</source>
-        <translation>Dans ce mode, chaque code-barres scanné insère une ligne avec l'article trouvé et la quantité indiquée ; il faut donc changer la quantité du produit avant de scanner l'article.</translation>
+        <translation>Dans ce mode, chaque code-barres scanné insère une ligne avec l&apos;article trouvé et la quantité indiquée ; il faut donc changer la quantité du produit avant de scanner l&apos;article.</translation>
     </message>
     <message>
         <source>Fornitore non trovato!</source>
@@ -879,15 +879,15 @@
     </message>
     <message>
         <source>In archivio non ci sono ancora prodotti, potete inserirli con il pulsante a fianco della loro lista!</source>
-        <translation>Il n'y a pas encore de produits dans l'archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
+        <translation>Il n&apos;y a pas encore de produits dans l&apos;archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
     </message>
     <message>
         <source>In archivio non ci sono ancora fornitori, potete inserirli con il pulsante a fianco della loro lista!</source>
-        <translation>Il n'y a pas encore de fournisseurs dans l'archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
+        <translation>Il n&apos;y a pas encore de fournisseurs dans l&apos;archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
     </message>
     <message>
         <source>In archivio non ci sono ancora clienti, potete inserirli con il pulsante a fianco della loro lista!</source>
-        <translation>Il n'y a pas encore de clients dans l'archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
+        <translation>Il n&apos;y a pas encore de clients dans l&apos;archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
     </message>
 </context>
 <context>
@@ -944,11 +944,11 @@
     </message>
     <message>
         <source>Errore nell&apos;inserimento della riga!</source>
-        <translation>Erreur lors de l'insertion de la ligne !</translation>
+        <translation>Erreur lors de l&apos;insertion de la ligne !</translation>
     </message>
     <message>
         <source>Errore nel salvataggio della riga!</source>
-        <translation>Erreur lors de l'enregistrement de la ligne !</translation>
+        <translation>Erreur lors de l&apos;enregistrement de la ligne !</translation>
     </message>
     <message>
         <source>Impossibile eliminare la riga selezionata!</source>
@@ -956,11 +956,11 @@
     </message>
     <message>
         <source>Impossibile inserire il carico!</source>
-        <translation>Impossible d'insérer l'entrée !</translation>
+        <translation>Impossible d&apos;insérer l&apos;entrée !</translation>
     </message>
     <message>
         <source>Non ci sono le unità di misura in archivio!</source>
-        <translation>Il n'y a pas d'unités de mesure dans l'archive !</translation>
+        <translation>Il n&apos;y a pas d&apos;unités de mesure dans l&apos;archive !</translation>
     </message>
     <message>
         <source>Impossibile avviare la transazione!</source>
@@ -968,31 +968,31 @@
     </message>
     <message>
         <source>Impossibile salvare il carico!</source>
-        <translation>Impossible d'enregistrer l'entrée !</translation>
+        <translation>Impossible d&apos;enregistrer l&apos;entrée !</translation>
     </message>
     <message>
         <source>Impossibile salvare la transazione!</source>
-        <translation>Impossible d'enregistrer la transaction !</translation>
+        <translation>Impossible d&apos;enregistrer la transaction !</translation>
     </message>
     <message>
         <source>Impossibile inserire lo scarico!</source>
-        <translation>Impossible d'insérer la sortie !</translation>
+        <translation>Impossible d&apos;insérer la sortie !</translation>
     </message>
     <message>
         <source>Impossibile salvare lo scarico!</source>
-        <translation>Impossible d'enregistrer la sortie !</translation>
+        <translation>Impossible d&apos;enregistrer la sortie !</translation>
     </message>
     <message>
         <source>Impossibile inserire il reso!</source>
-        <translation>Impossible d'insérer le retour !</translation>
+        <translation>Impossible d&apos;insérer le retour !</translation>
     </message>
     <message>
         <source>Impossibile salvare il reso!</source>
-        <translation>Impossible d'enregistrer le retour !</translation>
+        <translation>Impossible d&apos;enregistrer le retour !</translation>
     </message>
     <message>
         <source>Impossibile salvare il movimento!</source>
-        <translation>Impossible d'enregistrer le mouvement !</translation>
+        <translation>Impossible d&apos;enregistrer le mouvement !</translation>
     </message>
     <message>
         <source>Si desidera eliminare definitivamente il valore o i valori selezionati?</source>

@@ -160,7 +160,7 @@ Provider=QPSQL;Data Source=&lt;host&gt;[:porta];Initial Catalog=&lt;database&gt;
 Un valore che contiene &apos;;&apos; va tra virgolette doppie, ogni virgoletta raddoppiata.</source>
         <translation>Provider=QSQLITE;Data Source=&lt;file&gt;
 Provider=QPSQL;Data Source=&lt;host&gt;[:port];Initial Catalog=&lt;database&gt;;User ID=&lt;user&gt;;Password=&lt;password&gt;
-A value containing ';' goes in double quotes, each quote doubled.</translation>
+A value containing &apos;;&apos; goes in double quotes, each quote doubled.</translation>
     </message>
     <message>
         <source>Salva</source>
@@ -236,11 +236,11 @@ A value containing ';' goes in double quotes, each quote doubled.</translation>
     </message>
     <message>
         <source>Consiglio di connettere il computer ad internet per avere più caratteristiche del software e controllare gli ultimi aggiornamenti!</source>
-        <translation>Connect the computer to the internet to get more of the software's features and check for the latest updates!</translation>
+        <translation>Connect the computer to the internet to get more of the software&apos;s features and check for the latest updates!</translation>
     </message>
     <message>
         <source>Errore nell&apos;aggiornare il database alla versione attuale del programma, impossibile continuare!</source>
-        <translation>Error upgrading the database to the program's current version; unable to continue!</translation>
+        <translation>Error upgrading the database to the program&apos;s current version; unable to continue!</translation>
     </message>
     <message>
         <source>Impossibile aprire l&apos;archivio dei dati!
@@ -433,7 +433,7 @@ A value containing ';' goes in double quotes, each quote doubled.</translation>
     </message>
     <message>
         <source>Importa in un nuovo archivio i dati del programma per Windows</source>
-        <translation>Imports the Windows program's data into a new archive</translation>
+        <translation>Imports the Windows program&apos;s data into a new archive</translation>
     </message>
     <message>
         <source>Dati Aziendali</source>
@@ -537,7 +537,7 @@ A value containing ';' goes in double quotes, each quote doubled.</translation>
     </message>
     <message>
         <source>Sostieni lo sviluppo del programma</source>
-        <translation>Support the program's development</translation>
+        <translation>Support the program&apos;s development</translation>
     </message>
     <message>
         <source>&amp;Informazioni su Quarzil...</source>
@@ -561,7 +561,7 @@ A value containing ';' goes in double quotes, each quote doubled.</translation>
     </message>
     <message>
         <source>Apre l&apos;aiuto online della vista</source>
-        <translation>Opens the view's online help</translation>
+        <translation>Opens the view&apos;s online help</translation>
     </message>
     <message>
         <source>Barra di stato</source>
@@ -577,7 +577,7 @@ A value containing ';' goes in double quotes, each quote doubled.</translation>
     </message>
     <message>
         <source>Mostra o nasconde i movimenti del prodotto</source>
-        <translation>Shows or hides the item's movements</translation>
+        <translation>Shows or hides the item&apos;s movements</translation>
     </message>
     <message>
         <source>Barra delle righe</source>
@@ -585,7 +585,7 @@ A value containing ';' goes in double quotes, each quote doubled.</translation>
     </message>
     <message>
         <source>Mostra o nasconde le righe del movimento</source>
-        <translation>Shows or hides the movement's lines</translation>
+        <translation>Shows or hides the movement&apos;s lines</translation>
     </message>
     <message>
         <source>Mostra o nasconde gli ultimi movimenti</source>
@@ -985,7 +985,7 @@ A value containing ';' goes in double quotes, each quote doubled.</translation>
     </message>
     <message>
         <source>Anteprima della situazione delle anagrafiche</source>
-        <translation>Preview of the customers' and suppliers' balance</translation>
+        <translation>Preview of the customers&apos; and suppliers&apos; balance</translation>
     </message>
     <message>
         <source>Stampa Situazione</source>
@@ -993,7 +993,7 @@ A value containing ';' goes in double quotes, each quote doubled.</translation>
     </message>
     <message>
         <source>Stampa la situazione delle anagrafiche</source>
-        <translation>Prints the customers' and suppliers' balance</translation>
+        <translation>Prints the customers&apos; and suppliers&apos; balance</translation>
     </message>
     <message>
         <source>Inserisci Nuova Scadenza/Appuntamento</source>
@@ -1171,7 +1171,7 @@ A value containing ';' goes in double quotes, each quote doubled.</translation>
     </message>
     <message>
         <source>la tabella Informazioni non dice la versione dell&apos;archivio</source>
-        <translation>the Informazioni table does not give the archive's version</translation>
+        <translation>the Informazioni table does not give the archive&apos;s version</translation>
     </message>
     <message>
         <source>l&apos;archivio è alla versione %1, più recente di questo programma (versione %2): aggiornare il programma</source>
@@ -1179,7 +1179,7 @@ A value containing ';' goes in double quotes, each quote doubled.</translation>
     </message>
     <message>
         <source>Errore nell&apos;aggiornare il database alla versione attuale del programma</source>
-        <translation>Error upgrading the database to the program's current version</translation>
+        <translation>Error upgrading the database to the program&apos;s current version</translation>
     </message>
     <message>
         <source>impossibile scrivere %1</source>
@@ -1506,6 +1506,10 @@ Data entered now will be saved in this archive.</translation>
     <message>
         <source>Impossibile salvare le impostazioni nel file %1 (file o cartella in sola lettura, oppure disco pieno): le modifiche alle impostazioni non saranno conservate.</source>
         <translation>Unable to save the settings in the file %1 (read-only file or folder, or disk full): changes to the settings will not be kept.</translation>
+    </message>
+    <message>
+        <source>Archivio: %1</source>
+        <translation>Archive: %1</translation>
     </message>
 </context>
 <context>

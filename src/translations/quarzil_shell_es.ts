@@ -160,7 +160,7 @@ Provider=QPSQL;Data Source=&lt;host&gt;[:porta];Initial Catalog=&lt;database&gt;
 Un valore che contiene &apos;;&apos; va tra virgolette doppie, ogni virgoletta raddoppiata.</source>
         <translation>Provider=QSQLITE;Data Source=&lt;archivo&gt;
 Provider=QPSQL;Data Source=&lt;host&gt;[:puerto];Initial Catalog=&lt;base de datos&gt;;User ID=&lt;usuario&gt;;Password=&lt;contraseña&gt;
-Un valor que contiene ';' va entre comillas dobles, con cada comilla duplicada.</translation>
+Un valor que contiene &apos;;&apos; va entre comillas dobles, con cada comilla duplicada.</translation>
     </message>
     <message>
         <source>Salva</source>
@@ -1506,6 +1506,10 @@ Los datos introducidos ahora se guardarán en este archivo.</translation>
     <message>
         <source>Impossibile salvare le impostazioni nel file %1 (file o cartella in sola lettura, oppure disco pieno): le modifiche alle impostazioni non saranno conservate.</source>
         <translation>No se pueden guardar los ajustes en el archivo %1 (archivo o carpeta de solo lectura, o disco lleno): los cambios en los ajustes no se conservarán.</translation>
+    </message>
+    <message>
+        <source>Archivio: %1</source>
+        <translation>Archivo: %1</translation>
     </message>
 </context>
 <context>

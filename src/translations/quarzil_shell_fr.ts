@@ -5,7 +5,7 @@
     <name>ArchiveBackup</name>
     <message>
         <source>il catalogo è alla versione %1, la copia si fa solo alla versione %2</source>
-        <translation>le catalogue est à la version %1 ; la copie ne se fait qu'à la version %2</translation>
+        <translation>le catalogue est à la version %1 ; la copie ne se fait qu&apos;à la version %2</translation>
     </message>
     <message>
         <source>la copia è danneggiata: %1</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>la copia non può prendere il posto dell&apos;archivio stesso</source>
-        <translation>la copie ne peut pas remplacer l'archive elle-même</translation>
+        <translation>la copie ne peut pas remplacer l&apos;archive elle-même</translation>
     </message>
 </context>
 <context>
@@ -43,7 +43,7 @@
     <name>CAggiornamentoDlg</name>
     <message>
         <source>Aggiornamento Archivio</source>
-        <translation>Mise à jour de l'archive</translation>
+        <translation>Mise à jour de l&apos;archive</translation>
     </message>
     <message>
         <source>Attendere prego, stiamo ottimizzando i dati...</source>
@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Le informazioni vengono inviate al produttore insieme a un rapporto sul sistema, senza password e senza dati dell&apos;archivio.</source>
-        <translation>Les informations sont envoyées à l'éditeur avec un rapport système, sans mots de passe ni données de l'archive.</translation>
+        <translation>Les informations sont envoyées à l&apos;éditeur avec un rapport système, sans mots de passe ni données de l&apos;archive.</translation>
     </message>
     <message>
         <source>Annulla</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Errore nell&apos;importazione: %1</source>
-        <translation>Erreur lors de l'importation : %1</translation>
+        <translation>Erreur lors de l&apos;importation : %1</translation>
     </message>
     <message>
         <source>Database %1 su %2 creato con successo!</source>
@@ -160,7 +160,7 @@ Provider=QPSQL;Data Source=&lt;host&gt;[:porta];Initial Catalog=&lt;database&gt;
 Un valore che contiene &apos;;&apos; va tra virgolette doppie, ogni virgoletta raddoppiata.</source>
         <translation>Provider=QSQLITE;Data Source=&lt;fichier&gt;
 Provider=QPSQL;Data Source=&lt;hôte&gt;[:port];Initial Catalog=&lt;base&gt;;User ID=&lt;utilisateur&gt;;Password=&lt;mot de passe&gt;
-Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doublé.</translation>
+Une valeur contenant &apos;;&apos; se met entre guillemets doubles, chaque guillemet doublé.</translation>
     </message>
     <message>
         <source>Salva</source>
@@ -220,15 +220,15 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     <name>CMainApp</name>
     <message>
         <source>L&apos;archivio dati è di una versione più recente e per questo occorre aggiornare il programma, continuare?</source>
-        <translation>L'archive de données provient d'une version plus récente : il faut mettre à jour le programme. Continuer ?</translation>
+        <translation>L&apos;archive de données provient d&apos;une version plus récente : il faut mettre à jour le programme. Continuer ?</translation>
     </message>
     <message>
         <source>Il lettore di codici a barre sulla porta %1 non risponde: è scollegato o spento? I codici saranno letti di nuovo appena sarà ricollegato.</source>
-        <translation>Le lecteur de codes-barres sur le port %1 ne répond pas : est-il débranché ou éteint ? Les codes seront de nouveau lus dès qu'il sera rebranché.</translation>
+        <translation>Le lecteur de codes-barres sur le port %1 ne répond pas : est-il débranché ou éteint ? Les codes seront de nouveau lus dès qu&apos;il sera rebranché.</translation>
     </message>
     <message>
         <source>Per motivi di sincronizzazione dati una sola istanza, per computer, dell&apos;applicazione può essere avviata!</source>
-        <translation>Pour la synchronisation des données, une seule instance de l'application peut être lancée par ordinateur !</translation>
+        <translation>Pour la synchronisation des données, une seule instance de l&apos;application peut être lancée par ordinateur !</translation>
     </message>
     <message>
         <source>Impossibile creare la cartella dei dati %1!</source>
@@ -236,7 +236,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Consiglio di connettere il computer ad internet per avere più caratteristiche del software e controllare gli ultimi aggiornamenti!</source>
-        <translation>Connectez l'ordinateur à internet pour profiter de plus de fonctions et vérifier les dernières mises à jour !</translation>
+        <translation>Connectez l&apos;ordinateur à internet pour profiter de plus de fonctions et vérifier les dernières mises à jour !</translation>
     </message>
     <message>
         <source>Errore nell&apos;aggiornare il database alla versione attuale del programma, impossibile continuare!</source>
@@ -246,7 +246,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
         <source>Impossibile aprire l&apos;archivio dei dati!
 
 %1: %2</source>
-        <translation>Impossible d'ouvrir l'archive de données !
+        <translation>Impossible d&apos;ouvrir l&apos;archive de données !
 
 %1 : %2</translation>
     </message>
@@ -275,11 +275,11 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Si consiglia di collegare il computer ad internet per verificare la presenza di aggiornamenti!</source>
-        <translation>Connectez l'ordinateur à internet pour vérifier les mises à jour !</translation>
+        <translation>Connectez l&apos;ordinateur à internet pour vérifier les mises à jour !</translation>
     </message>
     <message>
         <source>Impossibile caricare la traduzione: l&apos;interfaccia resta in italiano.</source>
-        <translation>Impossible de charger la traduction : l'interface reste en italien.</translation>
+        <translation>Impossible de charger la traduction : l&apos;interface reste en italien.</translation>
     </message>
     <message>
         <source>Salva Dati</source>
@@ -295,7 +295,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Impossibile salvare l&apos;archivio dati!</source>
-        <translation>Impossible d'enregistrer l'archive de données !</translation>
+        <translation>Impossible d&apos;enregistrer l&apos;archive de données !</translation>
     </message>
     <message>
         <source>Programma</source>
@@ -333,7 +333,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     <name>CRibbonBar</name>
     <message>
         <source>Menu dell&apos;applicazione</source>
-        <translation>Menu de l'application</translation>
+        <translation>Menu de l&apos;application</translation>
     </message>
 </context>
 <context>
@@ -425,7 +425,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Scegli l&apos;archivio dei dati</source>
-        <translation>Choisit l'archive de données</translation>
+        <translation>Choisit l&apos;archive de données</translation>
     </message>
     <message>
         <source>Importa archivio Access (.mdb)...</source>
@@ -437,11 +437,11 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Dati Aziendali</source>
-        <translation>Données de l'entreprise</translation>
+        <translation>Données de l&apos;entreprise</translation>
     </message>
     <message>
         <source>Dati dell&apos;azienda, valute e formati dei numeri</source>
-        <translation>Données de l'entreprise, devises et formats des nombres</translation>
+        <translation>Données de l&apos;entreprise, devises et formats des nombres</translation>
     </message>
     <message>
         <source>Unità di Misura</source>
@@ -457,7 +457,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Salva una copia dell&apos;archivio dei dati</source>
-        <translation>Enregistre une copie de l'archive de données</translation>
+        <translation>Enregistre une copie de l&apos;archive de données</translation>
     </message>
     <message>
         <source>Lettore a Barre...</source>
@@ -493,11 +493,11 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Invia statistiche d&apos;uso &amp;anonime</source>
-        <translation>Envoyer des statistiques d'utilisation &amp;anonymes</translation>
+        <translation>Envoyer des statistiques d&apos;utilisation &amp;anonymes</translation>
     </message>
     <message>
         <source>Invia ogni minuto al produttore il numero di articoli e di movimenti</source>
-        <translation>Envoie chaque minute à l'éditeur le nombre d'articles et de mouvements</translation>
+        <translation>Envoie chaque minute à l&apos;éditeur le nombre d&apos;articles et de mouvements</translation>
     </message>
     <message>
         <source>Pagina Facebook</source>
@@ -561,15 +561,15 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Apre l&apos;aiuto online della vista</source>
-        <translation>Ouvre l'aide en ligne de la vue</translation>
+        <translation>Ouvre l&apos;aide en ligne de la vue</translation>
     </message>
     <message>
         <source>Barra di stato</source>
-        <translation>Barre d'état</translation>
+        <translation>Barre d&apos;état</translation>
     </message>
     <message>
         <source>Mostra o nasconde la barra di stato</source>
-        <translation>Affiche ou masque la barre d'état</translation>
+        <translation>Affiche ou masque la barre d&apos;état</translation>
     </message>
     <message>
         <source>Barra dei movimenti</source>
@@ -577,7 +577,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Mostra o nasconde i movimenti del prodotto</source>
-        <translation>Affiche ou masque les mouvements de l'article</translation>
+        <translation>Affiche ou masque les mouvements de l&apos;article</translation>
     </message>
     <message>
         <source>Barra delle righe</source>
@@ -605,19 +605,19 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Apre l&apos;aiuto online del magazzino</source>
-        <translation>Ouvre l'aide en ligne du stock</translation>
+        <translation>Ouvre l&apos;aide en ligne du stock</translation>
     </message>
     <message>
         <source>Apre l&apos;aiuto online dei movimenti</source>
-        <translation>Ouvre l'aide en ligne des mouvements</translation>
+        <translation>Ouvre l&apos;aide en ligne des mouvements</translation>
     </message>
     <message>
         <source>Apre l&apos;aiuto online delle anagrafiche</source>
-        <translation>Ouvre l'aide en ligne des clients et fournisseurs</translation>
+        <translation>Ouvre l&apos;aide en ligne des clients et fournisseurs</translation>
     </message>
     <message>
         <source>Apre l&apos;aiuto online dell&apos;agenda</source>
-        <translation>Ouvre l'aide en ligne de l'agenda</translation>
+        <translation>Ouvre l&apos;aide en ligne de l&apos;agenda</translation>
     </message>
     <message>
         <source>Office 2007 (stile &amp;blu)</source>
@@ -669,15 +669,15 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Apri Prodotto</source>
-        <translation>Ouvrir l'article</translation>
+        <translation>Ouvrir l&apos;article</translation>
     </message>
     <message>
         <source>Apri il prodotto selezionato (Invio)</source>
-        <translation>Ouvre l'article sélectionné (Entrée)</translation>
+        <translation>Ouvre l&apos;article sélectionné (Entrée)</translation>
     </message>
     <message>
         <source>Elimina Prodotto</source>
-        <translation>Supprimer l'article</translation>
+        <translation>Supprimer l&apos;article</translation>
     </message>
     <message>
         <source>Elimina i prodotti selezionati</source>
@@ -729,7 +729,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Cambia categoria, reparto e scaffale</source>
-        <translation>Change la catégorie, le rayon et l'étagère</translation>
+        <translation>Change la catégorie, le rayon et l&apos;étagère</translation>
     </message>
     <message>
         <source>Offerte e Promozioni</source>
@@ -757,11 +757,11 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Anteprima Storico Movimenti</source>
-        <translation>Aperçu de l'historique des mouvements</translation>
+        <translation>Aperçu de l&apos;historique des mouvements</translation>
     </message>
     <message>
         <source>Stampa Storico Movimenti</source>
-        <translation>Imprimer l'historique des mouvements</translation>
+        <translation>Imprimer l&apos;historique des mouvements</translation>
     </message>
     <message>
         <source>Anteprima Etichette</source>
@@ -841,7 +841,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Mostra i movimenti di un periodo</source>
-        <translation>Affiche les mouvements d'une période</translation>
+        <translation>Affiche les mouvements d&apos;une période</translation>
     </message>
     <message>
         <source>Tutti i Movimenti</source>
@@ -1005,11 +1005,11 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Apri la scadenza selezionata (Invio)</source>
-        <translation>Ouvre l'échéance sélectionnée (Entrée)</translation>
+        <translation>Ouvre l&apos;échéance sélectionnée (Entrée)</translation>
     </message>
     <message>
         <source>Elimina la scadenza selezionata</source>
-        <translation>Supprime l'échéance sélectionnée</translation>
+        <translation>Supprime l&apos;échéance sélectionnée</translation>
     </message>
 </context>
 <context>
@@ -1065,11 +1065,11 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Impossibile salvare le modifiche: il record non esiste più, è stato eliminato da un altro computer.</source>
-        <translation>Impossible d'enregistrer les modifications : l'enregistrement n'existe plus, il a été supprimé depuis un autre ordinateur.</translation>
+        <translation>Impossible d&apos;enregistrer les modifications : l&apos;enregistrement n&apos;existe plus, il a été supprimé depuis un autre ordinateur.</translation>
     </message>
     <message>
         <source>Il record non esiste più: è stato eliminato da un altro computer.</source>
-        <translation>L'enregistrement n'existe plus : il a été supprimé depuis un autre ordinateur.</translation>
+        <translation>L&apos;enregistrement n&apos;existe plus : il a été supprimé depuis un autre ordinateur.</translation>
     </message>
     <message>
         <source>Un importo</source>
@@ -1077,7 +1077,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>%1 è troppo grande per l&apos;archivio, che conserva esattamente importi fino a %2 in più o in meno: non è stato salvato.</source>
-        <translation>%1 est trop grand pour l'archive, qui conserve exactement les montants jusqu'à %2 en plus ou en moins : il n'a pas été enregistré.</translation>
+        <translation>%1 est trop grand pour l&apos;archive, qui conserve exactement les montants jusqu&apos;à %2 en plus ou en moins : il n&apos;a pas été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -1103,7 +1103,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     <name>MdbImport</name>
     <message>
         <source>la colonna %1 contiene un importo (%2) oltre il massimo che l&apos;archivio conserva esatto (%3)</source>
-        <translation>la colonne %1 contient un montant (%2) au-delà du maximum que l'archive conserve exactement (%3)</translation>
+        <translation>la colonne %1 contient un montant (%2) au-delà du maximum que l&apos;archive conserve exactement (%3)</translation>
     </message>
     <message>
         <source>la colonna %1 contiene una data non valida (%2)</source>
@@ -1111,7 +1111,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>la tabella %1 non ha colonne</source>
-        <translation>la table %1 n'a pas de colonnes</translation>
+        <translation>la table %1 n&apos;a pas de colonnes</translation>
     </message>
     <message>
         <source>la tabella %1 non si crea: %2</source>
@@ -1131,7 +1131,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>l&apos;indice %1 non si crea: %2</source>
-        <translation>l'index %1 ne peut pas être créé : %2</translation>
+        <translation>l&apos;index %1 ne peut pas être créé : %2</translation>
     </message>
     <message>
         <source>manca la tabella %1</source>
@@ -1159,7 +1159,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Il file %1non è un archivio di Quarzil: %2. %3</source>
-        <translation>Le fichier %1n'est pas une archive Quarzil : %2. %3</translation>
+        <translation>Le fichier %1n&apos;est pas une archive Quarzil : %2. %3</translation>
     </message>
     <message>
         <source>il file non contiene tabelle</source>
@@ -1167,15 +1167,15 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>impossibile scrivere %1: %2</source>
-        <translation>impossible d'écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>la tabella Informazioni non dice la versione dell&apos;archivio</source>
-        <translation>la table Informazioni n'indique pas la version de l'archive</translation>
+        <translation>la table Informazioni n&apos;indique pas la version de l&apos;archive</translation>
     </message>
     <message>
         <source>l&apos;archivio è alla versione %1, più recente di questo programma (versione %2): aggiornare il programma</source>
-        <translation>l'archive est à la version %1, plus récente que ce programme (version %2) : mettez à jour le programme</translation>
+        <translation>l&apos;archive est à la version %1, plus récente que ce programme (version %2) : mettez à jour le programme</translation>
     </message>
     <message>
         <source>Errore nell&apos;aggiornare il database alla versione attuale del programma</source>
@@ -1183,7 +1183,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>impossibile scrivere %1</source>
-        <translation>impossible d'écrire %1</translation>
+        <translation>impossible d&apos;écrire %1</translation>
     </message>
 </context>
 <context>
@@ -1218,15 +1218,15 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Importazione annullata: nessun archivio è stato creato.</source>
-        <translation>Importation annulée : aucune archive n'a été créée.</translation>
+        <translation>Importation annulée : aucune archive n&apos;a été créée.</translation>
     </message>
     <message>
         <source>Importazione non riuscita: %1. Nessun archivio è stato creato.</source>
-        <translation>Échec de l'importation : %1. Aucune archive n'a été créée.</translation>
+        <translation>Échec de l&apos;importation : %1. Aucune archive n&apos;a été créée.</translation>
     </message>
     <message>
         <source>L&apos;archivio %1 è stato importato in %2 (%3 tabelle, %4 righe), alla versione %5. Usare ora il nuovo archivio?</source>
-        <translation>L'archive %1 a été importée dans %2 (%3 tables, %4 lignes), à la version %5. Utiliser maintenant la nouvelle archive ?</translation>
+        <translation>L&apos;archive %1 a été importée dans %2 (%3 tables, %4 lignes), à la version %5. Utiliser maintenant la nouvelle archive ?</translation>
     </message>
     <message>
         <source>Il nuovo archivio sarà aperto al prossimo avvio del programma.</source>
@@ -1241,15 +1241,15 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>il file %1 non esiste</source>
-        <translation>le fichier %1 n'existe pas</translation>
+        <translation>le fichier %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>il file %1 non è un archivio Access leggibile</source>
-        <translation>le fichier %1 n'est pas une archive Access lisible</translation>
+        <translation>le fichier %1 n&apos;est pas une archive Access lisible</translation>
     </message>
     <message>
         <source>la sua lunghezza non è un multiplo della pagina di %1 byte</source>
-        <translation>sa longueur n'est pas un multiple de la page de %1 octets</translation>
+        <translation>sa longueur n&apos;est pas un multiple de la page de %1 octets</translation>
     </message>
     <message>
         <source>nessun file aperto</source>
@@ -1269,11 +1269,11 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>la colonna %1 della tabella %2 è di un tipo (%3) che l&apos;importazione non conosce</source>
-        <translation>la colonne %1 de la table %2 est d'un type (%3) que l'importation ne connaît pas</translation>
+        <translation>la colonne %1 de la table %2 est d&apos;un type (%3) que l&apos;importation ne connaît pas</translation>
     </message>
     <message>
         <source>la tabella %1 non esiste</source>
-        <translation>la table %1 n'existe pas</translation>
+        <translation>la table %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>la tabella %1 è cambiata</source>
@@ -1316,7 +1316,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Disponibile l&apos;aggiornamento alla versione %1 del programma. Si desidera installarlo?</source>
-        <translation>La mise à jour vers la version %1 du programme est disponible. Voulez-vous l'installer ?</translation>
+        <translation>La mise à jour vers la version %1 du programme est disponible. Voulez-vous l&apos;installer ?</translation>
     </message>
     <message>
         <source>Scaricamento del file in corso, interrompere?</source>
@@ -1334,7 +1334,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>L&apos;aggiornamento è stato scaricato nel file %1: aprirlo con il programma di installazione dei pacchetti per installare la nuova versione.</source>
-        <translation>La mise à jour a été téléchargée dans le fichier %1 : ouvrez-le avec l'installateur de paquets pour installer la nouvelle version.</translation>
+        <translation>La mise à jour a été téléchargée dans le fichier %1 : ouvrez-le avec l&apos;installateur de paquets pour installer la nouvelle version.</translation>
     </message>
     <message>
         <source>Occorre essere connessi ad internet per inviare commenti e suggerimenti!</source>
@@ -1342,7 +1342,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Impossibile scrivere il rapporto %1: %2</source>
-        <translation>Impossible d'écrire le rapport %1 : %2</translation>
+        <translation>Impossible d&apos;écrire le rapport %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1427,7 +1427,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     <name>SchemaUpgrade</name>
     <message>
         <source>la colonna %1 non esiste</source>
-        <translation>la colonne %1 n'existe pas</translation>
+        <translation>la colonne %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>errore sconosciuto</source>
@@ -1439,11 +1439,11 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>la tabella non ha righe</source>
-        <translation>la table n'a pas de lignes</translation>
+        <translation>la table n&apos;a pas de lignes</translation>
     </message>
     <message>
         <source>la versione non è un numero</source>
-        <translation>la version n'est pas un nombre</translation>
+        <translation>la version n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>un catalogo PostgreSQL alla versione %1 non si può aggiornare (i cataloghi nascono alla versione %2 o più)</source>
@@ -1477,7 +1477,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     <name>StartupChecks</name>
     <message>
         <source>La risoluzione attuale del video è di %1x%2 pixel. La risoluzione minima del programma per funzionare è di 800x600 pixel!</source>
-        <translation>La résolution actuelle de l'écran est de %1x%2 pixels. Le programme nécessite une résolution minimale de 800x600 pixels !</translation>
+        <translation>La résolution actuelle de l&apos;écran est de %1x%2 pixels. Le programme nécessite une résolution minimale de 800x600 pixels !</translation>
     </message>
     <message>
         <source>La scheda video è configurata a %1 colori per pixel. Si consiglia di impostarla ad almeno 65.536 colori!</source>
@@ -1485,7 +1485,7 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
     </message>
     <message>
         <source>Impossibile aprire l&apos;archivio dei dati!</source>
-        <translation>Impossible d'ouvrir l'archive de données !</translation>
+        <translation>Impossible d&apos;ouvrir l&apos;archive de données !</translation>
     </message>
     <message>
         <source>Impossibile aprire l&apos;archivio dei dati scelto:
@@ -1495,17 +1495,21 @@ Une valeur contenant ';' se met entre guillemets doubles, chaque guillemet doubl
 È aperto invece l&apos;archivio:
 %3
 I dati inseriti ora saranno salvati in questo archivio.</source>
-        <translation>Impossible d'ouvrir l'archive de données choisie :
+        <translation>Impossible d&apos;ouvrir l&apos;archive de données choisie :
 %1
 %2
 
-L'archive suivante est ouverte à la place :
+L&apos;archive suivante est ouverte à la place :
 %3
 Les données saisies maintenant seront enregistrées dans cette archive.</translation>
     </message>
     <message>
         <source>Impossibile salvare le impostazioni nel file %1 (file o cartella in sola lettura, oppure disco pieno): le modifiche alle impostazioni non saranno conservate.</source>
-        <translation>Impossible d'enregistrer les paramètres dans le fichier %1 (fichier ou dossier en lecture seule, ou disque plein) : les modifications des paramètres ne seront pas conservées.</translation>
+        <translation>Impossible d&apos;enregistrer les paramètres dans le fichier %1 (fichier ou dossier en lecture seule, ou disque plein) : les modifications des paramètres ne seront pas conservées.</translation>
+    </message>
+    <message>
+        <source>Archivio: %1</source>
+        <translation>Archive : %1</translation>
     </message>
 </context>
 <context>

@@ -63,7 +63,8 @@ QWidget* ItemExchange::window() const {
 
 void ItemExchange::exportItems() {
     const auto nothing = [this] {
-        m_prompt.message(QString::fromUtf8(kNoPrintDataMessage), IPrompt::Icon::Information);
+        m_prompt.message(QCoreApplication::translate("PageCount", kNoPrintDataMessage),
+                         IPrompt::Icon::Information);
     };
     ArtListModel& model = *m_view.model();
     if (model.rowCount() == 0)

@@ -178,6 +178,8 @@ void CArticoliView::createAccelerators() {
 
     for (const MenuText& e : kMenuTexts)
         addMenuEntries({{e.id, e.text}});
+    // The entries come up in the language in use, not only after a change of it.
+    retranslateUi();
 }
 
 void CArticoliView::updateCommandStates() {

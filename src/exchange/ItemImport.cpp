@@ -524,21 +524,21 @@ ItemImport::Result ItemImport::run(const QString& file, const Mapping& mapping) 
         result.keys.clear();
         return result;
     }
-    if (!transaction.commit()) {
+    // The counters (stock from the initial stock, the unit's abbreviation) in the import's own
+    // transaction: a program stopped at any point leaves no imported item without them.
+    bool counted = true;
+    if (!result.keys.isEmpty())
+        counted = result.keys.size() >= bulkRecomputeFrom
+                      ? UpdateAllArtInfo(m_db, &m_profile) >= 0
+                      : UpdateArtInfoList(m_db, &m_profile, result.keys);
+    if (!counted || !transaction.commit()) {
         result.error = m_db.errorText();
+        transaction.rollback();
         result.status = Result::Status::Failed;
         result.keys.clear();
         return result;
     }
     result.status = Result::Status::Imported;
-
-    // The counters (stock from the initial stock, the unit's abbreviation) after the commit.
-    if (!result.keys.isEmpty()) {
-        const bool ok = result.keys.size() >= bulkRecomputeFrom
-                            ? UpdateAllArtInfo(m_db, &m_profile) >= 0
-                            : UpdateArtInfoList(m_db, &m_profile, result.keys);
-        result.countersFailed = !ok;
-    }
     return result;
 }
 

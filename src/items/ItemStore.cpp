@@ -134,11 +134,13 @@ bool ItemStore::save(Save& save, Profile* profile) {
         r = before;
         return false;
     }
+    // A new item's counters too (its stock is its initial stock): in the same transaction, so
+    // that no item is ever saved without them.
+    if (!UpdateArtInfo(m_db, profile, r.IDArticolo)) {
+        r = before;
+        return false;
+    }
     if (opened) {
-        if (!UpdateArtInfo(m_db, profile, r.IDArticolo)) {
-            r = before;
-            return false;
-        }
         // A category nobody uses any more would only clutter the box.
         const int left = save.previousCategory;
         if (left > 0 && left != r.IDCategoria.value_or(0) &&

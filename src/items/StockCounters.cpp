@@ -6,6 +6,7 @@
 #include "items/StockQueries.h"
 #include "store/Database.h"
 #include "store/TableRecord.h"
+#include "store/TransactionGuard.h"
 
 #include <QSqlQuery>
 
@@ -90,6 +91,9 @@ bool UpdateArtInfo(Database& db, Profile* profile, int itemId) {
         return true;
     Items::WaitCursor wait;
 
+    TransactionGuard guard(db);
+    if (!guard.isActive() || !LockItemsForCounters(db, {itemId}))
+        return false;
     ArtCounterInputs in;
     bool found = false;
     const bool read = ReadArtCounterInputs(db, itemId, &in, &found);
@@ -107,8 +111,29 @@ bool UpdateArtInfo(Database& db, Profile* profile, int itemId) {
         return false;
     const int written = write->numRowsAffected();
     write->finish();
-    if (written != 1)
+    if (written != 1 || !guard.commit())
         return false;
     clearLog(profile, kUpdateLog);
     return true;
+}
+
+bool LockItemsForCounters(Database& db, const std::vector<int>& sortedKeys) {
+    if (!db.isPostgres() || sortedKeys.empty())
+        return true;
+    QStringList marks;
+    QVariantList values;
+    for (int key : sortedKeys) {
+        marks << QStringLiteral("?");
+        values << key;
+    }
+    QSqlQuery q;
+    if (!db.query(q,
+                  QStringLiteral("SELECT IDArticolo FROM Articoli WHERE IDArticolo IN (%1) "
+                                 "ORDER BY IDArticolo FOR UPDATE")
+                      .arg(marks.join(u',')),
+                  values))
+        return false;
+    while (q.next()) {
+    }
+    return !q.lastError().isValid();
 }

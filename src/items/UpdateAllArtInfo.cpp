@@ -140,6 +140,11 @@ bool UpdateArtInfoList(Database& db, Profile* profile, const QList<int>& items) 
         ItemInputs inputs;
         ok = guard.isActive();
         for (size_t first = 0; ok && first < keys.size(); first += kListed)
+            ok = LockItemsForCounters(
+                db,
+                std::vector<int>(keys.begin() + qsizetype(first),
+                                 keys.begin() + qsizetype(std::min(keys.size(), first + kListed))));
+        for (size_t first = 0; ok && first < keys.size(); first += kListed)
             ok = readListed(
                 db,
                 std::vector<int>(keys.begin() + qsizetype(first),
@@ -227,6 +232,11 @@ int UpdateAllArtInfo(Database& db, Profile* profile) {
     Items::WaitCursor wait;
     TransactionGuard guard(db);
     if (!guard.isActive())
+        return -1;
+    // Every item is written: another computer's recomputation of one of them waits until this
+    // one has committed, and then reads what it wrote (see LockItemsForCounters). Plain reads
+    // go on meanwhile.
+    if (db.isPostgres() && !db.execute(QStringLiteral("LOCK TABLE Articoli IN EXCLUSIVE MODE")))
         return -1;
     if (profile)
         profile->logStep(kLog, QStringLiteral("Lettura movimenti"));

@@ -36,6 +36,20 @@ QString NextMovementNumber(Database& db, int type, const QDate& today) {
     return QStringLiteral("%1/%2").arg(q.value(0).toLongLong() + 1).arg(year);
 }
 
+bool MovementNumberTaken(Database& db, int type, const QString& number, int year, int movementKey) {
+    if (number.trimmed().isEmpty())
+        return false;
+    QSqlQuery q;
+    if (!db.query(q,
+                  QStringLiteral("SELECT COUNT(IDMovimento) FROM Movimenti WHERE Tipo = ? AND "
+                                 "Numero = ? AND Data >= ? AND Data < ? AND IDMovimento <> ?"),
+                  {type, number, QDateTime(QDate(year, 1, 1), QTime(0, 0)),
+                   QDateTime(QDate(year + 1, 1, 1), QTime(0, 0)), movementKey}) ||
+        !q.next())
+        return false;
+    return q.value(0).toLongLong() > 0;
+}
+
 FooterLines NewUnloadFooter(const Profile& profile) {
     using S = Profile::Section;
     if (profile.integer(S::Settings, QStringLiteral("RowsSaved")) != 0) {

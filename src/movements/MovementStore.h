@@ -15,6 +15,10 @@ class TransactionGuard;
 // The proposed number of a new movement of a type: "n/y", n this year's movements of the type
 // plus one, y today's year. Empty when the count fails.
 QString NextMovementNumber(Database& db, int type, const QDate& today = QDate::currentDate());
+// Whether another movement of the type, dated in the year, already carries the number: two
+// computers that start a movement of one type at once are proposed the same number, and
+// nothing in the archive keeps numbers unique. False when the query fails.
+bool MovementNumberTaken(Database& db, int type, const QString& number, int year, int movementKey);
 
 // The footer lines a new unload starts with: the saved ones when "RowsSaved" is set, else the
 // defaults.

@@ -8,6 +8,7 @@
 #include "store/TableRecord.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace ArchiveBackup {
 
@@ -40,6 +43,40 @@ void removeWithCompanions(const QString& file) {
     QFile::remove(file);
     for (const char* suffix : {"-wal", "-shm", "-journal"})
         QFile::remove(file + QLatin1String(suffix));
+}
+
+// A copy whose writer was killed stays behind under its provisional name. One that nobody has
+// written to for this long is such a leftover: a copy being written is touched all the time.
+constexpr qint64 kAbandonedSeconds = 15 * 60;
+
+void removeAbandonedCopies(const QString& path) {
+    const QFileInfo info(path);
+    const QDir dir = info.absoluteDir();
+    const QString pattern = QStringLiteral(".%1.*.partial").arg(info.fileName());
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QFileInfo& left : dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden))
+        if (left.lastModified().secsTo(now) > kAbandonedSeconds)
+            removeWithCompanions(left.absoluteFilePath());
+}
+
+// On the disk before the rename that puts it in place: after a power cut the file at the
+// destination is then either the old copy or the whole new one.
+bool flushToDisk(const QString& file) {
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+void flushFolder(const QString& path) {
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 QVariant typedNull(Schema::ColumnType type) {
@@ -287,6 +324,7 @@ bool CopyTo(Database& db, const QString& path, QString* error) {
         why = db.errorText();
         return false;
     }
+    removeAbandonedCopies(path);
     const QString partial = temporaryBeside(path);
     if (db.isPostgres()) {
         ok = copyPostgres(db, partial, &why);
@@ -299,11 +337,17 @@ bool CopyTo(Database& db, const QString& path, QString* error) {
     if (ok) {
         // The firm's data: private to its owner, like the archive itself.
         QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        // rename() replaces an older copy in one step: there is always a whole file at path.
-        if (std::rename(QFile::encodeName(partial).constData(),
-                        QFile::encodeName(path).constData()) != 0) {
+        if (!flushToDisk(partial)) {
             why = QString::fromLocal8Bit(std::strerror(errno));
             ok = false;
+        }
+        // rename() replaces an older copy in one step: there is always a whole file at path.
+        else if (std::rename(QFile::encodeName(partial).constData(),
+                             QFile::encodeName(path).constData()) != 0) {
+            why = QString::fromLocal8Bit(std::strerror(errno));
+            ok = false;
+        } else {
+            flushFolder(path);
         }
     }
     if (!ok)

@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/ConnectionString.h"
+#include "store/DbError.h"
 #include "store/SqliteFunctions.h"
 
 #include <QCoreApplication>
@@ -164,7 +165,8 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
         }
         const bool opened = db.open();
         if (!opened || (backend == Backend::SQLite && openedReadOnly(db))) {
-            m_lastError = opened ? connectionError(readOnlyText(QString())) : db.lastError();
+            m_lastError =
+                opened ? connectionError(readOnlyText(QString())) : Readable(db.lastError());
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
@@ -182,7 +184,7 @@ bool Database::openConnection(const QString& connectionString, bool checkSchema)
         QSqlQuery q(handle());
         ok = q.exec(QStringLiteral("SELECT current_setting('transaction_read_only')")) && q.next();
         if (!ok)
-            m_lastError = q.lastError();
+            m_lastError = Readable(q.lastError());
         else if (q.value(0).toString() == QLatin1String("on")) {
             m_lastError = connectionError(ReadOnlyCatalog());
             ok = false;
@@ -232,7 +234,7 @@ bool Database::openClone(const Database& source) {
         QSqlDatabase db = QSqlDatabase::cloneDatabase(source.connectionName(), m_name);
         m_added = true;
         if (!db.open()) {
-            m_lastError = db.lastError();
+            m_lastError = Readable(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
             m_added = false;
@@ -308,7 +310,7 @@ bool Database::execute(const QString& sql, const QVariantList& values) {
         }
     }
     if (!ok)
-        m_lastError = q.lastError();
+        m_lastError = Readable(q.lastError());
     return ok;
 }
 
@@ -322,7 +324,7 @@ bool Database::query(QSqlQuery& q, const QString& sql, const QVariantList& value
         ok = q.exec();
     }
     if (!ok)
-        m_lastError = q.lastError();
+        m_lastError = Readable(q.lastError());
     return ok;
 }
 
@@ -332,7 +334,7 @@ QSqlQuery* Database::queryPrepared(const QString& sql, const QVariantList& value
         auto prepared = std::make_unique<QSqlQuery>(handle());
         prepared->setForwardOnly(true);
         if (!prepared->prepare(sql)) {
-            m_lastError = prepared->lastError();
+            m_lastError = Readable(prepared->lastError());
             m_prepared.erase(sql);
             return nullptr;
         }
@@ -341,7 +343,7 @@ QSqlQuery* Database::queryPrepared(const QString& sql, const QVariantList& value
     for (int i = 0; i < values.size(); ++i)
         q->bindValue(i, bindable(values.at(i)));
     if (!q->exec()) {
-        m_lastError = q->lastError();
+        m_lastError = Readable(q->lastError());
         q->finish();
         return nullptr;
     }
@@ -352,12 +354,25 @@ bool Database::beginTransaction() {
     if (m_inTransaction || !isOpen())
         return false;
     QSqlDatabase db = handle();
-    if (!db.transaction()) {
-        m_lastError = db.lastError();
+    if (m_backend == Backend::SQLite) {
+        // A deferred transaction that has read and then writes after another process wrote
+        // fails at once, without waiting, in WAL mode; taking the write lock at the start makes
+        // it wait its turn for up to the busy timeout instead.
+        QSqlQuery begin(db);
+        if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            m_lastError = Readable(begin.lastError());
+            return false;
+        }
+    } else if (!db.transaction()) {
+        m_lastError = Readable(db.lastError());
         return false;
     }
     m_inTransaction = true;
     return true;
+}
+
+void Database::setError(const QSqlError& error) {
+    m_lastError = Readable(error);
 }
 
 bool Database::commit() {
@@ -366,7 +381,7 @@ bool Database::commit() {
     QSqlDatabase db = handle();
     const bool ok = db.commit();
     if (!ok) {
-        m_lastError = db.lastError();
+        m_lastError = Readable(db.lastError());
         // A failed commit leaves nothing half-done behind.
         db.rollback();
     }
@@ -380,7 +395,7 @@ bool Database::rollback() {
     QSqlDatabase db = handle();
     const bool ok = db.rollback();
     if (!ok)
-        m_lastError = db.lastError();
+        m_lastError = Readable(db.lastError());
     m_inTransaction = false;
     return ok;
 }

@@ -66,7 +66,7 @@ public:
 
     QSqlError lastError() const { return m_lastError; }
     QString errorText() const;
-    void setError(const QSqlError& error) { m_lastError = error; }
+    void setError(const QSqlError& error);
 
     // A second connection to the same archive, for a worker thread. Call from that thread.
     bool openClone(const Database& source);

@@ -6,6 +6,18 @@
 namespace {
 const QString kMissingRow = QStringLiteral("quarzil:missing-row");
 const QString kAmountTooLarge = QStringLiteral("quarzil:amount-too-large");
+const QString kArchiveBusy = QStringLiteral("quarzil:archive-busy");
+
+// The SQLite driver gives the primary result code as the native code: SQLITE_BUSY (5), or
+// SQLITE_LOCKED (6) for a lock inside this process. PostgreSQL's codes are five-character states.
+bool IsSqliteLock(const QSqlError& error) {
+    if (error.type() == QSqlError::NoError)
+        return false;
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6") ||
+           error.databaseText().contains(QLatin1String("database is locked")) ||
+           error.databaseText().contains(QLatin1String("database table is locked"));
+}
 
 // "-274877906943.9999" -> "-274.877.906.943,9999": the program's own Italian way, since the
 // store knows no company format.
@@ -27,7 +39,7 @@ QString ItalianAmount(const CurrencyAmount& amount) {
 } // namespace
 
 QString DbErrorText(const QSqlError& error) {
-    const QString text = error.text().trimmed();
+    const QString text = Readable(error).text().trimmed();
     if (error.type() == QSqlError::NoError || text.isEmpty())
         return QCoreApplication::translate("DbError", "Errore OleDB sconosciuto!");
     return text;
@@ -62,5 +74,26 @@ bool IsMissingRow(const QSqlError& error) {
 }
 
 bool IsStoreRefusal(const QSqlError& error) {
-    return IsMissingRow(error) || error.nativeErrorCode() == kAmountTooLarge;
+    return IsMissingRow(error) || error.nativeErrorCode() == kAmountTooLarge ||
+           IsArchiveBusy(error);
+}
+
+bool IsArchiveBusy(const QSqlError& error) {
+    return error.nativeErrorCode() == kArchiveBusy || IsSqliteLock(error);
+}
+
+QSqlError ArchiveBusyError() {
+    return QSqlError(QString(),
+                     QCoreApplication::translate(
+                         "DbError",
+                         "L'archivio è occupato da un altro programma o da un altro computer e "
+                         "non ha risposto in tempo: le modifiche non sono state salvate. "
+                         "Riprovare tra qualche istante."),
+                     QSqlError::StatementError, kArchiveBusy);
+}
+
+QSqlError Readable(const QSqlError& error) {
+    if (error.nativeErrorCode() != kArchiveBusy && IsSqliteLock(error))
+        return ArchiveBusyError();
+    return error;
 }

@@ -17,3 +17,11 @@ QSqlError AmountTooLargeError(const CurrencyAmount& amount);
 bool IsMissingRow(const QSqlError& error);
 // A refusal of the store, as opposed to a failure of the driver or the server.
 bool IsStoreRefusal(const QSqlError& error);
+// SQLite's "database is locked": another program held the archive's write lock for longer than
+// the connection waits. The user is told so in words of the program's own, and nothing of what
+// was being saved is lost; trying again later works.
+bool IsArchiveBusy(const QSqlError& error);
+QSqlError ArchiveBusyError();
+// The error as the user should read it: a busy archive in the program's words, anything else
+// unchanged.
+QSqlError Readable(const QSqlError& error);

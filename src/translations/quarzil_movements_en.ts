@@ -889,6 +889,10 @@
         <source>In archivio non ci sono ancora clienti, potete inserirli con il pulsante a fianco della loro lista!</source>
         <translation>There are no customers in the archive yet, you can add them with the button beside their list!</translation>
     </message>
+    <message>
+        <source>Il movimento è stato salvato, ma il numero %1 è già stato dato a un altro movimento dello stesso tipo del %2 (forse salvato nello stesso momento da un altro computer). Correggere il numero di uno dei due se serve.</source>
+        <translation>The movement has been saved, but number %1 has already been given to another movement of the same type in %2 (perhaps saved at the same moment on another computer). Correct the number of one of the two if needed.</translation>
+    </message>
 </context>
 <context>
     <name>EasterCache</name>

@@ -889,6 +889,10 @@
         <source>In archivio non ci sono ancora clienti, potete inserirli con il pulsante a fianco della loro lista!</source>
         <translation>Aún no hay clientes en el archivo, ¡puede añadirlos con el botón junto a su lista!</translation>
     </message>
+    <message>
+        <source>Il movimento è stato salvato, ma il numero %1 è già stato dato a un altro movimento dello stesso tipo del %2 (forse salvato nello stesso momento da un altro computer). Correggere il numero di uno dei due se serve.</source>
+        <translation>El movimiento se ha guardado, pero el número %1 ya se ha asignado a otro movimiento del mismo tipo de %2 (quizá guardado en el mismo momento en otro ordenador). Corrija el número de uno de los dos si es necesario.</translation>
+    </message>
 </context>
 <context>
     <name>EasterCache</name>

@@ -889,6 +889,10 @@
         <source>In archivio non ci sono ancora clienti, potete inserirli con il pulsante a fianco della loro lista!</source>
         <translation>Il n&apos;y a pas encore de clients dans l&apos;archive, vous pouvez les ajouter avec le bouton à côté de leur liste !</translation>
     </message>
+    <message>
+        <source>Il movimento è stato salvato, ma il numero %1 è già stato dato a un altro movimento dello stesso tipo del %2 (forse salvato nello stesso momento da un altro computer). Correggere il numero di uno dei due se serve.</source>
+        <translation>Le mouvement a été enregistré, mais le numéro %1 a déjà été attribué à un autre mouvement du même type en %2 (peut-être enregistré au même moment sur un autre ordinateur). Corrigez le numéro de l&apos;un des deux si nécessaire.</translation>
+    </message>
 </context>
 <context>
     <name>EasterCache</name>

@@ -1079,6 +1079,10 @@ A value containing &apos;;&apos; goes in double quotes, each quote doubled.</tra
         <source>%1 è troppo grande per l&apos;archivio, che conserva esattamente importi fino a %2 in più o in meno: non è stato salvato.</source>
         <translation>%1 is too large for the archive, which keeps amounts exactly up to plus or minus %2: it was not saved.</translation>
     </message>
+    <message>
+        <source>L&apos;archivio è occupato da un altro programma o da un altro computer e non ha risposto in tempo: le modifiche non sono state salvate. Riprovare tra qualche istante.</source>
+        <translation>The archive is busy with another program or another computer and did not answer in time: the changes have not been saved. Try again in a moment.</translation>
+    </message>
 </context>
 <context>
     <name>FrameRules</name>

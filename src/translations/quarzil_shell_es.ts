@@ -1079,6 +1079,10 @@ Un valor que contiene &apos;;&apos; va entre comillas dobles, con cada comilla d
         <source>%1 è troppo grande per l&apos;archivio, che conserva esattamente importi fino a %2 in più o in meno: non è stato salvato.</source>
         <translation>%1 es demasiado grande para el archivo, que conserva con exactitud importes de hasta %2 en más o en menos: no se ha guardado.</translation>
     </message>
+    <message>
+        <source>L&apos;archivio è occupato da un altro programma o da un altro computer e non ha risposto in tempo: le modifiche non sono state salvate. Riprovare tra qualche istante.</source>
+        <translation>El archivo está ocupado por otro programa u otro ordenador y no ha respondido a tiempo: los cambios no se han guardado. Vuelva a intentarlo dentro de unos instantes.</translation>
+    </message>
 </context>
 <context>
     <name>FrameRules</name>

@@ -1079,6 +1079,10 @@ Une valeur contenant &apos;;&apos; se met entre guillemets doubles, chaque guill
         <source>%1 è troppo grande per l&apos;archivio, che conserva esattamente importi fino a %2 in più o in meno: non è stato salvato.</source>
         <translation>%1 est trop grand pour l&apos;archive, qui conserve exactement les montants jusqu&apos;à %2 en plus ou en moins : il n&apos;a pas été enregistré.</translation>
     </message>
+    <message>
+        <source>L&apos;archivio è occupato da un altro programma o da un altro computer e non ha risposto in tempo: le modifiche non sono state salvate. Riprovare tra qualche istante.</source>
+        <translation>L&apos;archive est occupée par un autre programme ou un autre ordinateur et n&apos;a pas répondu à temps : les modifications n&apos;ont pas été enregistrées. Réessayez dans un instant.</translation>
+    </message>
 </context>
 <context>
     <name>FrameRules</name>

@@ -16,6 +16,7 @@
 //
 // runs longer; the seed is printed on failure.
 #include "BenchData.h"
+#include "CliRunning.h"
 #include "TestSupport.h"
 #include "items/UpdateAllArtInfo.h"
 #include "store/ConnectionString.h"
@@ -37,15 +38,9 @@
 namespace {
 
 constexpr unsigned kSeed = 4242;
-constexpr int kDefaultKills = 20;
+constexpr int kDefaultKills = 25;
 constexpr int kDefaultSeconds = 100;
 constexpr int kRows = 250;
-
-int envInt(const char* name, int fallback) {
-    bool ok = false;
-    const int v = qEnvironmentVariableIntValue(name, &ok);
-    return ok && v > 0 ? v : fallback;
-}
 
 qint64 scalar(Database& db, const QString& sql, const QVariantList& values = {}) {
     QSqlQuery q;
@@ -54,32 +49,10 @@ qint64 scalar(Database& db, const QString& sql, const QVariantList& values = {})
     return q.value(0).toLongLong();
 }
 
-struct CliRun {
-    int code = -1;
-    QByteArray out;
-};
+using TestSupport::CliRun;
 
-// quarzil-cli in a home of its own, so that no profile of the user's is read.
 CliRun cli(const QString& connection, const QStringList& args) {
-    QTemporaryDir home;
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    p.setProcessEnvironment(env);
-    const QStringList target =
-        ConnectionString::TypeOf(connection) == 0
-            ? QStringList{QStringLiteral("--archive"),
-                          ConnectionString::Value(connection, QStringLiteral("Data Source"))}
-            : QStringList{QStringLiteral("--connection"), connection};
-    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.start(TestSupport::CliPath(), target + args);
-    CliRun r;
-    if (p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit)
-        r.code = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    return r;
+    return TestSupport::RunCli(connection, args);
 }
 
 // What the writer said before it died.
@@ -213,8 +186,8 @@ void tst_LedgerKill::killedWriterLeavesWholeLedger() {
         QVERIFY(UpdateAllArtInfo(db, nullptr) == sizes.items);
     }
 
-    const int kills = envInt("QUARZIL_KILLS", kDefaultKills);
-    const int seconds = envInt("QUARZIL_KILL_SECONDS", kDefaultSeconds);
+    const int kills = TestSupport::EnvInt("QUARZIL_KILLS", kDefaultKills);
+    const int seconds = TestSupport::EnvInt("QUARZIL_KILL_SECONDS", kDefaultSeconds);
     std::mt19937 rng(kSeed);
     QElapsedTimer clock;
     clock.start();

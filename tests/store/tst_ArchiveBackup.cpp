@@ -8,6 +8,7 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -213,6 +214,25 @@ void tst_ArchiveBackup::failedCopyLeavesNoFile() {
     QVERIFY(!ArchiveBackup::Verify(junk.fileName(), 20, &error));
     QVERIFY(!ArchiveBackup::Verify(file, 19, &error));
     QVERIFY2(ArchiveBackup::Verify(file, 20, &error), qPrintable(error));
+
+    // A copy whose writer was killed is left under its provisional name: the next copy to the
+    // same file removes it once it has lain untouched for a while, and no other.
+    const auto leftover = [&](const QString& name, int minutesAgo) {
+        QFile left(dir.filePath(name));
+        if (!left.open(QIODevice::WriteOnly) || left.write(QByteArray(8192, 'p')) <= 0 ||
+            !left.flush())
+            return false;
+        const QDateTime when = QDateTime::currentDateTime().addSecs(-60 * minutesAgo);
+        return left.setFileTime(when, QFileDevice::FileModificationTime);
+    };
+    QVERIFY(leftover(QStringLiteral(".copia.db.0abc.partial"), 60));
+    QVERIFY(leftover(QStringLiteral(".copia.db.0abc.partial-journal"), 60));
+    QVERIFY(leftover(QStringLiteral(".copia.db.1def.partial"), 1));
+    QVERIFY(leftover(QStringLiteral(".altra.db.2ghi.partial"), 60));
+    QVERIFY2(ArchiveBackup::CopyTo(db, file, &error), qPrintable(error));
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    QCOMPARE(left, QStringList({".altra.db.2ghi.partial", ".copia.db.1def.partial", "copia.db",
+                                "junk.db"}));
 }
 
 void tst_ArchiveBackup::automaticBackupPeriod() {

@@ -271,19 +271,37 @@ void CAnagraficheView::dropMissingRow(int key) {
 void CAnagraficheView::addRecord(bool customer) {
     CliForRecord record = CounterpartStore::NewRecord(customer ? CounterpartStore::Kind::Customer
                                                                : CounterpartStore::Kind::Supplier);
-    if (!editRecord || !editRecord(&record, customer ? CAnagraficaDialog::Caller::NewCustomer
-                                                     : CAnagraficaDialog::Caller::NewSupplier))
+    if (!editAndSave(&record, customer ? CAnagraficaDialog::Caller::NewCustomer
+                                       : CAnagraficaDialog::Caller::NewSupplier))
         return;
-    CounterpartStore store(document().database());
-    if (!store.save(record)) {
-        showStoreError();
-        return;
-    }
     // At the end, whatever the filter and the order, and the only row selected.
     m_model->appendKey(record.IDCliFor);
     selectRow(m_model->rowCount() - 1);
     reportRowCount();
     updateCommandStates();
+}
+
+bool CAnagraficheView::editAndSave(CliForRecord* record, CAnagraficaDialog::Caller caller,
+                                   int key) {
+    if (!editRecord)
+        return false;
+    CounterpartStore store(document().database());
+    for (;;) {
+        document().database().setError(QSqlError());
+        if (!editRecord(record, caller))
+            return false;
+        if (key > 0)
+            record->IDCliFor = key;
+        const CliForRecord typed = *record;
+        if (store.save(*record))
+            return true;
+        showStoreError();
+        // Another program held the archive: what was typed comes back in the dialog, to be
+        // saved again.
+        if (!IsArchiveBusy(document().database().lastError()))
+            return false;
+        *record = typed;
+    }
 }
 
 void CAnagraficheView::onNewCustomer() {
@@ -307,11 +325,7 @@ void CAnagraficheView::onOpen() {
             dropMissingRow(key);
         return;
     }
-    if (!editRecord(&record, CAnagraficaDialog::Caller::Edit))
-        return;
-    record.IDCliFor = key;
-    if (!store.save(record)) {
-        showStoreError();
+    if (!editAndSave(&record, CAnagraficaDialog::Caller::Edit, key)) {
         if (IsMissingRow(document().database().lastError()))
             dropMissingRow(key);
         return;

@@ -78,6 +78,9 @@ private:
     void updateCommandStates() override;
     void selectionChanged() override;
     void addRecord(bool customer);
+    // The dialog on the record, then its save; a busy archive brings the dialog back with what
+    // was typed. False when cancelled or not saved (the user was told). key: the edited record.
+    bool editAndSave(CliForRecord* record, CAnagraficaDialog::Caller caller, int key = 0);
     void showStoreError();
     void dropMissingRow(int key);
 

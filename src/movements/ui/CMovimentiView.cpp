@@ -15,6 +15,7 @@
 #include "movements/ui/CMovRowBar.h"
 #include "movements/ui/CMovimentiDialog.h"
 #include "store/Database.h"
+#include "store/DbError.h"
 #include "store/ui/DbErrorDisplay.h"
 
 #include <QSqlQuery>
@@ -436,7 +437,7 @@ int CMovimentiView::createMovement(int type) {
 
     MovementEdit edit(db, type);
     if (!edit.begin())
-        return Say(m_prompt, MovementMessages::TransactionStartFailed), 0;
+        return sayStartFailed(), 0;
     MovimentiRecord& header = edit.header();
     header.Numero = NextMovementNumber(db, type);
     header.Data = QDateTime::currentDateTime();
@@ -463,7 +464,7 @@ bool CMovimentiView::editMovement(int movementKey) {
     MovementEdit edit(db, MovementType::Carico);
     if (!edit.open(movementKey)) {
         if (!edit.begin())
-            Say(m_prompt, MovementMessages::TransactionStartFailed);
+            sayStartFailed();
         else
             edit.cancel();
         // Gone from the archive (another computer deleted it): the list follows.
@@ -508,8 +509,10 @@ bool CMovimentiView::runEdit(MovementEdit& edit) {
         return false;
     }
     const MovementEdit::SaveResult result = edit.save();
-    if (result == MovementEdit::SaveResult::Saved)
+    if (result == MovementEdit::SaveResult::Saved) {
+        warnTakenNumber(edit.header());
         return true;
+    }
     m_printChoice = 0;
     // A header that cannot be written has no message of its own: the archive's error says why,
     // so nobody takes the movement for saved.
@@ -519,6 +522,29 @@ bool CMovimentiView::runEdit(MovementEdit& edit) {
         ShowDbError(m_prompt, document().database().lastError());
     updateCommandStates();
     return false;
+}
+
+void CMovimentiView::sayStartFailed() {
+    // Another program holding the archive is worth saying in words: trying again later works.
+    if (IsArchiveBusy(document().database().lastError()))
+        ShowDbError(m_prompt, document().database().lastError());
+    else
+        Say(m_prompt, MovementMessages::TransactionStartFailed);
+}
+
+void CMovimentiView::warnTakenNumber(const MovimentiRecord& header) {
+    if (header.Numero.isEmpty() || !header.Data.isValid() || !header.Tipo)
+        return;
+    if (!MovementNumberTaken(document().database(), *header.Tipo, header.Numero,
+                             header.Data.date().year(), header.IDMovimento))
+        return;
+    m_prompt.message(tr("Il movimento è stato salvato, ma il numero %1 è già stato dato a un "
+                        "altro movimento dello stesso tipo del %2 (forse salvato nello stesso "
+                        "momento da un altro computer). Correggere il numero di uno dei due se "
+                        "serve.")
+                         .arg(header.Numero)
+                         .arg(header.Data.date().year()),
+                     IPrompt::Icon::Warning);
 }
 
 void CMovimentiView::editFinished(const QList<int>& items) {

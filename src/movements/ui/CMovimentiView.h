@@ -8,6 +8,7 @@
 #include <functional>
 
 class CMovRowBar;
+struct MovimentiRecord;
 class CMovimentiDialog;
 class IBrowser;
 class IFileDialogs;
@@ -104,6 +105,10 @@ private:
     // Runs the dialog on the edit and saves it when confirmed; false when cancelled or failed
     // (the user was told).
     bool runEdit(MovementEdit& edit);
+    // A movement could not start: a busy archive is said as such.
+    void sayStartFailed();
+    // After a save: the number another movement of the type and year already has.
+    void warnTakenNumber(const MovimentiRecord& header);
     // The print the dialog asked for after a save, once the list shows the movement.
     void printSaved(int movementKey);
     void editFinished(const QList<int>& items);

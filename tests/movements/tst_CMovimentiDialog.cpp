@@ -158,6 +158,8 @@ private Q_SLOTS:
     void documentCurrency();
     void counterpartCreatedInTheDialog_data() { TestSupport::AddBackendRows(); }
     void counterpartCreatedInTheDialog();
+    void takenNumberIsWarned_data() { TestSupport::AddBackendRows(); }
+    void takenNumberIsWarned();
 
 private:
     Archive prepare(Database& db);
@@ -626,6 +628,71 @@ void tst_CMovimentiDialog::documentCurrency() {
                             QStringLiteral("."), QStringLiteral(",")));
     QCOMPARE(edit.header().SimbVal, QStringLiteral("$"));
     QCOMPARE(edit.header().ValCambio.value_or(0), 4.0f);
+}
+
+// Another computer saved a load with the number this one is proposed (this year's count plus
+// one): the save goes through and then says which number is taken.
+void tst_CMovimentiDialog::takenNumberIsWarned() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    Archive a = prepare(*db);
+    a.item(QStringLiteral("VIT01"), QStringLiteral("Viti"), 10.0);
+    const int supplier =
+        a.counterpart(QStringLiteral("F01"), QStringLiteral("Ferramenta Sud"), false);
+    const int year = QDate::currentDate().year();
+    const QString taken = QStringLiteral("2/%1").arg(year);
+    QVERIFY(db->execute(QStringLiteral("INSERT INTO Movimenti (Tipo, Numero, Data, IDCliFor) "
+                                       "VALUES (0, ?, ?, ?)"),
+                        {taken, QDateTime(QDate(year, 1, 1), QTime(9, 0)), supplier}));
+    Bench b;
+    CMainDoc doc(b.profile, *db, b.notifier);
+    CMovimentiView view(doc, b.prompt, b.browser, b.files);
+    view.show();
+    view.becameVisible();
+    view.prepareDialog = [&](CMovimentiDialog&) {
+        WhenShown<CMovimentiDialog>([&](CMovimentiDialog* d) {
+            QCOMPARE(d->numberField()->text(), taken);
+            Type(d->counterpartCode(), QStringLiteral("F"));
+            Type(d->codeField(CodeField::Matricola), QStringLiteral("vit"));
+            Type(d->quantityField(), QStringLiteral("3"));
+            Click(*d, Tool::InsertRow);
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+    };
+    b.prompt.expect(QStringLiteral("Il movimento è stato salvato, ma il numero"));
+    QTest::keyClick(TestSupport::FocusedList(view), Qt::Key_F2);
+    QVERIFY(b.prompt.unexpected.isEmpty());
+    QVERIFY(b.prompt.pending().isEmpty());
+    QCOMPARE(b.prompt.shown.last().text,
+             QStringLiteral("Il movimento è stato salvato, ma il numero %1 è già stato dato a un "
+                            "altro movimento dello stesso tipo del %2 (forse salvato nello stesso "
+                            "momento da un altro computer). Correggere il numero di uno dei due "
+                            "se serve.")
+                 .arg(taken)
+                 .arg(year));
+    QCOMPARE(b.prompt.shown.last().icon, IPrompt::Icon::Warning);
+    QCOMPARE(One(*db, QStringLiteral("SELECT COUNT(*) FROM Movimenti WHERE Numero = ?"), {taken})
+                 .toInt(),
+             2);
+
+    // A number of its own: no word.
+    const int shown = int(b.prompt.shown.size());
+    view.prepareDialog = [&](CMovimentiDialog&) {
+        WhenShown<CMovimentiDialog>([&](CMovimentiDialog* d) {
+            d->numberField()->selectAll();
+            QTest::keyClicks(d->numberField(), QStringLiteral("99/%1").arg(year));
+            Type(d->counterpartCode(), QStringLiteral("F"));
+            Type(d->codeField(CodeField::Matricola), QStringLiteral("vit"));
+            Type(d->quantityField(), QStringLiteral("1"));
+            Click(*d, Tool::InsertRow);
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+    };
+    QTest::keyClick(TestSupport::FocusedList(view), Qt::Key_F2);
+    QCOMPARE(int(b.prompt.shown.size()), shown);
+    QCOMPARE(One(*db, QStringLiteral("SELECT COUNT(*) FROM Movimenti WHERE Numero = ?"),
+                 {QStringLiteral("99/%1").arg(year)})
+                 .toInt(),
+             1);
 }
 
 QTEST_MAIN(tst_CMovimentiDialog)

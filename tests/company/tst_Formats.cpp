@@ -484,6 +484,11 @@ private Q_SLOTS:
                                << "1'234.5";
         QTest::newRow("fr_FR") << "fr_FR"
                                << "1 234,5";
+        // Negative amounts with U+2212; grouping only from five digits on.
+        QTest::newRow("sv_SE") << "sv_SE"
+                               << "1 234,5";
+        QTest::newRow("es_ES") << "es_ES"
+                               << "1.234,5";
     }
     void localeRoundTrip() {
         QFETCH(QString, locale);

@@ -119,12 +119,14 @@ QString localDigits(const QLocale& locale, const QString& digits) {
 }
 
 // Whole digits grouped as the locale groups them. Beyond 64 bits (plain numbers only) the
-// locale's group separator goes between every three digits.
+// locale's group separator goes between every three digits, unless the locale groups none (C).
 QString localWhole(const QLocale& locale, const QString& digits) {
     bool ok = false;
     const qlonglong value = digits.toLongLong(&ok);
     if (ok)
         return locale.toString(value);
+    if (locale.numberOptions() & QLocale::OmitGroupSeparator)
+        return localDigits(locale, digits);
     return localDigits(locale, groupDigits(digits, locale.groupSeparator()));
 }
 

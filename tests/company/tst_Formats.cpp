@@ -510,6 +510,14 @@ private Q_SLOTS:
         }
     }
 
+    // The C locale groups no digits, beyond 64 bits neither: what it writes reads back.
+    void localeWithoutGrouping() {
+        LocaleScope scope(QStringLiteral("C"));
+        QCOMPARE(FormatNumberLocale(1e20), QStringLiteral("100000000000000000000.00"));
+        QCOMPARE(ParseNumberLocale(FormatNumberLocale(1e20)), 1e20);
+        QCOMPARE(ParseNumberLocale(FormatNumberLocale(-12345.5)), -12345.5);
+    }
+
     // Bulk readers find the decimal symbol once and pass it on: that must read every value as
     // the per-call lookup does, with the company's symbol and with the locale's.
     void resolvedDecimalSymbolReadsAlike_data() { localeRoundTrip_data(); }

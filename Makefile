@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test sanitize bench clean format package package-test screenshots
+.PHONY: all deps configure build run test sanitize bench fuzz clean format package package-test screenshots
 
 all: build
 
@@ -57,6 +57,12 @@ bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target quarzil_bench
 	$(BUILD)/bench/quarzil_bench --backend sqlite
 	tools/pgtest.sh run -- $(BUILD)/bench/quarzil_bench --backend postgres
+
+# The libFuzzer targets, built with clang in build-fuzz/ and run FUZZ_SECONDS (60) each on a
+# copy of the seed corpus in fuzz/corpus/. Fails when one of them finds a fault.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) tools/fuzz.sh all
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="
-cmake ninja-build g++ make pkg-config clang-format
+cmake ninja-build g++ make pkg-config clang-format clang libclang-rt-14-dev
 qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite libqt6sql6-psql
 qt6-image-formats-plugins qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libgl-dev
 postgresql-15 postgresql-client-15 libpq-dev

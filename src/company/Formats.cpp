@@ -119,12 +119,14 @@ QString localDigits(const QLocale& locale, const QString& digits) {
 }
 
 // Whole digits grouped as the locale groups them. Beyond 64 bits (plain numbers only) the
-// locale's group separator goes between every three digits.
+// locale's group separator goes between every three digits, unless the locale groups none (C).
 QString localWhole(const QLocale& locale, const QString& digits) {
     bool ok = false;
     const qlonglong value = digits.toLongLong(&ok);
     if (ok)
         return locale.toString(value);
+    if (locale.numberOptions() & QLocale::OmitGroupSeparator)
+        return localDigits(locale, digits);
     return localDigits(locale, groupDigits(digits, locale.groupSeparator()));
 }
 
@@ -404,13 +406,19 @@ CurrencyAmount ParseCurrencyLocale(const QString& text, bool nonNegative) {
     if (decimalSymbol.isEmpty())
         decimalSymbol = locale.decimalPoint();
 
+    // The locale writes its own minus sign: Swedish, Finnish and Norwegian amounts use U+2212,
+    // and a negative amount read without it would come back positive.
+    const QString localeMinus = locale.negativeSign();
+    const auto isMinus = [&](QChar c) {
+        return c == u'-' || c == QChar(0x2212) || (localeMinus.size() == 1 && c == localeMinus[0]);
+    };
     QString plain;
     for (const QChar c : text) {
         if (c.isDigit())
             plain += QChar(u'0' + c.digitValue());
         else if (decimalSymbol.contains(c))
             plain += u'.';
-        else if (c == u'-' && !nonNegative)
+        else if (isMinus(c) && !nonNegative)
             plain += u'-';
     }
     // Locales that write a negative amount in parentheses ("($1,234.50)" in en_US, fr_FR
@@ -469,15 +477,22 @@ double ParseNumberLocale(const QString& text, bool percent, bool nonNegative) {
 
     // Grouping: 1000.5 is "1.000,50" in it_IT; the text before the character preceding the
     // first "5", less its first and last three characters.
+    // Locales that group only from five digits on (es_ES, pl_PL) show none in that sample and
+    // still group larger numbers: their group separator goes too.
     const QString five = localDigits(QLocale(), QStringLiteral("5"));
     const QString thousand = localeNumberOf(1000.5);
     const qsizetype fiveAt = thousand.indexOf(five);
+    QString groupingSymbol;
     if (fiveAt > 0) {
         const QString head = thousand.left(fiveAt - 1);
-        if (head.size() > 4) {
-            for (const QString& grouping : groupingVariants(head.mid(1, head.size() - 4)))
-                input.remove(grouping);
-        }
+        if (head.size() > 4)
+            groupingSymbol = head.mid(1, head.size() - 4);
+    }
+    if (groupingSymbol.isEmpty() && !(QLocale().numberOptions() & QLocale::OmitGroupSeparator))
+        groupingSymbol = QLocale().groupSeparator();
+    if (!groupingSymbol.isEmpty()) {
+        for (const QString& grouping : groupingVariants(groupingSymbol))
+            input.remove(grouping);
     }
 
     // Negative prefix: whatever precedes the digits of -100.

@@ -9,7 +9,11 @@ PublishedVersion PublishedVersion::Parse(const QByteArray& body, bool failed, in
     while (!text.isEmpty() && (text.front().isSpace() || text.front() == QChar(0xFEFF)))
         text.remove(0, 1);
     const qsizetype dot = text.lastIndexOf(u'.');
-    text = dot < 0 ? QStringLiteral("1.0.0") : text.left(dot + 2);
+    // The character after the dot is kept whole: half a surrogate pair is no text to show.
+    const bool pair =
+        dot + 2 < text.size() && text[dot + 1].isHighSurrogate() && text[dot + 2].isLowSurrogate();
+    const qsizetype keep = pair ? dot + 3 : dot + 2;
+    text = dot < 0 ? QStringLiteral("1.0.0") : text.left(keep);
     v.text = text;
     QString digits = text;
     digits.remove(u'.');

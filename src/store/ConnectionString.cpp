@@ -30,6 +30,12 @@ qsizetype readQuoted(const QString& text, qsizetype start, QString* value) {
     }
     return -1;
 }
+
+// Keys compare as Parse lowers them.
+bool isPasswordKey(const QString& key) {
+    const QString lower = key.toLower();
+    return lower == QLatin1String("password") || lower == QLatin1String("pwd");
+}
 } // namespace
 
 bool IsValid(const QString& text) {
@@ -89,6 +95,8 @@ QMap<QString, QString> Parse(const QString& text) {
 QString WithoutPassword(const QString& text) {
     // Walks the pairs as Parse does, keeping each one's own text unless its key is a password.
     QStringList kept;
+    // The same pairs written again, each value quoted where it must be.
+    QStringList rewritten;
     qsizetype i = 0;
     while (i < text.size()) {
         qsizetype end = text.indexOf(u';', i);
@@ -98,23 +106,32 @@ QString WithoutPassword(const QString& text) {
         qsizetype next = end + 1;
         QString key;
         if (eq >= 0 && eq <= end) {
-            key = text.mid(i, eq - i).trimmed().toLower();
+            key = text.mid(i, eq - i).trimmed();
             QString value;
-            if (eq + 1 < text.size() && text.at(eq + 1) == u'"') {
-                const qsizetype quotedEnd = readQuoted(text, eq + 1, &value);
-                if (quotedEnd >= 0)
-                    next = quotedEnd;
-            }
+            qsizetype quotedEnd = -1;
+            if (eq + 1 < text.size() && text.at(eq + 1) == u'"')
+                quotedEnd = readQuoted(text, eq + 1, &value);
+            if (quotedEnd >= 0)
+                next = quotedEnd;
+            else
+                value = text.mid(eq + 1, end - eq - 1);
+            if (!key.isEmpty() && !isPasswordKey(key))
+                rewritten << key + u'=' + Quote(value);
         }
         QString part = text.mid(i, qMin(next, text.size()) - i);
         if (part.endsWith(u';'))
             part.chop(1);
-        if (key != QLatin1String("password") && key != QLatin1String("pwd") &&
-            !part.trimmed().isEmpty())
+        if (!isPasswordKey(key) && !part.trimmed().isEmpty())
             kept << part;
         i = next;
     }
-    return kept.join(u';');
+    const QString safe = kept.join(u';');
+    // A quote left open before the password can close further on once the password is gone,
+    // and the pairs after it would run into one value: such a string is written again.
+    QMap<QString, QString> expected = Parse(text);
+    expected.remove(QStringLiteral("password"));
+    expected.remove(QStringLiteral("pwd"));
+    return Parse(safe) == expected ? safe : rewritten.join(u';');
 }
 
 QString Value(const QString& text, const QString& key) {

@@ -484,6 +484,11 @@ private Q_SLOTS:
                                << "1'234.5";
         QTest::newRow("fr_FR") << "fr_FR"
                                << "1 234,5";
+        // Negative amounts with U+2212; grouping only from five digits on.
+        QTest::newRow("sv_SE") << "sv_SE"
+                               << "1 234,5";
+        QTest::newRow("es_ES") << "es_ES"
+                               << "1.234,5";
     }
     void localeRoundTrip() {
         QFETCH(QString, locale);
@@ -503,6 +508,14 @@ private Q_SLOTS:
             const qint32 whole = qint32(cents % 2000000000);
             QCOMPARE(ParseNumberLocale(FormatIntegerLocale(whole)), double(whole));
         }
+    }
+
+    // The C locale groups no digits, beyond 64 bits neither: what it writes reads back.
+    void localeWithoutGrouping() {
+        LocaleScope scope(QStringLiteral("C"));
+        QCOMPARE(FormatNumberLocale(1e20), QStringLiteral("100000000000000000000.00"));
+        QCOMPARE(ParseNumberLocale(FormatNumberLocale(1e20)), 1e20);
+        QCOMPARE(ParseNumberLocale(FormatNumberLocale(-12345.5)), -12345.5);
     }
 
     // Bulk readers find the decimal symbol once and pass it on: that must read every value as

@@ -53,6 +53,10 @@ void tst_WebCore::publishedVersion_data() {
     QTest::newRow("signed") << QByteArray("+9.9.9") << false << "+9.9.9" << 0 << false;
     QTest::newRow("overflow") << QByteArray("99999999999.0.0") << false << "99999999999.0.0" << 0
                               << false;
+    // The character kept after the last dot is a whole one, never half a surrogate pair.
+    QTest::newRow("symbol after the dot")
+        << QByteArray("3.2.\xF0\x9F\x98\x80") << false << QString::fromUtf8("3.2.\xF0\x9F\x98\x80")
+        << 0 << false;
 }
 
 void tst_WebCore::publishedVersion() {
@@ -295,6 +299,11 @@ void tst_WebCore::passwordsLeaveConnectionStrings_data() {
     QTest::newRow("sqlite") << "Provider=QSQLITE;Data Source=\"/tmp/a;b.db\""
                             << "Provider=QSQLITE;Data Source=\"/tmp/a;b.db\"";
     QTest::newRow("empty") << QString() << QString();
+    // A quote left open before the password would close at the end of the string once the
+    // password is gone, taking the user into the server's name: the pairs are written again.
+    QTest::newRow("open quote before the password")
+        << "Provider=QPSQL;Data Source=\"h;Password=\"p\" x;User ID=u\""
+        << "Provider=QPSQL;Data Source=\"\"\"h\";User ID=u\"";
 }
 
 void tst_WebCore::passwordsLeaveConnectionStrings() {

@@ -20,12 +20,14 @@
 #include "items/QuickChange.h"
 #include "items/SerialCodes.h"
 #include "items/StockCounters.h"
+#include "items/UnitsOfMeasure.h"
 #include "items/UpdateAllArtInfo.h"
 #include "movements/MovementStore.h"
 #include "movements/MovementTypes.h"
 #include "store/ConnectionString.h"
 #include "store/Savepoint.h"
 #include "store/TableRecord.h"
+#include "store/TransactionGuard.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -90,6 +92,7 @@ struct ItemModel {
     QString code;
     std::optional<float> giacInit;
     std::optional<float> scortaMin;
+    int unit = 0;  // IDUM, 0 for none
     QString sigla; // null without a unit or with a missing one
     double ordered = 0;
     bool serial = false;
@@ -272,6 +275,7 @@ private:
     void newItem();
     void quickChange();
     void import();
+    void renameUnit();
 
     // A row as the movement dialog inserts it: for a serial-tracked item the serial-code window
     // first writes its codes under a savepoint, undone when it is cancelled. False (nothing
@@ -316,14 +320,15 @@ private:
         m_items.push_back(item);
         m_itemKeys.push_back(item.id);
     }
-    std::optional<qint32> pickUnit(QString* sigla) {
+    std::optional<qint32> pickUnit(ItemModel* item) {
         if (m_draw.chance(15)) {
-            *sigla = QString();
+            item->unit = 0;
+            item->sigla = QString();
             return std::nullopt;
         }
-        const int unit = m_draw.pick(m_units);
-        *sigla = m_siglas.at(unit);
-        return unit;
+        item->unit = m_draw.pick(m_units);
+        item->sigla = m_siglas.at(item->unit);
+        return item->unit;
     }
     std::optional<float> optionalQuarter(int percentNone, int most) {
         if (m_draw.chance(percentNone))
@@ -344,8 +349,6 @@ private:
     std::vector<int> m_itemKeys;
     std::vector<int> m_units;
     std::map<int, QString> m_siglas;
-    // Units by their folded abbreviation, as an import finds them.
-    std::map<QString, QString> m_unitByFolded;
     std::map<int, MovementModel> m_ledger;
     // Every serial code a run has used, by item.
     std::map<int, std::set<QString>> m_codesOfItem;
@@ -380,11 +383,16 @@ void LedgerRun::setUp() {
         const QString sigla = Record::ReadText(q.value(1), 5);
         m_siglas[q.value(0).toInt()] = sigla;
         m_units.push_back(q.value(0).toInt());
-        m_unitByFolded.emplace(sigla.toCaseFolded(), sigla);
     }
     q.finish();
     QVERIFY(m_units.size() >= 3);
-    QCOMPARE(m_unitByFolded.size(), m_siglas.size());
+    // An import finds a unit without regard to case: no two may differ in case alone.
+    {
+        std::set<QString> folded;
+        for (const auto& [id, sigla] : m_siglas)
+            folded.insert(sigla.toCaseFolded());
+        QCOMPARE(folded.size(), m_siglas.size());
+    }
     m_units.resize(3);
 
     // Groups for the quick changes: three categories, two departments and two shelves.
@@ -415,8 +423,11 @@ void LedgerRun::setUp() {
             unit = kMissingUnit;
         else if (i % 4 >= 2)
             unit = m_units[size_t(i % 3)];
-        if (unit.isValid() && !unit.isNull() && unit.toInt() != kMissingUnit)
-            item.sigla = m_siglas[unit.toInt()];
+        if (unit.isValid() && !unit.isNull()) {
+            item.unit = unit.toInt();
+            if (item.unit != kMissingUnit)
+                item.sigla = m_siglas[item.unit];
+        }
         auto keyOrNull = [](int key) {
             return key > 0 ? QVariant(key) : QVariant(QMetaType::fromType<int>());
         };
@@ -498,8 +509,10 @@ void LedgerRun::step(int n) {
         editItem();
     else if (p < 93)
         newItem();
-    else if (p < 97)
+    else if (p < 96)
         quickChange();
+    else if (p < 98)
+        renameUnit();
     else
         import();
     if (!QTest::currentTestFailed()) {
@@ -995,7 +1008,7 @@ void LedgerRun::editItem() {
     for (int k = m_draw.between(1, 3); k > 0; --k) {
         switch (m_draw.between(0, 5)) {
         case 0:
-            r.IDUM = pickUnit(&after.sigla);
+            r.IDUM = pickUnit(&after);
             actions << QStringLiteral("unit %1").arg(r.IDUM ? *r.IDUM : 0);
             break;
         case 1:
@@ -1060,7 +1073,7 @@ void LedgerRun::newItem() {
     r.Matricola = item.code;
     r.Descrizione = QStringLiteral("Nuovo %1").arg(m_nextItem);
     QCOMPARE(store.codeCount(r.Matricola), std::optional<int>(0));
-    r.IDUM = pickUnit(&item.sigla);
+    r.IDUM = pickUnit(&item);
     r.GiacInit = item.giacInit = optionalQuarter(40, 20);
     r.ScortaMin = item.scortaMin = optionalQuarter(50, 20);
     r.Imei = item.serial = m_draw.chance(25);
@@ -1182,7 +1195,8 @@ void LedgerRun::import() {
     };
     std::vector<Line> fresh;
     int rejected = 0;
-    std::map<QString, QString> unitsAfter = m_unitByFolded;
+    // The units an import can find, with those it creates (key 0 until it has).
+    std::vector<std::pair<int, QString>> units(m_siglas.begin(), m_siglas.end());
     auto quarterText = [&](std::optional<float>* value) {
         const int quarters = m_draw.between(-2, 60);
         if (quarters < 0) {
@@ -1212,13 +1226,13 @@ void LedgerRun::import() {
         // A unit found without regard to case, or a new one the import creates.
         QString unit;
         if (m_draw.chance(80)) {
-            auto it = unitsAfter.begin();
-            std::advance(it, m_draw.between(0, int(unitsAfter.size()) - 1));
-            unit = m_draw.chance(50) ? it->second.toUpper() : it->second.toLower();
-            l.item.sigla = it->second;
+            const auto& [id, sigla] = m_draw.pick(units);
+            unit = m_draw.chance(50) ? sigla.toUpper() : sigla.toLower();
+            l.item.unit = id;
+            l.item.sigla = sigla;
         } else {
             unit = QStringLiteral("U%1").arg(++m_nextUnit);
-            unitsAfter.emplace(unit.toCaseFolded(), unit);
+            units.emplace_back(0, unit);
             l.item.sigla = unit;
         }
         const QString initial = quarterText(&l.item.giacInit);
@@ -1269,12 +1283,17 @@ void LedgerRun::import() {
     QVERIFY2(result.status == ItemImport::Result::Status::Imported, qPrintable(result.error));
     QVERIFY(!result.countersFailed);
     QCOMPARE(result.keys.size(), qsizetype(fresh.size()));
-    m_unitByFolded = unitsAfter;
     QStringList made;
     constexpr auto Shelves = Classifications::Table::Scaffali;
     for (size_t i = 0; i < fresh.size(); ++i) {
         ItemModel item = fresh[i].item;
         item.id = result.keys[qsizetype(i)];
+        if (item.unit == 0) {
+            item.unit = int(scalar(m_db, QStringLiteral("SELECT IDUM FROM UnMis WHERE Sigla = ?"),
+                                   {item.sigla}));
+            QVERIFY(item.unit > 0);
+            m_siglas[item.unit] = item.sigla;
+        }
         // Its shelf by name, as the archive now lists it.
         if (!fresh[i].shelf.isEmpty()) {
             item.shelf = int(scalar(m_db,
@@ -1290,6 +1309,49 @@ void LedgerRun::import() {
     }
     m_line += QStringLiteral(" -> items %1").arg(made.join(QStringLiteral(", ")));
     ++m_done[QStringLiteral("imports")];
+}
+
+void LedgerRun::renameUnit() {
+    // Mostly a unit that rows and items use.
+    const int unit = m_draw.chance(70) ? m_draw.pick(m_units) : [&] {
+        auto it = m_siglas.begin();
+        std::advance(it, m_draw.between(0, int(m_siglas.size()) - 1));
+        return it->first;
+    }();
+    const QString sigla = QStringLiteral("R%1").arg(++m_nextUnit);
+    // The units window works in a transaction of its own, kept or dropped as it closes.
+    const bool keep = m_draw.chance(80);
+    m_line += QStringLiteral(" unit %1 \"%2\" renamed \"%3\", %4")
+                  .arg(unit)
+                  .arg(m_siglas.at(unit), sigla,
+                       keep ? QStringLiteral("kept") : QStringLiteral("window cancelled"));
+    {
+        TransactionGuard guard(m_db);
+        QVERIFY(guard.isActive());
+        UnitsOfMeasure::Unit u{unit, sigla, QStringLiteral("Rinominata")};
+        QCOMPARE(UnitsOfMeasure::Save(m_db, u), UnitsOfMeasure::Result::Ok);
+        if (keep)
+            QVERIFY2(guard.commit(), qPrintable(m_db.errorText()));
+        else
+            guard.rollback();
+    }
+    QVERIFY(!m_db.inTransaction());
+    if (!keep)
+        return;
+    m_siglas[unit] = sigla;
+    for (ItemModel& item : m_items)
+        if (item.unit == unit)
+            item.sigla = sigla;
+    // Right away, before anything else recomputes them: the items measured in it show the new
+    // abbreviation.
+    const std::map<int, Counters> stored = storedCounters(m_db);
+    for (const ItemModel& item : m_items)
+        if (item.unit == unit)
+            QVERIFY2(stored.at(item.id).unMis == sigla,
+                     qPrintable(QStringLiteral("item %1 shows unit %2, not %3")
+                                    .arg(item.id)
+                                    .arg(stored.at(item.id).unMis, sigla)));
+    ++m_done[QStringLiteral("units renamed")];
 }
 
 void LedgerRun::checkSerialCodes(const QString& when) {
@@ -1429,6 +1491,9 @@ class tst_LedgerProperty : public QObject {
 private Q_SLOTS:
     void ledgerMatchesCounters_data() { TestSupport::AddBackendRows(); }
     void ledgerMatchesCounters();
+    // Short runs that once found a fault, replayed as they were.
+    void regressions_data();
+    void regressions();
 
 private:
     void run(unsigned seed, int ops, bool cliCheck);
@@ -1493,6 +1558,30 @@ void tst_LedgerProperty::run(unsigned seed, int ops, bool cliCheck) {
 void tst_LedgerProperty::ledgerMatchesCounters() {
     run(unsigned(envInt("QUARZIL_LEDGER_SEED", int(kDefaultSeed))),
         envInt("QUARZIL_LEDGER_OPS", kDefaultOps), true);
+}
+
+void tst_LedgerProperty::regressions_data() {
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<uint>("seed");
+    QTest::addColumn<int>("ops");
+    const struct {
+        const char* name;
+        uint seed;
+        int ops;
+    } cases[] = {
+        // A unit renamed in the units window: its items went on showing the old abbreviation.
+        {"unit renamed", kDefaultSeed, 28},
+    };
+    for (const auto& c : cases)
+        for (const char* backend : {"sqlite", "postgres"})
+            QTest::addRow("%s:%s", c.name, backend)
+                << QString::fromLatin1(backend) << c.seed << c.ops;
+}
+
+void tst_LedgerProperty::regressions() {
+    QFETCH(uint, seed);
+    QFETCH(int, ops);
+    run(seed, ops, false);
 }
 
 QTEST_GUILESS_MAIN(tst_LedgerProperty)

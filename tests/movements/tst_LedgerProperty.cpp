@@ -1,8 +1,8 @@
 // label: db
 // Random sequences of operations against a ledger of the test's own: movements created, edited,
 // cancelled and deleted (rows of serial-tracked items with their serial codes), items edited and
-// created as the item dialog saves them, quick changes of a group's prices and rates, and CSV
-// imports of items. While an edit is open the stock warning's figure (AvailableStock) must be
+// created as the item dialog saves them, units renamed in the units window, quick changes of a
+// group's prices and rates, and CSV imports of items. While an edit is open the stock warning's figure (AvailableStock) must be
 // the ledger's and every serial code the window accepts or refuses must be what the ledger says
 // of it; after each batch of operations every item's counters and price, every movement's rows
 // and every serial code in the archive must be what the test's ledger gives.
@@ -358,6 +358,7 @@ private:
     QString m_line;
     int m_step = 0;
     std::map<QString, int> m_done;
+    std::map<QString, qint64> m_time; // nanoseconds by kind of operation
     int m_supplier = 0, m_customer = 0;
     int m_committed = 0;
 };
@@ -490,31 +491,42 @@ QString LedgerRun::summary() const {
     QStringList parts;
     for (const auto& [name, count] : m_done)
         parts << QStringLiteral("%1 %2").arg(name).arg(count);
-    return parts.join(QStringLiteral(", "));
+    QStringList times;
+    for (const auto& [name, ns] : m_time)
+        times << QStringLiteral("%1 %2 s").arg(name).arg(double(ns) / 1e9, 0, 'f', 1);
+    return parts.join(QStringLiteral(", ")) + QStringLiteral("; ") +
+           times.join(QStringLiteral(", "));
 }
 
 void LedgerRun::step(int n) {
     m_step = n;
     m_line = QString::number(n);
-    const int p = m_draw.between(0, 99);
-    if (m_ledger.empty() || p < 30)
-        create();
-    else if (p < 56)
-        edit();
-    else if (p < 70)
-        cancel();
-    else if (p < 84)
-        remove();
-    else if (p < 91)
-        editItem();
-    else if (p < 93)
-        newItem();
-    else if (p < 96)
-        quickChange();
-    else if (p < 98)
-        renameUnit();
-    else
-        import();
+    // Weights out of 100.
+    static const struct {
+        int upTo;
+        const char* name;
+        void (LedgerRun::*run)();
+    } kinds[] = {
+        {30, "create", &LedgerRun::create},
+        {56, "edit", &LedgerRun::edit},
+        {70, "cancel", &LedgerRun::cancel},
+        {84, "delete", &LedgerRun::remove},
+        {91, "item edit", &LedgerRun::editItem},
+        {93, "new item", &LedgerRun::newItem},
+        {96, "quick change", &LedgerRun::quickChange},
+        {98, "unit rename", &LedgerRun::renameUnit},
+        {100, "import", &LedgerRun::import},
+    };
+    int p = m_draw.between(0, 99);
+    if (m_ledger.empty())
+        p = 0;
+    size_t k = 0;
+    while (p >= kinds[k].upTo)
+        ++k;
+    QElapsedTimer timer;
+    timer.start();
+    (this->*kinds[k].run)();
+    m_time[QLatin1String(kinds[k].name)] += timer.nsecsElapsed();
     if (!QTest::currentTestFailed()) {
         m_log.write(m_line);
         m_line.clear();
@@ -1514,21 +1526,26 @@ void tst_LedgerProperty::run(unsigned seed, int ops, bool cliCheck) {
     run.setUp();
     if (QTest::currentTestFailed())
         return;
+    qint64 checks = 0;
     for (int n = 1; n <= ops; ++n) {
         run.step(n);
         if (QTest::currentTestFailed())
             return;
         if (n % kCheckEvery == 0 || n == ops) {
+            QElapsedTimer check;
+            check.start();
             run.checkAll(QStringLiteral("after operation %1").arg(n));
+            checks += check.nsecsElapsed();
             if (QTest::currentTestFailed())
                 return;
         }
     }
     QVERIFY(run.committed() > ops / 2);
-    qInfo().noquote() << QStringLiteral("%1: %2 operations in %3 s (%4)")
+    qInfo().noquote() << QStringLiteral("%1: %2 operations in %3 s, checks %4 s (%5)")
                              .arg(backend)
                              .arg(ops)
                              .arg(double(timer.elapsed()) / 1000.0, 0, 'f', 1)
+                             .arg(double(checks) / 1e9, 0, 'f', 1)
                              .arg(run.summary());
     if (!cliCheck)
         return;

@@ -2,10 +2,11 @@
 // Random sequences of operations against a ledger of the test's own: movements created, edited,
 // cancelled and deleted (rows of serial-tracked items with their serial codes), items edited and
 // created as the item dialog saves them, units renamed in the units window, quick changes of a
-// group's prices and rates, and CSV imports of items. While an edit is open the stock warning's figure (AvailableStock) must be
-// the ledger's and every serial code the window accepts or refuses must be what the ledger says
-// of it; after each batch of operations every item's counters and price, every movement's rows
-// and every serial code in the archive must be what the test's ledger gives.
+// group's prices and rates, and CSV imports of items. While an edit is open the stock warning's
+// figure (AvailableStock) must be the ledger's and every serial code the window accepts or
+// refuses must be what the ledger says of it; after each batch of operations every item's
+// counters and price, every movement's rows and every serial code in the archive must be what
+// the test's ledger gives.
 //
 //   QUARZIL_LEDGER_OPS=3000 QUARZIL_LEDGER_SEED=7 QUARZIL_LEDGER_LOG=/tmp/ledger.log
 //   tst_LedgerProperty

@@ -1,6 +1,7 @@
 #include "items/UnitsOfMeasure.h"
 
 #include "store/Database.h"
+#include "store/Savepoint.h"
 #include "store/TableRecord.h"
 #include "store/TransactionGuard.h"
 
@@ -59,11 +60,22 @@ Result Save(Database& db, Unit& unit) {
     cut(unit);
     if (unit.sigla.isEmpty())
         return Result::EmptySigla;
+    // The items measured in the unit show a copy of its abbreviation: it changes with the unit,
+    // or not at all. Items never recomputed (no copy yet) are left for their first recompute.
+    TransactionGuard guard(db);
+    Savepoint point(db);
+    if (!guard.isActive() || !point.isActive())
+        return Result::Failed;
     QSqlQuery q;
     if (!db.query(q, QStringLiteral("UPDATE UnMis SET Sigla = ?, Descrizione = ? WHERE IDUM = ?"),
                   {Record::BindText(unit.sigla, kSiglaWidth),
                    Record::BindText(unit.descrizione, kDescrizioneWidth), unit.id}) ||
         q.numRowsAffected() != 1)
+        return Result::Failed;
+    if (!db.execute(QStringLiteral("UPDATE Articoli SET UnMis = ? WHERE IDUM = ? AND UnMis IS NOT "
+                                   "NULL"),
+                    {Record::BindText(unit.sigla, kSiglaWidth), unit.id}) ||
+        !point.release() || !guard.commit())
         return Result::Failed;
     return Result::Ok;
 }

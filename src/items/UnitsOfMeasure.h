@@ -32,7 +32,8 @@ bool List(Database& db, QList<Unit>* units);
 
 // Inserts the unit (texts cut to their widths); it receives its new key and the texts as stored.
 Result Insert(Database& db, Unit& unit);
-// Writes the unit over the row with its key.
+// Writes the unit over the row with its key, and its abbreviation into the counters of the items
+// measured in it, both or neither.
 Result Save(Database& db, Unit& unit);
 // Whether the unit may be deleted: Ok, UsedByItems, UsedByRows or Failed.
 Result CheckDeletable(Database& db, int id);

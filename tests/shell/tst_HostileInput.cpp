@@ -287,6 +287,10 @@ private Q_SLOTS:
     void searchesMatchLiterally();
     void connectionString_data();
     void connectionString();
+    void boundTextKeepsWholeCharacters_data() { TestSupport::AddBackendRows(); }
+    void boundTextKeepsWholeCharacters();
+    void movementFilterRefusesText_data() { TestSupport::AddBackendRows(); }
+    void movementFilterRefusesText();
 
 private:
     Subject open(const QString& dialog, Database& db);
@@ -947,6 +951,50 @@ void tst_HostileInput::connectionString() {
     const QString saved = again.value(S::Settings, QStringLiteral("MyConnection")).toString();
     QCOMPARE(saved, connection);
     QCOMPARE(ConnectionString::Value(saved, key), expected);
+}
+
+// Text written by the program's own code, not through a field: NUL and half characters never
+// reach the archive, so both back ends store and find the same text.
+void tst_HostileInput::boundTextKeepsWholeCharacters() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    const QString smiley = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QString bound = QStringLiteral("a");
+    bound += QChar(0);
+    bound += smiley + smiley.left(1) + QStringLiteral("b") + smiley.right(1) + QStringLiteral("c") +
+             smiley.left(1);
+    const QString kept = QStringLiteral("a") + smiley + QStringLiteral("bc");
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM Categorie WHERE Categoria = ?"), {kept}));
+    QVERIFY2(db->execute(QStringLiteral("INSERT INTO Categorie (Categoria) VALUES (?)"), {bound}),
+             qPrintable(db->errorText()));
+    QCOMPARE(
+        One(*db, QStringLiteral("SELECT Categoria FROM Categorie WHERE Categoria = ?"), {bound})
+            .toString(),
+        kept);
+    QVERIFY(db->execute(QStringLiteral("DELETE FROM Categorie WHERE Categoria = ?"), {kept}));
+}
+
+// The movements' filter has dates alone: no hostile text gets into them, and "Filtra" still
+// gives a valid period.
+void tst_HostileInput::movementFilterRefusesText() {
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    Q_UNUSED(db);
+    for (const Hostile& h : HostileValues()) {
+        CFiltroMovDialog d;
+        d.show();
+        QApplication::setActiveWindow(&d);
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        const QDateTime start = d.start();
+        const QDateTime end = d.end();
+        const QList<QWidget*> fields = TextFields(&d);
+        QVERIFY(!fields.isEmpty());
+        for (QWidget* w : fields)
+            Paste(w, h.text);
+        QCOMPARE(d.start(), start);
+        QCOMPARE(d.end(), end);
+        QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Filtra")), Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QVERIFY(d.start().isValid() && d.end().isValid());
+    }
 }
 
 QTEST_MAIN(tst_HostileInput)

@@ -287,6 +287,8 @@ private Q_SLOTS:
     void searchesMatchLiterally();
     void connectionString_data();
     void connectionString();
+    void connectionFields_data() { connectionString_data(); }
+    void connectionFields();
     void boundTextKeepsWholeCharacters_data() { TestSupport::AddBackendRows(); }
     void boundTextKeepsWholeCharacters();
     void movementFilterRefusesText_data() { TestSupport::AddBackendRows(); }
@@ -950,6 +952,55 @@ void tst_HostileInput::connectionString() {
                   m_dir->filePath(QStringLiteral("m.ini")));
     const QString saved = again.value(S::Settings, QStringLiteral("MyConnection")).toString();
     QCOMPARE(saved, connection);
+    QCOMPARE(ConnectionString::Value(saved, key), expected);
+}
+
+// "Connessione a Base Dati": the file chosen (named by the value) or the password typed (the
+// value) is stored in the connection string and reads back unchanged, or the connection is
+// refused with a message.
+void tst_HostileInput::connectionFields() {
+    QFETCH(QString, value);
+    QUARZIL_FETCH_ARCHIVE(m_archives, db);
+    QString current;
+    QString key;
+    QString expected;
+    const bool postgres = backend == QLatin1String("postgres");
+    if (!postgres) {
+        QString name = Cut(Expected(value, 0, true), 40);
+        name.replace(u'/', u'-');
+        expected =
+            TestSupport::CopyTemplate(*m_dir, QStringLiteral("c ") + name + QStringLiteral(".db"));
+        current = ConnectionString::ForSqlite(expected);
+        key = QStringLiteral("Data Source");
+    } else {
+        const QString server = m_archives.connectionString(backend);
+        current = ConnectionString::ForPostgres(
+            ConnectionString::Value(server, QStringLiteral("Data Source")),
+            ConnectionString::Value(server, QStringLiteral("Initial Catalog")),
+            ConnectionString::Value(server, QStringLiteral("User ID")), QString());
+        key = QStringLiteral("Password");
+    }
+    CConnDataDlg d(*m_profile, m_prompt, m_files, m_browser, current);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QCOMPARE(d.isPostgresMode(), postgres);
+    if (postgres) {
+        auto* password = d.findChild<QLineEdit*>(QStringLiteral("Password"));
+        QVERIFY(password);
+        Paste(password, value);
+        expected = Expected(value, password->maxLength(), true);
+    }
+    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Salva")), Qt::LeftButton);
+    if (d.isVisible()) {
+        QVERIFY2(postgres, qPrintable(prompts()));
+        QCOMPARE(m_prompt.shown.size(), 1);
+        return;
+    }
+    QVERIFY2(m_prompt.shown.isEmpty(), qPrintable(prompts()));
+    Profile again(m_dir->filePath(QStringLiteral("p.ini")),
+                  m_dir->filePath(QStringLiteral("m.ini")));
+    const QString saved = again.value(S::Settings, QStringLiteral("MyConnection")).toString();
     QCOMPARE(ConnectionString::Value(saved, key), expected);
 }
 

@@ -8,6 +8,7 @@
 #include "company/CompanyData.h"
 #include "company/ui/CAziendaSheet.h"
 #include "company/ui/CDittaDialog.h"
+#include "counterparts/AnaListModel.h"
 #include "counterparts/CounterpartStore.h"
 #include "counterparts/ui/CAnagraficaDialog.h"
 #include "items/ArtFilter.h"
@@ -776,12 +777,17 @@ void tst_HostileInput::refusedByNumberFields() {
 namespace {
 
 // What a literal match finds: the text as a prefix (or whole, when it ends with "%"), "*" the
-// only wildcard, letters compared without case.
-bool Matches(const QString& stored, const QString& typed, bool wholeOnPercent) {
+// only wildcard, letters compared without case; or, for counterparts, the text anywhere in the
+// name with no wildcard at all.
+enum class Match { Prefix, PrefixOrWhole, Contains };
+
+bool Matches(const QString& stored, const QString& typed, Match match) {
     const QString t = typed.trimmed();
     if (t.isEmpty())
         return true;
-    const bool whole = wholeOnPercent && t.endsWith(u'%');
+    if (match == Match::Contains)
+        return stored.contains(t, Qt::CaseInsensitive);
+    const bool whole = match == Match::PrefixOrWhole && t.endsWith(u'%');
     QStringList parts = t.split(u'*');
     for (QString& part : parts)
         part = QRegularExpression::escape(part);
@@ -799,7 +805,7 @@ void tst_HostileInput::searchesMatchLiterally_data() {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("value");
     for (const char* backend : {"sqlite", "postgres"})
-        for (const char* dialog : {"find", "filter"})
+        for (const char* dialog : {"find", "filter", "counterpart_find"})
             for (const Hostile& h : HostileValues())
                 QTest::addRow("%s/%s/%s", backend, dialog, h.name)
                     << QString::fromLatin1(backend) << QString::fromLatin1(dialog) << h.text;
@@ -835,8 +841,40 @@ void tst_HostileInput::searchesMatchLiterally() {
 
     std::vector<int> found;
     QString typed;
-    bool wholeOnPercent = false;
-    if (dialog == QLatin1String("find")) {
+    Match match = Match::Prefix;
+    if (dialog == QLatin1String("counterpart_find")) {
+        QVERIFY(db->execute(QStringLiteral("DELETE FROM CliFor")));
+        byKey.clear();
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            QVERIFY2(db->execute(QStringLiteral("INSERT INTO CliFor (Codice, RagSoc, CliFor, "
+                                                "Operaio) VALUES (?, ?, ?, ?)"),
+                                 {QStringLiteral("K%1").arg(i), Expected(names.at(i), 100, true),
+                                  Record::BindBit(true, db->backend()),
+                                  Record::BindBit(false, db->backend())}),
+                     qPrintable(db->errorText()));
+            byKey.insert(One(*db, QStringLiteral("SELECT IDCliFor FROM CliFor WHERE Codice = ?"),
+                             {QStringLiteral("K%1").arg(i)})
+                             .toInt(),
+                         names.at(i));
+        }
+        CTrovaDialog d(CTrovaDialog::Mode::Counterparts);
+        d.show();
+        QApplication::setActiveWindow(&d);
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        Paste(d.edit(0), value);
+        QVERIFY(FirstBreak(d.edit(0)->text()) < 0);
+        QTest::mouseClick(OkOf(&d), Qt::LeftButton);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        // As the counterparts list reads the window, then finds row after row.
+        typed = d.edit(0)->text();
+        AnaListModel list(*db, *m_profile);
+        list.setFilter(AnaListModel::All);
+        QVERIFY(list.refresh());
+        for (int row = list.findRow(0, typed, d.edit(1)->text()); row >= 0;
+             row = list.findRow(row + 1, typed, d.edit(1)->text()))
+            found.push_back(list.keyAt(row));
+        match = Match::Contains;
+    } else if (dialog == QLatin1String("find")) {
         CTrovaDialog d(CTrovaDialog::Mode::Items);
         d.show();
         QApplication::setActiveWindow(&d);
@@ -848,7 +886,7 @@ void tst_HostileInput::searchesMatchLiterally() {
         typed = d.text(1);
         QVERIFY2(ArtFind::MatchingKeys(*db, {d.text(0), d.text(1), d.text(2)}, &found),
                  qPrintable(db->errorText()));
-        wholeOnPercent = true;
+        match = Match::PrefixOrWhole;
     } else {
         CFiltroArtDialog d;
         d.show();
@@ -870,13 +908,13 @@ void tst_HostileInput::searchesMatchLiterally() {
             found.push_back(q.value(0).toInt());
     }
     typed.remove(QChar(0));
-    QCOMPARE(typed, Expected(value, 100, true).trimmed());
+    QCOMPARE(typed.trimmed(), Expected(value, 100, true).trimmed());
     QStringList got;
     for (int key : found)
         got << byKey.value(key);
     QStringList want;
     for (const QString& name : std::as_const(names))
-        if (Matches(name, typed, wholeOnPercent))
+        if (Matches(name, typed, match))
             want << name;
     got.sort();
     want.sort();

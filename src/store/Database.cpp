@@ -277,10 +277,31 @@ QVariant Database::bindable(const QVariant& value) const {
         return value;
     if (value.typeId() == QMetaType::QString) {
         QString text = value.toString();
-        if (!text.contains(QChar(0)))
+        // Half of a character (a surrogate without its pair) is no text either: SQLite would
+        // keep a replacement character and PostgreSQL a question mark.
+        bool clean = true;
+        for (qsizetype i = 0; i < text.size() && clean; ++i) {
+            const QChar c = text.at(i);
+            clean = c.unicode() != 0 && !c.isSurrogate();
+            if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+                clean = true;
+                ++i;
+            }
+        }
+        if (clean)
             return value;
-        text.remove(QChar(0));
-        return text;
+        QString kept;
+        kept.reserve(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+                kept += c;
+                kept += text.at(++i);
+            } else if (c.unicode() != 0 && !c.isSurrogate()) {
+                kept += c;
+            }
+        }
+        return kept;
     }
     if (value.typeId() == QMetaType::QDateTime) {
         QDateTime local = value.toDateTime();

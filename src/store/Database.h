@@ -41,10 +41,10 @@ public:
     QSqlDatabase handle() const;
     QString connectionName() const { return m_name; }
 
-    // The form in which a value travels to the back end: texts without U+0000, which
-    // PostgreSQL cannot take; dates as the local wall clock with no zone, so that what is read
-    // is what was written whatever zone the server's session is in. Every bound value passes
-    // through it.
+    // The form in which a value travels to the back end: texts without U+0000 and without
+    // unpaired surrogates, which PostgreSQL cannot take (and SQLite would change); dates as the
+    // local wall clock with no zone, so that what is read is what was written whatever zone the
+    // server's session is in. Every bound value passes through it.
     QVariant bindable(const QVariant& value) const;
 
     // Runs a statement that returns no rows; values are bound to its '?' placeholders in order.

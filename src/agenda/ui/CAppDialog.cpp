@@ -5,6 +5,7 @@
 #include "common/IBrowser.h"
 #include "common/IPrompt.h"
 #include "common/MakerSite.h"
+#include "common/ui/OneLineFields.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -106,6 +107,8 @@ CAppDialog::CAppDialog(const ScadenzeRecord& entry, IPrompt& prompt, IBrowser& b
     layout->addWidget(buttons);
     setMinimumWidth(440);
     m_subject->setFocus();
+    // Text of several lines pasted into a one-line field keeps its first line.
+    KeepFirstLineIn(this);
 }
 
 void CAppDialog::showEnd(const QDateTime& end) {

@@ -1,6 +1,7 @@
 #include "common/ui/CTrovaDialog.h"
 
 #include "common/IBrowser.h"
+#include "common/ui/OneLineFields.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -64,6 +65,8 @@ CTrovaDialog::CTrovaDialog(Mode mode, QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     setMinimumWidth(360);
+    // Text of several lines pasted into a one-line field keeps its first line.
+    KeepFirstLineIn(this);
 }
 
 QString CTrovaDialog::text(int field) const {

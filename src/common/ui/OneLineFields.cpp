@@ -22,18 +22,37 @@ qsizetype FirstBreak(const QString& text) {
     return -1;
 }
 
+// Half of a character: a high surrogate with no low one after it, or a low one alone. A field's
+// maximum length counts UTF-16 units and can cut a pasted character in two.
+bool Unpaired(const QString& text, qsizetype i) {
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate())
+        return i + 1 >= text.size() || !text.at(i + 1).isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i == 0 || !text.at(i - 1).isHighSurrogate();
+    return false;
+}
+
 // The field never holds a break, so one can only come with the text just inserted, which ends
-// at the cursor: what lies between the first break and the cursor goes.
+// at the cursor: what lies between the first break and the cursor goes. A NUL (which the archive
+// would drop) and half a character (which it cannot store) go as well.
 class FirstLineValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override {
         const qsizetype cut = FirstBreak(input);
-        if (cut < 0)
-            return Acceptable;
-        const qsizetype resume = pos > cut ? pos : input.size();
-        input = input.left(cut) + input.mid(resume);
-        pos = int(cut);
+        if (cut >= 0) {
+            const qsizetype resume = pos > cut ? pos : input.size();
+            input = input.left(cut) + input.mid(resume);
+            pos = int(cut);
+        }
+        for (qsizetype i = input.size() - 1; i >= 0; --i) {
+            if (input.at(i).unicode() == 0 || Unpaired(input, i)) {
+                input.remove(i, 1);
+                if (pos > i)
+                    --pos;
+            }
+        }
         return Acceptable;
     }
 };

@@ -5,6 +5,7 @@
 #include "common/IPrompt.h"
 #include "common/MakerSite.h"
 #include "common/Profile.h"
+#include "common/ui/OneLineFields.h"
 #include "common/ui/SmallToolButton.h"
 #include "company/CompanyData.h"
 #include "company/CompanyLogo.h"
@@ -180,6 +181,8 @@ CDittaDialog::CDittaDialog(Profile& profile, IPrompt& prompt, IFileDialogs& file
     layout->addStretch(1);
 
     showSavedLogo(false);
+    // Text of several lines pasted into a one-line field keeps its first line.
+    KeepFirstLineIn(this);
 }
 
 QLineEdit* CDittaDialog::field(const QString& key) const {

@@ -1,5 +1,7 @@
 #include "items/ui/CFiltroArtDialog.h"
 
+#include "common/ui/OneLineFields.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -34,6 +36,8 @@ CFiltroArtDialog::CFiltroArtDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(hint);
     layout->addWidget(buttons);
     setMinimumWidth(380);
+    // Text of several lines pasted into a one-line field keeps its first line.
+    KeepFirstLineIn(this);
 }
 
 QString CFiltroArtDialog::code() const {

@@ -8,6 +8,7 @@
 #include "common/Profile.h"
 #include "common/WebPages.h"
 #include "common/ui/CTrovaDialog.h"
+#include "common/ui/OneLineFields.h"
 #include "common/ui/RowCommandKeys.h"
 #include "common/ui/SmallToolButton.h"
 #include "company/Formats.h"
@@ -129,6 +130,8 @@ COfferteDialog::COfferteDialog(Database& db, Profile& profile, IPrompt& prompt, 
     loadPromotions();
     updateOptions();
     updateItemTools();
+    // Text of several lines pasted into a one-line field keeps its first line.
+    KeepFirstLineIn(this);
 }
 
 COfferteDialog::~COfferteDialog() {

@@ -10,6 +10,7 @@
 #include "common/Profile.h"
 #include "common/WebPages.h"
 #include "common/ui/CTrovaDialog.h"
+#include "common/ui/OneLineFields.h"
 #include "common/ui/RowCommandKeys.h"
 #include "common/ui/SmallToolButton.h"
 #include "company/Formats.h"
@@ -150,6 +151,8 @@ CMovimentiDialog::CMovimentiDialog(Database& db, Profile& profile, IPrompt& prom
         m_quantity->setText(FormatNumber(m_profile, 1));
     updateCommands();
     updateTotals();
+    // Text of several lines pasted into a one-line field keeps its first line.
+    KeepFirstLineIn(this);
 }
 
 CMovimentiDialog::~CMovimentiDialog() = default;

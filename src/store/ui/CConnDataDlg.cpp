@@ -7,6 +7,7 @@
 #include "common/MakerSite.h"
 #include "common/Profile.h"
 #include "common/WaitCursor.h"
+#include "common/ui/OneLineFields.h"
 #include "store/CatalogCreator.h"
 #include "store/ConnectionString.h"
 #include "store/ui/CatalogComboBox.h"
@@ -154,6 +155,8 @@ CConnDataDlg::CConnDataDlg(Profile& profile, IPrompt& prompt, IFileDialogs& file
     m_catalog->setEditText(f.catalog);
     setPostgresMode(f.postgres);
     modeChanged();
+    // Text of several lines pasted into a one-line field keeps its first line.
+    KeepFirstLineIn(this);
 }
 
 bool CConnDataDlg::isPostgresMode() const {

@@ -1,5 +1,6 @@
 #include "store/ui/CConnStringDlg.h"
 
+#include "common/ui/OneLineFields.h"
 #include "store/ui/CConnDataDlg.h"
 
 #include <QHBoxLayout>
@@ -30,10 +31,10 @@ CConnStringDlg::CConnStringDlg(Profile& profile, IPrompt& prompt, const QString&
     hint->setEnabled(false);
 
     auto* saveButton = new QPushButton(tr("Salva"), this);
-    saveButton->setObjectName(tr("Salva"));
+    saveButton->setObjectName(QStringLiteral("Salva"));
     saveButton->setDefault(true);
     auto* cancel = new QPushButton(tr("Annulla"), this);
-    cancel->setObjectName(tr("Annulla"));
+    cancel->setObjectName(QStringLiteral("Annulla"));
     cancel->setAutoDefault(false);
     connect(saveButton, &QPushButton::clicked, this, &CConnStringDlg::save);
     connect(cancel, &QPushButton::clicked, this, &CConnStringDlg::reject);
@@ -47,6 +48,8 @@ CConnStringDlg::CConnStringDlg(Profile& profile, IPrompt& prompt, const QString&
     layout->addWidget(m_edit);
     layout->addWidget(hint);
     layout->addLayout(buttons);
+    // Text of several lines pasted into a one-line field keeps its first line.
+    KeepFirstLineIn(this);
 }
 
 void CConnStringDlg::save() {

@@ -1,4 +1,5 @@
 // label: gui
+#include "NoFileDialogs.h"
 #include "agenda/AgendaStore.h"
 #include "agenda/ui/CAppDialog.h"
 #include "barcode/Barcodes.h"
@@ -228,15 +229,6 @@ void AddRow(CMovimentiDialog& d) {
         Paste(d.noteField(), note);
     QTest::mouseClick(d.toolButton(CMovimentiDialog::InsertRow), Qt::LeftButton);
 }
-
-class NoFileDialogs : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
 
 // One dialog under test, open and shown.
 struct Subject {

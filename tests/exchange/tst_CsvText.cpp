@@ -48,7 +48,8 @@ void tst_CsvText::decodesEveryKindOfFile() {
 }
 
 void tst_CsvText::refusesBinaryButNotAStrayNul() {
-    QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0", 33);
+    static const char header[] = "\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0";
+    const QByteArray png(header, sizeof header - 1);
     QVERIFY(CsvText::LooksBinary(png));
     QByteArray random;
     quint32 x = 12345;

@@ -1,4 +1,11 @@
 // label: gui
+// Every text field of the dialogs that save text takes the hostile set (quotes, % _ *, ; --,
+// backslashes, NUL, 10,000 characters pasted with cuts that fall inside an emoji, emoji,
+// right-to-left text, line breaks), pasted as a user pastes and saved with the dialog's own
+// button: what the archive then holds is what was pasted, cut to the field's width without
+// half a character, one-line fields keeping their first line, NUL dropped; nothing else is
+// lost, nothing is injected, and both back ends hold the same. Number, date and choice fields
+// refuse it without a crash; the find and filter windows match it literally.
 #include "NoFileDialogs.h"
 #include "agenda/AgendaStore.h"
 #include "agenda/ui/CAppDialog.h"

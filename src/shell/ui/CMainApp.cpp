@@ -62,6 +62,14 @@ CMainApp::CMainApp(MainAppEnvironment env, QElapsedTimer startClock)
     : m_env(std::move(env)), m_startClock(startClock) {
     if (!m_startClock.isValid())
         m_startClock.start();
+    // A caller that names no prompt, file dialogs or browser (a test) gets the stand-ins of a run
+    // without a user: the windows always have one to refer to.
+    if (!m_env.prompt)
+        m_env.prompt = std::make_shared<StderrPrompt>();
+    if (!m_env.fileDialogs)
+        m_env.fileDialogs = std::make_shared<CancelledFileDialogs>();
+    if (!m_env.browser)
+        m_env.browser = std::make_shared<StderrBrowser>();
     if (!m_env.internetState)
         m_env.internetState = &StartupChecks::TestInternetState;
     if (!m_env.display)

@@ -8,6 +8,15 @@
 
 namespace TestSupport {
 
+// The system's environment with `home` as the home and its config and data folders inside.
+inline QProcessEnvironment HomeEnvironment(const QString& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+    return env;
+}
+
 struct CliRun {
     int code = -1;
     QByteArray out;
@@ -20,11 +29,7 @@ inline CliRun RunCli(const QString& connection, const QStringList& args,
     QTemporaryDir own;
     const QString dir = home.isEmpty() ? own.path() : home;
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), dir);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir + QStringLiteral("/config"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dir + QStringLiteral("/data"));
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(HomeEnvironment(dir));
     const QStringList target =
         ConnectionString::TypeOf(connection) == 0
             ? QStringList{QStringLiteral("--archive"),

@@ -220,11 +220,7 @@ void tst_CrashSafety::killedWriterLeavesWholeArchive() {
 
     const auto start = [&](QProcess& p, int n) {
         p.setProcessChannelMode(QProcess::SeparateChannels);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_home);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home + QStringLiteral("/config"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), m_home + QStringLiteral("/data"));
-        p.setProcessEnvironment(env);
+        p.setProcessEnvironment(TestSupport::HomeEnvironment(m_home));
         const QStringList on =
             postgres
                 ? QStringList{QStringLiteral("--connection"), connection}

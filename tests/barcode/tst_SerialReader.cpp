@@ -212,7 +212,8 @@ void tst_SerialReader::codeArrivesInTheItemDialogsFocusedField() {
     SerialReaderTyping::TypeInto(&scanField, QStringLiteral("99"));
     QCOMPARE(scanField.text(), QStringLiteral("99"));
     QCOMPARE(entered.count(), 1);
-    dialog.reject();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
 }
 
 void tst_SerialReader::settingsDialogWritesTheSixValues() {

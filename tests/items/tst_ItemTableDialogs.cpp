@@ -114,7 +114,8 @@ void tst_ItemTableDialogs::unitListAndToolbar() {
     QVERIFY(s.browser.opened.first().path().endsWith(QLatin1String("/unita-misura.php")));
 
     dialog.list()->setColumnWidth(1, 222);
-    dialog.reject();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
     QCOMPARE(s.profile.integer(Profile::Section::List, QStringLiteral("ColUMis1")), 222);
     QCOMPARE(s.profile.integer(Profile::Section::List, QStringLiteral("ColUMis0")), 20);
     QVERIFY2(s.prompt.shown.isEmpty(), qPrintable(s.prompts()));

@@ -674,8 +674,25 @@ void tst_CMovimentiDialog::takenNumberIsWarned() {
                  .toInt(),
              2);
 
-    // A number of its own: no word.
+    // Changing that movement later, its number kept: no word again.
     const int shown = int(b.prompt.shown.size());
+    view.selectKey(
+        One(*db, QStringLiteral("SELECT MAX(IDMovimento) FROM Movimenti WHERE Numero = ?"), {taken})
+            .toInt());
+    view.prepareDialog = [&](CMovimentiDialog&) {
+        WhenShown<CMovimentiDialog>([&](CMovimentiDialog* d) {
+            QCOMPARE(d->numberField()->text(), taken);
+            Type(d->codeField(CodeField::Matricola), QStringLiteral("vit"));
+            Type(d->quantityField(), QStringLiteral("2"));
+            Click(*d, Tool::InsertRow);
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+    };
+    QTest::keyClick(TestSupport::FocusedList(view), Qt::Key_Return);
+    QCOMPARE(int(b.prompt.shown.size()), shown);
+    QCOMPARE(One(*db, QStringLiteral("SELECT COUNT(*) FROM SottoMovimenti")).toInt(), 2);
+
+    // A number of its own: no word.
     view.prepareDialog = [&](CMovimentiDialog&) {
         WhenShown<CMovimentiDialog>([&](CMovimentiDialog* d) {
             d->numberField()->selectAll();

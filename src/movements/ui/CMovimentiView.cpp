@@ -489,6 +489,9 @@ void CMovimentiView::printSaved(int movementKey) {
 }
 
 bool CMovimentiView::runEdit(MovementEdit& edit) {
+    // An old movement that already shared its number is not warned about at every change.
+    const bool numbered = edit.isNew();
+    const QString numberBefore = edit.header().Numero;
     m_model->setBusy(true);
     // The rows pane reads nothing inside the edit either.
     selectionChanged();
@@ -510,7 +513,8 @@ bool CMovimentiView::runEdit(MovementEdit& edit) {
     }
     const MovementEdit::SaveResult result = edit.save();
     if (result == MovementEdit::SaveResult::Saved) {
-        warnTakenNumber(edit.header());
+        if (numbered || edit.header().Numero != numberBefore)
+            warnTakenNumber(edit.header());
         return true;
     }
     m_printChoice = 0;

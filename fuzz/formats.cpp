@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <cmath>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -98,6 +99,11 @@ void localeAmount(const QString& text, bool nonNegative) {
         return;
     if (nonNegative)
         FUZZ_CHECK(amount.units() >= 0);
+    // At the very ends of the 64-bit range the rounding to the locale's decimals leaves the range
+    // (922,337,203,685,477.5807 is written ...477,58): far beyond what an archive keeps.
+    constexpr qint64 kEdge = std::numeric_limits<qint64>::max() - CurrencyAmount::kScale;
+    if (amount.units() > kEdge || amount.units() < -kEdge)
+        return;
     // The locale's text rounds to its decimals; read back it is the amount to within half its
     // last decimal, keeps the sign, and another round changes nothing.
     const QString written = FormatCurrencyLocale(amount);

@@ -1,4 +1,5 @@
 // label: gui
+#include "NoFileDialogs.h"
 #include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
@@ -32,15 +33,6 @@
 
 namespace {
 using S = Profile::Section;
-
-class NoFileDialogs : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
 
 // A reader on a serial line: socat joins two pseudo-terminals, the program opens one end
 // ("reader") and the test writes codes into the other ("scanner"), as the reader's cable would.

@@ -1,6 +1,7 @@
 // label: gui
 #include "ArchiveTestCase.h"
 #include "KeyedListViewTesting.h"
+#include "NoFileDialogs.h"
 #include "RecordingBrowser.h"
 #include "ScriptedPrompt.h"
 #include "TestSupport.h"
@@ -54,15 +55,6 @@ bool addMovement(Database& db, int tipo, const QString& numero, int item, double
                                      "VALUES (?, ?, ?)"),
                       {q.value(0).toInt(), item, qt});
 }
-
-class NoFileDialogs : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
 
 // One items view on an archive, as the frame would make it.
 struct Bench {

@@ -1,4 +1,5 @@
 // label: db
+#include "NoFileDialogs.h"
 #include "barcode/Barcodes.h"
 #include "barcode/ui/CBarCodeWnd.h"
 #include "common/IFileDialogs.h"
@@ -39,15 +40,6 @@
 
 namespace {
 using S = Profile::Section;
-
-class NoFileDialogs : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
 
 QVariant Scalar(Database& db, const QString& sql, const QVariantList& values = {}) {
     QSqlQuery q;

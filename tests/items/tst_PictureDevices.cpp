@@ -1,4 +1,5 @@
 // label: gui
+#include "NoFileDialogs.h"
 #include "ScriptedPrompt.h"
 #include "common/IBrowser.h"
 #include "common/IFileDialogs.h"
@@ -28,15 +29,6 @@
 
 namespace {
 using S = Profile::Section;
-
-class NoFileDialogs : public IFileDialogs {
-public:
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
 
 // Stands for the desktop and its image editor: what "the user" does to the file once the
 // desktop opened it.
